@@ -1,0 +1,177 @@
+#include "Board.h"
+
+#include <bit>
+
+namespace reversi {
+
+namespace {
+
+std::array<std::string, 92> MakeNames() {
+  std::array<std::string, 92> names;
+  for (int i = 0; i <= 81; ++i) names[i] = "  ";
+  for (int i = 82; i <= 90; ++i) names[i] = "";
+  for (int r = 0; r < 8; ++r)
+    for (int c = 0; c < 8; ++c)
+      names[SquareOf(r, c)] = std::string{static_cast<char>('A' + c), static_cast<char>('1' + r)};
+  names[kPassSquare] = "--";
+  return names;
+}
+
+}  // namespace
+
+const std::string& SquareName(int index) {
+  static const std::array<std::string, 92> names = MakeNames();
+  static const std::string none = "--";
+  return index >= 0 && index < 92 ? names[index] : none;
+}
+
+TBoard::TBoard() {
+  for (int i = 10; i < kCells; ++i) SquareNodes[i].Square = i;
+  SetInitialPosition();
+}
+
+void TBoard::PlaceDisc(int colour, int square) {
+  const int side = Side(colour);
+  Cells[square] = colour;
+  DiscCount[side] += 1;
+  QuadrantEmpties[kQuadrant[square]] -= 1;
+  if (kRimClass[square] != 0) RimEmpties[kRimClass[square]] -= 1;
+  Bits[side] |= uint64_t{1} << kBitIndex[square];
+  TSqr* node = &SquareNodes[square];
+  node->Prev = nullptr;
+  node->Next = Head[side];
+  if (Head[side]) Head[side]->Prev = node;
+  Head[side] = node;
+}
+
+void TBoard::RemoveDisc(int square) {
+  const int side = Side(Cells[square]);
+  Cells[square] = 0;
+  DiscCount[side] -= 1;
+  QuadrantEmpties[kQuadrant[square]] += 1;
+  if (kRimClass[square] != 0) RimEmpties[kRimClass[square]] += 1;
+  Bits[side] &= ~(uint64_t{1} << kBitIndex[square]);
+  TSqr* node = &SquareNodes[square];
+  if (node->Prev)
+    node->Prev->Next = node->Next;
+  else
+    Head[side] = node->Next;
+  if (node->Next) node->Next->Prev = node->Prev;
+  node->Next = nullptr;
+}
+
+void TBoard::FlipDisc(int square) {
+  const int c = Cells[square];
+  RemoveDisc(square);
+  PlaceDisc(-c, square);
+}
+
+void TBoard::ApplyMove(int colour, int square) {
+  PlaceDisc(colour, square);
+  for (int d : kDirections) {
+    int p = square + d;
+    while (Cells[p] == -colour) p += d;
+    if (p == square + d || Cells[p] != colour) continue;
+    for (p -= d; p != square; p -= d) FlipDisc(p);
+  }
+}
+
+bool TBoard::IsLegalFor(int colour, int square) const {
+  if (square < 0 || square >= kCells || Cells[square] != 0) return false;
+  for (int d : kDirections) {
+    if (Cells[square + d] != -colour) continue;
+    int p = square + 2 * d;
+    for (int run = 1; run < 6 && Cells[p] == -colour; ++run) p += d;
+    if (Cells[p] == colour) return true;
+  }
+  return false;
+}
+
+bool TBoard::MarkFlips(int square) {
+  FlipPreview.fill(0);
+  if (square < 0 || square >= kCells || Cells[square] != 0) return false;
+  const int s = SideToMove;
+  bool result = false;
+  for (int d : kDirections) {
+    int p = square + d;
+    while (Cells[p] == -s) p += d;
+    if (p == square + d || Cells[p] != s) continue;
+    result = true;
+    for (p -= d; p != square; p -= d) FlipPreview[p] = 1;
+  }
+  return result;
+}
+
+int TBoard::FlipPotential(int colour) const {
+  int total = 0;
+  for (const TSqr* node = Head[Side(colour)]; node; node = node->Next) {
+    const int p = node->Square;
+    for (int d : kDirections) {
+      if (Cells[p + d] != -colour) continue;
+      int q = p + d;
+      int run = 0;
+      while (Cells[q] == -colour && run < 6) {
+        q += d;
+        ++run;
+      }
+      if (Cells[q] == 0) total += run;
+    }
+  }
+  return total;
+}
+
+void TBoard::SetInitialPosition() {
+  Head = {nullptr, nullptr};
+  Bits = {0, 0};
+  for (int i = 0; i < kCells; ++i) Cells[i] = IsPlayingSquare(i) ? 0 : kBorder;
+  for (auto& node : SquareNodes) node.Next = node.Prev = nullptr;
+  DiscCount = {0, 0};
+  QuadrantEmpties = {0, 16, 16, 16, 16};
+  RimEmpties = {0, 8, 6, 6, 8};
+  PlaceDisc(kBlack, 49);  // D5
+  PlaceDisc(kBlack, 41);  // E4
+  PlaceDisc(kWhite, 40);  // D4
+  PlaceDisc(kWhite, 50);  // E5
+  SideToMove = kBlack;
+}
+
+std::string TBoard::CheckConsistency() const {
+  for (int i = 0; i < kCells; ++i) {
+    if (!IsPlayingSquare(i) && Cells[i] != kBorder) return "border cell " + std::to_string(i) + " overwritten";
+    if (IsPlayingSquare(i) && Cells[i] != 0 && Cells[i] != 1 && Cells[i] != -1)
+      return "bad value on cell " + std::to_string(i);
+  }
+  std::array<int, 5> quad{0, 16, 16, 16, 16};
+  std::array<int, 5> rim{0, 8, 6, 6, 8};
+  std::array<int, 2> count{0, 0};
+  std::array<uint64_t, 2> bits{0, 0};
+  for (int i = 0; i < kCells; ++i) {
+    if (!IsPlayingSquare(i) || Cells[i] == 0) continue;
+    count[Side(Cells[i])] += 1;
+    quad[kQuadrant[i]] -= 1;
+    if (kRimClass[i]) rim[kRimClass[i]] -= 1;
+    bits[Side(Cells[i])] |= uint64_t{1} << kBitIndex[i];
+  }
+  if (count != DiscCount) return "disc counts disagree with the cells";
+  for (int q = 1; q <= 4; ++q)
+    if (quad[q] != QuadrantEmpties[q]) return "quadrant empties disagree in quadrant " + std::to_string(q);
+  for (int r = 1; r <= 4; ++r)
+    if (rim[r] != RimEmpties[r]) return "rim empties disagree in class " + std::to_string(r);
+  if (bits != Bits) return "bit boards disagree with the cells";
+  for (int side = 0; side < 2; ++side) {
+    const int colour = side ? kBlack : kWhite;
+    int listed = 0;
+    const TSqr* prev = nullptr;
+    for (const TSqr* node = Head[side]; node; node = node->Next) {
+      if (node->Prev != prev) return "list links not symmetric";
+      if (node < &SquareNodes[10] || node > &SquareNodes[90]) return "foreign node on a list";
+      if (Cells[node->Square] != colour) return "node " + std::to_string(node->Square) + " on the wrong list";
+      if (++listed > 64) return "disc list loops";
+      prev = node;
+    }
+    if (listed != count[side]) return "disc list length disagrees with the count";
+  }
+  return {};
+}
+
+}  // namespace reversi

@@ -1,0 +1,248 @@
+// The move finder and the static evaluation.
+//
+// FindMoves keeps its exact discovery order (disc list from the head, then
+// the fixed direction order), because the search's order of equal moves
+// comes from it. Evaluate needs only counts and regional sums, which do not
+// depend on any order, so it reads them from the bit boards kept beside the
+// cells: the results are the same as walking the lists, at a fraction of the
+// cost.
+#include <bit>
+
+#include "EvalWeights.h"
+#include "ReversiCore.h"
+
+namespace reversi {
+
+namespace {
+
+constexpr uint64_t kFileA = 0x0101010101010101ULL;
+constexpr uint64_t kFileH = kFileA << 7;
+constexpr uint64_t kNotA = ~kFileA;
+constexpr uint64_t kNotH = ~kFileH;
+
+constexpr uint64_t Bit(int square) { return uint64_t{1} << kBitIndex[square]; }
+
+constexpr uint64_t MaskOf(std::initializer_list<int> squares) {
+  uint64_t m = 0;
+  for (int sq : squares) m |= Bit(sq);
+  return m;
+}
+
+constexpr uint64_t kCentreMask = MaskOf({40, 41, 49, 50});
+constexpr uint64_t kInnerMask = MaskOf({30, 31, 32, 33, 39, 42, 48, 51, 57, 58, 59, 60});
+constexpr uint64_t kOuterMask = MaskOf({20, 21, 22, 23, 24, 25, 29, 38, 47, 56, 34, 43, 52, 61, 65, 66, 67, 68, 69, 70});
+constexpr uint64_t kSafeMask = [] {
+  uint64_t m = 0;
+  for (int sq = 0; sq < 92; ++sq)
+    if (kSafeSquare[sq]) m |= Bit(sq);
+  return m;
+}();
+constexpr std::array<uint64_t, 5> kQuadrantMask = [] {
+  std::array<uint64_t, 5> q{};
+  for (int sq = 0; sq < 92; ++sq)
+    if (kQuadrant[sq]) q[kQuadrant[sq]] |= Bit(sq);
+  return q;
+}();
+
+// The corners, each with its X-square, its two C-squares and its two rims.
+struct Corner {
+  int square, x, c1, c2, rim1, rim2;
+};
+constexpr std::array<Corner, 4> kCorners = {{
+    {10, 20, 11, 19, 1, 2},  // A1
+    {17, 25, 16, 26, 1, 3},  // H1
+    {73, 65, 64, 74, 4, 2},  // A8
+    {80, 70, 71, 79, 3, 4},  // H8
+}};
+
+// X- and C-squares that count, by which corners are empty (bit k for corner k).
+constexpr std::array<uint64_t, 16> kXByEmptyCorners = [] {
+  std::array<uint64_t, 16> t{};
+  for (int pattern = 0; pattern < 16; ++pattern)
+    for (int k = 0; k < 4; ++k)
+      if (pattern & (1 << k)) t[pattern] |= Bit(kCorners[k].x);
+  return t;
+}();
+constexpr std::array<uint64_t, 16> kCByEmptyCorners = [] {
+  std::array<uint64_t, 16> t{};
+  for (int pattern = 0; pattern < 16; ++pattern)
+    for (int k = 0; k < 4; ++k)
+      if (pattern & (1 << k)) t[pattern] |= Bit(kCorners[k].c1) | Bit(kCorners[k].c2);
+  return t;
+}();
+
+// The eight neighbour shifts of a bit board, wrap-around masked off.
+template <int Dir>
+constexpr uint64_t Shift(uint64_t b) {
+  if constexpr (Dir == 0) return (b << 1) & kNotA;   // next letter
+  if constexpr (Dir == 1) return (b >> 1) & kNotH;   // previous letter
+  if constexpr (Dir == 2) return b << 8;             // next digit
+  if constexpr (Dir == 3) return b >> 8;             // previous digit
+  if constexpr (Dir == 4) return (b << 9) & kNotA;
+  if constexpr (Dir == 5) return (b >> 9) & kNotH;
+  if constexpr (Dir == 6) return (b << 7) & kNotH;
+  if constexpr (Dir == 7) return (b >> 7) & kNotA;
+  return 0;
+}
+
+template <int Dir>
+uint64_t MovesInDirection(uint64_t own, uint64_t opp, uint64_t empty) {
+  uint64_t run = Shift<Dir>(own) & opp;
+  run |= Shift<Dir>(run) & opp;
+  run |= Shift<Dir>(run) & opp;
+  run |= Shift<Dir>(run) & opp;
+  run |= Shift<Dir>(run) & opp;
+  run |= Shift<Dir>(run) & opp;
+  return Shift<Dir>(run) & empty;
+}
+
+uint64_t LegalMoves(uint64_t own, uint64_t opp) {
+  const uint64_t empty = ~(own | opp);
+  return MovesInDirection<0>(own, opp, empty) | MovesInDirection<1>(own, opp, empty) |
+         MovesInDirection<2>(own, opp, empty) | MovesInDirection<3>(own, opp, empty) |
+         MovesInDirection<4>(own, opp, empty) | MovesInDirection<5>(own, opp, empty) |
+         MovesInDirection<6>(own, opp, empty) | MovesInDirection<7>(own, opp, empty);
+}
+
+int Count(uint64_t b) { return std::popcount(b); }
+
+struct Contacts {
+  int ownEmpty = 0, oppEmpty = 0, ownEnemy = 0;
+};
+
+template <int Dir>
+void AddContacts(uint64_t own, uint64_t opp, uint64_t empty, Contacts& c) {
+  const uint64_t ownNb = Shift<Dir>(own);
+  c.ownEmpty += Count(ownNb & empty);
+  c.ownEnemy += Count(ownNb & opp);
+  c.oppEmpty += Count(Shift<Dir>(opp) & empty);
+}
+
+// Neighbour pairs, disc by disc: empty neighbours of each side and enemy
+// neighbours. Every enemy contact is one pair seen from both sides, so F(a)
+// and F(o) are the same number.
+Contacts ContactCounts(uint64_t own, uint64_t opp) {
+  const uint64_t empty = ~(own | opp);
+  Contacts c;
+  AddContacts<0>(own, opp, empty, c);
+  AddContacts<1>(own, opp, empty, c);
+  AddContacts<2>(own, opp, empty, c);
+  AddContacts<3>(own, opp, empty, c);
+  AddContacts<4>(own, opp, empty, c);
+  AddContacts<5>(own, opp, empty, c);
+  AddContacts<6>(own, opp, empty, c);
+  AddContacts<7>(own, opp, empty, c);
+  return c;
+}
+
+// The run of colour c from a corner along a rim (step between squares).
+int RunFrom(const std::array<int32_t, kCells>& cells, int corner, int step, int c) {
+  int run = 0;
+  for (int sq = corner; run < 8 && cells[sq] == c; sq += step) ++run;
+  return run;
+}
+
+int RimValue(const TBoard& b, int first, int step, bool full, uint64_t rimMask, uint64_t own, uint64_t opp, int a) {
+  if (full) return Count(own & rimMask) - Count(opp & rimMask);
+  const int last = first + 7 * step;
+  return RunFrom(b.Cells, first, step, a) + RunFrom(b.Cells, last, -step, a) - RunFrom(b.Cells, first, step, -a) -
+         RunFrom(b.Cells, last, -step, -a);
+}
+
+constexpr uint64_t kRow1 = 0xFFULL;
+constexpr uint64_t kRow8 = 0xFFULL << 56;
+
+int RimAnchors(const TBoard& b, uint64_t own, uint64_t opp, int a) {
+  const auto& cells = b.Cells;
+  const bool row1Full = b.RimEmpties[1] == 0;
+  const bool row8Full = b.RimEmpties[4] == 0;
+  const bool colAFull = b.RimEmpties[2] == 0 && cells[10] != 0 && cells[73] != 0;
+  const bool colHFull = b.RimEmpties[3] == 0 && cells[17] != 0 && cells[80] != 0;
+  return RimValue(b, 10, 1, row1Full, kRow1, own, opp, a) + RimValue(b, 73, 1, row8Full, kRow8, own, opp, a) +
+         RimValue(b, 10, 9, colAFull, kFileA, own, opp, a) + RimValue(b, 17, 9, colHFull, kFileH, own, opp, a);
+}
+
+}  // namespace
+
+int TReversiCore::FindMoves(int row, int colour, int suggestion) {
+  auto& list = MoveList[row];
+  auto& quadrants = QuadrantMoves[colour > 0 ? 1 : 0];
+  SafeMoves = 0;
+  quadrants = {0, 0, 0, 0, 0};
+  SuggestionFirst = false;
+  int n = 0;
+  uint64_t listed = 0;  // the squares already in the row, for the duplicate test
+  auto append = [&](int m) {
+    list[n++] = m;
+    listed |= Bit(m);
+    SafeMoves += kSafeSquare[m];
+    quadrants[kQuadrant[m]] += 1;
+  };
+  if (suggestion > 0 && IsLegalFor(colour, suggestion)) {
+    append(suggestion);
+    SuggestionFirst = true;
+  }
+  for (const TSqr* node = ListHead(colour); node; node = node->Next) {
+    const int p = node->Square;
+    for (int d : kDirections) {
+      if (Cells[p + d] != -colour) continue;
+      int m = p + 2 * d;
+      for (int run = 1; run < 6 && Cells[m] == -colour; ++run) m += d;
+      if (Cells[m] != 0 || (listed & Bit(m))) continue;
+      append(m);
+    }
+  }
+  return n;
+}
+
+int TReversiCore::Evaluate(int /*depth*/, int a) {
+  namespace w = weights;
+  const uint64_t own = BitsOf(a);
+  const uint64_t opp = BitsOf(-a);
+  const uint64_t ownMoves = LegalMoves(own, opp);
+  const uint64_t oppMoves = LegalMoves(opp, own);
+
+  if ((ownMoves | oppMoves) == 0) {
+    const int margin = Discs(a) - Discs(-a);
+    if (margin > 0) return w::kWin + margin;
+    if (margin < 0) return margin - w::kWin;
+    return 0;
+  }
+
+  auto balance = [&](uint64_t mask) { return Count(own & mask) - Count(opp & mask); };
+  int v = w::kOwnSafeMove * Count(ownMoves & kSafeMask) + w::kOppSafeMove * Count(oppMoves & kSafeMask);
+  v += w::kDisc * (Discs(a) - Discs(-a));
+  v += w::kCentre * balance(kCentreMask) + w::kInnerRing * balance(kInnerMask) + w::kOuterRing * balance(kOuterMask);
+
+  int emptyCorners = 0;
+  for (int k = 0; k < 4; ++k) {
+    const Corner& c = kCorners[k];
+    const int holder = Cells[c.square];
+    if (holder == 0)
+      emptyCorners |= 1 << k;
+    else if (holder == a)
+      v += w::kOwnCorner * (RimEmpties[c.rim1] + RimEmpties[c.rim2]);
+    else
+      v += w::kOppCorner * (RimEmpties[c.rim1] + RimEmpties[c.rim2]);
+  }
+  const uint64_t xs = kXByEmptyCorners[emptyCorners];
+  const uint64_t cs = kCByEmptyCorners[emptyCorners];
+  v += w::kXSquare * (Count(opp & xs) - Count(own & xs));
+  v += w::kCSquare * (Count(opp & cs) - Count(own & cs));
+
+  v += w::kRimAnchor * RimAnchors(*this, own, opp, a);
+
+  const Contacts c = ContactCounts(own, opp);
+  v += w::kOwnEmptyContact * c.ownEmpty + w::kOwnEnemyContact * c.ownEnemy + w::kOppEmptyContact * c.oppEmpty +
+       w::kOppEnemyContact * c.ownEnemy;
+
+  for (int q = 1; q <= 4; ++q) {
+    const int e = QuadrantEmpties[q];
+    if (e < 1 || e > 5) continue;
+    const bool ahead = Count(ownMoves & kQuadrantMask[q]) > Count(oppMoves & kQuadrantMask[q]);
+    v += ahead ? w::kParityAhead[e] : w::kParityBehind[e];
+  }
+  return v;
+}
+
+}  // namespace reversi

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game in Release and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build build/release --target vezari-zaduder
+exec build/release/shell/vezari-zaduder

@@ -1,0 +1,328 @@
+// vezari-analyze: the engine from the command line, without a window.
+//
+//   vezari-analyze [--level N] [--selective on|off] [--gamma G]
+//                  [--selective-depth D] [--events] [--eval] [--perft N]
+//                  [--load FILE] [--save FILE] [--bench] MOVES
+//
+// Exit status: 0 done, 2 bad arguments or an illegal move, 3 no legal move
+// to search, 4 a game file that cannot be loaded, 5 a save that failed.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "BenchPositions.h"
+#include "MoveText.h"
+#include "ReversiCore.h"
+
+using namespace reversi;
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: vezari-analyze [--level N] [--selective on|off] [--gamma G] [--selective-depth D]\n"
+    "                      [--events] [--eval] [--perft N] [--load FILE] [--save FILE] [--bench] MOVES\n"
+    "  MOVES            the game from the start as square names run together (f5d6c3);\n"
+    "                   '-' or nothing for the initial position\n"
+    "  --level N        fixed search depth 1..12 (default 3)\n"
+    "  --selective      selective search on or off (default on)\n"
+    "  --gamma G        selective margin (default 1500; outside -9999..9999 ignored)\n"
+    "  --selective-depth D  selective depth (default 10; outside 1..20 ignored)\n"
+    "  --events         print every event of the search as it is raised\n"
+    "  --eval           print the static evaluation instead of searching\n"
+    "  --perft N        count the leaves N plies deep instead of searching\n"
+    "  --load FILE      take the position from a game file instead of MOVES\n"
+    "  --save FILE      save the game to FILE before anything else\n"
+    "  --bench          search the fixed bench positions (depth 7 unless --level) and print\n"
+    "                   the node count and the speed\n";
+
+struct Options {
+  int level = 3;
+  bool levelGiven = false;
+  bool selective = true;
+  int gamma = 1500;
+  int selectiveDepth = 10;
+  bool events = false;
+  bool eval = false;
+  std::optional<int> perft;
+  std::optional<std::string> load;
+  std::optional<std::string> save;
+  bool bench = false;
+  std::optional<std::string> moves;
+};
+
+// The bench searches at this depth unless --level says otherwise.
+constexpr int kBenchLevel = 7;
+
+int Usage(const std::string& why) {
+  if (!why.empty()) std::cerr << "vezari-analyze: " << why << "\n";
+  std::cerr << kUsage;
+  return 2;
+}
+
+std::optional<int> ParseInt(const std::string& text) {
+  if (text.empty() || text.size() > 11) return std::nullopt;
+  size_t used = 0;
+  long long value = 0;
+  try {
+    value = std::stoll(text, &used, 10);
+  } catch (...) {
+    return std::nullopt;
+  }
+  if (used != text.size() || value < INT32_MIN || value > INT32_MAX) return std::nullopt;
+  if (!std::isdigit(static_cast<unsigned char>(text[0])) && text[0] != '-') return std::nullopt;
+  return static_cast<int>(value);
+}
+
+// Returns 0 when parsed, else the exit status after printing the usage.
+int ParseArgs(int argc, char** argv, Options& o) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    auto value = [&](std::string& out) {
+      if (i + 1 >= argc) return false;
+      out = argv[++i];
+      return true;
+    };
+    std::string v;
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage;
+      std::exit(0);
+    } else if (arg == "--level") {
+      if (!value(v)) return Usage("--level needs a value");
+      auto n = ParseInt(v);
+      if (!n || *n < 1 || *n > 12) return Usage("--level takes a whole number from 1 to 12");
+      o.level = *n;
+      o.levelGiven = true;
+    } else if (arg == "--selective") {
+      if (!value(v) || (v != "on" && v != "off")) return Usage("--selective takes on or off");
+      o.selective = v == "on";
+    } else if (arg == "--gamma") {
+      if (!value(v)) return Usage("--gamma needs a value");
+      auto n = ParseInt(v);
+      if (!n) return Usage("--gamma takes a whole number");
+      o.gamma = *n;
+    } else if (arg == "--selective-depth") {
+      if (!value(v)) return Usage("--selective-depth needs a value");
+      auto n = ParseInt(v);
+      if (!n) return Usage("--selective-depth takes a whole number");
+      o.selectiveDepth = *n;
+    } else if (arg == "--events") {
+      o.events = true;
+    } else if (arg == "--eval") {
+      o.eval = true;
+    } else if (arg == "--perft") {
+      if (!value(v)) return Usage("--perft needs a value");
+      auto n = ParseInt(v);
+      if (!n || *n < 0 || *n > 60) return Usage("--perft takes a whole number from 0 to 60");
+      o.perft = *n;
+    } else if (arg == "--load") {
+      if (!value(v)) return Usage("--load needs a file name");
+      o.load = v;
+    } else if (arg == "--save") {
+      if (!value(v)) return Usage("--save needs a file name");
+      o.save = v;
+    } else if (arg == "--bench") {
+      o.bench = true;
+    } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+      return Usage("unknown option " + arg);
+    } else {
+      if (o.moves) return Usage("only one MOVES argument may be given");
+      o.moves = arg;
+    }
+  }
+  if (o.load && o.moves && !o.moves->empty() && *o.moves != "-")
+    return Usage("give either MOVES or --load, not both");
+  if ((o.eval ? 1 : 0) + (o.perft ? 1 : 0) + (o.bench ? 1 : 0) > 1)
+    return Usage("--eval, --perft and --bench exclude each other");
+  return 0;
+}
+
+std::string Score(double score) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.2f", score);
+  return buffer;
+}
+
+const char* Bool(bool b) { return b ? "true" : "false"; }
+
+// Writes the search's events as JSON lines and keeps what the summary needs.
+class SearchReport {
+ public:
+  SearchReport(TReversiCore& engine, bool print) : engine_(engine), print_(print) {}
+
+  void Attach() {
+    engine_.OnBeginSearch = [this](TReversiCore*) { Line("{\"event\":\"BeginSearch\"}"); };
+    engine_.OnPlyChange = [this](TReversiCore*, int ply) {
+      Line("{\"event\":\"PlyChange\",\"ply\":" + std::to_string(ply) + "}");
+    };
+    engine_.OnConsiderNew = [this](TReversiCore*, const std::string& move, int index, int total) {
+      Line("{\"event\":\"ConsiderNew\",\"move\":\"" + move + "\",\"index\":" + std::to_string(index) +
+           ",\"total\":" + std::to_string(total) + "}");
+    };
+    engine_.OnBestChange = [this](TReversiCore* sender, const std::string& move, double score, bool final) {
+      if (!moved_) {
+        score_ = score;
+        final_ = final;
+      }
+      Line("{\"event\":\"BestChange\",\"move\":\"" + move + "\",\"score\":" + Score(score) +
+           ",\"final\":" + Bool(final) + ",\"nodes\":" + std::to_string(sender->Nodes()) + ",\"mainline\":\"" +
+           sender->MainLine() + "\"}");
+    };
+    engine_.OnMove = [this](TReversiCore* sender, const std::string& move) {
+      if (!moved_) {
+        moved_ = true;
+        nodes_ = sender->Nodes();
+        deepest_ = sender->Deepest();
+        ply_ = sender->Ply();
+        mainLine_ = sender->MainLine();
+      }
+      Line("{\"event\":\"Move\",\"move\":\"" + move + "\"}");
+    };
+    engine_.OnPassRequest = [this](TReversiCore*) { Line("{\"event\":\"PassRequest\"}"); };
+    engine_.OnComputerPass = [this](TReversiCore*) { Line("{\"event\":\"ComputerPass\"}"); };
+    engine_.OnEndGame = [this](TReversiCore*) { Line("{\"event\":\"EndGame\"}"); };
+    engine_.OnNewGame = [](TReversiCore*) {};
+    engine_.OnEndSearch = [this](TReversiCore*, const std::string& move) {
+      lastMove_ = move;
+      Line("{\"event\":\"EndSearch\",\"move\":\"" + move + "\"}");
+    };
+  }
+
+  // From here on the events belong to the search being reported.
+  void BeginSearch(bool print) {
+    print_ = print;
+    moved_ = false;
+  }
+
+  std::string Summary() const {
+    return "{\"move\":\"" + lastMove_ + "\",\"score\":" + Score(score_) + ",\"final\":" + Bool(final_) +
+           ",\"nodes\":" + std::to_string(nodes_) + ",\"deepest\":" + std::to_string(deepest_) +
+           ",\"ply\":" + std::to_string(ply_) + ",\"mainline\":\"" + mainLine_ + "\"}";
+  }
+
+ private:
+  void Line(const std::string& text) {
+    if (print_) std::cout << text << "\n";
+  }
+
+  TReversiCore& engine_;
+  bool print_;
+  bool moved_ = false;
+  double score_ = 0.0;
+  bool final_ = false;
+  int64_t nodes_ = 0;
+  int deepest_ = 0;
+  int ply_ = 0;
+  std::string mainLine_;
+  std::string lastMove_ = "--";
+};
+
+void Configure(TReversiCore& engine, const Options& o) {
+  engine.SetMode(TwoPlayer);
+  engine.SetLevel(static_cast<TLevel>(o.level));
+  engine.SetSelective(o.selective);
+  engine.SetGamma(o.gamma);
+  engine.SetSelectiveDepth(o.selectiveDepth);
+}
+
+int PrintEval(TReversiCore& engine) {
+  const bool over = engine.FlipPotential(kBlack) == 0 && engine.FlipPotential(kWhite) == 0;
+  const char* toMove = over ? "none" : (engine.SideToMove == kBlack ? "black" : "white");
+  const int evalBlack = engine.Evaluate(0, kBlack);
+  const int evalWhite = engine.Evaluate(0, kWhite);
+  const int movesBlack = engine.FindMoves(0, kBlack, 0);
+  const int safeBlack = engine.SafeMoves;
+  const int movesWhite = engine.FindMoves(0, kWhite, 0);
+  const int safeWhite = engine.SafeMoves;
+  std::cout << "{\"tomove\":\"" << toMove << "\",\"eval_black\":" << evalBlack << ",\"eval_white\":" << evalWhite
+            << ",\"moves_black\":" << movesBlack << ",\"moves_white\":" << movesWhite
+            << ",\"safe_black\":" << safeBlack << ",\"safe_white\":" << safeWhite
+            << ",\"discs_black\":" << engine.BlackDiscs() << ",\"discs_white\":" << engine.WhiteDiscs() << "}\n";
+  return 0;
+}
+
+int RunBench(const Options& o) {
+  int64_t total = 0;
+  double seconds = 0;
+  const auto& positions = BenchPositions();
+  for (size_t k = 0; k < positions.size(); ++k) {
+    TReversiCore engine;
+    Configure(engine, o);
+    engine.OnEndGame = [](TReversiCore*) {};
+    std::string error;
+    const auto moves = ParseMoveText(positions[k], error);
+    if (!moves) {
+      std::cerr << "vezari-analyze: bench position " << k + 1 << ": " << error << "\n";
+      return 1;
+    }
+    for (int square : *moves) engine.PlayMove(square);
+    const auto start = std::chrono::steady_clock::now();
+    engine.SetThinking(true);
+    seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    total += engine.Nodes();
+    std::cout << "position " << k + 1 << ": " << engine.Nodes() << " nodes\n";
+  }
+  const double nps = seconds > 0 ? static_cast<double>(total) / seconds : 0.0;
+  std::cout << "Nodes searched: " << total << "\n";
+  std::cout << "Nodes/second: " << static_cast<int64_t>(nps) << "\n";
+  std::cout << "{\"bench_nodes\":" << total << ",\"positions\":" << positions.size() << ",\"level\":" << o.level
+            << ",\"ms\":" << static_cast<int64_t>(seconds * 1000) << ",\"nps\":" << static_cast<int64_t>(nps)
+            << "}\n";
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options o;
+  if (const int status = ParseArgs(argc, argv, o); status != 0) return status;
+  if (o.bench) {
+    if (o.moves || o.load || o.save) return Usage("--bench takes no game");
+    if (!o.levelGiven) o.level = kBenchLevel;
+    return RunBench(o);
+  }
+
+  TReversiCore engine;
+  Configure(engine, o);
+  SearchReport report(engine, false);
+  report.Attach();
+
+  if (o.load) {
+    if (TFileResult r = engine.LoadGame(*o.load); !r) {
+      std::cerr << "vezari-analyze: cannot load " << *o.load << ": " << r.Reason << "\n";
+      return 4;
+    }
+  } else {
+    std::string error;
+    const auto moves = ParseMoveText(o.moves.value_or(""), error);
+    if (!moves) {
+      std::cerr << "vezari-analyze: " << error << "\n";
+      return 2;
+    }
+    for (int square : *moves) engine.PlayMove(square);
+  }
+  if (o.save) {
+    if (TFileResult r = engine.SaveGame(*o.save); !r) {
+      std::cerr << "vezari-analyze: cannot save " << *o.save << ": " << r.Reason << "\n";
+      return 5;
+    }
+  }
+
+  if (o.eval) return PrintEval(engine);
+  if (o.perft) {
+    std::cout << "{\"perft\":" << *o.perft << ",\"leaves\":" << engine.Perft(*o.perft) << "}\n";
+    return 0;
+  }
+  if (engine.FlipPotential(engine.SideToMove) == 0) {
+    std::cout << "{\"error\":\"no legal move\"}\n";
+    return 3;
+  }
+  report.BeginSearch(o.events);
+  engine.SetThinking(true);
+  std::cout << report.Summary() << "\n";
+  return 0;
+}

@@ -1,0 +1,117 @@
+// The evaluation and the move finder: hand-worked values, and the fast
+// evaluation against the term-by-term reference on many random positions.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "Reference.h"
+#include "ReversiCore.h"
+
+using namespace reversi;
+
+namespace {
+
+void Clear(TBoard& b) {
+  for (int sq = 10; sq <= 80; ++sq)
+    if (IsPlayingSquare(sq) && b.Cell(sq) != 0) b.RemoveDisc(sq);
+}
+
+}  // namespace
+
+TEST(FindMoves, InitialPositionAndOrder) {
+  TReversiCore e;
+  // Black's list is E4, D5, walked in that order, each disc in the direction
+  // order +1, -1, +8, -8, +9, -9, +10, -10: E4 finds C4 (-1) and E6 (+9),
+  // D5 finds F5 (+1) and D3 (-9).
+  ASSERT_EQ(e.FindMoves(0, kBlack, 0), 4);
+  EXPECT_EQ((std::vector<int>(e.MoveList[0].begin(), e.MoveList[0].begin() + 4)),
+            (std::vector<int>{39, 59, 51, 31}));
+  EXPECT_EQ(e.SafeMoves, 4);
+  EXPECT_EQ(e.QuadrantMovesOf(kBlack, 1), 2);
+  EXPECT_EQ(e.QuadrantMovesOf(kBlack, 4), 2);
+  EXPECT_FALSE(e.SuggestionFirst);
+}
+
+TEST(FindMoves, SuggestionStandsOnceInFront) {
+  TReversiCore e;
+  ASSERT_EQ(e.FindMoves(0, kBlack, 59), 4);
+  EXPECT_TRUE(e.SuggestionFirst);
+  EXPECT_EQ((std::vector<int>(e.MoveList[0].begin(), e.MoveList[0].begin() + 4)), (std::vector<int>{59, 39, 51, 31}));
+  ASSERT_EQ(e.FindMoves(0, kBlack, 10), 4);  // an illegal suggestion is dropped
+  EXPECT_FALSE(e.SuggestionFirst);
+}
+
+TEST(FindMoves, NoDuplicatesWhenSeveralDiscsReachASquare) {
+  std::mt19937 rng(7);
+  for (int game = 0; game < 200; ++game) {
+    TReversiCore e;
+    reference::RandomGame(e, rng, 10 + game % 40);
+    for (int colour : {kBlack, kWhite}) {
+      const int n = e.FindMoves(0, colour, 0);
+      std::vector<int> found(e.MoveList[0].begin(), e.MoveList[0].begin() + n);
+      std::sort(found.begin(), found.end());
+      ASSERT_EQ(found, reference::LegalMoves(e, colour));
+    }
+  }
+}
+
+TEST(Evaluate, InitialPositionIsTwentyForBoth) {
+  TReversiCore e;
+  EXPECT_EQ(e.Evaluate(0, kBlack), 20);
+  EXPECT_EQ(e.Evaluate(0, kWhite), 20);
+  EXPECT_EQ(e.CheckConsistency(), "");
+}
+
+TEST(Evaluate, FinishedGames) {
+  TReversiCore e;
+  Clear(e);
+  for (int k = 0; k < 40; ++k) e.PlaceDisc(kBlack, 10 + k + k / 8);
+  for (int k = 40; k < 64; ++k) e.PlaceDisc(kWhite, 10 + k + k / 8);
+  ASSERT_EQ(e.Discs(kBlack), 40);
+  EXPECT_EQ(e.Evaluate(0, kBlack), 22016);
+  EXPECT_EQ(e.Evaluate(0, kWhite), -22016);
+  EXPECT_EQ(TReversiCore::ScaleScore(22016).Score, 16.0);
+  EXPECT_TRUE(TReversiCore::ScaleScore(-22016).Final);
+
+  Clear(e);
+  e.PlaceDisc(kBlack, 10);
+  e.PlaceDisc(kWhite, 80);  // no move for either: a draw on a nearly empty board
+  EXPECT_EQ(e.Evaluate(0, kBlack), 0);
+}
+
+TEST(Evaluate, OneSideWithoutMovesIsNotFinished) {
+  TReversiCore e;
+  Clear(e);
+  e.PlaceDisc(kBlack, 10);
+  e.PlaceDisc(kWhite, 11);
+  // Black can play C1; white has nothing. Not finished, so not 22000-ish.
+  const int v = e.Evaluate(0, kBlack);
+  EXPECT_LT(std::abs(v), 22000);
+  EXPECT_EQ(v, reference::Evaluate(e, kBlack));
+}
+
+TEST(Evaluate, XAndCSquaresCountOnlyBesideEmptyCorners) {
+  TReversiCore e;
+  e.PlaceDisc(kBlack, 20);  // B2, an X-square, A1 empty
+  e.PlaceDisc(kBlack, 11);  // B1, a C-square
+  const int withCornerEmpty = e.Evaluate(0, kBlack);
+  EXPECT_EQ(withCornerEmpty, reference::Evaluate(e, kBlack));
+  e.PlaceDisc(kWhite, 10);  // A1 taken: B2 and B1 stop counting
+  EXPECT_EQ(e.Evaluate(0, kBlack), reference::Evaluate(e, kBlack));
+}
+
+TEST(Evaluate, AgreesWithReferenceOnRandomPositions) {
+  std::mt19937 rng(2024);
+  int compared = 0;
+  for (int game = 0; game < 400; ++game) {
+    TReversiCore e;
+    const int plies = 1 + static_cast<int>(rng() % 62);
+    reference::RandomGame(e, rng, plies);
+    for (int colour : {kBlack, kWhite}) {
+      ASSERT_EQ(e.Evaluate(0, colour), reference::Evaluate(e, colour)) << "game " << game << " colour " << colour;
+      ++compared;
+    }
+    ASSERT_EQ(e.CheckConsistency(), "");
+  }
+  EXPECT_EQ(compared, 800);
+}

@@ -2,11 +2,33 @@
 // itself is TReversiCore (plain C++); this Qt widget draws it, turns mouse
 // clicks into moves and gives the engine its platform services (message
 // loop, repaint, cursors, message boxes, clock).
+//
+// Searches run synchronously on the GUI thread and let Qt's event loop run
+// from inside the search, so any handler of the host may run in the middle of
+// one. What a host must do:
+//  - To stop the computer, write SetThinking(false): the search unwinds at
+//    its next check and plays its best move so far. Nothing else acts while
+//    Thinking() is true (NewGame, TakeBack, ... refuse).
+//  - Never destroy the board, or a window that holds it, with `delete` while
+//    Busy() is true: the search is still on the stack below the caller. A
+//    window's close handler should call SetThinking(false) and either ignore
+//    the close and close again on Idle(), or rely on deleteLater: the board
+//    holds back deferred deletion of itself and of its ancestors (for example
+//    a window with Qt::WA_DeleteOnClose) until the search has unwound, then
+//    re-posts it.
+//  - Do not put the board in a layout that stretches it: the board keeps
+//    itself square at 8 x odd + 24 pixels (48 at least) and reports that side
+//    as its size hint.
 #pragma once
 
 #include <QImage>
+#include <QList>
+#include <QPointer>
 #include <QWidget>
+#include <array>
+#include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "ReversiCore.h"
 
@@ -21,26 +43,78 @@ class TReversi : public QWidget, public reversi::TReversiCore {
   using TMouseMoveEvent = std::function<void(TReversi* Sender, Qt::KeyboardModifiers Shift, int X, int Y)>;
 
   explicit TReversi(QWidget* parent = nullptr);
+  // Asks a running search to stop. Destroying the board while Busy() is a
+  // fault of the host (see above); the destructor cannot repair it.
   ~TReversi() override;
 
   // The host's own mouse handlers; they run before the board's.
   TMouseEvent OnMouseDown;
   TMouseMoveEvent OnMouseMove;
 
-  // Diameter of one disc, recomputed at every paint.
+  // Diameter of one disc, recomputed at every paint and resize; always odd
+  // and at least 3.
   int DiscSize() const { return discSize_; }
-  // Cell index under a point of the control, 0 when the point is on no square.
+  // Cell index under a point of the control, 0 when the point is on no square
+  // (outside the 8 x 8 area, or a control less than 8 pixels high).
   int SquareAt(int x, int y) const;
   const QImage& BoardImage() const { return boardImage_; }
 
+  // True while a search of this board is on the call stack: from the start
+  // of its tree walk until its move is played (a nested search of the pass
+  // case included), and while a click is being played.
+  bool Busy() const { return busy_ > 0; }
+
+  // The side of the square board for a requested width and height.
+  static int SideFor(int width, int height);
+  static int DiscSizeFor(int width, int height);
+
+  QSize sizeHint() const override;
+
+ signals:
+  // Emitted from the event loop once the board is no longer busy; deletions
+  // held back meanwhile have been re-posted by then.
+  void Idle();
+
  protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   friend class TReversiHooks;
+
+  // What the paint reads of the position: the live cells, or the copy taken
+  // when the search started walking its tree.
+  struct TShown {
+    const int32_t* Cells;
+    int SideToMove;
+    int JustPlayed;
+  };
+  struct TSnapshot {
+    std::array<int32_t, reversi::kCells> Cells{};
+    int SideToMove = 0;
+    int JustPlayed = 0;
+  };
+
+  void Settle();
+  void RepaintBoard();
+  void DrawBoard(const TShown& shown);
+  TShown Shown() const;
+  void EnterSearch();
+  void LeaveSearch();
+  void HoldBackDelete(QObject* object);
+
   int discSize_ = 0;
   QImage boardImage_;
-  TReversiHooks* hooks_ = nullptr;
+  std::unique_ptr<TReversiHooks> platform_;
+  std::unique_ptr<TSnapshot> snapshot_;
+  int busy_ = 0;
+  // Ancestors watched for deferred deletion while busy.
+  QList<QPointer<QObject>> watched_;
+  // Objects whose deferred deletion arrived while busy.
+  QList<QPointer<QObject>> heldBack_;
 };

@@ -1,0 +1,173 @@
+// Drawing the board: the size it settles at, and the picture drawn on the
+// off-screen BoardImage and copied to the screen in one operation.
+//
+// Boxes below are given as the figure's corners with the right and bottom
+// edges exclusive: a box (x1, y1)-(x2, y2) covers columns x1..x2-1 and rows
+// y1..y2-1. Qt's raster painter, antialiasing off and with a one-pixel
+// cosmetic pen, draws a rectangle or ellipse of width w over w + 1 columns,
+// so every figure is handed to Qt one pixel smaller than its box.
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "Reversi.h"
+
+using namespace reversi;
+
+namespace {
+
+QColor ToQColor(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+// Qt's rectangle for a box with exclusive right and bottom edges.
+QRect Figure(int x1, int y1, int x2, int y2) { return QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1); }
+
+// Outline with the current pen, inside with the current brush. Boxes of one
+// or two pixels are too small for Qt to draw a figure; they are filled with
+// the pen's colour, as the outline would cover them anyway.
+void Ellipse(QPainter& p, int x1, int y1, int x2, int y2) {
+  if (x2 - x1 <= 0 || y2 - y1 <= 0) return;
+  if (x2 - x1 <= 2 || y2 - y1 <= 2) {
+    p.fillRect(x1, y1, x2 - x1, y2 - y1, p.pen().color());
+    return;
+  }
+  p.drawEllipse(Figure(x1, y1, x2, y2));
+}
+
+// Angle, in sixteenths of a degree counter-clockwise from three o'clock, of
+// the radial from the centre of the box through (px, py).
+int RadialAngle(int x1, int y1, int x2, int y2, int px, int py) {
+  const double cx = (x1 + x2) / 2.0, cy = (y1 + y2) / 2.0;
+  const double degrees = std::atan2(cy - py, px - cx) * 180.0 / std::numbers::pi;
+  return static_cast<int>(std::lround(degrees * 16.0));
+}
+
+// Counter-clockwise from the radial through (sx, sy) to the one through
+// (ex, ey), on the ellipse of the box.
+void Arc(QPainter& p, int x1, int y1, int x2, int y2, int sx, int sy, int ex, int ey) {
+  if (x2 - x1 <= 2 || y2 - y1 <= 2) return;
+  const int start = RadialAngle(x1, y1, x2, y2, sx, sy);
+  int span = RadialAngle(x1, y1, x2, y2, ex, ey) - start;
+  if (span <= 0) span += 360 * 16;
+  p.drawArc(Figure(x1, y1, x2, y2), start, span);
+}
+
+// Legality for colour on a copy of the cells; the same walk as the rules.
+bool LegalOn(const int32_t* cells, int colour, int square) {
+  if (cells[square] != 0) return false;
+  for (int d : kDirections) {
+    int p = square + d;
+    while (cells[p] == -colour) p += d;
+    if (p != square + d && cells[p] == colour) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int TReversi::DiscSizeFor(int width, int height) {
+  const int larger = std::max({width, height, 48});
+  const int d = (larger - 24) / 8;
+  return d % 2 == 0 ? d - 1 : d;
+}
+
+int TReversi::SideFor(int width, int height) { return 8 * DiscSizeFor(width, height) + 24; }
+
+// Keeps the control square at the largest side 8 x odd + 24 that does not
+// exceed the larger requested side. Settling is idempotent, so the resize
+// it causes settles at once.
+void TReversi::Settle() {
+  discSize_ = DiscSizeFor(width(), height());
+  const int side = 8 * discSize_ + 24;
+  if (width() != side || height() != side) {
+    resize(side, side);
+    updateGeometry();
+  }
+}
+
+void TReversi::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  Settle();
+}
+
+TReversi::TShown TReversi::Shown() const {
+  if (snapshot_) return {snapshot_->Cells.data(), snapshot_->SideToMove, snapshot_->JustPlayed};
+  return {Cells.data(), SideToMove, JustPlayedSquare};
+}
+
+void TReversi::DrawBoard(const TShown& shown) {
+  const int d = discSize_;
+  const int pitch = d + 3;
+  const int side = 8 * pitch;
+  if (boardImage_.width() != side || boardImage_.height() != side)
+    boardImage_ = QImage(side, side, QImage::Format_RGB32);
+
+  const QColor background = ToQColor(Color());
+  const QPen blackPen(Qt::black, 0);
+  const QPen whitePen(Qt::white, 0);
+
+  QPainter p(&boardImage_);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setPen(blackPen);
+  p.setBrush(background);
+  p.drawRect(Figure(0, 0, side, side));
+
+  // Line k = 8 would fall just outside the image; the border closes the board.
+  for (int k = 0; k < 8; ++k) {
+    p.drawLine(0, k * pitch, side - 1, k * pitch);
+    p.drawLine(k * pitch, 0, k * pitch, side - 1);
+  }
+
+  const bool thinking = Thinking();
+  const bool ring = ShowThinking() && thinking;
+  const int best = BestSquare();
+  for (int i = 10; i <= 90; ++i) {
+    const int cell = shown.Cells[i];
+    if (cell == kBorder) continue;
+    const int r = RowOf(i), c = ColOf(i);
+    const int x = c * pitch + 2, y = r * pitch + 2;
+    if (cell != 0) {
+      const bool white = cell == kWhite;
+      p.setPen(blackPen);
+      p.setBrush(white ? Qt::white : Qt::black);
+      Ellipse(p, x, y, x + d, y + d);
+      if (d > 12) {
+        p.setPen(white ? blackPen : whitePen);
+        p.setBrush(Qt::NoBrush);
+        Arc(p, x + 3, y + 3, x + d - 3, y + d - 3, x + d / 3, y + 3, x + 3, y + d / 3);
+      }
+      if (!thinking && FlipPreview[i] == 1 && ShowFlips()) {
+        p.setPen(blackPen);
+        p.setBrush(white ? Qt::black : Qt::white);
+        Ellipse(p, x + d / 3, y + d / 3, x + 2 * d / 3, y + 2 * d / 3);
+      }
+      if (i == shown.JustPlayed && ShowJustPlayed()) {
+        p.setPen(blackPen);
+        p.setBrush(ToQColor(JustPlayedColour()));
+        Ellipse(p, x + 2 * d / 5, y + 2 * d / 5, x + 3 * d / 5, y + 3 * d / 5);
+      }
+    } else {
+      if (ring && i == best) {
+        p.setPen(blackPen);
+        p.setBrush(background);
+        Ellipse(p, x, y, x + d, y + d);
+      }
+      if (ShowLegal() && LegalOn(shown.Cells, shown.SideToMove, i)) {
+        p.setPen(blackPen);
+        p.setBrush(ToQColor(ShowLegalColor()));
+        Ellipse(p, x + d / 3, y + d / 3, x + 2 * d / 3, y + 2 * d / 3);
+      }
+    }
+  }
+}
+
+void TReversi::paintEvent(QPaintEvent*) {
+  Settle();
+  DrawBoard(Shown());
+  // One copy of the finished picture: the board never shows half drawn.
+  QPainter screen(this);
+  screen.setCompositionMode(QPainter::CompositionMode_Source);
+  screen.drawImage(0, 0, boardImage_);
+}

@@ -1,0 +1,177 @@
+// The widget's life and the engine's platform services: message loop,
+// repaint, cursors, message boxes, clock, and the copy of the position that
+// the board shows while the search walks its tree.
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <chrono>
+#include <ctime>
+
+#include "Reversi.h"
+
+namespace {
+
+// Milliseconds of a clock that is cheap to read (a few nanoseconds, no
+// system call) and advances every few milliseconds, which is all the
+// message-loop throttle needs.
+inline int64_t CoarseMilliseconds() {
+  timespec ts;
+  clock_gettime(CLOCK_MONOTONIC_COARSE, &ts);
+  return int64_t{ts.tv_sec} * 1000 + ts.tv_nsec / 1000000;
+}
+
+}  // namespace
+
+class TReversiHooks final : public reversi::THooks {
+ public:
+  // A full pass of Qt's event loop costs about as much as a search node, and
+  // the search asks for one at every node; so the clock is read only every
+  // kCallsPerClockRead calls, and a pass is made only when kPassInterval
+  // milliseconds have gone by since the last one. That keeps paints, timers
+  // and a stop request within a few milliseconds at a cost well under 1% of
+  // the node rate.
+  static constexpr int kCallsPerClockRead = 16;
+  static constexpr int64_t kPassInterval = 5;
+
+  explicit TReversiHooks(TReversi* board) : board_(board) {}
+
+  void ProcessMessages() override {
+    if (--countdown_ > 0) return;
+    countdown_ = kCallsPerClockRead;
+    const int64_t now = CoarseMilliseconds();
+    if (now - lastPass_ < kPassInterval) return;
+    lastPass_ = now;
+    if (QCoreApplication::instance()) QCoreApplication::processEvents();
+  }
+
+  void Repaint() override { board_->RepaintBoard(); }
+
+  // The engine sets the default cursor once, when a search has played its
+  // move; that is also where the board stops being busy with it.
+  void SetCursor(reversi::TCursor cursor) override {
+    switch (cursor) {
+      case reversi::TCursor::Default:
+        board_->setCursor(Qt::ArrowCursor);
+        board_->LeaveSearch();
+        break;
+      case reversi::TCursor::Cross:
+        board_->setCursor(Qt::CrossCursor);
+        break;
+      case reversi::TCursor::HourGlass:
+        board_->setCursor(Qt::WaitCursor);
+        break;
+    }
+  }
+
+  void ShowMessage(const std::string& text) override {
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), QString::fromStdString(text),
+                    QMessageBox::Ok, board_);
+    box.exec();
+  }
+
+  void ShowPassBox() override {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Reversi"), QStringLiteral("You must pass"),
+                    QMessageBox::Ok | QMessageBox::Cancel, board_);
+    box.exec();
+  }
+
+  uint32_t TickCount() override {
+    using namespace std::chrono;
+    return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+  }
+
+  void SearchWalkBegin() override {
+    board_->EnterSearch();
+    auto copy = std::make_unique<TReversi::TSnapshot>();
+    copy->Cells = board_->Cells;
+    copy->SideToMove = board_->SideToMove;
+    copy->JustPlayed = board_->JustPlayedSquare;
+    board_->snapshot_ = std::move(copy);
+    // The first pass of a search comes kPassInterval after its start.
+    lastPass_ = CoarseMilliseconds();
+  }
+
+  // Dropped before the driver plays its move, so that move's repaint shows it.
+  void SearchWalkEnd() override { board_->snapshot_.reset(); }
+
+ private:
+  TReversi* board_;
+  int countdown_ = kCallsPerClockRead;
+  int64_t lastPass_ = 0;
+};
+
+TReversi::TReversi(QWidget* parent) : QWidget(parent), platform_(std::make_unique<TReversiHooks>(this)) {
+  // The paint covers every pixel, so Qt need not clear the background.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  SetHooks(platform_.get());
+  resize(100, 100);
+}
+
+TReversi::~TReversi() {
+  StopRequested = true;
+  for (const auto& object : watched_)
+    if (object) object->removeEventFilter(this);
+  SetHooks(nullptr);
+}
+
+QSize TReversi::sizeHint() const { return size(); }
+
+void TReversi::RepaintBoard() { repaint(); }
+
+void TReversi::EnterSearch() {
+  if (busy_++ > 0) return;
+  // Hold back deferred deletion of every ancestor until the search is over:
+  // a window closed with WA_DeleteOnClose would otherwise be deleted from a
+  // pass of the event loop inside the search.
+  for (QObject* up = parent(); up; up = up->parent()) {
+    up->installEventFilter(this);
+    watched_.append(up);
+  }
+}
+
+void TReversi::LeaveSearch() {
+  if (busy_ == 0 || --busy_ > 0) return;
+  for (const auto& object : std::as_const(watched_))
+    if (object) object->removeEventFilter(this);
+  watched_.clear();
+  // Posted from here, the deletions run only once control is back in an
+  // event loop outside the search.
+  const auto held = std::exchange(heldBack_, {});
+  for (const auto& object : held)
+    if (object) object->deleteLater();
+  QTimer::singleShot(0, this, [this] {
+    if (!Busy()) emit Idle();
+  });
+}
+
+void TReversi::HoldBackDelete(QObject* object) {
+  StopRequested = true;
+  for (const auto& held : std::as_const(heldBack_))
+    if (held == object) return;
+  heldBack_.append(object);
+}
+
+bool TReversi::event(QEvent* e) {
+  if (e->type() == QEvent::DeferredDelete && Busy()) {
+    HoldBackDelete(this);
+    return true;
+  }
+  return QWidget::event(e);
+}
+
+bool TReversi::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() == QEvent::DeferredDelete && Busy()) {
+    HoldBackDelete(watched);
+    return true;
+  }
+  return QWidget::eventFilter(watched, e);
+}
+
+void TReversi::closeEvent(QCloseEvent* e) {
+  if (Thinking()) SetThinking(false);
+  QWidget::closeEvent(e);
+}

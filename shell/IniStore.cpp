@@ -1,0 +1,324 @@
+#include "IniStore.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <new>
+#include <utility>
+#include <vector>
+
+// Debian ships SimpleIni's implementation behind SI_IMPLEMENTATION; the plain
+// char store needs none of its Unicode converters.
+#define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
+#include <SimpleIni.h>
+
+namespace {
+
+constexpr int32_t kIntMin = INT32_MIN;
+constexpr int64_t kIntMagnitudeLimit = int64_t{INT32_MAX} + 1;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+int DigitValue(char c, int base) {
+  int d = -1;
+  if (c >= '0' && c <= '9') d = c - '0';
+  else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
+  else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+  return d < base ? d : -1;
+}
+
+enum class TFileState { Ok, Missing, Unusable };
+
+struct TLoaded {
+  TFileState State = TFileState::Missing;
+  std::string Text;
+  mode_t Mode = 0;
+};
+
+class TFd {
+ public:
+  explicit TFd(int fd) : fd_(fd) {}
+  ~TFd() { Close(); }
+  TFd(const TFd&) = delete;
+  TFd& operator=(const TFd&) = delete;
+  int Get() const { return fd_; }
+  bool Close() {
+    if (fd_ < 0) return true;
+    const int fd = std::exchange(fd_, -1);
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+// Reads the whole file. Opened non-blocking so that a FIFO or a device under
+// the settings name cannot hang the program; anything but a regular file of
+// sane size is unusable.
+TLoaded LoadFile(const std::string& path) {
+  TLoaded result;
+  TFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (fd.Get() < 0) {
+    result.State = (errno == ENOENT) ? TFileState::Missing : TFileState::Unusable;
+    return result;
+  }
+  result.State = TFileState::Unusable;
+  struct stat st {};
+  if (::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return result;
+  if (static_cast<uint64_t>(st.st_size) > TIniStore::kMaxFileSize) return result;
+  result.Mode = st.st_mode;
+
+  std::string text;
+  text.resize(static_cast<std::size_t>(st.st_size) + 1);
+  std::size_t got = 0;
+  for (;;) {
+    if (got == text.size()) {
+      // The file grew while being read.
+      if (text.size() > TIniStore::kMaxFileSize) return result;
+      text.resize(std::min(text.size() * 2, TIniStore::kMaxFileSize + 1));
+    }
+    const ssize_t n = ::read(fd.Get(), text.data() + got, text.size() - got);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return result;
+    }
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  if (got > TIniStore::kMaxFileSize) return result;
+  text.resize(got);
+  result.Text = std::move(text);
+  result.State = TFileState::Ok;
+  return result;
+}
+
+bool WriteAll(int fd, const std::string& data) {
+  std::size_t done = 0;
+  while (done < data.size()) {
+    const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Writes data to a fresh file beside target and renames it over target, so
+// that a reader (or a crash) sees either the old file or the new one, never a
+// part. keepMode carries the permissions of the file being replaced.
+bool ReplaceFile(const std::string& target, const std::string& data, const mode_t* keepMode) {
+  static std::atomic<unsigned> counter{0};
+  const std::filesystem::path targetPath(target);
+  std::filesystem::path dir = targetPath.parent_path();
+  if (dir.empty()) dir = ".";
+  const std::string base = targetPath.filename().string();
+
+  std::string tmp;
+  int rawFd = -1;
+  for (int attempt = 0; attempt < 100 && rawFd < 0; ++attempt) {
+    tmp = (dir / ("." + base + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++))).string();
+    rawFd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (rawFd < 0 && errno != EEXIST) return false;
+  }
+  if (rawFd < 0) return false;
+  TFd fd(rawFd);
+
+  bool ok = true;
+  if (keepMode) (void)::fchmod(fd.Get(), *keepMode & 07777);
+  ok = WriteAll(fd.Get(), data) && ::fsync(fd.Get()) == 0;
+  ok = fd.Close() && ok;
+  ok = ok && ::rename(tmp.c_str(), target.c_str()) == 0;
+  if (!ok) ::unlink(tmp.c_str());
+  return ok;
+}
+
+// The path that a write must replace: a symbolic link is written through to
+// its target rather than replaced by a plain file. Empty when the link leads
+// nowhere.
+std::string WriteTarget(const std::string& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+  char* resolved = ::realpath(path.c_str(), nullptr);
+  if (!resolved) return {};
+  std::string target(resolved);
+  std::free(resolved);
+  return target;
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
+enum class TLineKind { Blank, Comment, Other };
+
+TLineKind KindOf(std::string_view line) {
+  std::size_t i = 0;
+  while (i < line.size() && (IsBlank(line[i]) || line[i] == '\r')) ++i;
+  if (i == line.size()) return TLineKind::Blank;
+  return (line[i] == ';' || line[i] == '#') ? TLineKind::Comment : TLineKind::Other;
+}
+
+// SimpleIni keeps a comment with the section or key that follows it, so the
+// comments after the last entry of a file have nothing to hang on and would be
+// dropped when the file is saved. This returns that closing block (or, for a
+// file of comments only, what follows the leading file comment) so that it can
+// be put back at the end.
+std::string TrailingComments(std::string_view text) {
+  if (text.substr(0, 3) == SI_UTF8_SIGNATURE) text.remove_prefix(3);
+  const std::vector<std::string_view> lines = SplitLines(text);
+  std::size_t first = 0;
+  std::size_t lastOther = lines.size();
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (KindOf(lines[i]) == TLineKind::Other) lastOther = i;
+  }
+  if (lastOther != lines.size()) {
+    first = lastOther + 1;
+  } else if (!text.empty() && (text[0] == ';' || text[0] == '#')) {
+    // SimpleIni's file comment: the lines from the very start that begin
+    // with a comment character.
+    while (first < lines.size() && !lines[first].empty() && (lines[first][0] == ';' || lines[first][0] == '#')) {
+      ++first;
+    }
+  }
+  std::size_t last = lines.size();
+  while (first < last && KindOf(lines[first]) == TLineKind::Blank) ++first;
+  while (last > first && KindOf(lines[last - 1]) == TLineKind::Blank) --last;
+  std::string tail;
+  for (std::size_t i = first; i < last; ++i) {
+    tail.append(lines[i]);
+    tail.push_back('\n');
+  }
+  return tail;
+}
+
+// Multi-key so that a key written twice in the file reads as its first
+// occurrence; a write then leaves one entry where the first one stood.
+class TIni : public CSimpleIniA {
+ public:
+  TIni() : CSimpleIniA(/*a_bIsUtf8=*/false, /*a_bMultiKey=*/true, /*a_bMultiLine=*/false) { SetSpaces(false); }
+};
+
+// The key's spelling as the file already has it, so that a write keeps it.
+std::string ExistingKeySpelling(const CSimpleIniA& ini, const std::string& section, const std::string& key) {
+  CSimpleIniA::TNamesDepend keys;
+  ini.GetAllKeys(section.c_str(), keys);
+  const SI_GenericNoCase<char> less;
+  for (const CSimpleIniA::Entry& entry : keys) {
+    if (!less(entry.pItem, key.c_str()) && !less(key.c_str(), entry.pItem)) return entry.pItem;
+  }
+  return key;
+}
+
+}  // namespace
+
+std::optional<int32_t> ParseIniInteger(std::string_view text) {
+  std::string s(text);
+  if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) s.replace(0, 2, "$");
+
+  std::size_t i = 0;
+  while (i < s.size() && IsBlank(s[i])) ++i;
+  int base = 10;
+  bool negative = false;
+  if (i < s.size() && s[i] == '$') {
+    base = 16;
+    ++i;
+  } else if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+    negative = s[i] == '-';
+    ++i;
+  }
+  if (i == s.size()) return std::nullopt;
+
+  int64_t magnitude = 0;
+  for (; i < s.size(); ++i) {
+    const int d = DigitValue(s[i], base);
+    if (d < 0) return std::nullopt;
+    magnitude = magnitude * base + d;
+    if (magnitude > kIntMagnitudeLimit) return std::nullopt;
+  }
+  if (negative) {
+    return magnitude == kIntMagnitudeLimit ? kIntMin : static_cast<int32_t>(-magnitude);
+  }
+  if (magnitude > INT32_MAX) return std::nullopt;
+  return static_cast<int32_t>(magnitude);
+}
+
+TIniStore::TIniStore(std::string path) : path_(std::move(path)) {}
+
+std::optional<std::string> TIniStore::ReadString(const std::string& section, const std::string& key) const {
+  try {
+    const TLoaded file = LoadFile(path_);
+    if (file.State != TFileState::Ok) return std::nullopt;
+    TIni ini;
+    if (ini.LoadData(file.Text) < 0) return std::nullopt;
+    const char* value = ini.GetValue(section.c_str(), key.c_str(), nullptr);
+    if (!value) return std::nullopt;
+    return std::string(value);
+  } catch (const std::bad_alloc&) {
+    return std::nullopt;
+  }
+}
+
+bool TIniStore::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+  try {
+    const std::string target = WriteTarget(path_);
+    if (target.empty()) return false;
+    const TLoaded file = LoadFile(target);
+    if (file.State == TFileState::Unusable) return false;
+    // SimpleIni stops at a NUL byte; whatever follows one would be lost.
+    if (file.Text.find('\0') != std::string::npos) return false;
+
+    TIni ini;
+    if (ini.LoadData(file.Text) < 0) return false;
+    const std::string spelling = ExistingKeySpelling(ini, section, key);
+    if (ini.SetValue(section.c_str(), spelling.c_str(), value.c_str(), nullptr, /*a_bForceReplace=*/true) < 0) {
+      return false;
+    }
+    std::string out;
+    if (ini.Save(out, /*a_bAddSignature=*/true) < 0) return false;
+    const std::string tail = TrailingComments(file.Text);
+    if (!tail.empty()) {
+      if (!out.empty()) out.push_back('\n');
+      out += tail;
+    }
+    if (out.size() > kMaxFileSize) return false;
+    return ReplaceFile(target, out, file.State == TFileState::Ok ? &file.Mode : nullptr);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
+
+bool TIniStore::ReadBool(const std::string& section, const std::string& key, bool def) const {
+  return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+int32_t TIniStore::ReadInteger(const std::string& section, const std::string& key, int32_t def) const {
+  const std::optional<std::string> text = ReadString(section, key);
+  if (!text) return def;
+  return ParseIniInteger(*text).value_or(def);
+}
+
+bool TIniStore::WriteBool(const std::string& section, const std::string& key, bool value) {
+  return WriteString(section, key, value ? "1" : "0");
+}
+
+bool TIniStore::WriteInteger(const std::string& section, const std::string& key, int32_t value) {
+  return WriteString(section, key, std::to_string(value));
+}

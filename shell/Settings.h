@@ -1,0 +1,30 @@
+// The user's preferences and level of play, kept in "Reversi.ini" beside the
+// executable. Read once while the main window is created, written once while
+// it closes; in between they live in the engine and the main window.
+#pragma once
+
+#include <string>
+
+#include "ReversiCore.h"
+
+// The main window's own switches, kept in its menu check marks.
+struct TShellSwitches {
+  bool Statistics = true;
+  bool Sound = true;
+  bool BestLine = true;
+  bool TwoPlayer = false;
+};
+
+// "Reversi.ini" in the directory of the running executable, in the local
+// file-name encoding. Needs the application object.
+std::string SettingsPath();
+
+// The twelve reads, in the file's reading order. Values the engine's setters
+// refuse (Gamma, SelectiveDepth) and a Level outside 0..13 leave the engine's
+// value as it was, so the caller sets its design values first. Reading never
+// fails; anything missing or unreadable gives its default.
+void LoadSettings(const std::string& path, reversi::TReversiCore& engine, TShellSwitches& switches);
+
+// The thirteen writes, in their order. Stops at the first write that fails
+// and returns false; the keys written before it stay written.
+bool SaveSettings(const std::string& path, const reversi::TReversiCore& engine, const TShellSwitches& switches);

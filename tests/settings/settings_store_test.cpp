@@ -1,0 +1,434 @@
+// The settings file: integer reading rules, the INI store's keeping of other
+// content, its failure modes, and the reading and writing of the settings.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "IniStore.h"
+#include "ReversiCore.h"
+#include "Settings.h"
+
+namespace fs = std::filesystem;
+using namespace reversi;
+
+namespace {
+
+class TempDir {
+ public:
+  TempDir() {
+    std::string templ = (fs::temp_directory_path() / "vz-settings-XXXXXX").string();
+    path_ = ::mkdtemp(templ.data());
+  }
+  ~TempDir() {
+    std::error_code ec;
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(path_, ec);
+  }
+  std::string File(const std::string& name = "Reversi.ini") const { return (path_ / name).string(); }
+  const fs::path& Path() const { return path_; }
+  // Names in the directory other than the settings file: leftovers of a write.
+  int Leftovers() const {
+    int n = 0;
+    for (const auto& e : fs::directory_iterator(path_)) n += e.path().filename() != "Reversi.ini";
+    return n;
+  }
+
+ private:
+  fs::path path_;
+};
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void Put(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+}
+
+// The engine as the main window's design leaves it before the settings are read.
+void ApplyDesignValues(TReversiCore& engine) {
+  engine.SetGamma(1500);
+  engine.SetSelectiveDepth(10);
+  engine.SetShowLegal(true);
+  engine.SetShowThinking(true);
+}
+
+const char* const kFreshFile =
+    "[Preferences]\n"
+    "Thinking=0\n"
+    "ShowFlips=0\n"
+    "Show_Legal_Moves=0\n"
+    "Statistics=1\n"
+    "Best_Line=1\n"
+    "Sound=1\n"
+    "Selective=1\n"
+    "\n"
+    "\n"
+    "[Level]\n"
+    "Move_Time=2\n"
+    "Two_Player=0\n"
+    "Level=0\n"
+    "Gamma=40\n"
+    "Selective_Depth=5\n";
+
+}  // namespace
+
+// ---- Integer reading rules ----
+
+struct IntCase {
+  const char* Text;
+  std::optional<int32_t> Value;
+};
+
+class ParseIniIntegerTest : public ::testing::TestWithParam<IntCase> {};
+
+TEST_P(ParseIniIntegerTest, ReadsTheIntegerOrNothing) {
+  EXPECT_EQ(ParseIniInteger(GetParam().Text), GetParam().Value) << '"' << GetParam().Text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, ParseIniIntegerTest,
+    ::testing::Values(
+        IntCase{"0", 0}, IntCase{"42", 42}, IntCase{"+42", 42}, IntCase{"-42", -42}, IntCase{"-0", 0},
+        IntCase{"007", 7}, IntCase{"  12", 12}, IntCase{"\t12", 12},
+        // Hexadecimal, with "$" or a leading "0x" of a longer text.
+        IntCase{"$20", 32}, IntCase{"0x20", 32}, IntCase{"0X20", 32}, IntCase{"$fF", 255}, IntCase{"0x1", 1},
+        IntCase{"$7FFFFFFF", INT32_MAX},
+        // Not integers.
+        IntCase{"", std::nullopt}, IntCase{"   ", std::nullopt}, IntCase{"+", std::nullopt},
+        IntCase{"-", std::nullopt}, IntCase{"$", std::nullopt}, IntCase{"0x", std::nullopt},
+        IntCase{"yes", std::nullopt}, IntCase{"12 ", std::nullopt}, IntCase{"12a", std::nullopt},
+        IntCase{"1e3", std::nullopt}, IntCase{"1.5", std::nullopt}, IntCase{"- 1", std::nullopt},
+        IntCase{"+-1", std::nullopt}, IntCase{"$g", std::nullopt},
+        // A sign before "$", and "0x" that is not at the very start.
+        IntCase{"-$20", std::nullopt}, IntCase{"+$20", std::nullopt}, IntCase{"-0x20", std::nullopt},
+        IntCase{" 0x20", std::nullopt}, IntCase{"0x-1", std::nullopt}, IntCase{"00x20", std::nullopt},
+        // The 32-bit signed range, whatever the notation.
+        IntCase{"2147483647", INT32_MAX}, IntCase{"-2147483648", INT32_MIN}, IntCase{"2147483648", std::nullopt},
+        IntCase{"-2147483649", std::nullopt}, IntCase{"$80000000", std::nullopt},
+        IntCase{"99999999999999999999999999", std::nullopt}, IntCase{"$FFFFFFFFFFFFFFFFFFFF", std::nullopt}));
+
+// ---- The store ----
+
+TEST(IniStore, MissingFileSectionOrKeyGivesTheDefault) {
+  TempDir dir;
+  TIniStore ini(dir.File());
+  EXPECT_EQ(ini.ReadInteger("Level", "Gamma", 40), 40);
+  EXPECT_TRUE(ini.ReadBool("Preferences", "Sound", true));
+  Put(dir.File(), "[Level]\nOther=1\n");
+  EXPECT_EQ(ini.ReadInteger("Level", "Gamma", 40), 40);
+  EXPECT_EQ(ini.ReadInteger("Preferences", "Other", -3), -3);
+  EXPECT_EQ(dir.Leftovers(), 0);
+}
+
+TEST(IniStore, MatchesNamesRegardlessOfCaseAndTrimsValues) {
+  TempDir dir;
+  Put(dir.File(), "[level]\r\nGAMMA =   0x20  \r\nlevel\t=\t13\r\nEmpty=\r\n");
+  TIniStore ini(dir.File());
+  EXPECT_EQ(ini.ReadInteger("Level", "Gamma", 40), 32);
+  EXPECT_EQ(ini.ReadInteger("LEVEL", "Level", 0), 13);
+  EXPECT_EQ(ini.ReadInteger("Level", "Empty", 7), 7);
+  EXPECT_EQ(ini.ReadString("Level", "gamma"), "0x20");
+}
+
+TEST(IniStore, BooleansAreAnyNonZeroInteger) {
+  TempDir dir;
+  Put(dir.File(), "[P]\nTwo=2\nNeg=-1\nZero=0\nYes=yes\nHex=$0\n");
+  TIniStore ini(dir.File());
+  EXPECT_TRUE(ini.ReadBool("P", "Two", false));
+  EXPECT_TRUE(ini.ReadBool("P", "Neg", false));
+  EXPECT_FALSE(ini.ReadBool("P", "Zero", true));
+  EXPECT_TRUE(ini.ReadBool("P", "Yes", true));
+  EXPECT_FALSE(ini.ReadBool("P", "Yes", false));
+  EXPECT_FALSE(ini.ReadBool("P", "Hex", true));
+}
+
+TEST(IniStore, DuplicateKeyReadsItsFirstOccurrence) {
+  TempDir dir;
+  Put(dir.File(), "[Level]\nGamma=1\nGamma=2\n");
+  EXPECT_EQ(TIniStore(dir.File()).ReadInteger("Level", "Gamma", 0), 1);
+}
+
+TEST(IniStore, WriteKeepsEverythingElseAndReplacesInPlace) {
+  TempDir dir;
+  Put(dir.File(),
+      "; settings of the game\n"
+      "\n"
+      "; the display\n"
+      "[preferences]\n"
+      "; whether to show the search\n"
+      "thinking=1\n"
+      "Unknown=abc\n"
+      "\n"
+      "[Other]\n"
+      "x=1\n"
+      "\n"
+      "; the end\n");
+  TIniStore ini(dir.File());
+  ASSERT_TRUE(ini.WriteBool("Preferences", "Thinking", false));
+  ASSERT_TRUE(ini.WriteInteger("Level", "Gamma", -7));
+  const std::string expected =
+      "; settings of the game\n"
+      "\n"
+      "\n"
+      "; the display\n"
+      "[preferences]\n"
+      "\n"
+      "; whether to show the search\n"
+      "thinking=0\n"
+      "Unknown=abc\n"
+      "\n"
+      "\n"
+      "[Other]\n"
+      "x=1\n"
+      "\n"
+      "\n"
+      "[Level]\n"
+      "Gamma=-7\n"
+      "\n"
+      "; the end\n";
+  EXPECT_EQ(Slurp(dir.File()), expected);
+  // Writing again changes the value only: the layout does not creep.
+  ASSERT_TRUE(ini.WriteInteger("Level", "Gamma", -7));
+  ASSERT_TRUE(ini.WriteBool("Preferences", "Thinking", false));
+  EXPECT_EQ(Slurp(dir.File()), expected);
+  EXPECT_EQ(dir.Leftovers(), 0);
+}
+
+TEST(IniStore, FileOfCommentsOnlyKeepsThemAll) {
+  TempDir dir;
+  Put(dir.File(), "; one\n\n; two\n# three\n");
+  ASSERT_TRUE(TIniStore(dir.File()).WriteInteger("Level", "Level", 3));
+  const std::string text = Slurp(dir.File());
+  for (const char* line : {"; one\n", "; two\n", "# three\n", "[Level]\nLevel=3\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line << " missing from\n" << text;
+  }
+}
+
+TEST(IniStore, WriteKeepsPermissionsAndWritesThroughALink) {
+  TempDir dir;
+  const std::string real = dir.File("real.ini");
+  Put(real, "[A]\nb=1\n");
+  ::chmod(real.c_str(), 0640);
+  fs::create_symlink(real, dir.File());
+  ASSERT_TRUE(TIniStore(dir.File()).WriteInteger("A", "b", 2));
+  EXPECT_TRUE(fs::is_symlink(dir.File()));
+  EXPECT_EQ(Slurp(real), "[A]\nb=2\n");
+  EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(dir.Leftovers(), 1);  // real.ini, and no temporary file
+}
+
+TEST(IniStore, UnusableFilesReadAsEmptyAndRefuseWrites) {
+  TempDir dir;
+  // A directory under the settings name.
+  fs::create_directory(dir.File());
+  TIniStore asDir(dir.File());
+  EXPECT_EQ(asDir.ReadInteger("Level", "Gamma", 40), 40);
+  EXPECT_FALSE(asDir.WriteInteger("Level", "Gamma", 1));
+  EXPECT_TRUE(fs::is_directory(dir.File()));
+
+  // A FIFO must neither hang the reader nor be replaced.
+  const std::string fifo = dir.File("fifo.ini");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(TIniStore(fifo).ReadInteger("Level", "Gamma", 40), 40);
+  EXPECT_FALSE(TIniStore(fifo).WriteInteger("Level", "Gamma", 1));
+  EXPECT_TRUE(fs::is_fifo(fifo));
+
+  // A file too large to be a settings file is left alone.
+  const std::string huge = dir.File("huge.ini");
+  {
+    std::ofstream out(huge, std::ios::binary);
+    out << "[Level]\nGamma=9\n";
+    out << std::string(TIniStore::kMaxFileSize, ';');
+  }
+  const auto hugeSize = fs::file_size(huge);
+  EXPECT_EQ(TIniStore(huge).ReadInteger("Level", "Gamma", 40), 40);
+  EXPECT_FALSE(TIniStore(huge).WriteInteger("Level", "Gamma", 1));
+  EXPECT_EQ(fs::file_size(huge), hugeSize);
+
+  // NUL bytes: SimpleIni would drop everything after one.
+  const std::string binary = dir.File("binary.ini");
+  Put(binary, std::string("[Level]\nGamma=9\n\0tail\n", 22));
+  EXPECT_FALSE(TIniStore(binary).WriteInteger("Level", "Gamma", 1));
+  EXPECT_EQ(fs::file_size(binary), 22u);
+
+  // A link to nowhere, and a directory that does not exist.
+  fs::create_symlink(dir.File("nowhere.ini"), dir.File("dangling.ini"));
+  EXPECT_FALSE(TIniStore(dir.File("dangling.ini")).WriteInteger("Level", "Gamma", 1));
+  EXPECT_FALSE(TIniStore(dir.File("missing/Reversi.ini")).WriteInteger("Level", "Gamma", 1));
+}
+
+TEST(IniStore, UnreadableFileIsNotOverwritten) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+  TempDir dir;
+  Put(dir.File(), "[Level]\nGamma=9\nKeep=me\n");
+  ::chmod(dir.File().c_str(), 0200);
+  TIniStore ini(dir.File());
+  EXPECT_EQ(ini.ReadInteger("Level", "Gamma", 40), 40);
+  EXPECT_FALSE(ini.WriteInteger("Level", "Gamma", 1));
+  ::chmod(dir.File().c_str(), 0600);
+  EXPECT_EQ(Slurp(dir.File()), "[Level]\nGamma=9\nKeep=me\n");
+}
+
+// ---- Settings ----
+
+TEST(Settings, WithoutAFileTheDefaultsApplyAndClosingWritesTheWholeFile) {
+  TempDir dir;
+  TReversiCore engine;
+  ApplyDesignValues(engine);
+  TShellSwitches switches;
+  switches.Statistics = switches.Sound = switches.BestLine = false;
+  switches.TwoPlayer = true;
+  LoadSettings(dir.File(), engine, switches);
+
+  EXPECT_FALSE(engine.ShowThinking());
+  EXPECT_FALSE(engine.ShowLegal());
+  EXPECT_FALSE(engine.ShowFlips());
+  EXPECT_TRUE(engine.Selective());
+  EXPECT_TRUE(switches.Statistics);
+  EXPECT_TRUE(switches.Sound);
+  EXPECT_TRUE(switches.BestLine);
+  EXPECT_FALSE(switches.TwoPlayer);
+  EXPECT_EQ(engine.Mode(), Normal);
+  EXPECT_EQ(engine.MoveTime(), 2);
+  EXPECT_EQ(engine.Gamma(), 40);
+  EXPECT_EQ(engine.SelectiveDepth(), 5);
+  EXPECT_EQ(engine.Level(), TimeLevel);
+  EXPECT_FALSE(fs::exists(dir.File())) << "reading must not create the file";
+
+  ASSERT_TRUE(SaveSettings(dir.File(), engine, switches));
+  EXPECT_EQ(Slurp(dir.File()), kFreshFile);
+  EXPECT_EQ(dir.Leftovers(), 0);
+}
+
+struct ReadCase {
+  const char* Section;
+  const char* Key;
+  const char* Stored;
+  std::function<void(const TReversiCore&, const TShellSwitches&)> Check;
+};
+
+TEST(Settings, ReadingEdgeCases) {
+  const std::vector<ReadCase> cases = {
+      {"Level", "Level", "14", [](auto& e, auto&) { EXPECT_EQ(e.Level(), Ply3); }},
+      {"Level", "Level", "-1", [](auto& e, auto&) { EXPECT_EQ(e.Level(), Ply3); }},
+      {"Level", "Level", "13", [](auto& e, auto&) { EXPECT_EQ(e.Level(), Infinite); }},
+      {"Level", "Level", "0", [](auto& e, auto&) { EXPECT_EQ(e.Level(), TimeLevel); }},
+      {"Level", "Level", "6", [](auto& e, auto&) { EXPECT_EQ(e.Level(), Ply6); }},
+      {"Level", "Level", "six", [](auto& e, auto&) { EXPECT_EQ(e.Level(), TimeLevel); }},
+      {"Level", "Selective_Depth", "0", [](auto& e, auto&) { EXPECT_EQ(e.SelectiveDepth(), 10); }},
+      {"Level", "Selective_Depth", "21", [](auto& e, auto&) { EXPECT_EQ(e.SelectiveDepth(), 10); }},
+      {"Level", "Selective_Depth", "20", [](auto& e, auto&) { EXPECT_EQ(e.SelectiveDepth(), 20); }},
+      {"Level", "Gamma", "10000", [](auto& e, auto&) { EXPECT_EQ(e.Gamma(), 1500); }},
+      {"Level", "Gamma", "-10000", [](auto& e, auto&) { EXPECT_EQ(e.Gamma(), 1500); }},
+      {"Level", "Gamma", "-9999", [](auto& e, auto&) { EXPECT_EQ(e.Gamma(), -9999); }},
+      {"Level", "Gamma", "0x20", [](auto& e, auto&) { EXPECT_EQ(e.Gamma(), 32); }},
+      {"Level", "Gamma", "$20", [](auto& e, auto&) { EXPECT_EQ(e.Gamma(), 32); }},
+      {"Level", "Gamma", "-$20", [](auto& e, auto&) { EXPECT_EQ(e.Gamma(), 40); }},
+      {"Level", "Move_Time", "0", [](auto& e, auto&) { EXPECT_EQ(e.MoveTime(), 0); }},
+      {"Level", "Move_Time", "-5", [](auto& e, auto&) { EXPECT_EQ(e.MoveTime(), -5); }},
+      {"Level", "Two_Player", "1",
+       [](auto& e, auto& s) {
+         EXPECT_EQ(e.Mode(), TwoPlayer);
+         EXPECT_TRUE(s.TwoPlayer);
+       }},
+      {"Preferences", "Sound", "yes", [](auto&, auto& s) { EXPECT_TRUE(s.Sound); }},
+      {"Preferences", "Sound", "0", [](auto&, auto& s) { EXPECT_FALSE(s.Sound); }},
+      {"Preferences", "Statistics", "2", [](auto&, auto& s) { EXPECT_TRUE(s.Statistics); }},
+      {"Preferences", "Best_Line", "0", [](auto&, auto& s) { EXPECT_FALSE(s.BestLine); }},
+      {"Preferences", "Thinking", "1", [](auto& e, auto&) { EXPECT_TRUE(e.ShowThinking()); }},
+      {"Preferences", "ShowFlips", "1", [](auto& e, auto&) { EXPECT_TRUE(e.ShowFlips()); }},
+      {"Preferences", "Show_Legal_Moves", "1", [](auto& e, auto&) { EXPECT_TRUE(e.ShowLegal()); }},
+      {"Preferences", "Selective", "0", [](auto& e, auto&) { EXPECT_FALSE(e.Selective()); }},
+  };
+  for (const ReadCase& c : cases) {
+    SCOPED_TRACE(std::string(c.Section) + "." + c.Key + "=" + c.Stored);
+    TempDir dir;
+    Put(dir.File(), std::string("[") + c.Section + "]\n" + c.Key + "=" + c.Stored + "\n");
+    TReversiCore engine;
+    ApplyDesignValues(engine);
+    engine.SetLevel(Ply3);  // shows whether a stored level was taken or ignored
+    TShellSwitches switches;
+    LoadSettings(dir.File(), engine, switches);
+    c.Check(engine, switches);
+  }
+}
+
+TEST(Settings, SaveThenLoadGivesTheSameSettings) {
+  TempDir dir;
+  TReversiCore saved;
+  saved.SetShowThinking(true);
+  saved.SetShowFlips(true);
+  saved.SetShowLegal(true);
+  saved.SetSelective(false);
+  saved.SetMoveTime(0);
+  saved.SetMode(TwoPlayer);
+  saved.SetLevel(Ply12);
+  saved.SetGamma(-9999);
+  saved.SetSelectiveDepth(20);
+  const TShellSwitches out{false, false, false, true};
+  ASSERT_TRUE(SaveSettings(dir.File(), saved, out));
+
+  TReversiCore loaded;
+  ApplyDesignValues(loaded);
+  TShellSwitches in;
+  LoadSettings(dir.File(), loaded, in);
+  EXPECT_TRUE(loaded.ShowThinking());
+  EXPECT_TRUE(loaded.ShowFlips());
+  EXPECT_TRUE(loaded.ShowLegal());
+  EXPECT_FALSE(loaded.Selective());
+  EXPECT_EQ(loaded.MoveTime(), 0);
+  EXPECT_EQ(loaded.Mode(), TwoPlayer);
+  EXPECT_EQ(loaded.Level(), Ply12);
+  EXPECT_EQ(loaded.Gamma(), -9999);
+  EXPECT_EQ(loaded.SelectiveDepth(), 20);
+  EXPECT_FALSE(in.Statistics);
+  EXPECT_FALSE(in.Sound);
+  EXPECT_FALSE(in.BestLine);
+  EXPECT_TRUE(in.TwoPlayer);
+}
+
+TEST(Settings, SaveKeepsOtherContentOfAnExistingFile) {
+  TempDir dir;
+  Put(dir.File(), "[LEVEL]\n; chosen by hand\ngamma=77\nNote=keep\n[Window]\nLeft=10\n");
+  TReversiCore engine;
+  ASSERT_TRUE(SaveSettings(dir.File(), engine, TShellSwitches{}));
+  const std::string text = Slurp(dir.File());
+  EXPECT_NE(text.find("[LEVEL]\n\n; chosen by hand\ngamma=40\nNote=keep\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("[Window]\nLeft=10\n"), std::string::npos) << text;
+  EXPECT_EQ(text.find("Gamma="), std::string::npos) << text;
+}
+
+TEST(Settings, FailedWriteStopsTheWritingThere) {
+  TempDir dir;
+  TReversiCore engine;
+  EXPECT_FALSE(SaveSettings(dir.File("missing/Reversi.ini"), engine, TShellSwitches{}));
+
+  // Let the file grow to hold three keys only: the fourth write fails, and
+  // neither it nor the nine after it reach the file.
+  const std::string threeKeys = "[Preferences]\nThinking=0\nShowFlips=1\nShow_Legal_Moves=0\n";
+  rlimit old{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = old;
+  small.rlim_cur = threeKeys.size() + 2;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool saved = SaveSettings(dir.File(), engine, TShellSwitches{});
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  ::signal(SIGXFSZ, oldHandler);
+
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(Slurp(dir.File()), threeKeys);
+  EXPECT_EQ(dir.Leftovers(), 0);
+}

@@ -6,6 +6,10 @@ add_library(vz_settings STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/IniStore.h
   ${CMAKE_CURRENT_SOURCE_DIR}/Settings.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/Settings.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/SpinField.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/SpinField.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/Levelunt.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/Levelunt.h
 )
 target_include_directories(vz_settings PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_include_directories(vz_settings SYSTEM PRIVATE ${VZ_SIMPLEINI_INCLUDE_DIR})

@@ -1,0 +1,181 @@
+#include "Levelunt.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+
+#include "SpinField.h"
+
+using namespace reversi;
+
+namespace {
+
+// The OK button's glyph: a green tick.
+QIcon TickIcon() {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QPen pen(QColor(0, 128, 0), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  painter.setPen(pen);
+  QPainterPath tick;
+  tick.moveTo(2.5, 8.5);
+  tick.lineTo(6.0, 12.5);
+  tick.lineTo(13.5, 3.5);
+  painter.drawPath(tick);
+  return QIcon(pixmap);
+}
+
+}  // namespace
+
+TLevelFrm::TLevelFrm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
+  setWindowTitle(QStringLiteral("Level"));
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(11);
+  setFont(font);
+  QPalette pal = palette();
+  pal.setColor(QPalette::WindowText, Qt::black);
+  pal.setColor(QPalette::Text, Qt::black);
+  setPalette(pal);
+  setFixedSize(303, 230);
+
+  Panel1 = new QFrame(this);
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Panel1->setLineWidth(1);
+  Panel1->setGeometry(4, 4, 293, 169);
+
+  RadioButton1 = new QRadioButton(QStringLiteral("Time per move"), Panel1);
+  RadioButton1->setGeometry(24, 20, 113, 17);
+  RadioButton2 = new QRadioButton(QStringLiteral("Fixed depth search"), Panel1);
+  RadioButton2->setGeometry(24, 48, 113, 17);
+  RadioButton3 = new QRadioButton(QStringLiteral("Infinite time"), Panel1);
+  RadioButton3->setGeometry(24, 76, 113, 17);
+  auto* group = new QButtonGroup(this);
+  group->addButton(RadioButton1);
+  group->addButton(RadioButton2);
+  group->addButton(RadioButton3);
+  RadioButton2->setChecked(true);
+  connect(RadioButton1, &QRadioButton::clicked, this, &TLevelFrm::RadioButton1Click);
+  connect(RadioButton2, &QRadioButton::clicked, this, &TLevelFrm::RadioButton2Click);
+  connect(RadioButton3, &QRadioButton::clicked, this, &TLevelFrm::RadioButton3Click);
+
+  SecondsEdit = new TSpinField(1, 32000, Panel1);
+  SecondsEdit->setGeometry(176, 19, 82, 22);
+  SecondsEdit->SetValue(1);
+  DepthEdit = new TSpinField(1, 12, Panel1);
+  DepthEdit->setGeometry(176, 45, 82, 22);
+  DepthEdit->SetValue(1);
+
+  Label1 = new QLabel(QStringLiteral("Gamma Selectivity"), Panel1);
+  Label1->move(28, 114);
+  Label1->adjustSize();
+  GammaEdit = new TSpinField(-10000, 10000, Panel1);
+  GammaEdit->setGeometry(176, 110, 85, 22);
+  GammaEdit->SetValue(0);
+
+  Label2 = new QLabel(QStringLiteral("Maximum Selective Depth"), Panel1);
+  Label2->move(28, 138);
+  Label2->adjustSize();
+  SelDepthEdit = new TSpinField(1, 20, Panel1);
+  SelDepthEdit->setGeometry(176, 134, 85, 22);
+  SelDepthEdit->SetValue(1);
+
+  BitBtn1 = new QPushButton(TickIcon(), QStringLiteral("OK"), this);
+  BitBtn1->setGeometry(107, 188, 89, 33);
+  BitBtn1->setDefault(true);
+  connect(BitBtn1, &QPushButton::clicked, this, &TLevelFrm::BitBtn1Click);
+
+  setTabOrder(RadioButton1, SecondsEdit);
+  setTabOrder(SecondsEdit, DepthEdit);
+  setTabOrder(DepthEdit, GammaEdit);
+  setTabOrder(GammaEdit, SelDepthEdit);
+  setTabOrder(SelDepthEdit, BitBtn1);
+
+  RadioButton2Click();
+}
+
+void TLevelFrm::Fill(TReversiCore& engine) {
+  engine_ = &engine;
+  GammaEdit->SetValue(engine.Gamma());
+  SelDepthEdit->SetValue(engine.SelectiveDepth());
+  SecondsEdit->SetValue(engine.MoveTime());
+
+  const TLevel level = engine.Level();
+  if (level >= Ply1 && level <= Ply12) DepthEdit->SetValue(static_cast<int>(level));
+
+  if (level == TimeLevel) {
+    RadioButton1->setChecked(true);
+    RadioButton1Click();
+  } else if (level == Infinite) {
+    RadioButton3->setChecked(true);
+    RadioButton3Click();
+  } else {
+    RadioButton2->setChecked(true);
+    RadioButton2Click();
+  }
+}
+
+void TLevelFrm::Execute(TReversiCore& engine) {
+  Fill(engine);
+  QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+  if (screen) move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+  exec();
+}
+
+void TLevelFrm::RadioButton1Click() {
+  SecondsEdit->setEnabled(true);
+  DepthEdit->setEnabled(false);
+}
+
+void TLevelFrm::RadioButton2Click() {
+  DepthEdit->setEnabled(true);
+  SecondsEdit->setEnabled(false);
+}
+
+void TLevelFrm::RadioButton3Click() {
+  SecondsEdit->setEnabled(false);
+  DepthEdit->setEnabled(false);
+}
+
+void TLevelFrm::BitBtn1Click() {
+  if (engine_) {
+    TReversiCore& engine = *engine_;
+    // The setters drop what the engine cannot take: Gamma of +-10000, which
+    // the field allows, leaves Gamma as it was.
+    engine.SetGamma(GammaEdit->Value());
+    engine.SetSelectiveDepth(SelDepthEdit->Value());
+    if (RadioButton1->isChecked()) {
+      const int seconds = SecondsEdit->Value();
+      engine.SetLevel(TimeLevel);
+      engine.SetMoveTime(seconds);
+      if (OnLevelText) OnLevelText(QString::number(seconds) + QStringLiteral(" seconds per move"));
+    } else if (RadioButton2->isChecked()) {
+      const int depth = DepthEdit->Value();
+      if (depth >= 1 && depth <= 12) engine.SetLevel(static_cast<TLevel>(depth));
+      if (OnShowGame) OnShowGame();
+    } else if (RadioButton3->isChecked()) {
+      engine.SetLevel(Infinite);
+      if (OnShowGame) OnShowGame();
+    }
+  }
+  accept();
+}
+
+void TLevelFrm::keyPressEvent(QKeyEvent* event) {
+  // No Cancel button, so Esc has nothing to press.
+  if (event->key() == Qt::Key_Escape || event->matches(QKeySequence::Cancel)) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}

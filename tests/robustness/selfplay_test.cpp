@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "EngineState.h"
+#include "GameFileOracle.h"
+#include "ReversiCore.h"
+#include "SelfPlay.h"
+
+using namespace reversi;
+using namespace vztest;
+
+// A short run of the self-play tool; the long runs are the slow ctest
+// entries and the tool itself.
+TEST(SelfPlay, ShortRunFindsNothing) {
+  TSelfPlayOptions options;
+  options.Games = 12;
+  options.Seed = 20240601;
+  options.MaxLevel = 3;
+  const auto stats = RunSelfPlay(options);
+  EXPECT_EQ(stats.Games, 12);
+  EXPECT_GT(stats.Moves, 12 * 40);
+  EXPECT_GT(stats.ComputerMoves, 0);
+  EXPECT_GT(stats.Checks, stats.Games * 30);
+  for (const auto& f : stats.Failures) ADD_FAILURE() << f;
+}
+
+// The harness's own references must agree with each other before they can
+// judge the engine: the oracle's view of a few hand-made files.
+TEST(SelfPlay, GameFileOracleReadsTheFormat) {
+  EXPECT_TRUE(ExpectedLoad(""));
+  EXPECT_TRUE(ExpectedLoad("0 0"));
+  EXPECT_TRUE(ExpectedLoad("5 51 60"));  // the current move is missing: read as 0
+  const auto three = ExpectedLoad("3 51 60 59 2");
+  ASSERT_TRUE(three);
+  EXPECT_EQ(three->Moves, (std::vector<int>{51, 60}));
+  EXPECT_TRUE(ExpectedLoad("\t+3\r\n51  60 59 -0"));
+  EXPECT_TRUE(ExpectedLoad("2 51 999 1"));  // what lies beyond the current move is dropped
+  EXPECT_FALSE(ExpectedLoad("3 51 60 59 4"));
+  EXPECT_FALSE(ExpectedLoad("3 51 60 59 -1"));
+  EXPECT_FALSE(ExpectedLoad("61"));
+  EXPECT_FALSE(ExpectedLoad("1 50 1"));  // occupied
+  EXPECT_FALSE(ExpectedLoad("1 18 1"));  // border
+  EXPECT_FALSE(ExpectedLoad("1 10 1"));  // empty but not legal
+  EXPECT_FALSE(ExpectedLoad("1 51 1x"));
+  EXPECT_FALSE(ExpectedLoad("1 51 +-1"));
+  EXPECT_FALSE(ExpectedLoad("0 2147483648"));
+  EXPECT_FALSE(ExpectedLoad("0\v0"));
+}
+
+// Faults of the file system: nothing is lost and the game stays as it was.
+TEST(FileFaults, RefusedFilesLeaveTheGame) {
+  TTempDir dir;
+  TReversiCore e;
+  e.SetMode(TwoPlayer);
+  for (int sq : {51, 60, 59, 41, 33}) e.PlayMove(sq);
+  e.TakeBack();
+  const TEngineState before = TEngineState::Of(e);
+
+  std::string huge(2 << 20, ' ');
+  huge.replace(0, 3, "0 0");
+  ASSERT_TRUE(WriteText(dir.File("huge.rgm"), huge));
+  std::string bytes("3 51\0 60 59 3", 13);
+  ASSERT_TRUE(WriteText(dir.File("nul.rgm"), bytes));
+  for (const std::string& file : {dir.Path(), dir.File("missing.rgm"), dir.File("huge.rgm"), dir.File("nul.rgm"),
+                                  std::string("/dev/null/x.rgm"), std::string()}) {
+    const auto r = e.LoadGame(file);
+    EXPECT_FALSE(r) << file;
+    EXPECT_FALSE(r.Reason.empty()) << file;
+    EXPECT_EQ(Difference(before, TEngineState::Of(e)), "") << file;
+  }
+  for (const std::string& file : {dir.Path(), dir.File("no/such/folder.rgm"), std::string()}) {
+    EXPECT_FALSE(e.SaveGame(file)) << file;
+    EXPECT_EQ(Difference(before, TEngineState::Of(e)), "") << file;
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(dir.Path()));
+
+  // A save that fails leaves the file it would have replaced as it was.
+  ASSERT_TRUE(e.SaveGame(dir.File("kept.rgm")));
+  const auto kept = ReadText(dir.File("kept.rgm"));
+  std::filesystem::create_directory(dir.File("kept.rgm.tmp~"));
+  EXPECT_FALSE(e.SaveGame(dir.File("kept.rgm")));
+  EXPECT_EQ(ReadText(dir.File("kept.rgm")), kept);
+}

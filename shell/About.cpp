@@ -1,0 +1,242 @@
+#include "About.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVariantAnimation>
+#include <algorithm>
+
+#include "Reversi.h"
+#include "StartupWidgets.h"
+
+#ifndef VZ_AUTHOR
+#define VZ_AUTHOR "The Vezari Zaduder authors"
+#endif
+#ifndef VZ_COPYRIGHT_YEAR
+#define VZ_COPYRIGHT_YEAR "2026"
+#endif
+#ifndef VZ_CONTACT
+#define VZ_CONTACT "vezari-zaduder@example.org"
+#endif
+#ifndef VZ_WEB_ADDRESS
+#define VZ_WEB_ADDRESS "www.example.org"
+#endif
+
+namespace {
+
+constexpr QSize kClientSize(298, 228);
+constexpr int kExplodeMs = 250;
+
+QFont ArialPixels(int pixels, bool bold) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+// While the speed figure is measured the box is not yet on the screen, but
+// the measurement lets the message loop run. A modal box's owner would take
+// clicks and keys meanwhile (and could, for one, ask for the box again), so
+// user input is held off for that second; painting goes on.
+class TInputBlocker : public QObject {
+ public:
+  TInputBlocker() { qApp->installEventFilter(this); }
+  ~TInputBlocker() override { qApp->removeEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::ShortcutOverride:
+      case QEvent::Shortcut:
+      case QEvent::Wheel:
+      case QEvent::TouchBegin:
+      case QEvent::TouchUpdate:
+      case QEvent::TouchEnd:
+      case QEvent::Close:
+        event->ignore();
+        return true;
+      default:
+        return false;
+    }
+  }
+};
+
+QLabel* AddLabel(QWidget* parent, const QString& text, int x, int y, bool bold) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(ArialPixels(11, bold));
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("About"));
+  setFont(ArialPixels(11, true));
+  setFixedSize(kClientSize);
+  QPalette black = palette();
+  black.setColor(QPalette::WindowText, Qt::black);
+  setPalette(black);
+
+  // Everything lives on one full-size child so that the opening animation can
+  // mask it as a whole.
+  content_ = new QWidget(this);
+  content_->setGeometry(QRect(QPoint(0, 0), kClientSize));
+
+  Panel1 = new QFrame(content_);
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Panel1->setLineWidth(1);
+  Panel1->setGeometry(8, 8, 281, 177);
+
+  Reversi1 = new TReversi(Panel1);
+  Reversi1->setGeometry(8, 8, 64, 64);
+  Reversi1->SetColor(reversi::clGreen);
+  Reversi1->SetShowJustPlayed(false);
+  Reversi1->SetShowLegal(false);
+  Reversi1->SetShowThinking(false);
+  Reversi1->SetShowFlips(false);
+  Reversi1->SetMode(reversi::Normal);
+  Reversi1->SetLevel(reversi::TimeLevel);
+  Reversi1->SetMoveTime(1);
+  Reversi1->SetGamma(100);
+  Reversi1->SetSelective(true);
+  Reversi1->SetSelectiveDepth(5);
+  Reversi1->setFocusPolicy(Qt::NoFocus);
+
+  TitleLabel = new TShadowLabel(Panel1);
+  TitleLabel->setGeometry(72, 8, 201, 65);
+  TitleLabel->setFont(ArialPixels(24, true));
+  TitleLabel->SetText(QStringLiteral("vezari Zaduder"));
+  TitleLabel->SetColour(QColor(255, 0, 0));
+  TitleLabel->SetShadowDepth(2);
+  TitleLabel->SetTextFlags(Qt::AlignCenter);
+
+  AddLabel(Panel1, QStringLiteral("Version"), 8, 84, true);
+  Label1 = AddLabel(Panel1, QString(), 76, 84, false);
+  AddLabel(Panel1, QStringLiteral("DevIdoz"), 8, 101, true);
+  Label4 = AddLabel(Panel1, QString(), 76, 101, false);
+  AddLabel(Panel1, QStringLiteral("Copyright"), 8, 119, true);
+  CopyrightLabel = AddLabel(Panel1, QStringLiteral("\u00A9 " VZ_COPYRIGHT_YEAR " " VZ_AUTHOR), 76, 119, false);
+  AddLabel(Panel1, QStringLiteral("e-mail"), 8, 136, true);
+  EmailLabel = AddLabel(Panel1, QStringLiteral(VZ_CONTACT), 76, 136, false);
+  EmailLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  AddLabel(Panel1, QStringLiteral("WWW"), 8, 154, true);
+
+  WebLabel = new TUrlLabel(Panel1);
+  QFont web = ArialPixels(11, false);
+  web.setUnderline(true);
+  WebLabel->setFont(web);
+  WebLabel->setText(QStringLiteral(VZ_WEB_ADDRESS));
+  WebLabel->setGeometry(76, 154, 147, 16);
+
+  OKButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), content_);
+  OKButton->setGeometry(116, 190, 65, 33);
+  OKButton->setDefault(true);
+  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+
+  MeasureDevIdoz = [this] { return Reversi1->DevIdoz(); };
+
+  FormCreate();
+}
+
+TAboutBox::~TAboutBox() = default;
+
+void TAboutBox::FormCreate() {
+  Label1->setText(QString::fromStdString(Reversi1->Version()));
+  Label1->adjustSize();
+}
+
+QString TAboutBox::PercentText(double devIdoz) {
+  // General format with 15 significant digits, as the figure is shown
+  // elsewhere: no trailing zeros and no thousands separator, but the user's
+  // decimal separator.
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  return locale.toString(devIdoz * 100.0, 'g', 15) + QLatin1Char('%');
+}
+
+void TAboutBox::FormShow() {
+  double figure = 0.0;
+  {
+    TInputBlocker blocker;
+    figure = MeasureDevIdoz ? MeasureDevIdoz() : 0.0;
+  }
+  Label4->setText(PercentText(figure));
+  Label4->adjustSize();
+}
+
+void TAboutBox::setVisible(bool visible) {
+  if (visible && !isVisible() && !measuring_) {
+    measuring_ = true;
+    FormShow();
+    measuring_ = false;
+    // Centred on the screen (not over the owner), every time it opens.
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+      const QRect area = screen->availableGeometry();
+      move(area.center() - QPoint(kClientSize.width() / 2, kClientSize.height() / 2));
+    }
+  }
+  QDialog::setVisible(visible);
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  OKButton->setFocus(Qt::OtherFocusReason);
+  if (Animate) {
+    StartExplode();
+  } else {
+    SetReveal(1.0);
+  }
+}
+
+// The box opens by growing out of its centre: the contents are revealed
+// through a widening window, outlined as it goes.
+void TAboutBox::StartExplode() {
+  if (!explode_) {
+    explode_ = new QVariantAnimation(this);
+    explode_->setDuration(kExplodeMs);
+    explode_->setStartValue(0.05);
+    explode_->setEndValue(1.0);
+    explode_->setEasingCurve(QEasingCurve::OutCubic);
+    connect(explode_, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) { SetReveal(v.toDouble()); });
+    connect(explode_, &QVariantAnimation::finished, this, [this] { SetReveal(1.0); });
+  }
+  explode_->stop();
+  SetReveal(0.05);
+  explode_->start();
+}
+
+void TAboutBox::SetReveal(double fraction) {
+  if (fraction >= 1.0) {
+    reveal_ = QRect();
+    content_->clearMask();
+    update();
+    return;
+  }
+  const int w = std::max(1, static_cast<int>(kClientSize.width() * fraction));
+  const int h = std::max(1, static_cast<int>(kClientSize.height() * fraction));
+  reveal_ = QRect((kClientSize.width() - w) / 2, (kClientSize.height() - h) / 2, w, h);
+  content_->setMask(QRegion(reveal_));
+  update();
+}
+
+void TAboutBox::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  if (reveal_.isNull()) return;
+  QPainter painter(this);
+  painter.setPen(QColor(64, 64, 64));
+  painter.drawRect(reveal_.adjusted(-1, -1, 0, 0));
+}

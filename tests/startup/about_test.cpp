@@ -1,0 +1,176 @@
+// The about box: its texts, the speed figure on every showing, its own board
+// left alone by the measurement, the web address and the OK button.
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QtTest>
+
+#include "About.h"
+#include "Reversi.h"
+#include "StartupWidgets.h"
+
+class TAboutTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { QLocale::setDefault(QLocale::c()); }
+  void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+  void percentText_data();
+  void percentText();
+  void percentTextUsesTheDecimalSeparator();
+  void layoutAndFixedTexts();
+  void figureMeasuredOnEveryShowing();
+  void okIsFocusedAndCloses();
+  void measurementLeavesTheBoxBoardAlone();
+  void webAddressOpensOrDisables();
+};
+
+void TAboutTest::percentText_data() {
+  QTest::addColumn<double>("devIdoz");
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("1.234") << 1.234 << "123.4%";
+  QTest::newRow("1") << 1.0 << "100%";
+  QTest::newRow("0") << 0.0 << "0%";
+  QTest::newRow("0.5") << 0.5 << "50%";
+  QTest::newRow("0.001") << 0.001 << "0.1%";
+  // A fast machine: no thousands separator.
+  QTest::newRow("12.345") << 12.345 << "1234.5%";
+  QTest::newRow("from a count") << reversi::TReversiCore::DevIdozFromCount(29250) << "123.4%";
+}
+
+void TAboutTest::percentText() {
+  QFETCH(double, devIdoz);
+  QFETCH(QString, expected);
+  QCOMPARE(TAboutBox::PercentText(devIdoz), expected);
+}
+
+void TAboutTest::percentTextUsesTheDecimalSeparator() {
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  QCOMPARE(TAboutBox::PercentText(1.234), QStringLiteral("123,4%"));
+  QCOMPARE(TAboutBox::PercentText(12.345), QStringLiteral("1234,5%"));
+}
+
+void TAboutTest::layoutAndFixedTexts() {
+  TAboutBox box;
+  QCOMPARE(box.windowTitle(), QStringLiteral("About"));
+  QCOMPARE(box.size(), QSize(298, 228));
+  QCOMPARE(box.Label1->text(), QStringLiteral("1.0a"));
+  QCOMPARE(box.TitleLabel->Text(), QStringLiteral("vezari Zaduder"));
+  QCOMPARE(box.OKButton->text(), QStringLiteral("OK"));
+  QCOMPARE(box.OKButton->geometry(), QRect(116, 190, 65, 33));
+  QCOMPARE(box.Panel1->geometry(), QRect(8, 8, 281, 177));
+
+  TReversi* board = box.Reversi1;
+  QCOMPARE(board->geometry(), QRect(8, 8, 64, 64));
+  QCOMPARE(TReversi::DiscSizeFor(board->width(), board->height()), 5);
+  QVERIFY(!board->ShowJustPlayed());
+  QVERIFY(!board->ShowLegal());
+  QVERIFY(!board->ShowThinking());
+  QVERIFY(!board->ShowFlips());
+  QCOMPARE(board->Mode(), reversi::Normal);
+  QCOMPARE(board->Level(), reversi::TimeLevel);
+  QCOMPARE(board->MoveTime(), 1);
+  QCOMPARE(board->Gamma(), 100);
+  QVERIFY(board->Selective());
+  QCOMPARE(board->SelectiveDepth(), 5);
+  QCOMPARE(board->Color(), reversi::clGreen);
+}
+
+void TAboutTest::figureMeasuredOnEveryShowing() {
+  TAboutBox box;
+  box.Animate = false;
+  QList<double> figures{1.234, 1.0};
+  int measured = 0;
+  box.MeasureDevIdoz = [&] {
+    // Measured before the box is on the screen.
+    [&] { QVERIFY(!box.isVisible()); }();
+    return figures.value(measured++, 0.0);
+  };
+  QCOMPARE(measured, 0);  // not at creation
+
+  box.show();
+  QCOMPARE(measured, 1);
+  QCOMPARE(box.Label4->text(), QStringLiteral("123.4%"));
+  box.show();  // already visible: no new measurement
+  QCOMPARE(measured, 1);
+  box.hide();
+  box.show();
+  QCOMPARE(measured, 2);
+  QCOMPARE(box.Label4->text(), QStringLiteral("100%"));
+  box.hide();
+  box.show();
+  QCOMPARE(box.Label4->text(), QStringLiteral("0%"));
+  QCOMPARE(box.Label1->text(), QStringLiteral("1.0a"));
+}
+
+void TAboutTest::okIsFocusedAndCloses() {
+  TAboutBox box;
+  box.MeasureDevIdoz = [] { return 1.0; };
+  QTimer::singleShot(0, &box, [&] {
+    QCOMPARE(box.focusWidget(), box.OKButton);
+    QVERIFY(box.OKButton->isDefault());
+    QTest::keyClick(box.OKButton, Qt::Key_Return);
+  });
+  QCOMPARE(box.exec(), int(QDialog::Accepted));
+  QVERIFY(!box.isVisible());
+}
+
+// The real measurement, once: it runs on an engine of its own, so a game in
+// progress on the box's board is exactly as it was.
+void TAboutTest::measurementLeavesTheBoxBoardAlone() {
+  TAboutBox box;
+  box.Animate = false;
+  TReversi* board = box.Reversi1;
+  board->SetMode(reversi::TwoPlayer);
+  board->PlayMove(31);  // D3
+  board->PlayMove(30);  // C3
+  board->SetMode(reversi::Normal);
+  const auto cells = board->Cells;
+  const auto record = board->GameRecord;
+  const int played = board->MovesPlayed;
+  const auto toMove = board->ToMove();
+  const auto nodes = board->Nodes();
+  const std::string line = board->MainLine();
+
+  box.show();
+  QVERIFY(box.Label4->text().endsWith(QLatin1Char('%')));
+  QVERIFY(board->Cells == cells);
+  QVERIFY(board->GameRecord == record);
+  QCOMPARE(board->MovesPlayed, played);
+  QCOMPARE(board->ToMove(), toMove);
+  QCOMPARE(board->Nodes(), nodes);
+  QCOMPARE(board->MainLine(), line);
+  QCOMPARE(board->WhiteDiscs() + board->BlackDiscs(), 6);
+}
+
+void TAboutTest::webAddressOpensOrDisables() {
+  TAboutBox box;
+  TUrlLabel* web = box.WebLabel;
+  QCOMPARE(web->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+  QVERIFY(web->font().underline());
+
+  QList<QUrl> opened;
+  bool accept = true;
+  web->Open = [&](const QUrl& url) {
+    opened.append(url);
+    return accept;
+  };
+  web->show();
+  QTest::mouseClick(web, Qt::LeftButton);
+  QCOMPARE(opened.size(), 1);
+  QCOMPARE(opened.first().scheme(), QStringLiteral("http"));
+  QCOMPARE(opened.first().host(), web->text());
+  QVERIFY(web->isEnabled());
+
+  accept = false;
+  QTest::mouseClick(web, Qt::LeftButton);
+  QCOMPARE(opened.size(), 2);
+  QVERIFY(!web->isEnabled());
+  QTest::mouseClick(web, Qt::LeftButton);
+  web->Click();
+  QCOMPARE(opened.size(), 2);
+}
+
+QTEST_MAIN(TAboutTest)
+#include "about_test.moc"

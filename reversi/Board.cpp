@@ -60,10 +60,27 @@ void TBoard::RemoveDisc(int square) {
   node->Next = nullptr;
 }
 
+// The same as RemoveDisc then PlaceDisc of the other colour, without the
+// empty-square counters, which a flip leaves as they were.
 void TBoard::FlipDisc(int square) {
-  const int c = Cells[square];
-  RemoveDisc(square);
-  PlaceDisc(-c, square);
+  const int from = Side(Cells[square]);
+  const int to = 1 - from;
+  const uint64_t bit = uint64_t{1} << kBitIndex[square];
+  Cells[square] = -Cells[square];
+  DiscCount[from] -= 1;
+  DiscCount[to] += 1;
+  Bits[from] &= ~bit;
+  Bits[to] |= bit;
+  TSqr* node = &SquareNodes[square];
+  if (node->Prev)
+    node->Prev->Next = node->Next;
+  else
+    Head[from] = node->Next;
+  if (node->Next) node->Next->Prev = node->Prev;
+  node->Prev = nullptr;
+  node->Next = Head[to];
+  if (Head[to]) Head[to]->Prev = node;
+  Head[to] = node;
 }
 
 void TBoard::ApplyMove(int colour, int square) {

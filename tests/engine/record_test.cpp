@@ -148,7 +148,9 @@ TEST(Record, ReplayAcrossPassesRebuildsEveryPosition) {
   for (size_t k = 1; k < seen.size(); ++k) {
     e.MoveForward();
     ASSERT_EQ(e.Cells, seen[k].cells) << k;
-    if (k + 1 < seen.size()) ASSERT_EQ(e.SideToMove, seen[k].side) << k;
+    if (k + 1 < seen.size()) {
+      ASSERT_EQ(e.SideToMove, seen[k].side) << k;
+    }
   }
 }
 

@@ -1,0 +1,237 @@
+// The computer player: score scaling, iterations and their events, stop
+// requests, the clock, determinism, and the benchmark's figure.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "Helpers.h"
+#include "ReversiCore.h"
+
+using namespace reversi;
+using namespace testing_support;
+
+namespace {
+
+// A clock that moves on by a fixed step every time it is read.
+class SteppingClock : public THooks {
+ public:
+  SteppingClock(uint32_t start, uint32_t step) : now_(start), step_(step) {}
+  uint32_t TickCount() override { return now_ += step_; }
+
+ private:
+  uint32_t now_, step_;
+};
+
+struct Result {
+  std::string move, mainLine;
+  int64_t nodes;
+  int deepest;
+  bool operator==(const Result&) const = default;
+};
+
+Result Search(const std::vector<int>& line, TLevel level, bool selective = true) {
+  TReversiCore e;
+  Replay(e, line);
+  e.SetLevel(level);
+  e.SetSelective(selective);
+  e.SetGamma(1500);
+  e.SetSelectiveDepth(10);
+  Result r;
+  e.OnMove = [&](TReversiCore* s, const std::string& m) {
+    if (r.move.empty()) {
+      r.move = m;
+      r.mainLine = s->MainLine();
+      r.nodes = s->Nodes();
+      r.deepest = s->Deepest();
+    }
+  };
+  e.SetThinking(true);
+  return r;
+}
+
+}  // namespace
+
+TEST(Search, ScaleScore) {
+  auto check = [](int v, double score, bool final) {
+    const TScaled s = TReversiCore::ScaleScore(v);
+    EXPECT_DOUBLE_EQ(s.Score, score) << v;
+    EXPECT_EQ(s.Final, final) << v;
+  };
+  check(22006, 6.0, true);
+  check(22000, 0.0, true);
+  check(-22006, -6.0, true);
+  check(-22000, -220.0, false);
+  check(123, 1.23, false);
+  check(0, 0.0, false);
+  check(-57, -0.57, false);
+}
+
+TEST(Search, ShallowLevelsSearchOneIterationAtDepthThree) {
+  for (TLevel level : {Ply1, Ply2, Ply3}) {
+    TReversiCore e;
+    std::vector<int> plies;
+    int considered = 0, best = 0;
+    e.OnPlyChange = [&](TReversiCore*, int ply) { plies.push_back(ply); };
+    e.OnConsiderNew = [&](TReversiCore*, const std::string&, int index, int total) {
+      EXPECT_EQ(index, ++considered);
+      EXPECT_EQ(total, 4);
+    };
+    e.OnBestChange = [&](TReversiCore* s, const std::string& m, double, bool) {
+      ++best;
+      EXPECT_EQ(s->MainLine().substr(0, 2), m);
+      EXPECT_EQ(s->Ply(), 3);
+    };
+    e.SetLevel(level);
+    e.SetThinking(true);
+    EXPECT_EQ(plies, std::vector<int>{3});
+    EXPECT_EQ(considered, 4);
+    EXPECT_GE(best, 1);
+    EXPECT_EQ(e.MovesPlayed, 1);
+  }
+  TReversiCore e;
+  std::vector<int> plies;
+  e.OnPlyChange = [&](TReversiCore*, int ply) { plies.push_back(ply); };
+  e.SetLevel(Ply6);
+  e.SetThinking(true);
+  EXPECT_EQ(plies, (std::vector<int>{3, 5, 7}));
+}
+
+TEST(Search, DeterministicAtFixedDepth) {
+  const std::vector<int> line = {51, 58, 30};  // F5 D6 C3
+  const Result a = Search(line, Ply4);
+  const Result b = Search(line, Ply4);
+  EXPECT_EQ(a, b);
+  EXPECT_FALSE(a.move.empty());
+  EXPECT_EQ(a.mainLine.substr(0, 2), a.move);
+  EXPECT_GT(a.nodes, 0);
+  EXPECT_GT(a.deepest, 5);  // the selective search went beyond the horizon
+  const Result plain = Search(line, Ply4, false);
+  EXPECT_EQ(plain.deepest, 0);  // without it nothing goes past the horizon
+}
+
+TEST(Search, HorizonWithoutSelectiveSearchReturnsTheStaticValue) {
+  TReversiCore e;  // Ply is 0 before any search: level 1 is beyond it
+  e.SetSelective(false);
+  e.LineTable[1][0] = 31;
+  EXPECT_EQ(e.AlphaBeta(-100, 100, 1, kBlack, 0, 77), 77);
+  EXPECT_EQ(e.LineTable[1][0], 0);
+  EXPECT_EQ(e.Nodes(), 1);
+}
+
+TEST(Search, StopRequestPlaysTheBestMoveSoFar) {
+  TReversiCore e;
+  e.SetLevel(Infinite);
+  std::string lastBest;
+  int considered = 0;
+  e.OnBestChange = [&](TReversiCore*, const std::string& m, double, bool) { lastBest = m; };
+  e.OnConsiderNew = [&](TReversiCore* s, const std::string&, int, int) {
+    if (++considered == 7) s->SetThinking(false);  // second iteration, third move
+  };
+  std::string played;
+  e.OnEndSearch = [&](TReversiCore*, const std::string& m) { played = m; };
+  Replay(e, {51, 58});
+  e.SetThinking(true);
+  EXPECT_EQ(played, lastBest);
+  EXPECT_FALSE(e.Thinking());
+  EXPECT_EQ(e.MovesPlayed, 3);
+}
+
+TEST(Search, StopBeforeAnyMoveIsAcceptedPlaysTheFirstOfTheOrder) {
+  TReversiCore e;
+  e.SetLevel(Infinite);
+  int bestChanges = 0;
+  e.OnBestChange = [&](TReversiCore*, const std::string&, double, bool) { ++bestChanges; };
+  e.OnConsiderNew = [&](TReversiCore* s, const std::string&, int, int) { s->SetThinking(false); };
+  std::string first, played;
+  e.OnPlyChange = [&](TReversiCore* s, int) { first = SquareName(s->MoveList[0][0]); };
+  e.OnEndSearch = [&](TReversiCore*, const std::string& m) { played = m; };
+  e.SetThinking(true);
+  EXPECT_EQ(bestChanges, 0);
+  EXPECT_EQ(played, first);
+}
+
+TEST(Search, TimeLimitSurvivesTheTickCounterWrapping) {
+  // The counter crosses 2^31 and then 2^32 during the search; each read
+  // moves it on by 300 ms, so a one-second limit allows a few root moves.
+  for (uint32_t start : {0x7FFFFE00u, 0xFFFFFE00u}) {
+    TReversiCore e;
+    SteppingClock clock(start, 300);
+    e.SetHooks(&clock);
+    e.SetMoveTime(1);
+    int considered = 0;
+    e.OnConsiderNew = [&](TReversiCore*, const std::string&, int, int) { ++considered; };
+    e.SetThinking(true);
+    EXPECT_GE(considered, 2) << std::hex << start;
+    EXPECT_LE(considered, 4) << std::hex << start;
+    EXPECT_EQ(e.MovesPlayed, 1);
+  }
+}
+
+TEST(Search, ProvenResultsStopAfterSixEqualIterations) {
+  // Near the end of a game the result is exact; an infinite search must
+  // still stop by itself.
+  const auto line = FindLine([](TReversiCore& g) { return g.MovesPlayed == 52; }, 11);
+  ASSERT_NE(line, std::vector<int>{-1});
+  TReversiCore e;
+  Replay(e, line);
+  e.SetLevel(Infinite);
+  std::vector<int> plies;
+  bool final = false;
+  e.OnPlyChange = [&](TReversiCore*, int ply) { plies.push_back(ply); };
+  e.OnBestChange = [&](TReversiCore*, const std::string&, double, bool f) { final = f; };
+  e.SetThinking(true);
+  EXPECT_TRUE(final);
+  EXPECT_GE(plies.size(), 6u);
+  EXPECT_EQ(e.MovesPlayed, 53);
+}
+
+TEST(Search, CutOffsAreRememberedAsRefutations) {
+  TReversiCore e;
+  Replay(e, {51, 58, 30});
+  e.SetLevel(Ply3);
+  e.SetThinking(true);
+  int stored = 0;
+  for (const auto& row : e.Refutation)
+    for (int sq : row) stored += sq != 0;
+  EXPECT_GT(stored, 0);
+  for (const auto& row : e.Refutation)
+    for (int sq : row) EXPECT_TRUE(sq == 0 || IsPlayingSquare(sq));
+}
+
+TEST(Search, ThePositionIsRestoredAfterEverySearch) {
+  TReversiCore e;
+  Replay(e, {51, 58, 30, 31});
+  e.SetLevel(Ply5);
+  const auto cellsBefore = e.Cells;
+  std::array<int32_t, kCells> atEnd{};
+  e.OnPlyChange = [&](TReversiCore* s, int) { atEnd = s->Cells; };  // at the root between iterations
+  e.SetThinking(true);
+  EXPECT_EQ(atEnd, cellsBefore);
+  EXPECT_EQ(e.CheckConsistency(), "");
+}
+
+TEST(DevIdoz, FigureFromCount) {
+  EXPECT_DOUBLE_EQ(TReversiCore::DevIdozFromCount(23700), 1.0);
+  EXPECT_DOUBLE_EQ(TReversiCore::DevIdozFromCount(47400), 2.0);
+  EXPECT_DOUBLE_EQ(TReversiCore::DevIdozFromCount(11850), 0.5);
+  EXPECT_DOUBLE_EQ(TReversiCore::DevIdozFromCount(0), 0.0);
+  EXPECT_DOUBLE_EQ(TReversiCore::DevIdozFromCount(29246), 1.234);
+}
+
+TEST(DevIdoz, LeavesTheEnginesOwnStateAlone) {
+  TReversiCore e;
+  e.SetLevel(Ply1);
+  e.PlayMove(51);
+  const auto cells = e.Cells;
+  const auto nodes = e.Nodes();
+  const auto line = e.MainLine();
+  const int ply = e.Ply();
+  SteppingClock clock(0, 1);  // one millisecond a read: about 500 steps
+  e.SetHooks(&clock);
+  const double figure = e.DevIdoz();
+  EXPECT_GT(figure, 0.0);
+  EXPECT_EQ(e.Cells, cells);
+  EXPECT_EQ(e.Nodes(), nodes);
+  EXPECT_EQ(e.MainLine(), line);
+  EXPECT_EQ(e.Ply(), ply);
+}

@@ -24,13 +24,18 @@ namespace {
 constexpr int32_t kIntMin = INT32_MIN;
 constexpr int64_t kIntMagnitudeLimit = int64_t{INT32_MAX} + 1;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 int DigitValue(char c, int base) {
   int d = -1;
-  if (c >= '0' && c <= '9') d = c - '0';
-  else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-  else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+  if (c >= '0' && c <= '9')
+    d = c - '0';
+  else if (c >= 'a' && c <= 'f')
+    d = c - 'a' + 10;
+  else if (c >= 'A' && c <= 'F')
+    d = c - 'A' + 10;
   return d < base ? d : -1;
 }
 

@@ -48,10 +48,10 @@ class TLevelFrm : public QDialog {
   TSpinField* SecondsEdit;     // seconds per move, 1 to 32000
   TSpinField* DepthEdit;       // depth in plies, 1 to 12
   QLabel* Label1;
-  TSpinField* GammaEdit;       // -10000 to 10000
+  TSpinField* GammaEdit;  // -10000 to 10000
   QLabel* Label2;
-  TSpinField* SelDepthEdit;    // 1 to 20
-  QPushButton* BitBtn1;        // "OK", the default button
+  TSpinField* SelDepthEdit;  // 1 to 20
+  QPushButton* BitBtn1;      // "OK", the default button
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -48,8 +48,7 @@ bool SaveSettings(const std::string& path, const reversi::TReversiCore& engine, 
          ini.WriteBool(kPreferences, "Show_Legal_Moves", engine.ShowLegal()) &&
          ini.WriteBool(kPreferences, "Statistics", switches.Statistics) &&
          ini.WriteBool(kPreferences, "Best_Line", switches.BestLine) &&
-         ini.WriteInteger(kLevel, "Move_Time", engine.MoveTime()) &&
-         ini.WriteBool(kLevel, "Two_Player", twoPlayer) &&
+         ini.WriteInteger(kLevel, "Move_Time", engine.MoveTime()) && ini.WriteBool(kLevel, "Two_Player", twoPlayer) &&
          ini.WriteBool(kPreferences, "Sound", switches.Sound) &&
          ini.WriteBool(kPreferences, "Selective", engine.Selective()) &&
          ini.WriteBool(kLevel, "Two_Player", twoPlayer) &&

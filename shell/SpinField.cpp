@@ -13,7 +13,9 @@ namespace {
 
 constexpr int kButtonWidth = 15;
 
-bool IsFieldChar(QChar c) { return (c >= u'0' && c <= u'9') || c == u'+' || c == u'-'; }
+bool IsFieldChar(QChar c) {
+  return (c >= u'0' && c <= u'9') || c == u'+' || c == u'-';
+}
 
 // Keeps pasted or dropped text to the characters that can be typed. Partial
 // numbers such as "-" or "" stay acceptable: the field reads them as its
@@ -70,9 +72,13 @@ int TSpinField::Clamp(long long value) const {
   return static_cast<int>(std::clamp<long long>(value, minValue_, maxValue_));
 }
 
-int TSpinField::Value() const { return ParseDecimal(text()).value_or(minValue_); }
+int TSpinField::Value() const {
+  return ParseDecimal(text()).value_or(minValue_);
+}
 
-void TSpinField::SetValue(int value) { setText(QString::number(Clamp(value))); }
+void TSpinField::SetValue(int value) {
+  setText(QString::number(Clamp(value)));
+}
 
 void TSpinField::StepBy(int delta) {
   // In 64 bits: the value read may lie anywhere in the int range.
@@ -84,11 +90,20 @@ void TSpinField::keyPressEvent(QKeyEvent* event) {
   if (chord == Qt::NoModifier) {
     int step = 0;
     switch (event->key()) {
-      case Qt::Key_Up: step = 1; break;
-      case Qt::Key_Down: step = -1; break;
-      case Qt::Key_PageUp: step = 10; break;
-      case Qt::Key_PageDown: step = -10; break;
-      default: break;
+      case Qt::Key_Up:
+        step = 1;
+        break;
+      case Qt::Key_Down:
+        step = -1;
+        break;
+      case Qt::Key_PageUp:
+        step = 10;
+        break;
+      case Qt::Key_PageDown:
+        step = -10;
+        break;
+      default:
+        break;
     }
     if (step != 0) {
       StepBy(step);

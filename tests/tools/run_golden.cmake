@@ -1,0 +1,32 @@
+# Runs vezari-analyze with ARGS (a ;-list) and compares its standard output
+# and exit status with the golden file EXPECTED: first line "exit N", then
+# the expected output. With MATCH set, the output need only contain it.
+execute_process(COMMAND ${TOOL} ${ARGS}
+                OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status
+                WORKING_DIRECTORY ${WORKDIR})
+if(DEFINED MATCH)
+  string(FIND "${out}" "${MATCH}" found)
+  if(found EQUAL -1 OR NOT status EQUAL 0)
+    message(FATAL_ERROR "status ${status}; output lacks ${MATCH}:\n${out}\n${err}")
+  endif()
+  return()
+endif()
+file(READ ${EXPECTED} golden)
+string(REGEX MATCH "^exit ([0-9]+)\n" head "${golden}")
+set(expected_status ${CMAKE_MATCH_1})
+string(LENGTH "${head}" head_length)
+string(SUBSTRING "${golden}" ${head_length} -1 expected_out)
+if(NOT status EQUAL expected_status)
+  message(FATAL_ERROR "exit status ${status}, expected ${expected_status}\nstderr: ${err}")
+endif()
+if(NOT out STREQUAL expected_out)
+  message(FATAL_ERROR "output differs from ${EXPECTED}:\n--- got\n${out}--- expected\n${expected_out}")
+endif()
+if(NOT expected_status EQUAL 0 AND NOT expected_out STREQUAL "" AND NOT expected_status EQUAL 3)
+  message(FATAL_ERROR "a failure must print nothing on stdout")
+endif()
+if(expected_status EQUAL 2 OR expected_status EQUAL 4 OR expected_status EQUAL 5)
+  if(err STREQUAL "")
+    message(FATAL_ERROR "a failure must say why on stderr")
+  endif()
+endif()

@@ -1,0 +1,886 @@
+#include "Sdimain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QDir>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyledItemDelegate>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "Levelunt.h"
+#include "Settings.h"
+#include "widgets/ArrowButton.h"
+#include "widgets/DropShadow.h"
+#include "widgets/FlatButton.h"
+#include "widgets/Shape.h"
+#include "widgets/WaveSound.h"
+
+// The assets live in this static library; naming the resource's initialiser
+// keeps the linker from dropping it.
+static void InitShellAssets() { Q_INIT_RESOURCE(assets); }
+
+using reversi::TReversiCore;
+
+namespace {
+
+const QColor kValueBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+
+// The window's font: Arial 8 pt, 11 pixels high.
+QFont FormFont(bool bold = false) {
+  QFont f(QStringLiteral("Arial"));
+  f.setStyleHint(QFont::SansSerif);
+  f.setPixelSize(11);
+  f.setBold(bold);
+  return f;
+}
+
+void SetTextColor(QWidget* w, const QColor& colour) {
+  QPalette pal = w->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    pal.setColor(group, QPalette::WindowText, colour);
+    pal.setColor(group, QPalette::Text, colour);
+  }
+  w->setPalette(pal);
+}
+
+// A label that sizes itself to its text, as the form's labels do.
+QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, const QColor& colour = Qt::black,
+                  bool bold = false) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(FormFont(bold));
+  SetTextColor(label, colour);
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
+
+// A label of a fixed width whose text is placed by `align`.
+QLabel* MakeFixedLabel(QWidget* parent, int x, int y, int width, Qt::Alignment align, const QColor& colour) {
+  auto* label = new QLabel(parent);
+  label->setFont(FormFont());
+  SetTextColor(label, colour);
+  label->setAlignment(align | Qt::AlignTop);
+  label->setGeometry(x, y, width, QFontMetrics(label->font()).height());
+  return label;
+}
+
+void SetCaption(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->adjustSize();
+}
+
+// Splits a hint into its pop-up part (before the first "|") and its status
+// part and gives each to the widget.
+void SetHint(QWidget* w, const QString& hint) {
+  const qsizetype bar = hint.indexOf(u'|');
+  w->setToolTip(bar < 0 ? hint : hint.left(bar));
+  w->setStatusTip(LongHint(hint));
+}
+
+// Digits and decimal exponent of |value| rounded to `precision` significant
+// digits, trailing zeros removed: 0.35 gives "35" and -1.
+void Significant(double value, int precision, std::string& digits, int& exponent) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.*e", precision - 1, std::fabs(value));
+  const char* e = std::strchr(buf, 'e');
+  exponent = std::atoi(e + 1);
+  digits.clear();
+  for (const char* c = buf; c < e; ++c)
+    if (*c != '.') digits += *c;
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+}
+
+// d.dddEx with the exponent's sign only when negative, as "1E-6", "1.5E20".
+QString ExponentForm(bool negative, const std::string& digits, int exponent) {
+  std::string s = negative ? "-" : "";
+  s += digits[0];
+  if (digits.size() > 1) s += "." + digits.substr(1);
+  s += "E" + std::to_string(exponent);
+  return QString::fromStdString(s);
+}
+
+QString WithDecimalPoint(QString text, const QLocale& locale) {
+  const QString point = locale.decimalPoint();
+  if (point != QStringLiteral(".")) text.replace(u'.', point);
+  return text;
+}
+
+// The best-line list's items are drawn by the window.
+class TBestLineDelegate : public QStyledItemDelegate {
+ public:
+  TBestLineDelegate(TMain* main, QObject* parent) : QStyledItemDelegate(parent), main_(main) {}
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    main_->ListBox1DrawItem(painter, index.row(), option.rect, option.state);
+  }
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+    return {option.rect.width(), 14};
+  }
+
+ private:
+  TMain* main_;
+};
+
+}  // namespace
+
+QString FormatGeneral(double value, const QLocale& locale) {
+  if (!std::isfinite(value)) return QString::number(value);
+  if (value == 0.0) return QStringLiteral("0");
+  std::string digits;
+  int exponent = 0;
+  Significant(value, 15, digits, exponent);
+  const bool negative = value < 0;
+  if (exponent < -5 || exponent >= 15) return WithDecimalPoint(ExponentForm(negative, digits, exponent), locale);
+  std::string s = negative ? "-" : "";
+  if (exponent < 0) {
+    s += "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+  } else {
+    const size_t whole = static_cast<size_t>(exponent) + 1;
+    if (digits.size() <= whole) {
+      s += digits + std::string(whole - digits.size(), '0');
+    } else {
+      s += digits.substr(0, whole) + "." + digits.substr(whole);
+    }
+  }
+  return WithDecimalPoint(QString::fromStdString(s), locale);
+}
+
+QString FormatFixed2(double value, const QLocale& locale) {
+  if (!std::isfinite(value)) return QString::number(value);
+  if (std::fabs(value) >= 1e7) {
+    std::string digits;
+    int exponent = 0;
+    Significant(value, 7, digits, exponent);
+    return WithDecimalPoint(ExponentForm(value < 0, digits, exponent), locale);
+  }
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.2f", value);
+  QString s = QString::fromLatin1(buf);
+  if (s == QStringLiteral("-0.00")) s = QStringLiteral("0.00");
+  return WithDecimalPoint(s, locale);
+}
+
+QString LongHint(const QString& hint) {
+  const qsizetype bar = hint.indexOf(u'|');
+  return bar < 0 ? hint : hint.mid(bar + 1);
+}
+
+// ---------------------------------------------------------------------------
+// Creation
+
+TMain::TMain(QWidget* parent) : TMain(SettingsPath(), parent) {}
+
+TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), settingsPath_(std::move(settingsPath)) {
+  InitShellAssets();
+  setWindowTitle(QStringLiteral("Vezari Zaduder"));
+  setWindowIcon(QIcon(QStringLiteral(":/assets/icon.xpm")));
+  setFont(FormFont());
+  CreateMenus();
+  CreateControls();
+  SetDesignValues();
+  BindEngine();
+
+  ChooseOpenFile = [this] {
+    return QFileDialog::getOpenFileName(this, QString(), QString(), QStringLiteral("Game Files (*.RGM)"));
+  };
+  ChooseSaveFile = [this] {
+    return QFileDialog::getSaveFileName(this, QString(), QString(), QStringLiteral("Reversi Game Files (*.RGM)"),
+                                        nullptr, QFileDialog::DontConfirmOverwrite);
+  };
+  ReportFileFailure = [this](const QString& text) {
+    QMessageBox::warning(this, QGuiApplication::applicationDisplayName(), text);
+  };
+
+  resize(640, 480);
+  if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+  // Key preview: the window sees every key before the focused control.
+  qApp->installEventFilter(this);
+  FormCreate();
+}
+
+TMain::~TMain() {
+  qApp->removeEventFilter(this);
+  SetLevelDialog(nullptr);
+  // Nothing of the engine may call back into a window being taken apart.
+  Reversi1->OnMove = nullptr;
+  Reversi1->OnBeginSearch = nullptr;
+  Reversi1->OnPlyChange = nullptr;
+  Reversi1->OnConsiderNew = nullptr;
+  Reversi1->OnBestChange = nullptr;
+  Reversi1->OnEndSearch = nullptr;
+  Reversi1->OnEndGame = nullptr;
+}
+
+void TMain::CreateMenus() {
+  auto item = [this](QMenu* menu, const QString& caption, const QString& hint, void (TMain::*handler)(),
+                     bool checkable = false, const QKeySequence& shortcut = {}) {
+    QAction* a = menu->addAction(caption);
+    a->setStatusTip(LongHint(hint));
+    a->setCheckable(checkable);
+    if (!shortcut.isEmpty()) a->setShortcut(shortcut);
+    connect(a, &QAction::triggered, this, handler);
+    return a;
+  };
+  QMenuBar* bar = menuBar();
+
+  File1 = bar->addMenu(QStringLiteral("&File"));
+  New1 = item(File1, QStringLiteral("&New"), QStringLiteral("New game"), &TMain::New1Click);
+  OpenItem = item(File1, QStringLiteral("&Open..."), QStringLiteral("Open a file"), &TMain::OpenItemClick);
+  SaveItem = item(File1, QStringLiteral("&Save..."), QStringLiteral("Save current file"), &TMain::SaveItemClick);
+  File1->addSeparator();
+  ExitItem = item(File1, QStringLiteral("E&xit"), QStringLiteral("Exit application"), &TMain::ExitItemClick, false,
+                  QKeySequence(Qt::ALT | Qt::Key_X));
+
+  Edit1 = bar->addMenu(QStringLiteral("&Edit"));
+  Level1 = item(Edit1, QStringLiteral("Level..."), QStringLiteral("Set level of play"), &TMain::Level1Click, false,
+                QKeySequence(Qt::CTRL | Qt::Key_L));
+  TwoPlayer1 = item(Edit1, QStringLiteral("Two Player"), QStringLiteral("Two player mode"), &TMain::TwoPlayer1Click, true);
+  Edit1->addSeparator();
+  TakeBack1 = item(Edit1, QStringLiteral("Take Back"), QStringLiteral("Take back a move"), &TMain::TakeBack1Click, false,
+                   QKeySequence(Qt::Key_Delete));
+  MoveForward1 = item(Edit1, QStringLiteral("Move Forward"), QStringLiteral("Move forward one move"),
+                      &TMain::MoveForward1Click, false, QKeySequence(Qt::Key_Insert));
+  Edit1->addSeparator();
+  Move1 = item(Edit1, QStringLiteral("Move Now"), QStringLiteral("Force the computer to play"), &TMain::Move1Click);
+  connect(Edit1, &QMenu::aboutToShow, this, &TMain::Edit1Click);
+
+  View1 = bar->addMenu(QStringLiteral("&View"));
+  Thinking1 = item(View1, QStringLiteral("Show Thinking"), QStringLiteral("Display the candidate move"),
+                   &TMain::Thinking1Click, true);
+  LegalMoves1 = item(View1, QStringLiteral("Show Legal Moves"), QStringLiteral("Display all legal moves"),
+                     &TMain::LegalMoves1Click, true);
+  ShowFlipableSquares1 = item(View1, QStringLiteral("Show Flipable Discs"),
+                              QStringLiteral("Diplay the disc that would be flipped"),
+                              &TMain::ShowFlipableSquares1Click, true);
+  Statistics1 = item(View1, QStringLiteral("Statistics"), QStringLiteral("Display the game statistics"),
+                     &TMain::Statistics1Click, true);
+  BestLine1 = item(View1, QStringLiteral("Show Best Line"), QStringLiteral("Display the best line of play"),
+                   &TMain::BestLine1Click, true);
+  View1->addSeparator();
+  Sound1 = item(View1, QStringLiteral("Sound"), QStringLiteral("Make a sound after each move"), &TMain::Sound1Click,
+                true);
+  Selective1 = item(View1, QStringLiteral("Selective"), QStringLiteral("Selective search"), &TMain::Selective1Click,
+                    true);
+  Selective1->setChecked(true);
+  connect(View1, &QMenu::aboutToShow, this, &TMain::View1Click);
+
+  Help1 = bar->addMenu(QStringLiteral("&Help"));
+  About1 = item(Help1, QStringLiteral("&About..."), QStringLiteral("Display about box"), &TMain::About1Click);
+}
+
+void TMain::CreateControls() {
+  auto* client = new QWidget(this);
+  setCentralWidget(client);
+  auto* column = new QVBoxLayout(client);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+
+  Bevel1 = new QFrame(client);
+  Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+  Bevel1->setFixedHeight(2);
+  column->addWidget(Bevel1);
+
+  Toolbar = new QWidget(client);
+  Toolbar->setFixedHeight(26);
+  auto toolButton = [this](const QString& glyph, int x, const QString& hint, void (TMain::*handler)()) {
+    auto* b = new TFlatButton(Toolbar);
+    b->setIcon(QIcon(glyph));
+    b->setGeometry(x, 2, 23, 22);
+    SetHint(b, hint);
+    connect(b, &QAbstractButton::clicked, this, handler);
+    return b;
+  };
+  OpenButton = toolButton(QStringLiteral(":/assets/open.xpm"), 4, QStringLiteral("|Open a game file"),
+                          &TMain::OpenItemClick);
+  SaveButton = toolButton(QStringLiteral(":/assets/save.xpm"), 28, QStringLiteral("|Save a game file"),
+                          &TMain::SaveItemClick);
+  NewButton = toolButton(QStringLiteral(":/assets/new.xpm"), 52, QStringLiteral("|New game"), &TMain::New1Click);
+  column->addWidget(Toolbar);
+
+  auto* middle = new QWidget(client);
+  auto* row = new QHBoxLayout(middle);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  row->addStretch(1);
+  SidePanel = new QWidget(middle);
+  SidePanel->setFixedWidth(288);
+  auto* panel = new QVBoxLayout(SidePanel);
+  panel->setContentsMargins(0, 0, 0, 0);
+  panel->setSpacing(0);
+  GroupBox1 = new QGroupBox(QStringLiteral("Game"), SidePanel);
+  GroupBox1->setFixedHeight(97);
+  GroupBox2 = new QGroupBox(QStringLiteral("Statistics"), SidePanel);
+  GroupBox2->setFixedHeight(84);
+  GroupBox3 = new QGroupBox(QStringLiteral("Best Line"), SidePanel);
+  for (QGroupBox* box : {GroupBox1, GroupBox2, GroupBox3}) box->setFont(FormFont(true));
+  panel->addWidget(GroupBox1);
+  panel->addWidget(GroupBox2);
+  panel->addWidget(GroupBox3, 1);
+  panel->addSpacing(10);
+  row->addWidget(SidePanel);
+  column->addWidget(middle, 1);
+
+  CreateGameBox();
+  CreateStatisticsBox();
+
+  auto* listBox = new QVBoxLayout(GroupBox3);
+  listBox->setContentsMargins(7, 5, 6, 6);
+  ListBox1 = new QListWidget(GroupBox3);
+  ListBox1->setFont(FormFont());
+  ListBox1->setUniformItemSizes(true);
+  ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  ListBox1->setItemDelegate(new TBestLineDelegate(this, ListBox1));
+  {
+    QPalette pal = ListBox1->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+      pal.setColor(group, QPalette::Base, Qt::white);
+      pal.setColor(group, QPalette::Text, kValueBlue);
+    }
+    ListBox1->setPalette(pal);
+  }
+  // The list only shows: the user can neither select nor scroll it.
+  ListBox1->setEnabled(false);
+  listBox->addWidget(ListBox1);
+
+  BottomBar = new QWidget(client);
+  BottomBar->setFixedHeight(40);
+  BackButton = new TArrowButton(TArrowButton::TDirection::Left, BottomBar);
+  BackButton->setGeometry(64, 4, 45, 33);
+  BackButton->SetColors(Qt::blue, Qt::blue, Qt::red);
+  SetHint(BackButton, QStringLiteral("|Take back a move"));
+  connect(BackButton, &QAbstractButton::clicked, this, &TMain::TakeBack1Click);
+  PlayButton = new TFlatButton(BottomBar);
+  PlayButton->setGeometry(112, 4, 97, 29);
+  PlayButton->setText(QStringLiteral("orvane"));
+  {
+    QFont f(QStringLiteral("Arial"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(19);
+    f.setBold(true);
+    PlayButton->setFont(f);
+  }
+  PlayButton->SetColor(kRed);
+  PlayButton->SetFontColor(Qt::white);
+  SetHint(PlayButton, QStringLiteral("|Force the computer to play"));
+  connect(PlayButton, &QAbstractButton::clicked, this, &TMain::Move1Click);
+  ForwardButton = new TArrowButton(TArrowButton::TDirection::Right, BottomBar);
+  ForwardButton->setGeometry(212, 3, 45, 33);
+  ForwardButton->SetColors(Qt::blue, Qt::blue, Qt::red);
+  SetHint(ForwardButton, QStringLiteral("|Move forward one move"));
+  connect(ForwardButton, &QAbstractButton::clicked, this, &TMain::MoveForward1Click);
+  column->addWidget(BottomBar);
+
+  auto* status = new QStatusBar(this);
+  status->setSizeGripEnabled(false);
+  status->setFixedHeight(19);
+  StatusLine = new QLabel(status);
+  StatusLine->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  StatusLine->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  {
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(11);
+    StatusLine->setFont(f);
+    SetTextColor(StatusLine, Qt::black);
+  }
+  status->addWidget(StatusLine, 1);
+  setStatusBar(status);
+
+  // Created last, so they lie above the bars; the shadow under the board.
+  Shadow = new TDropShadow(client);
+  Shadow->setGeometry(16, 44, 320, 320);
+  Reversi1 = new TReversi(client);
+  Reversi1->setGeometry(4, 32, 320, 320);
+
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(1000);
+  connect(Timer1, &QTimer::timeout, this, &TMain::Timer1Timer);
+
+  Click = new TWaveSound(QUrl(QStringLiteral("qrc:/assets/click.wav")), this);
+}
+
+void TMain::CreateGameBox() {
+  QWidget* box = GroupBox1;
+  WhiteDisc = new TShape(box);
+  WhiteDisc->setGeometry(117, 15, 21, 17);
+  WhiteDisc->SetBrushColor(Qt::white);
+  BlackDisc = new TShape(box);
+  BlackDisc->setGeometry(193, 15, 21, 17);
+  BlackDisc->SetBrushColor(Qt::black);
+
+  MakeLabel(box, QStringLiteral("Disks"), 12, 40);
+  Label4 = MakeFixedLabel(box, 105, 40, 45, Qt::AlignHCenter, kValueBlue);
+  Label5 = MakeFixedLabel(box, 181, 40, 45, Qt::AlignHCenter, kValueBlue);
+
+  MakeLabel(box, QStringLiteral("To Move"), 12, 58);
+  const QPixmap marker(QStringLiteral(":/assets/tomove.xpm"));
+  WhiteMarker = new QLabel(box);
+  WhiteMarker->setPixmap(marker);
+  WhiteMarker->setGeometry(120, 56, 16, 16);
+  BlackMarker = new QLabel(box);
+  BlackMarker->setPixmap(marker);
+  BlackMarker->setGeometry(196, 56, 16, 16);
+
+  MakeLabel(box, QStringLiteral("Level"), 12, 76);
+  Label6 = MakeFixedLabel(box, 109, 76, 174, Qt::AlignLeft, kValueBlue);
+}
+
+void TMain::CreateStatisticsBox() {
+  QWidget* box = GroupBox2;
+  MakeLabel(box, QStringLiteral("Candidate Move"), 12, 24);
+  Label11 = MakeLabel(box, QStringLiteral("-"), 109, 24, kValueBlue);
+  MakeLabel(box, QStringLiteral("Evaluation"), 176, 24);
+  Label13 = MakeLabel(box, QStringLiteral("-"), 237, 24, kValueBlue);
+  MakeLabel(box, QStringLiteral("Considering"), 12, 44);
+  Label12 = MakeLabel(box, QStringLiteral("-"), 109, 44, kValueBlue);
+  MakeLabel(box, QStringLiteral("Depth"), 176, 44);
+  Label14 = MakeLabel(box, QStringLiteral("-"), 237, 44, kValueBlue);
+  Label15 = MakeLabel(box, QStringLiteral(":"), 252, 43, Qt::black, true);
+  Label16 = MakeLabel(box, QStringLiteral("-"), 260, 44, kValueBlue);
+  MakeLabel(box, QStringLiteral("Nodes"), 12, 64);
+  Label18 = MakeLabel(box, QStringLiteral("-"), 109, 64, kValueBlue);
+}
+
+// The board's properties as the form sets them, before the settings are read.
+void TMain::SetDesignValues() {
+  TReversi& r = *Reversi1;
+  r.SetColor(reversi::clGreen);
+  r.SetGamma(1500);
+  r.SetLevel(reversi::TimeLevel);
+  r.SetMoveTime(2);
+  r.SetToMove(reversi::Black);
+  r.SetMode(reversi::Normal);
+  r.SetShowJustPlayed(true);
+  r.SetJustPlayedColour(reversi::clYellow);
+  r.SetShowLegal(true);
+  r.SetShowLegalColor(reversi::clRed);
+  r.SetShowThinking(true);
+  r.SetShowFlips(true);
+  r.SetSelective(true);
+  r.SetSelectiveDepth(10);
+}
+
+void TMain::BindEngine() {
+  TReversi& r = *Reversi1;
+  r.OnMove = [this](TReversiCore*, const std::string& move) { Reversi1Move(move); };
+  r.OnBeginSearch = [this](TReversiCore*) { Reversi1BeginSearch(); };
+  r.OnPlyChange = [this](TReversiCore*, int ply) { Reversi1PlyChange(ply); };
+  r.OnConsiderNew = [this](TReversiCore*, const std::string& move, int index, int total) {
+    Reversi1ConsiderNew(move, index, total);
+  };
+  r.OnBestChange = [this](TReversiCore*, const std::string& move, double score, bool isFinal) {
+    Reversi1BestChange(move, score, isFinal);
+  };
+  r.OnEndSearch = [this](TReversiCore*, const std::string& move) { Reversi1EndSearch(move); };
+  r.OnEndGame = [this](TReversiCore*) { Reversi1EndGame(); };
+}
+
+void TMain::FormCreate() {
+  // 1. Hints reach the window as status-tip events (see event()), so
+  //    ShowHint needs no installing.
+  // 2. The settings.
+  TShellSwitches switches;
+  try {
+    LoadSettings(settingsPath_, *Reversi1, switches);
+  } catch (...) {
+    // Reading is cut short; what was read stays, the rest keeps its default.
+  }
+  Statistics1->setChecked(switches.Statistics);
+  Sound1->setChecked(switches.Sound);
+  BestLine1->setChecked(switches.BestLine);
+  TwoPlayer1->setChecked(switches.TwoPlayer);
+  // 3. The marks that mirror the engine, whatever step 2 did.
+  Thinking1->setChecked(Reversi1->ShowThinking());
+  ShowFlipableSquares1->setChecked(Reversi1->ShowFlips());
+  LegalMoves1->setChecked(Reversi1->ShowLegal());
+  Selective1->setChecked(Reversi1->Selective());
+  // 4.
+  FormResize();
+  ShowGame();
+  ResetStats();
+}
+
+// ---------------------------------------------------------------------------
+// Display
+
+void TMain::FormResize() {
+  if (!Reversi1) return;
+  // The outer size includes frame, caption and menu bar; the margins 72 and
+  // 32 absorb them and the gaps around the board.
+  const QRect outer = frameGeometry();
+  const int h = outer.height() - BottomBar->height() - Toolbar->height() - statusBar()->height() - 72;
+  const int w = outer.width() - SidePanel->width() - 32;
+  const int side = std::max(0, std::min(w, h));
+  Reversi1->setGeometry(4, 32, side, side);
+  FitShadow();
+}
+
+// The shadow follows the board, which settles its own size when it paints.
+void TMain::FitShadow() {
+  const QRect board = Reversi1->geometry();
+  Shadow->setGeometry(board.x() + 12, board.y() + 12, board.width(), board.height());
+}
+
+void TMain::ShowGame() {
+  const TReversi& r = *Reversi1;
+  Label5->setText(QString::number(r.BlackDiscs()));
+  Label4->setText(QString::number(r.WhiteDiscs()));
+  const bool black = r.ToMove() == reversi::Black;
+  BlackMarker->setVisible(black);
+  WhiteMarker->setVisible(!black);
+  const int level = static_cast<int>(r.Level());
+  if (level == reversi::TimeLevel) {
+    Label6->setText(QString::number(r.MoveTime()) + QStringLiteral(" seconds per move"));
+  } else if (level == reversi::Infinite) {
+    Label6->setText(QStringLiteral("Infinite thinking time"));
+  } else {
+    Label6->setText(QString::number(level) + QStringLiteral(" ply search"));
+  }
+}
+
+void TMain::ResetStats() {
+  for (QLabel* label : {Label11, Label12, Label13, Label14, Label16, Label18}) SetCaption(label, QStringLiteral("-"));
+  ListBox1->clear();
+}
+
+void TMain::ShowHint(const QString& hint) { StatusLine->setText(hint); }
+
+void TMain::FormKeyPress(QChar key) {
+  if (key == u' ') Reversi1->SetThinking(!Reversi1->Thinking());
+}
+
+void TMain::ListBox1DrawItem(QPainter* painter, int index, const QRect& rect, QStyle::State state) {
+  if (!painter || index < 0 || index >= ListBox1->count() || rect.isEmpty()) return;
+  const QString entry = ListBox1->item(index)->text();
+  const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+  // Composed off-screen and copied in one go, so adding entries during a
+  // search does not flicker.
+  QPixmap bitmap(rect.size() * dpr);
+  bitmap.setDevicePixelRatio(dpr);
+  bitmap.fill(ListBox1->palette().color(QPalette::Active, QPalette::Base));
+  {
+    QPainter p(&bitmap);
+    p.setFont(ListBox1->font());
+    p.setPen(index == 0 ? kRed : ListBox1->palette().color(QPalette::Active, QPalette::Text));
+    const QFontMetrics fm(ListBox1->font());
+    const int w = fm.horizontalAdvance(QStringLiteral("888.88"));
+
+    QString depth, score, line;
+    const qsizetype first = entry.indexOf(u'|');
+    const QString rest = first < 0 ? entry : entry.mid(first + 1);
+    if (first >= 0) depth = entry.left(first);
+    const qsizetype second = rest.indexOf(u'|');
+    if (second < 0) {
+      score = rest;
+    } else {
+      score = rest.left(second);
+      line = rest.mid(second + 1);
+    }
+    const qsizetype dot = score.indexOf(u'.');
+    const int upToPoint = dot < 0 ? 0 : fm.horizontalAdvance(score.left(dot + 1));
+
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
+    const int height = rect.height();
+    p.drawText(QRect(1, 1, rect.width(), height), flags, depth);
+    p.drawText(QRect(5 * w / 4 - upToPoint, 1, rect.width(), height), flags, score);
+    p.drawText(QRect(2 * w, 1, rect.width(), height), flags, line);
+  }
+  painter->drawPixmap(rect.topLeft(), bitmap);
+  if (state & QStyle::State_Selected) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(ListBox1);
+    focus.rect = rect;
+    ListBox1->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, ListBox1);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Engine handlers
+
+void TMain::Reversi1Move(const std::string&) {
+  if (Statistics1->isChecked()) SetCaption(Label18, QString::number(Reversi1->Nodes()));
+  ShowGame();
+}
+
+void TMain::Reversi1BeginSearch() {
+  ++searchDepth_;
+  ListBox1->clear();
+  Timer1->start();
+  Timer1Timer();
+}
+
+void TMain::Reversi1PlyChange(int ply) {
+  if (!Statistics1->isChecked()) return;
+  SetCaption(Label14, QString::number(ply));
+  SetCaption(Label18, QString::number(Reversi1->Nodes()));
+}
+
+void TMain::Reversi1ConsiderNew(const std::string& move, int index, int) {
+  if (!Statistics1->isChecked()) return;
+  SetCaption(Label16, QString::number(index));
+  SetCaption(Label12, QString::fromStdString(move));
+}
+
+void TMain::Reversi1BestChange(const std::string& move, double score, bool) {
+  const QLocale locale;
+  if (Statistics1->isChecked()) {
+    SetCaption(Label11, QString::fromStdString(move));
+    SetCaption(Label13, FormatGeneral(score, locale));
+    SetCaption(Label18, QString::number(Reversi1->Nodes()));
+  }
+  if (BestLine1->isChecked()) {
+    ListBox1->insertItem(0, QString::number(Reversi1->Ply()) + u'|' + FormatFixed2(score, locale) + u'|' +
+                                QString::fromStdString(Reversi1->MainLine()));
+  }
+}
+
+void TMain::Reversi1EndSearch(const std::string&) {
+  searchDepth_ = std::max(0, searchDepth_ - 1);
+  Timer1->stop();
+  PlayButton->setText(QStringLiteral("orvane"));
+  PlayButton->SetColor(kRed);
+  PlayButton->SetFontColor(Qt::white);
+  SetCaption(Label16, QString::number(Reversi1->Deepest()));
+  if (Sound1->isChecked()) Click->Play();
+  if (closePending_ && searchDepth_ == 0) {
+    // Closed while thinking: the close goes through once control is back in
+    // the event loop, when nothing of the search is left on the stack.
+    QTimer::singleShot(0, this, [this] {
+      if (!closePending_) return;
+      closePending_ = false;
+      close();
+    });
+  }
+}
+
+// Supplying this handler keeps the final position on the board: the engine
+// shows no message and starts no new game by itself.
+void TMain::Reversi1EndGame() {}
+
+void TMain::Timer1Timer() {
+  PlayButton->setText(QStringLiteral("Thinking"));
+  if (PlayButton->Color() != QColor(Qt::black)) {
+    PlayButton->SetColor(Qt::black);
+    PlayButton->SetFontColor(Qt::white);
+  } else {
+    PlayButton->SetColor(Qt::white);
+    PlayButton->SetFontColor(Qt::black);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Menu and button handlers
+
+void TMain::New1Click() {
+  Reversi1->NewGame();
+  ShowGame();
+  ResetStats();
+}
+
+void TMain::ShowFileFailure(const QString& text) {
+  if (ReportFileFailure) ReportFileFailure(text);
+}
+
+void TMain::OpenItemClick() {
+  const QString name = ChooseOpenFile ? ChooseOpenFile() : QString();
+  if (name.isEmpty()) return;
+  const reversi::TFileResult result = Reversi1->LoadGame(QFile::encodeName(name).toStdString());
+  if (!result) {
+    ShowFileFailure(QStringLiteral("The game \"%1\" could not be opened: %2.\nThe current game is kept.")
+                        .arg(QDir::toNativeSeparators(name), QString::fromStdString(result.Reason)));
+    return;
+  }
+  ShowGame();
+  ResetStats();
+}
+
+void TMain::SaveItemClick() {
+  QString name = ChooseSaveFile ? ChooseSaveFile() : QString();
+  if (name.isEmpty()) return;
+  // Looks for "." in the whole path, not only in the file's own name.
+  if (!name.contains(u'.')) name += QStringLiteral(".RGM");
+  const reversi::TFileResult result = Reversi1->SaveGame(QFile::encodeName(name).toStdString());
+  if (!result) {
+    ShowFileFailure(QStringLiteral("The game could not be saved to \"%1\": %2.")
+                        .arg(QDir::toNativeSeparators(name), QString::fromStdString(result.Reason)));
+  }
+}
+
+void TMain::ExitItemClick() { close(); }
+
+void TMain::Edit1Click() {
+  const bool idle = !Reversi1->Thinking();
+  TakeBack1->setEnabled(Reversi1->CanTakeBack() && idle);
+  MoveForward1->setEnabled(Reversi1->CanMoveForward() && idle);
+  Level1->setEnabled(idle);
+  TwoPlayer1->setEnabled(idle);
+  Move1->setEnabled(true);
+}
+
+void TMain::SetLevelDialog(TLevelFrm* dialog) {
+  if (levelDialog_) {
+    levelDialog_->OnLevelText = nullptr;
+    levelDialog_->OnShowGame = nullptr;
+  }
+  levelDialog_ = dialog;
+  if (!dialog) return;
+  dialog->OnLevelText = [this](const QString& text) { Label6->setText(text); };
+  dialog->OnShowGame = [this] { ShowGame(); };
+}
+
+void TMain::Level1Click() {
+  if (levelDialog_) levelDialog_->Execute(*Reversi1);
+}
+
+void TMain::TwoPlayer1Click() {
+  if (TwoPlayer1->isChecked()) {
+    Reversi1->SetMode(reversi::TwoPlayer);
+    ResetStats();
+  } else {
+    Reversi1->SetMode(reversi::Normal);
+  }
+}
+
+void TMain::TakeBack1Click() {
+  Reversi1->TakeBack();
+  ResetStats();
+  ShowGame();
+}
+
+void TMain::MoveForward1Click() {
+  Reversi1->MoveForward();
+  ResetStats();
+  ShowGame();
+}
+
+void TMain::Move1Click() { Reversi1->SetThinking(!Reversi1->Thinking()); }
+
+void TMain::View1Click() {
+  const bool idle = !Reversi1->Thinking();
+  for (QAction* a : {Thinking1, LegalMoves1, Statistics1, BestLine1}) a->setEnabled(idle);
+  for (QAction* a : {ShowFlipableSquares1, Sound1, Selective1}) a->setEnabled(true);
+}
+
+// The mark was inverted by the action, whether or not the engine takes the
+// change (it ignores it while thinking).
+void TMain::Thinking1Click() { Reversi1->SetShowThinking(!Reversi1->ShowThinking()); }
+
+void TMain::LegalMoves1Click() {
+  Reversi1->SetShowLegal(!Reversi1->ShowLegal());
+  LegalMoves1->setChecked(Reversi1->ShowLegal());
+}
+
+void TMain::ShowFlipableSquares1Click() {
+  Reversi1->SetShowFlips(!Reversi1->ShowFlips());
+  ShowFlipableSquares1->setChecked(Reversi1->ShowFlips());
+}
+
+void TMain::Selective1Click() { Reversi1->SetSelective(!Reversi1->Selective()); }
+
+void TMain::Statistics1Click() {
+  if (!Statistics1->isChecked()) ResetStats();
+}
+
+void TMain::BestLine1Click() {
+  if (!BestLine1->isChecked()) ListBox1->clear();
+}
+
+void TMain::Sound1Click() {}
+
+void TMain::About1Click() {
+  if (aboutBox_) aboutBox_->exec();
+}
+
+// ---------------------------------------------------------------------------
+// Events
+
+bool TMain::event(QEvent* e) {
+  if (e->type() == QEvent::StatusTip) {
+    ShowHint(static_cast<QStatusTipEvent*>(e)->tip());
+    return true;
+  }
+  return QMainWindow::event(e);
+}
+
+// Where Qt delivers a key first: the focused control of this window, or the
+// window itself when none has the focus.
+QWidget* TMain::KeyTarget() const {
+  QWidget* focus = QApplication::focusWidget();
+  if (focus && focus->window() == this) return focus;
+  return const_cast<TMain*>(this);
+}
+
+bool TMain::eventFilter(QObject* watched, QEvent* e) {
+  switch (e->type()) {
+    case QEvent::KeyPress:
+      // Seen once, at the first receiver: a key a control does not take
+      // travels on to its parents and would come by again.
+      if (watched == KeyTarget()) {
+        const QString text = static_cast<QKeyEvent*>(e)->text();
+        if (text.size() == 1) FormKeyPress(text.front());
+      }
+      break;
+    case QEvent::ShortcutOverride:
+      // A menu shortcut acts on the Edit menu's state of this moment, as if
+      // the menu had been opened.
+      if (watched == KeyTarget()) Edit1Click();
+      break;
+    case QEvent::Resize:
+    case QEvent::Move:
+      if (watched == Reversi1) FitShadow();
+      break;
+    default:
+      break;
+  }
+  return QMainWindow::eventFilter(watched, e);
+}
+
+void TMain::resizeEvent(QResizeEvent* e) {
+  QMainWindow::resizeEvent(e);
+  FormResize();
+}
+
+void TMain::closeEvent(QCloseEvent* e) {
+  // FormCloseQuery: ask a running search to stop. The close itself waits
+  // until the search has played its move and returned, so the board is
+  // never taken down under it.
+  Reversi1->SetThinking(false);
+  if (Searching() || Reversi1->Thinking()) {
+    closePending_ = true;
+    e->ignore();
+    return;
+  }
+  if (!closed_) FormClose();
+  e->accept();
+}
+
+void TMain::FormClose() {
+  closed_ = true;
+  TShellSwitches switches;
+  switches.Statistics = Statistics1->isChecked();
+  switches.Sound = Sound1->isChecked();
+  switches.BestLine = BestLine1->isChecked();
+  switches.TwoPlayer = TwoPlayer1->isChecked();
+  // A failed write stops the writing; the program closes all the same.
+  SaveSettings(settingsPath_, *Reversi1, switches);
+}

@@ -1,0 +1,206 @@
+// TMain: the program's one main window. It hosts the board-and-engine
+// component Reversi1, gives the user the menus, the toolbar and the bottom
+// bar of play buttons, and mirrors in its side panel what the engine reports
+// while it plays and thinks. It keeps no game state of its own: the game,
+// the level and the display flags live in the engine; only four switches
+// (Statistics, Show Best Line, Sound, Two Player) live in its check marks.
+//
+// The engine's search runs on this thread and lets the event loop run while
+// it thinks, so every handler here may run nested inside a search. The
+// engine's Thinking flag is the guard: it refuses game changes while it is
+// set, and the window only starts or stops a search by writing it.
+#pragma once
+
+#include <QDialog>
+#include <QMainWindow>
+#include <QPointer>
+#include <QStyle>
+#include <functional>
+#include <string>
+
+#include "Levelunt.h"
+#include "Reversi.h"
+
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QLocale;
+class QMenu;
+class QPainter;
+class QTimer;
+class TArrowButton;
+class TDropShadow;
+class TFlatButton;
+class TShape;
+class TWaveSound;
+
+// "General" number format: the shortest form with at most 15 significant
+// digits (0.35, -1.2, 4), in exponent form below 0.00001 or from 10^15 on.
+QString FormatGeneral(double value, const QLocale& locale);
+// Exactly two decimals (0.35, 4.00, -1.20), in exponent form from 10^7 on.
+QString FormatFixed2(double value, const QLocale& locale);
+
+// The part of a hint shown in the status line: the text after the first
+// "|", or the whole hint when it has none.
+QString LongHint(const QString& hint);
+
+class TMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Reads its settings from "Reversi.ini" beside the executable.
+  explicit TMain(QWidget* parent = nullptr);
+  // Reads and later writes the settings at settingsPath instead.
+  explicit TMain(std::string settingsPath, QWidget* parent = nullptr);
+  ~TMain() override;
+
+  // The dialogs live apart from the window (the start-up code makes them);
+  // until they are set, About and Level do nothing.
+  void SetAboutBox(QDialog* box) { aboutBox_ = box; }
+  QDialog* AboutBox() const { return aboutBox_; }
+  // Also hands the dialog the window's part in its OK: the level text and
+  // the "Game" box.
+  void SetLevelDialog(TLevelFrm* dialog);
+  TLevelFrm* LevelDialog() const { return levelDialog_; }
+  const std::string& SettingsFile() const { return settingsPath_; }
+
+  // The file dialogs: each returns the chosen full path, or an empty string
+  // when the user cancels. Replaceable, so tests need no modal dialog.
+  std::function<QString()> ChooseOpenFile;
+  std::function<QString()> ChooseSaveFile;
+  // Tells the user that a game could not be saved or opened; by default a
+  // warning box. Replaceable for the same reason.
+  std::function<void(const QString& text)> ReportFileFailure;
+
+  // ---- Operations ----
+  void FormResize();
+  void ShowGame();
+  void ResetStats();
+  void ShowHint(const QString& hint);
+  void FormKeyPress(QChar key);
+  // Draws best-line entry `index` into `rect` of `painter`; used by the
+  // list's delegate.
+  void ListBox1DrawItem(QPainter* painter, int index, const QRect& rect, QStyle::State state);
+  // True between the engine's OnBeginSearch and OnEndSearch.
+  bool Searching() const { return searchDepth_ > 0; }
+  // True once the close has gone through and the settings were written.
+  bool Closed() const { return closed_; }
+
+  // ---- Menu and button handlers ----
+  // Reached through the actions and buttons. The check marks are inverted
+  // by the actions themselves (they are checkable) before these run.
+  void New1Click();
+  void OpenItemClick();
+  void SaveItemClick();
+  void ExitItemClick();
+  void Edit1Click();
+  void Level1Click();
+  void TwoPlayer1Click();
+  void TakeBack1Click();
+  void MoveForward1Click();
+  void Move1Click();
+  void View1Click();
+  void Thinking1Click();
+  void LegalMoves1Click();
+  void ShowFlipableSquares1Click();
+  void Selective1Click();
+  void Statistics1Click();
+  void BestLine1Click();
+  void Sound1Click();
+  void About1Click();
+  void Timer1Timer();
+
+  // ---- Engine handlers ----
+  void Reversi1Move(const std::string& move);
+  void Reversi1BeginSearch();
+  void Reversi1PlyChange(int ply);
+  void Reversi1ConsiderNew(const std::string& move, int index, int totalMoves);
+  void Reversi1BestChange(const std::string& move, double score, bool isFinal);
+  void Reversi1EndSearch(const std::string& move);
+  void Reversi1EndGame();
+
+  // ---- Controls, named as on the form ----
+  QFrame* Bevel1 = nullptr;
+  QWidget* Toolbar = nullptr;
+  TFlatButton* OpenButton = nullptr;
+  TFlatButton* SaveButton = nullptr;
+  TFlatButton* NewButton = nullptr;
+  QLabel* StatusLine = nullptr;
+  QWidget* BottomBar = nullptr;
+  TArrowButton* BackButton = nullptr;
+  TFlatButton* PlayButton = nullptr;
+  TArrowButton* ForwardButton = nullptr;
+  QWidget* SidePanel = nullptr;
+  QGroupBox* GroupBox1 = nullptr;
+  QGroupBox* GroupBox2 = nullptr;
+  QGroupBox* GroupBox3 = nullptr;
+  QListWidget* ListBox1 = nullptr;
+  TShape* WhiteDisc = nullptr;
+  TShape* BlackDisc = nullptr;
+  QLabel* WhiteMarker = nullptr;
+  QLabel* BlackMarker = nullptr;
+  QLabel* Label4 = nullptr;   // White's discs
+  QLabel* Label5 = nullptr;   // Black's discs
+  QLabel* Label6 = nullptr;   // level
+  QLabel* Label11 = nullptr;  // candidate move
+  QLabel* Label12 = nullptr;  // root move being considered
+  QLabel* Label13 = nullptr;  // evaluation
+  QLabel* Label14 = nullptr;  // iteration depth
+  QLabel* Label15 = nullptr;  // the bold ":"
+  QLabel* Label16 = nullptr;  // root-move number, then the deepest depth
+  QLabel* Label18 = nullptr;  // nodes
+  TDropShadow* Shadow = nullptr;
+  TReversi* Reversi1 = nullptr;
+  QTimer* Timer1 = nullptr;
+  TWaveSound* Click = nullptr;
+
+  QMenu* File1 = nullptr;
+  QAction* New1 = nullptr;
+  QAction* OpenItem = nullptr;
+  QAction* SaveItem = nullptr;
+  QAction* ExitItem = nullptr;
+  QMenu* Edit1 = nullptr;
+  QAction* Level1 = nullptr;
+  QAction* TwoPlayer1 = nullptr;
+  QAction* TakeBack1 = nullptr;
+  QAction* MoveForward1 = nullptr;
+  QAction* Move1 = nullptr;
+  QMenu* View1 = nullptr;
+  QAction* Thinking1 = nullptr;
+  QAction* LegalMoves1 = nullptr;
+  QAction* ShowFlipableSquares1 = nullptr;
+  QAction* Statistics1 = nullptr;
+  QAction* BestLine1 = nullptr;
+  QAction* Sound1 = nullptr;
+  QAction* Selective1 = nullptr;
+  QMenu* Help1 = nullptr;
+  QAction* About1 = nullptr;
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateMenus();
+  void CreateControls();
+  void CreateGameBox();
+  void CreateStatisticsBox();
+  void SetDesignValues();
+  void BindEngine();
+  void FormCreate();
+  void FormClose();
+  void FitShadow();
+  void ShowFileFailure(const QString& text);
+  QWidget* KeyTarget() const;
+
+  std::string settingsPath_;
+  QPointer<QDialog> aboutBox_;
+  QPointer<TLevelFrm> levelDialog_;
+  int searchDepth_ = 0;      // nested searches running (a pass can nest one)
+  bool closePending_ = false;  // a close waits for the search to return
+  bool closed_ = false;
+};

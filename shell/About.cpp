@@ -82,7 +82,9 @@ QLabel* AddLabel(QWidget* parent, const QString& text, int x, int y, bool bold) 
 
 }  // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+TAboutBox::TAboutBox(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
   setWindowTitle(QStringLiteral("About"));
   setFont(ArialPixels(11, true));
   setFixedSize(kClientSize);
@@ -90,12 +92,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   black.setColor(QPalette::WindowText, Qt::black);
   setPalette(black);
 
-  // Everything lives on one full-size child so that the opening animation can
-  // mask it as a whole.
-  content_ = new QWidget(this);
-  content_->setGeometry(QRect(QPoint(0, 0), kClientSize));
-
-  Panel1 = new QFrame(content_);
+  Panel1 = new QFrame(this);
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Panel1->setLineWidth(1);
   Panel1->setGeometry(8, 8, 281, 177);
@@ -117,8 +114,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
   TitleLabel = new TShadowLabel(Panel1);
   TitleLabel->setGeometry(72, 8, 201, 65);
-  TitleLabel->setFont(ArialPixels(24, true));
-  TitleLabel->SetText(QStringLiteral("vezari Zaduder"));
+  const QString title = QStringLiteral("vezari Zaduder");
+  TitleLabel->setFont(FitFontToWidth(ArialPixels(24, true), title, 201 - 2));
+  TitleLabel->SetText(title);
   TitleLabel->SetColour(QColor(255, 0, 0));
   TitleLabel->SetShadowDepth(2);
   TitleLabel->SetTextFlags(Qt::AlignCenter);
@@ -141,7 +139,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   WebLabel->setText(QStringLiteral(VZ_WEB_ADDRESS));
   WebLabel->setGeometry(76, 154, 147, 16);
 
-  OKButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), content_);
+  OKButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
   OKButton->setGeometry(116, 190, 65, 33);
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -202,10 +200,39 @@ void TAboutBox::showEvent(QShowEvent* event) {
   }
 }
 
-// The box opens by growing out of its centre: the contents are revealed
-// through a widening window, outlined as it goes.
+// The box opens by growing out of its centre: a cover in the window's colour
+// lies over the contents with a widening hole in the middle, outlined as it
+// goes, and goes away when the hole has reached the edges. The contents
+// underneath paint as usual; the cover only hides what is outside the hole.
+class TAboutBox::TExplodeCover : public QWidget {
+ public:
+  explicit TExplodeCover(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+  void SetHole(const QRect& hole) {
+    hole_ = hole;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setClipRegion(QRegion(rect()).subtracted(QRegion(hole_)));
+    painter.fillRect(rect(), palette().window());
+    painter.setClipping(false);
+    painter.setPen(QColor(64, 64, 64));
+    painter.drawRect(hole_.adjusted(-1, -1, 0, 0));
+  }
+
+ private:
+  QRect hole_;
+};
+
 void TAboutBox::StartExplode() {
   if (!explode_) {
+    cover_ = new TExplodeCover(this);
+    cover_->setGeometry(rect());
     explode_ = new QVariantAnimation(this);
     explode_->setDuration(kExplodeMs);
     explode_->setStartValue(0.05);
@@ -216,27 +243,18 @@ void TAboutBox::StartExplode() {
   }
   explode_->stop();
   SetReveal(0.05);
+  cover_->raise();
+  cover_->show();
   explode_->start();
 }
 
 void TAboutBox::SetReveal(double fraction) {
+  if (!cover_) return;
   if (fraction >= 1.0) {
-    reveal_ = QRect();
-    content_->clearMask();
-    update();
+    cover_->hide();
     return;
   }
   const int w = std::max(1, static_cast<int>(kClientSize.width() * fraction));
   const int h = std::max(1, static_cast<int>(kClientSize.height() * fraction));
-  reveal_ = QRect((kClientSize.width() - w) / 2, (kClientSize.height() - h) / 2, w, h);
-  content_->setMask(QRegion(reveal_));
-  update();
-}
-
-void TAboutBox::paintEvent(QPaintEvent* event) {
-  QDialog::paintEvent(event);
-  if (reveal_.isNull()) return;
-  QPainter painter(this);
-  painter.setPen(QColor(64, 64, 64));
-  painter.drawRect(reveal_.adjusted(-1, -1, 0, 0));
+  cover_->SetHole(QRect((kClientSize.width() - w) / 2, (kClientSize.height() - h) / 2, w, h));
 }

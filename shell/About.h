@@ -49,14 +49,13 @@ class TAboutBox : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
 
  private:
+  class TExplodeCover;
   void StartExplode();
   void SetReveal(double fraction);
 
-  QWidget* content_ = nullptr;
+  TExplodeCover* cover_ = nullptr;
   QVariantAnimation* explode_ = nullptr;
-  QRect reveal_;
   bool measuring_ = false;
 };

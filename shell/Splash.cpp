@@ -56,9 +56,12 @@ class TSplashPanel : public QWidget {
     // The board stands 5 pixels off the panel.
     DrawDropShadow(painter, QRect(21, 21, 111, 111));
 
-    painter.setFont(ArialPixels(32, true));
-    DrawShadowText(painter, QRect(143, 55, 209, 41), Qt::AlignLeft | Qt::AlignTop,
-                   QStringLiteral("Vezari Zaduder"), kRed, kGrey, 3);
+    const QString title = QStringLiteral("Vezari Zaduder");
+    constexpr int kTitleDepth = 3;
+    const QRect titleBox(143, 55, 209, 41);
+    painter.setFont(FitFontToWidth(ArialPixels(32, true), title, titleBox.width() - kTitleDepth));
+    DrawShadowText(painter, titleBox.adjusted(0, 0, -kTitleDepth, -kTitleDepth), Qt::AlignLeft | Qt::AlignTop, title,
+                   kRed, kGrey, kTitleDepth);
 
     painter.setFont(ArialPixels(16, true));
     painter.setPen(kNavy);

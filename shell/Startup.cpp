@@ -14,7 +14,11 @@ int RunStartup(QApplication& app, const TStartupSteps& steps) {
   splash->ShowSplash();
 
   QWidget* mainWindow = steps.CreateMainWindow ? steps.CreateMainWindow() : nullptr;
-  QGuiApplication::setApplicationDisplayName(kApplicationTitle);
+  // The application's name is what message boxes without a title of their
+  // own and the desktop's task list show. (A display name would also be
+  // appended to every window's caption, making the about box "About -
+  // Vezari Zaduder".)
+  QCoreApplication::setApplicationName(kApplicationTitle);
   if (steps.CreateAboutBox) steps.CreateAboutBox();
   if (steps.CreateLevelDialog) steps.CreateLevelDialog();
 

@@ -1,6 +1,7 @@
 #include "StartupWidgets.h"
 
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,6 +13,14 @@ void DrawShadowText(QPainter& painter, const QRect& rect, int flags, const QStri
   painter.setPen(colour);
   painter.drawText(rect, flags, text);
   painter.restore();
+}
+
+QFont FitFontToWidth(QFont font, const QString& text, int width) {
+  for (int pixels = font.pixelSize(); pixels > 6; --pixels) {
+    font.setPixelSize(pixels);
+    if (QFontMetrics(font).horizontalAdvance(text) <= width) break;
+  }
+  return font;
 }
 
 void DrawDropShadow(QPainter& painter, const QRect& rect) {

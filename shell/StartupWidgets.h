@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QLabel>
 #include <QUrl>
 #include <QWidget>
@@ -15,6 +16,11 @@ class QPainter;
 // letters look raised off the surface.
 void DrawShadowText(QPainter& painter, const QRect& rect, int flags, const QString& text, const QColor& colour,
                     const QColor& shadow, int depth);
+
+// The font at its pixel size, or smaller until text fits in width: a title
+// in a fixed box must not lose its last letters where the font on hand runs
+// wider than the one the box was laid out for.
+QFont FitFontToWidth(QFont font, const QString& text, int width);
 
 // A soft shadow filling rect, darkest in the middle and fading over its
 // outer few pixels.

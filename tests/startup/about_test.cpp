@@ -24,6 +24,7 @@ class TAboutTest : public QObject {
   void okIsFocusedAndCloses();
   void measurementLeavesTheBoxBoardAlone();
   void webAddressOpensOrDisables();
+  void openingAnimationEndsWithEverythingShown();
 };
 
 void TAboutTest::percentText_data() {
@@ -170,6 +171,23 @@ void TAboutTest::webAddressOpensOrDisables() {
   QTest::mouseClick(web, Qt::LeftButton);
   web->Click();
   QCOMPARE(opened.size(), 2);
+}
+
+// The box grows out of its centre and then shows all of itself, every time
+// it opens.
+void TAboutTest::openingAnimationEndsWithEverythingShown() {
+  TAboutBox box;
+  box.MeasureDevIdoz = [] { return 1.0; };
+  // A point of the board's green away from its grid lines, near the corner
+  // of the box, which the animation uncovers last.
+  const QPoint boardPoint = box.Reversi1->mapTo(&box, QPoint(3, 3));
+  auto boardShown = [&] { return QColor(box.grab().toImage().pixel(boardPoint)) == QColor(0, 128, 0); };
+  for (int opening = 0; opening < 2; ++opening) {
+    box.show();
+    QVERIFY(!boardShown());
+    QTRY_VERIFY_WITH_TIMEOUT(boardShown(), 3000);
+    box.hide();
+  }
 }
 
 QTEST_MAIN(TAboutTest)

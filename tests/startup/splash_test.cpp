@@ -210,6 +210,7 @@ void TSplashTest::startupSequence() {
     return mainWindow;
   };
   startup.CreateAboutBox = [&] {
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Vezari Zaduder"));
     QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Vezari Zaduder"));
     QVERIFY(!mainWindow->isVisible());
     QVERIFY(VisibleSplash()->isVisible());

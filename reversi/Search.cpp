@@ -9,6 +9,10 @@
 
 namespace reversi {
 
+namespace {
+constexpr uint64_t SquareBit(int square) { return uint64_t{1} << kBitIndex[square]; }
+}  // namespace
+
 // Flips are recorded nearest first within a direction, directions in their
 // fixed order, and made in that order: each flip moves a node to the head of
 // the mover's list, which is the order FindMoves walks next.
@@ -93,9 +97,10 @@ int TReversiCore::GenerateMoves(int depth, int s, int previous, bool selective) 
     if (n == 1 || depth < 2) {
       std::fill_n(isNew.begin(), n, uint8_t{1});
     } else {
-      const auto& before = MoveList[depth - 2];
-      const auto beforeEnd = before.begin() + MoveCount[depth - 2];
-      for (int i = 0; i < n; ++i) isNew[i] = std::find(before.begin(), beforeEnd, MoveList[depth][i]) == beforeEnd;
+      // The same colour's candidates two levels up, as a set of squares.
+      uint64_t before = 0;
+      for (int i = 0; i < MoveCount[depth - 2]; ++i) before |= SquareBit(MoveList[depth - 2][i]);
+      for (int i = 0; i < n; ++i) isNew[i] = (before & SquareBit(MoveList[depth][i])) == 0;
     }
   }
 

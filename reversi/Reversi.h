@@ -8,7 +8,8 @@
 // one. What a host must do:
 //  - To stop the computer, write SetThinking(false): the search unwinds at
 //    its next check and plays its best move so far. Nothing else acts while
-//    Thinking() is true (NewGame, TakeBack, ... refuse).
+//    Thinking() is true (NewGame, TakeBack, ... refuse). The board does this
+//    itself when the program hides it, e.g. when its window is closed.
 //  - Never destroy the board, or a window that holds it, with `delete` while
 //    Busy() is true: the search is still on the stack below the caller. A
 //    window's close handler should call SetThinking(false) and either ignore
@@ -82,7 +83,6 @@ class TReversi : public QWidget, public reversi::TReversiCore {
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   friend class TReversiHooks;

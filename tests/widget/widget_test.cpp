@@ -343,6 +343,18 @@ class TWidgetTest : public QObject {
     QTRY_VERIFY(loneWatch.isNull());
   }
 
+  // Closing the window stops its board's search: it plays its move at once.
+  void ClosingWindowStops() {
+    QWidget window;
+    TReversi board(&window);
+    window.show();
+    board.SetLevel(Infinite);
+    QTimer::singleShot(30, &window, [&] { window.close(); });
+    board.SetThinking(true);
+    QVERIFY(!board.Thinking());
+    QCOMPARE(board.MovesPlayed, 1);
+  }
+
   void MessageBoxes() {
     TReversi board;
     QString text, title;

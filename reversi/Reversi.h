@@ -62,8 +62,12 @@ class TReversi : public QWidget, public reversi::TReversiCore {
 
   // True while a search of this board is on the call stack: from the start
   // of its tree walk until its move is played (a nested search of the pass
-  // case included), and while a click is being played.
+  // case included), while a click is being played, and while DevIdoz runs.
   bool Busy() const { return busy_ > 0; }
+
+  // The speed measurement pumps the event loop for a second; deletion is
+  // held back meanwhile, as during a search.
+  double DevIdoz();
 
   // The side of the square board for a requested width and height.
   static int SideFor(int width, int height);

@@ -119,6 +119,13 @@ TReversi::~TReversi() {
   SetHooks(nullptr);
 }
 
+double TReversi::DevIdoz() {
+  EnterSearch();
+  const double value = TReversiCore::DevIdoz();
+  LeaveSearch();
+  return value;
+}
+
 QSize TReversi::sizeHint() const { return size(); }
 
 void TReversi::RepaintBoard() { repaint(); }

@@ -341,6 +341,15 @@ class TWidgetTest : public QObject {
     lone->SetThinking(true);
     QVERIFY(!loneWatch.isNull());
     QTRY_VERIFY(loneWatch.isNull());
+
+    // The speed measurement pumps the event loop for a second, too.
+    auto* about = new QWidget;
+    auto* small = new TReversi(about);
+    QPointer<QWidget> aboutWatch(about);
+    QTimer::singleShot(30, about, [about] { about->deleteLater(); });
+    QVERIFY(small->DevIdoz() > 0);
+    QVERIFY(!aboutWatch.isNull());
+    QTRY_VERIFY(aboutWatch.isNull());
   }
 
   // Closing the window stops its board's search: it plays its move at once.

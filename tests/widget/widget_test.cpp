@@ -257,6 +257,7 @@ class TWidgetTest : public QObject {
     board.OnMove = [&](TReversiCore*, const std::string& m) { log << "move " + QString::fromStdString(m); };
     board.OnBeginSearch = [&](TReversiCore*) { log << "begin"; };
     board.OnEndSearch = [&](TReversiCore*, const std::string& m) { log << "end " + QString::fromStdString(m); };
+    QSignalSpy idle(&board, &TReversi::Idle);
     Press(board, D3);
     QCOMPARE(log.size(), 4);
     QCOMPARE(log[0], "move D3");
@@ -267,6 +268,8 @@ class TWidgetTest : public QObject {
     QVERIFY(!board.Thinking());
     QVERIFY(!board.Busy());
     QCOMPARE(board.cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(idle.count(), 0);  // from the event loop, not from inside the click
+    QTRY_VERIFY(idle.count() >= 1);
   }
 
   // While the search walks its tree the board shows the position it started

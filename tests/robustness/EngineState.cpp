@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -38,7 +39,10 @@ TEngineState TEngineState::Of(const reversi::TReversiCore& e) {
   TEngineState s;
   s.Cells = e.Cells;
   s.SideToMove = e.SideToMove;
-  s.GameRecord = e.GameRecord;
+  for (int32_t m : e.GameRecord) {
+    if (m == 0) break;
+    s.GameRecord.push_back(m);
+  }
   s.MovesPlayed = e.MovesPlayed;
   s.JustPlayedSquare = e.JustPlayedSquare;
   for (const reversi::TSqr* n = e.ListHead(reversi::kBlack); n && s.BlackList.size() <= 64; n = n->Next)
@@ -55,8 +59,9 @@ std::string Difference(const TEngineState& a, const TEngineState& b) {
   if (a.SideToMove != b.SideToMove) return "side to move changed";
   if (a.MovesPlayed != b.MovesPlayed)
     return "MovesPlayed was " + std::to_string(a.MovesPlayed) + ", is " + std::to_string(b.MovesPlayed);
-  for (size_t i = 0; i < a.GameRecord.size(); ++i)
-    if (a.GameRecord[i] != b.GameRecord[i]) return "record entry " + std::to_string(i) + " changed";
+  for (size_t i = 0; i < std::max(a.GameRecord.size(), b.GameRecord.size()); ++i)
+    if (i >= a.GameRecord.size() || i >= b.GameRecord.size() || a.GameRecord[i] != b.GameRecord[i])
+      return "record entry " + std::to_string(i) + " changed";
   if (a.JustPlayedSquare != b.JustPlayedSquare) return "JustPlayedSquare changed";
   if (a.BlackList != b.BlackList) return "Black's disc list changed order";
   if (a.WhiteList != b.WhiteList) return "White's disc list changed order";

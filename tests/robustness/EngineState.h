@@ -37,7 +37,7 @@ bool WriteText(const std::string& fileName, const std::string& text);
 struct TEngineState {
   std::array<int32_t, reversi::kCells> Cells{};
   int32_t SideToMove = 0;
-  std::array<int32_t, reversi::TReversiCore::kMaxRecord> GameRecord{};
+  std::vector<int32_t> GameRecord;  // up to its first 0; what lies after it means nothing
   int32_t MovesPlayed = 0;
   int32_t JustPlayedSquare = 0;
   std::vector<int> BlackList, WhiteList;

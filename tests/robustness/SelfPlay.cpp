@@ -483,7 +483,7 @@ void TSelfPlayGame::Play() {
     } else {
       ComputerMove();
     }
-    FullCheck(step_);
+    FullCheck("full check");
   }
   ++stats_.Games;
 }

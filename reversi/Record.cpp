@@ -1,14 +1,15 @@
 // The game record: taking moves back and forward, and the ".RGM" game file
 // (count, the moves as cell numbers, the current move; one blank between
 // numbers and nothing after the last).
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <sstream>
 #include <vector>
@@ -53,19 +54,38 @@ std::optional<std::vector<int32_t>> ParseNumbers(const std::string& text, std::s
   return numbers;
 }
 
+// Reads an ordinary file of at most kMaxGameFileBytes. Opened without
+// blocking and checked before reading, so a named pipe or a device is
+// refused at once instead of hanging the program.
 TFileResult ReadWholeFile(const std::string& fileName, std::string& text) {
-  std::error_code ec;
-  const auto status = std::filesystem::status(fileName, ec);
-  if (ec || !std::filesystem::exists(status)) return Failure("the file does not exist");
-  if (std::filesystem::is_directory(status)) return Failure("it is a folder, not a file");
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in) return Failure(std::string("the file cannot be opened: ") + std::strerror(errno));
-  std::vector<char> buffer(kMaxGameFileBytes + 1);
-  in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-  if (in.bad()) return Failure("the file cannot be read");
-  const auto got = static_cast<size_t>(in.gcount());
+  if (fileName.empty()) return Failure("no file name was given");
+  const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT) return Failure("the file does not exist");
+    return Failure(std::string("the file cannot be opened: ") + std::strerror(errno));
+  }
+  struct FdCloser {
+    int fd;
+    ~FdCloser() { ::close(fd); }
+  } closer{fd};
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) return Failure(std::string("the file cannot be read: ") + std::strerror(errno));
+  if (S_ISDIR(info.st_mode)) return Failure("it is a folder, not a file");
+  if (!S_ISREG(info.st_mode)) return Failure("it is not an ordinary file");
+  if (static_cast<std::uintmax_t>(info.st_size) > kMaxGameFileBytes)
+    return Failure("the file is far too large to be a game");
+  std::string buffer(kMaxGameFileBytes + 1, '\0');
+  size_t got = 0;
+  while (got < buffer.size()) {
+    const ssize_t n = ::read(fd, buffer.data() + got, buffer.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return Failure(std::string("the file cannot be read: ") + std::strerror(errno));
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
   if (got > kMaxGameFileBytes) return Failure("the file is far too large to be a game");
-  text.assign(buffer.data(), got);
+  buffer.resize(got);
+  text = std::move(buffer);
   return TFileResult{true, {}};
 }
 
@@ -111,8 +131,14 @@ TFileResult TReversiCore::SaveGame(const std::string& fileName) {
   if (fileName.empty()) return Failure("no file name was given");
   std::error_code ec;
   if (std::filesystem::is_directory(fileName, ec)) return Failure("it is a folder, not a file");
+  // A link is written through: the game lands in the file it points to.
+  std::string target = fileName;
+  if (std::filesystem::is_symlink(fileName, ec)) {
+    const auto resolved = std::filesystem::weakly_canonical(fileName, ec);
+    if (!ec) target = resolved.string();
+  }
   const std::string text = RecordText();
-  const std::string temp = fileName + ".tmp~";
+  const std::string temp = target + ".tmp~";
   std::FILE* f = std::fopen(temp.c_str(), "wb");
   if (!f) return Failure(std::string("the file cannot be created: ") + std::strerror(errno));
   const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
@@ -121,7 +147,7 @@ TFileResult TReversiCore::SaveGame(const std::string& fileName) {
     std::remove(temp.c_str());
     return Failure("the file cannot be written (is the disk full?)");
   }
-  if (std::rename(temp.c_str(), fileName.c_str()) != 0) {
+  if (std::rename(temp.c_str(), target.c_str()) != 0) {
     const std::string why = std::strerror(errno);
     std::remove(temp.c_str());
     return Failure("the file cannot be replaced: " + why);

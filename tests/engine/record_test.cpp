@@ -2,6 +2,7 @@
 // across passes, byte-exact saves, and bad files that must leave the game
 // alone.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -250,6 +251,22 @@ TEST(GameFile, BadFilesAreRejectedAndTheGameKept) {
   WriteFile(dir.File("huge.rgm"), std::string(2 << 20, ' '));
   EXPECT_FALSE(e.LoadGame(dir.File("huge.rgm")).Ok);
   EXPECT_TRUE(Snapshot(e) == before);
+}
+
+TEST(GameFile, NamedPipesAreRefusedAndLinksWrittenThrough) {
+  TempDir dir;
+  TReversiCore e;
+  PlayTwoPlayer(e, {51});
+  ASSERT_EQ(::mkfifo(dir.File("pipe.rgm").c_str(), 0600), 0);
+  const TFileResult r = e.LoadGame(dir.File("pipe.rgm"));  // must not wait for a writer
+  EXPECT_FALSE(r.Ok);
+  EXPECT_EQ(e.MovesPlayed, 1);
+
+  WriteFile(dir.File("real.rgm"), "0 0");
+  fs::create_symlink(dir.File("real.rgm"), dir.File("link.rgm"));
+  ASSERT_TRUE(e.SaveGame(dir.File("link.rgm")));
+  EXPECT_TRUE(fs::is_symlink(dir.File("link.rgm")));
+  EXPECT_EQ(ReadFile(dir.File("real.rgm")), "1 51 1");
 }
 
 TEST(GameFile, FailedSavesWriteNothing) {

@@ -22,6 +22,7 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -596,14 +597,16 @@ void TMain::ListBox1DrawItem(QPainter* painter, int index, const QRect& rect, QS
       score = rest.left(second);
       line = rest.mid(second + 1);
     }
+    // Measured in fractions of a pixel: glyphs sit at fractional positions,
+    // and a rounded width would let the points stray by a pixel.
     const qsizetype dot = score.indexOf(u'.');
-    const int upToPoint = dot < 0 ? 0 : fm.horizontalAdvance(score.left(dot + 1));
+    const qreal upToPoint = dot < 0 ? 0.0 : QFontMetricsF(ListBox1->font()).horizontalAdvance(score.left(dot + 1));
 
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
-    const int height = rect.height();
-    p.drawText(QRect(1, 1, rect.width(), height), flags, depth);
-    p.drawText(QRect(5 * w / 4 - upToPoint, 1, rect.width(), height), flags, score);
-    p.drawText(QRect(2 * w, 1, rect.width(), height), flags, line);
+    const qreal height = rect.height();
+    p.drawText(QRectF(1, 1, rect.width(), height), flags, depth);
+    p.drawText(QRectF(5 * w / 4 - upToPoint, 1, rect.width(), height), flags, score);
+    p.drawText(QRectF(2 * w, 1, rect.width(), height), flags, line);
   }
   painter->drawPixmap(rect.topLeft(), bitmap);
   if (state & QStyle::State_Selected) {
@@ -822,28 +825,26 @@ bool TMain::event(QEvent* e) {
   return QMainWindow::event(e);
 }
 
-// Where Qt delivers a key first: the focused control of this window, or the
-// window itself when none has the focus.
-QWidget* TMain::KeyTarget() const {
-  QWidget* focus = QApplication::focusWidget();
-  if (focus && focus->window() == this) return focus;
-  return const_cast<TMain*>(this);
-}
-
 bool TMain::eventFilter(QObject* watched, QEvent* e) {
   switch (e->type()) {
     case QEvent::KeyPress:
-      // Seen once, at the first receiver: a key a control does not take
-      // travels on to its parents and would come by again.
-      if (watched == KeyTarget()) {
+      // Key preview: a key reaches the window's native window once, before
+      // Qt hands it to the focused control. The key goes on at once; what it
+      // asks for runs from the event loop right after, so a search started
+      // by Space does not run inside the key's delivery (a focus change
+      // during the search, as Alt makes, would have Qt deliver it again).
+      if (windowHandle() && watched == static_cast<QObject*>(windowHandle())) {
         const QString text = static_cast<QKeyEvent*>(e)->text();
-        if (text.size() == 1) FormKeyPress(text.front());
+        if (text.size() == 1) {
+          const QChar key = text.front();
+          QTimer::singleShot(0, this, [this, key] { FormKeyPress(key); });
+        }
       }
       break;
     case QEvent::ShortcutOverride:
       // A menu shortcut acts on the Edit menu's state of this moment, as if
       // the menu had been opened.
-      if (watched == KeyTarget()) Edit1Click();
+      if (auto* w = qobject_cast<QWidget*>(watched); w && w->window() == this) Edit1Click();
       break;
     case QEvent::Resize:
     case QEvent::Move:

@@ -195,7 +195,6 @@ class TMain : public QMainWindow {
   void FormClose();
   void FitShadow();
   void ShowFileFailure(const QString& text);
-  QWidget* KeyTarget() const;
 
   std::string settingsPath_;
   QPointer<QDialog> aboutBox_;

@@ -1,0 +1,575 @@
+// The main window against its engine: what the handlers put into the
+// labels, the list and the check marks, the menu states while thinking, the
+// file commands and their failures, the settings at creation and at close,
+// and closing while the computer thinks.
+#include <QFile>
+#include <QImage>
+#include <QListWidget>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QPainter>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStatusTipEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+
+#include "Sdimain.h"
+#include "widgets/ArrowButton.h"
+#include "widgets/DropShadow.h"
+#include "widgets/FlatButton.h"
+
+namespace {
+
+QString ReadAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+}
+
+void WriteAll(const QString& path, const QByteArray& text) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(text);
+}
+
+// Runs `during` once the search that `start` begins is under way (from a
+// pass of the event loop inside it), then returns when the search is over.
+void DuringSearch(TMain& w, const std::function<void()>& start, const std::function<void()>& during) {
+  bool ran = false;
+  QTimer::singleShot(150, &w, [&] {
+    ran = true;
+    during();
+  });
+  start();
+  QVERIFY2(ran, "the search ended before the event loop ran inside it");
+}
+
+// The leftmost and rightmost columns holding pixels other than white.
+QPair<int, int> InkColumns(const QImage& image) {
+  int left = image.width(), right = -1;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+  return {left, right};
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  QString Ini() const { return dir_.filePath(QStringLiteral("Reversi.ini")); }
+  std::string IniPath() const { return QFile::encodeName(Ini()).toStdString(); }
+
+ private slots:
+  void init() { QFile::remove(Ini()); }
+
+  void withoutSettingsFileDefaultsApplyAndCloseWritesEveryKey() {
+    {
+      TMain w(IniPath());
+      QVERIFY(!w.Thinking1->isChecked());
+      QVERIFY(!w.LegalMoves1->isChecked());
+      QVERIFY(!w.ShowFlipableSquares1->isChecked());
+      QVERIFY(w.Selective1->isChecked());
+      QVERIFY(w.Statistics1->isChecked());
+      QVERIFY(w.Sound1->isChecked());
+      QVERIFY(w.BestLine1->isChecked());
+      QVERIFY(!w.TwoPlayer1->isChecked());
+      QCOMPARE(w.Reversi1->Gamma(), 40);
+      QCOMPARE(w.Reversi1->SelectiveDepth(), 5);
+      QCOMPARE(w.Reversi1->Mode(), reversi::Normal);
+      QCOMPARE(w.Label6->text(), QStringLiteral("2 seconds per move"));
+      QCOMPARE(w.Label4->text(), QStringLiteral("2"));
+      QCOMPARE(w.Label5->text(), QStringLiteral("2"));
+      QVERIFY(!w.BlackMarker->isHidden());
+      QVERIFY(w.WhiteMarker->isHidden());
+      for (QLabel* l : {w.Label11, w.Label12, w.Label13, w.Label14, w.Label16, w.Label18})
+        QCOMPARE(l->text(), QStringLiteral("-"));
+      QCOMPARE(w.Label15->text(), QStringLiteral(":"));
+      QVERIFY(!QFile::exists(Ini()));
+      QVERIFY(w.close());
+      QVERIFY(w.Closed());
+    }
+    const QString text = ReadAll(Ini());
+    const QStringList expected = {"[Preferences]", "Thinking=0",  "ShowFlips=0", "Show_Legal_Moves=0",
+                                  "Statistics=1",  "Best_Line=1", "Sound=1",     "Selective=1",
+                                  "[Level]",       "Move_Time=2", "Two_Player=0", "Level=0",
+                                  "Gamma=40",      "Selective_Depth=5"};
+    QStringList lines;
+    for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r?\n"))))
+      if (!line.trimmed().isEmpty()) lines << line.trimmed();
+    QCOMPARE(lines, expected);
+  }
+
+  void settingsReachMarksAndLevelText_data() {
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QString>("levelText");
+    QTest::addColumn<bool>("marks");
+    QTest::newRow("one second, all marks set") << QByteArray(
+        "[Preferences]\nThinking=1\nShowFlips=1\nShow_Legal_Moves=1\nSelective=1\nStatistics=1\nSound=1\n"
+        "Best_Line=1\n[Level]\nMove_Time=1\nTwo_Player=1\nLevel=0\n")
+                                               << "1 seconds per move" << true;
+    QTest::newRow("infinite, all marks clear") << QByteArray(
+        "[Preferences]\nThinking=0\nShowFlips=0\nShow_Legal_Moves=0\nSelective=0\nStatistics=0\nSound=0\n"
+        "Best_Line=0\n[Level]\nTwo_Player=0\nLevel=13\n")
+                                               << "Infinite thinking time" << false;
+    QTest::newRow("six plies") << QByteArray("[Level]\nLevel=6\nTwo_Player=1\n[Preferences]\nThinking=1\n"
+                                             "ShowFlips=1\nShow_Legal_Moves=1\nStatistics=1\nSound=1\nBest_Line=1")
+                               << "6 ply search" << true;
+  }
+  void settingsReachMarksAndLevelText() {
+    QFETCH(QByteArray, ini);
+    QFETCH(QString, levelText);
+    QFETCH(bool, marks);
+    WriteAll(Ini(), ini);
+    TMain w(IniPath());
+    QCOMPARE(w.Label6->text(), levelText);
+    for (QAction* a : {w.Thinking1, w.LegalMoves1, w.ShowFlipableSquares1, w.Statistics1, w.Sound1, w.BestLine1,
+                       w.TwoPlayer1})
+      QVERIFY2(a->isChecked() == marks, qPrintable(a->text()));
+    QCOMPARE(w.Reversi1->Mode(), marks ? reversi::TwoPlayer : reversi::Normal);
+    // The mirrored marks follow the engine.
+    QCOMPARE(w.Thinking1->isChecked(), w.Reversi1->ShowThinking());
+    QCOMPARE(w.Selective1->isChecked(), w.Reversi1->Selective());
+  }
+
+  void aSearchFillsStatisticsAndList() {
+    TMain w(IniPath());
+    w.Reversi1->SetLevel(reversi::Ply5);
+    w.ListBox1->addItem(QStringLiteral("left over"));
+    w.Reversi1->SetThinking(true);  // the computer plays Black's first move
+    QCOMPARE(w.Reversi1->MovesPlayed, 1);
+    QCOMPARE(w.Label5->text(), QStringLiteral("4"));
+    QCOMPARE(w.Label4->text(), QStringLiteral("1"));
+    QVERIFY(w.BlackMarker->isHidden());
+    QVERIFY(!w.WhiteMarker->isHidden());
+    QCOMPARE(w.Label14->text(), QStringLiteral("5"));
+    QCOMPARE(w.Label16->text(), QString::number(w.Reversi1->Deepest()));
+    QVERIFY(w.Reversi1->Deepest() >= 5);
+    QCOMPARE(w.Label18->text(), QString::number(w.Reversi1->Nodes()));
+    QVERIFY(QRegularExpression(QStringLiteral("^[A-H][1-8]$")).match(w.Label11->text()).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("^[A-H][1-8]$")).match(w.Label12->text()).hasMatch());
+    QVERIFY(w.Label13->text() != QStringLiteral("-"));
+    // Cleared at the start of the search, then one entry per best move.
+    QVERIFY(w.ListBox1->count() >= 2);
+    const QRegularExpression entry(QStringLiteral("^[35]\\|-?\\d+\\.\\d\\d\\|[A-H][1-8]( [A-H][1-8])*$"));
+    for (int i = 0; i < w.ListBox1->count(); ++i)
+      QVERIFY2(entry.match(w.ListBox1->item(i)->text()).hasMatch(), qPrintable(w.ListBox1->item(i)->text()));
+    QVERIFY(w.ListBox1->item(0)->text().startsWith(QStringLiteral("5|")));
+    QVERIFY(w.ListBox1->item(0)->text().contains(w.Label11->text()));
+    // Idle again.
+    QVERIFY(!w.Timer1->isActive());
+    QCOMPARE(w.PlayButton->text(), QStringLiteral("orvane"));
+    QCOMPARE(w.PlayButton->Color(), QColor(255, 0, 0));
+    QCOMPARE(w.PlayButton->FontColor(), QColor(Qt::white));
+    QVERIFY(!w.Searching());
+  }
+
+  void statisticsOffShowsDashesButTheDeepestDepth() {
+    TMain w(IniPath());
+    w.Reversi1->SetLevel(reversi::Ply3);
+    w.Reversi1->SetThinking(true);
+    QVERIFY(w.ListBox1->count() > 0);
+    w.Statistics1->trigger();  // clears the mark
+    QVERIFY(!w.Statistics1->isChecked());
+    QCOMPARE(w.ListBox1->count(), 0);
+    QCOMPARE(w.Label11->text(), QStringLiteral("-"));
+    w.Reversi1->SetThinking(true);
+    for (QLabel* l : {w.Label11, w.Label12, w.Label13, w.Label14, w.Label18}) QCOMPARE(l->text(), QStringLiteral("-"));
+    QCOMPARE(w.Label16->text(), QString::number(w.Reversi1->Deepest()));
+    QVERIFY(w.ListBox1->count() > 0);  // the list does not depend on Statistics
+  }
+
+  void everySearchEmptiesTheListAlsoWithoutBestLine() {
+    TMain w(IniPath());
+    w.Reversi1->SetLevel(reversi::Ply3);
+    w.BestLine1->trigger();
+    QVERIFY(!w.BestLine1->isChecked());
+    w.ListBox1->addItem(QStringLiteral("3|1.00|A1"));
+    w.Reversi1->SetThinking(true);
+    QCOMPARE(w.ListBox1->count(), 0);
+    QVERIFY(w.Label11->text() != QStringLiteral("-"));
+  }
+
+  void onlyTheNewestEntryIsRed() {
+    TMain w(IniPath());
+    w.ListBox1->addItem(QStringLiteral("5|-0.50|D3 C3"));
+    w.ListBox1->addItem(QStringLiteral("3|12.34|F5"));
+    for (int i = 0; i < 2; ++i) {
+      QImage image(200, 14, QImage::Format_RGB32);
+      image.fill(Qt::black);
+      QPainter p(&image);
+      w.ListBox1DrawItem(&p, i, image.rect(), QStyle::State_None);
+      p.end();
+      int red = 0, blue = 0;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+          const QRgb c = image.pixel(x, y);
+          if (qRed(c) > 200 && qGreen(c) < 120 && qBlue(c) < 120) ++red;
+          if (qBlue(c) > 200 && qRed(c) < 120 && qGreen(c) < 120) ++blue;
+          QVERIFY(c != qRgb(0, 0, 0));  // the whole rectangle is covered
+        }
+      QVERIFY2(i == 0 ? red > 20 && blue == 0 : blue > 20 && red == 0, qPrintable(QString::number(i)));
+    }
+  }
+
+  void decimalPointsLineUp() {
+    TMain w(IniPath());
+    const QFontMetrics fm(w.ListBox1->font());
+    const int mark = 5 * fm.horizontalAdvance(QStringLiteral("888.88")) / 4;
+    // Entries drawn up to their decimal point end at the same column.
+    w.ListBox1->addItem(QStringLiteral("|12.|"));
+    w.ListBox1->addItem(QStringLiteral("|-0.|"));
+    // A score with another separator holds no "." and starts at the mark.
+    w.ListBox1->addItem(QStringLiteral("|0,35|"));
+    QList<QPair<int, int>> ink;
+    for (int i = 0; i < 3; ++i) {
+      QImage image(200, 14, QImage::Format_RGB32);
+      QPainter p(&image);
+      w.ListBox1DrawItem(&p, i, image.rect(), QStyle::State_None);
+      p.end();
+      ink << InkColumns(image);
+    }
+    QCOMPARE(ink[0].second, ink[1].second);
+    QVERIFY(ink[0].second < mark && ink[0].second >= mark - 4);
+    QVERIFY(ink[2].first >= mark && ink[2].first <= mark + 2);
+  }
+
+  void numberFormats_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("general");
+    QTest::addColumn<QString>("fixed");
+    QTest::newRow("0.35") << 0.35 << "0.35" << "0.35";
+    QTest::newRow("-1.2") << -1.2 << "-1.2" << "-1.20";
+    QTest::newRow("4") << 4.0 << "4" << "4.00";
+    QTest::newRow("0") << 0.0 << "0" << "0.00";
+    QTest::newRow("won by 64") << 64.0 << "64" << "64.00";
+    QTest::newRow("-220.64") << -220.64 << "-220.64" << "-220.64";
+    QTest::newRow("0.00001") << 0.00001 << "0.00001" << "0.00";
+    QTest::newRow("0.000001") << 0.000001 << "1E-6" << "0.00";
+    QTest::newRow("15 digits") << 123456789012345.0 << "123456789012345" << "1.234568E14";
+    QTest::newRow("16 digits") << 1234567890123456.0 << "1.23456789012346E15" << "1.234568E15";
+    QTest::newRow("1/3") << 1.0 / 3.0 << "0.333333333333333" << "0.33";
+  }
+  void numberFormats() {
+    QFETCH(double, value);
+    QFETCH(QString, general);
+    QFETCH(QString, fixed);
+    const QLocale c(QLocale::C);
+    QCOMPARE(FormatGeneral(value, c), general);
+    QCOMPARE(FormatFixed2(value, c), fixed);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QCOMPARE(FormatGeneral(value, german), QString(general).replace(u'.', u','));
+    QCOMPARE(FormatFixed2(value, german), QString(fixed).replace(u'.', u','));
+  }
+
+  void menuStatesWhileThinking() {
+    TMain w(IniPath());
+    w.Reversi1->SetLevel(reversi::Infinite);
+    QMap<QString, bool> enabled;
+    QString caption;
+    QColor face;
+    DuringSearch(
+        w, [&] { w.Reversi1->SetThinking(true); },
+        [&] {
+          w.Edit1Click();
+          w.View1Click();
+          for (QAction* a : {w.Level1, w.TwoPlayer1, w.TakeBack1, w.MoveForward1, w.Move1, w.Thinking1, w.LegalMoves1,
+                             w.ShowFlipableSquares1, w.Statistics1, w.BestLine1, w.Sound1, w.Selective1})
+            enabled[a->text()] = a->isEnabled();
+          caption = w.PlayButton->text();
+          face = w.PlayButton->Color();
+          w.Move1->trigger();  // Move Now
+        });
+    QCOMPARE(caption, QStringLiteral("Thinking"));
+    QCOMPARE(face, QColor(Qt::black));
+    for (const char* off : {"Level...", "Two Player", "Take Back", "Move Forward", "Show Thinking", "Show Legal Moves",
+                            "Statistics", "Show Best Line"})
+      QVERIFY2(!enabled.value(QLatin1String(off), true), off);
+    for (const char* on : {"Move Now", "Show Flipable Discs", "Sound", "Selective"})
+      QVERIFY2(enabled.value(QLatin1String(on), false), on);
+    QCOMPARE(w.Reversi1->MovesPlayed, 1);
+    w.Edit1Click();
+    w.View1Click();
+    QVERIFY(w.TakeBack1->isEnabled());
+    QVERIFY(!w.MoveForward1->isEnabled());  // nothing to move forward to
+    QVERIFY(w.Level1->isEnabled());
+    QVERIFY(w.Statistics1->isEnabled());
+    w.TakeBack1->trigger();
+    w.Edit1Click();
+    QVERIFY(!w.TakeBack1->isEnabled());
+    QVERIFY(w.MoveForward1->isEnabled());
+  }
+
+  void buttonsDuringASearchLeaveTheGameButRefresh() {
+    TMain w(IniPath());
+    w.Reversi1->SetLevel(reversi::Infinite);
+    int listDuring = -1;
+    QString nodesDuring;
+    DuringSearch(
+        w, [&] { w.Reversi1->SetThinking(true); },
+        [&] {
+          w.NewButton->click();
+          w.BackButton->click();
+          listDuring = w.ListBox1->count();
+          nodesDuring = w.Label18->text();
+          w.PlayButton->click();  // stops the search
+        });
+    QCOMPARE(listDuring, 0);
+    QCOMPARE(nodesDuring, QStringLiteral("-"));
+    QCOMPARE(w.Reversi1->MovesPlayed, 1);  // New and Take Back were refused
+  }
+
+  void spaceTogglesThinking() {
+    TMain w(IniPath());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QWindow* window = w.windowHandle();
+    w.Reversi1->SetLevel(reversi::Ply3);
+    QTest::keyClick(window, Qt::Key_Space);  // the computer plays Black's move
+    QTRY_COMPARE(w.Reversi1->MovesPlayed, 1);
+    // A second Space during the search makes the computer move at once.
+    w.Reversi1->SetLevel(reversi::Infinite);
+    QTimer::singleShot(150, &w, [&] { QTest::keyClick(window, Qt::Key_Space); });
+    QTest::keyClick(window, Qt::Key_Space);
+    QTRY_COMPARE(w.Reversi1->MovesPlayed, 2);
+    QVERIFY(!w.Reversi1->Thinking());
+    // Once per key, wherever the focus is.
+    w.Reversi1->SetLevel(reversi::Ply3);
+    w.Reversi1->setFocusPolicy(Qt::StrongFocus);
+    w.Reversi1->setFocus();
+    QTest::keyClick(window, Qt::Key_Space);
+    QTRY_COMPARE(w.Reversi1->MovesPlayed, 3);
+    QTest::keyClick(window, Qt::Key_A);
+    QTest::qWait(50);
+    QCOMPARE(w.Reversi1->MovesPlayed, 3);
+  }
+
+  // Alt during a search started by Space moves the focus to the menu bar;
+  // the Space still counts once.
+  void spaceThenAltDuringTheSearchPlaysOneMove() {
+    TMain w(IniPath());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QWindow* window = w.windowHandle();
+    w.Reversi1->SetLevel(reversi::Infinite);
+    QTimer::singleShot(150, &w, [&] {
+      QTest::keyPress(window, Qt::Key_Alt);
+      QTest::keyRelease(window, Qt::Key_Alt);
+      w.Move1->trigger();
+    });
+    QTest::keyClick(window, Qt::Key_Space);
+    QTRY_COMPARE(w.Reversi1->MovesPlayed, 1);
+    QTest::qWait(100);
+    QCOMPARE(w.Reversi1->MovesPlayed, 1);
+    QVERIFY(!w.Reversi1->Thinking());
+  }
+
+  void shortcutsTakeBackAndMoveForward() {
+    TMain w(IniPath());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.TwoPlayer1->trigger();
+    QCOMPARE(w.Reversi1->Mode(), reversi::TwoPlayer);
+    w.Reversi1->PlayMove(51);  // F5: nothing answers in two-player mode
+    QCOMPARE(w.Label5->text(), QStringLiteral("4"));
+    QTest::keyClick(&w, Qt::Key_Delete);
+    QCOMPARE(w.Reversi1->MovesPlayed, 0);
+    QCOMPARE(w.Label5->text(), QStringLiteral("2"));
+    QVERIFY(!w.BlackMarker->isHidden());
+    QTest::keyClick(&w, Qt::Key_Insert);
+    QCOMPARE(w.Reversi1->MovesPlayed, 1);
+    QCOMPARE(w.Label5->text(), QStringLiteral("4"));
+    QVERIFY(!w.WhiteMarker->isHidden());
+    // Delete with nothing to take back leaves the Edit menu's state honest.
+    QTest::keyClick(&w, Qt::Key_Delete);
+    QTest::keyClick(&w, Qt::Key_Delete);
+    QCOMPARE(w.Reversi1->MovesPlayed, 0);
+    QVERIFY(!w.TakeBack1->isEnabled());
+  }
+
+  void saveAppendsRgmOnlyWhenThePathHasNoPoint_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no extension") << "games/match" << "games/match.RGM";
+    QTest::newRow("own extension") << "games/match.txt" << "games/match.txt";
+    QTest::newRow("point in a folder") << "my.games/match" << "my.games/match";
+  }
+  void saveAppendsRgmOnlyWhenThePathHasNoPoint() {
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    QTemporaryDir files;
+    // The temporary folder's own name may hold a ".", which the rule would
+    // see; so the test works in a folder without one.
+    const QString base = QDir::tempPath() + QStringLiteral("/vzsave") + QString::number(QCoreApplication::applicationPid());
+    QDir(base).removeRecursively();
+    QVERIFY(QDir().mkpath(base + QStringLiteral("/games")));
+    QVERIFY(QDir().mkpath(base + QStringLiteral("/my.games")));
+    if (base.contains(u'.')) QSKIP("the temporary folder's path holds a \".\"");
+    TMain w(IniPath());
+    QStringList failures;
+    w.ReportFileFailure = [&](const QString& text) { failures << text; };
+    w.ChooseSaveFile = [&] { return base + u'/' + chosen; };
+    w.TwoPlayer1->trigger();
+    w.Reversi1->PlayMove(51);
+    w.SaveItemClick();
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
+    QCOMPARE(ReadAll(base + u'/' + written), QStringLiteral("1 51 1"));
+    QDir(base).removeRecursively();
+  }
+
+  void saveFailureIsReportedAndTheGameKept() {
+    TMain w(IniPath());
+    QStringList failures;
+    w.ReportFileFailure = [&](const QString& text) { failures << text; };
+    const QString target = dir_.filePath(QStringLiteral("missing-folder/game.RGM"));
+    w.ChooseSaveFile = [&] { return target; };
+    w.TwoPlayer1->trigger();
+    w.Reversi1->PlayMove(51);
+    w.SaveItemClick();
+    QCOMPARE(failures.size(), 1);
+    QVERIFY(failures[0].contains(QStringLiteral("could not be saved")));
+    QVERIFY(failures[0].contains(QDir::toNativeSeparators(target)));
+    QCOMPARE(w.Reversi1->MovesPlayed, 1);
+    // Cancelling the dialog does nothing at all.
+    w.ChooseSaveFile = [] { return QString(); };
+    w.SaveItemClick();
+    QCOMPARE(failures.size(), 1);
+  }
+
+  void openLoadsAGameOrReportsAndKeepsTheGame() {
+    TMain w(IniPath());
+    QStringList failures;
+    w.ReportFileFailure = [&](const QString& text) { failures << text; };
+    const QString good = dir_.filePath(QStringLiteral("good.RGM"));
+    const QString bad = dir_.filePath(QStringLiteral("bad.RGM"));
+    WriteAll(good, "3 51 60 59 2");
+    WriteAll(bad, "3 51 60 oops 2");
+    w.Reversi1->SetLevel(reversi::Ply3);
+    w.Reversi1->SetThinking(true);
+    QVERIFY(w.Label11->text() != QStringLiteral("-"));
+
+    w.ChooseOpenFile = [&] { return good; };
+    w.OpenItemClick();
+    QVERIFY(failures.isEmpty());
+    QCOMPARE(w.Reversi1->MovesPlayed, 2);
+    QCOMPARE(w.Label5->text(), QStringLiteral("3"));  // F5 and F6 played
+    QCOMPARE(w.Label4->text(), QStringLiteral("3"));
+    QVERIFY(!w.BlackMarker->isHidden());
+    QCOMPARE(w.Label11->text(), QStringLiteral("-"));
+    QCOMPARE(w.ListBox1->count(), 0);
+
+    w.ListBox1->addItem(QStringLiteral("kept"));
+    for (const QString& file : {bad, dir_.filePath(QStringLiteral("absent.RGM"))}) {
+      w.ChooseOpenFile = [&] { return file; };
+      w.OpenItemClick();
+      QVERIFY(failures.last().contains(QDir::toNativeSeparators(file)));
+      QVERIFY(failures.last().contains(QStringLiteral("could not be opened")));
+      QCOMPARE(w.Reversi1->MovesPlayed, 2);
+      QCOMPARE(w.ListBox1->count(), 1);  // the rest of the command is skipped
+    }
+    QCOMPARE(failures.size(), 2);
+  }
+
+  void viewTogglesReachTheEngine() {
+    TMain w(IniPath());
+    w.LegalMoves1->trigger();
+    QVERIFY(w.Reversi1->ShowLegal());
+    QVERIFY(w.LegalMoves1->isChecked());
+    w.ShowFlipableSquares1->trigger();
+    QVERIFY(w.Reversi1->ShowFlips());
+    w.Selective1->trigger();
+    QVERIFY(!w.Reversi1->Selective());
+    QVERIFY(!w.Selective1->isChecked());
+    w.Thinking1->trigger();
+    QVERIFY(w.Reversi1->ShowThinking());
+    w.TwoPlayer1->trigger();
+    QCOMPARE(w.Reversi1->Mode(), reversi::TwoPlayer);
+    w.TwoPlayer1->trigger();
+    QCOMPARE(w.Reversi1->Mode(), reversi::Normal);
+    QCOMPARE(w.Reversi1->MovesPlayed, 0);  // switching back does not start the computer
+    w.Sound1->trigger();
+    QVERIFY(w.close());
+    const QString text = ReadAll(Ini());
+    for (const char* line : {"Show_Legal_Moves=1", "ShowFlips=1", "Selective=0", "Thinking=1", "Sound=0"})
+      QVERIFY2(text.contains(QLatin1String(line)), line);
+  }
+
+  void statusLineShowsTheLongPartOfHints() {
+    TMain w(IniPath());
+    QStatusTipEvent tip(w.OpenButton->statusTip());
+    QCoreApplication::sendEvent(w.OpenButton, &tip);
+    QCOMPARE(w.StatusLine->text(), QStringLiteral("Open a game file"));
+    QVERIFY(w.OpenButton->toolTip().isEmpty());  // no pop-up part
+    QCOMPARE(w.TakeBack1->statusTip(), QStringLiteral("Take back a move"));
+    QCOMPARE(LongHint(QStringLiteral("short|long|more")), QStringLiteral("long|more"));
+    QCOMPARE(LongHint(QStringLiteral("whole")), QStringLiteral("whole"));
+  }
+
+  void boardFollowsTheWindowSize() {
+    TMain w(IniPath());
+    w.resize(640, 480);
+    w.FormResize();
+    const int outer = w.frameGeometry().height();
+    const int side = std::min(w.frameGeometry().width() - 288 - 32, outer - 40 - 26 - 19 - 72);
+    QCOMPARE(w.Reversi1->pos(), QPoint(4, 32));
+    QVERIFY(std::abs(w.Reversi1->width() - side) <= 0 || w.Reversi1->width() <= side);
+    QCOMPARE(w.Shadow->geometry(), w.Reversi1->geometry().translated(12, 12));
+    w.resize(200, 120);  // no room at all: nothing fails
+    w.FormResize();
+    QVERIFY(w.Reversi1->width() >= 0);
+    QCOMPARE(w.Shadow->size(), w.Reversi1->size());
+  }
+
+  void closingWhileThinkingStopsTheSearchThenWritesTheSettings() {
+    TMain w(IniPath());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.Reversi1->SetLevel(reversi::Infinite);
+    bool refused = false;
+    DuringSearch(
+        w, [&] { w.Reversi1->SetThinking(true); },
+        [&] {
+          refused = !w.close();  // deferred: the search is still on the stack
+          QVERIFY(!QFile::exists(Ini()));
+        });
+    QVERIFY(refused);
+    QCOMPARE(w.Reversi1->MovesPlayed, 1);  // the search played its move
+    QTRY_VERIFY(w.Closed());
+    QVERIFY(!w.isVisible());
+    QVERIFY(ReadAll(Ini()).contains(QStringLiteral("Level=13")));
+  }
+
+  void exitShortcutDuringASearch() {
+    TMain w(IniPath());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.Reversi1->SetLevel(reversi::Infinite);
+    DuringSearch(
+        w, [&] { w.Reversi1->SetThinking(true); }, [&] { QTest::keyClick(&w, Qt::Key_X, Qt::AltModifier); });
+    QTRY_VERIFY(w.Closed());
+  }
+
+  void levelDialogRefreshesTheLevelText() {
+    TMain w(IniPath());
+    TLevelFrm dialog;
+    w.SetLevelDialog(&dialog);
+    dialog.Fill(*w.Reversi1);
+    dialog.RadioButton3->click();
+    dialog.BitBtn1Click();
+    QCOMPARE(w.Reversi1->Level(), reversi::Infinite);
+    QCOMPARE(w.Label6->text(), QStringLiteral("Infinite thinking time"));
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -209,7 +209,7 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), s
                                         nullptr, QFileDialog::DontConfirmOverwrite);
   };
   ReportFileFailure = [this](const QString& text) {
-    QMessageBox::warning(this, QGuiApplication::applicationDisplayName(), text);
+    QMessageBox::warning(this, windowTitle(), text);
   };
 
   resize(640, 480);
@@ -848,7 +848,12 @@ bool TMain::eventFilter(QObject* watched, QEvent* e) {
       break;
     case QEvent::Resize:
     case QEvent::Move:
-      if (watched == Reversi1) FitShadow();
+      if (watched == Reversi1) {
+        FitShadow();
+        // The board may settle its size again while handling this event, or
+        // once it is shown, without another event reaching here.
+        QMetaObject::invokeMethod(this, [this] { FitShadow(); }, Qt::QueuedConnection);
+      }
       break;
     default:
       break;

@@ -504,6 +504,29 @@ class MainWindowTest : public QObject {
       QVERIFY2(text.contains(QLatin1String(line)), line);
   }
 
+  // Played to the end by two people: no message box (which would block
+  // here), no new game; the Game box shows the final counts.
+  void theFinalPositionStaysAtTheEndOfAGame() {
+    TMain w(IniPath());
+    w.TwoPlayer1->trigger();
+    int moves = 0;
+    for (bool played = true; played;) {
+      played = false;
+      for (int square = 10; square <= 80 && !played; ++square) {
+        if (w.Reversi1->IsLegal(square)) {
+          w.Reversi1->PlayMove(square);
+          played = true;
+          ++moves;
+        }
+      }
+    }
+    QVERIFY(moves > 10);
+    QCOMPARE(w.Reversi1->MovesPlayed, moves);
+    QCOMPARE(w.Label4->text(), QString::number(w.Reversi1->WhiteDiscs()));
+    QCOMPARE(w.Label5->text(), QString::number(w.Reversi1->BlackDiscs()));
+    QVERIFY(w.Reversi1->WhiteDiscs() + w.Reversi1->BlackDiscs() > 4);
+  }
+
   void statusLineShowsTheLongPartOfHints() {
     TMain w(IniPath());
     QStatusTipEvent tip(w.OpenButton->statusTip());

@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFrame>
 #include <QGroupBox>
@@ -38,7 +38,9 @@
 
 // The assets live in this static library; naming the resource's initialiser
 // keeps the linker from dropping it.
-static void InitShellAssets() { Q_INIT_RESOURCE(assets); }
+static void InitShellAssets() {
+  Q_INIT_RESOURCE(assets);
+}
 
 using reversi::TReversiCore;
 
@@ -208,9 +210,7 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), s
     return QFileDialog::getSaveFileName(this, QString(), QString(), QStringLiteral("Reversi Game Files (*.RGM)"),
                                         nullptr, QFileDialog::DontConfirmOverwrite);
   };
-  ReportFileFailure = [this](const QString& text) {
-    QMessageBox::warning(this, windowTitle(), text);
-  };
+  ReportFileFailure = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
 
   resize(640, 480);
   if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
@@ -255,10 +255,11 @@ void TMain::CreateMenus() {
   Edit1 = bar->addMenu(QStringLiteral("&Edit"));
   Level1 = item(Edit1, QStringLiteral("Level..."), QStringLiteral("Set level of play"), &TMain::Level1Click, false,
                 QKeySequence(Qt::CTRL | Qt::Key_L));
-  TwoPlayer1 = item(Edit1, QStringLiteral("Two Player"), QStringLiteral("Two player mode"), &TMain::TwoPlayer1Click, true);
+  TwoPlayer1 =
+      item(Edit1, QStringLiteral("Two Player"), QStringLiteral("Two player mode"), &TMain::TwoPlayer1Click, true);
   Edit1->addSeparator();
-  TakeBack1 = item(Edit1, QStringLiteral("Take Back"), QStringLiteral("Take back a move"), &TMain::TakeBack1Click, false,
-                   QKeySequence(Qt::Key_Delete));
+  TakeBack1 = item(Edit1, QStringLiteral("Take Back"), QStringLiteral("Take back a move"), &TMain::TakeBack1Click,
+                   false, QKeySequence(Qt::Key_Delete));
   MoveForward1 = item(Edit1, QStringLiteral("Move Forward"), QStringLiteral("Move forward one move"),
                       &TMain::MoveForward1Click, false, QKeySequence(Qt::Key_Insert));
   Edit1->addSeparator();
@@ -270,18 +271,18 @@ void TMain::CreateMenus() {
                    &TMain::Thinking1Click, true);
   LegalMoves1 = item(View1, QStringLiteral("Show Legal Moves"), QStringLiteral("Display all legal moves"),
                      &TMain::LegalMoves1Click, true);
-  ShowFlipableSquares1 = item(View1, QStringLiteral("Show Flipable Discs"),
-                              QStringLiteral("Diplay the disc that would be flipped"),
-                              &TMain::ShowFlipableSquares1Click, true);
+  ShowFlipableSquares1 =
+      item(View1, QStringLiteral("Show Flipable Discs"), QStringLiteral("Diplay the disc that would be flipped"),
+           &TMain::ShowFlipableSquares1Click, true);
   Statistics1 = item(View1, QStringLiteral("Statistics"), QStringLiteral("Display the game statistics"),
                      &TMain::Statistics1Click, true);
   BestLine1 = item(View1, QStringLiteral("Show Best Line"), QStringLiteral("Display the best line of play"),
                    &TMain::BestLine1Click, true);
   View1->addSeparator();
-  Sound1 = item(View1, QStringLiteral("Sound"), QStringLiteral("Make a sound after each move"), &TMain::Sound1Click,
-                true);
-  Selective1 = item(View1, QStringLiteral("Selective"), QStringLiteral("Selective search"), &TMain::Selective1Click,
-                    true);
+  Sound1 =
+      item(View1, QStringLiteral("Sound"), QStringLiteral("Make a sound after each move"), &TMain::Sound1Click, true);
+  Selective1 =
+      item(View1, QStringLiteral("Selective"), QStringLiteral("Selective search"), &TMain::Selective1Click, true);
   Selective1->setChecked(true);
   connect(View1, &QMenu::aboutToShow, this, &TMain::View1Click);
 
@@ -311,10 +312,10 @@ void TMain::CreateControls() {
     connect(b, &QAbstractButton::clicked, this, handler);
     return b;
   };
-  OpenButton = toolButton(QStringLiteral(":/assets/open.xpm"), 4, QStringLiteral("|Open a game file"),
-                          &TMain::OpenItemClick);
-  SaveButton = toolButton(QStringLiteral(":/assets/save.xpm"), 28, QStringLiteral("|Save a game file"),
-                          &TMain::SaveItemClick);
+  OpenButton =
+      toolButton(QStringLiteral(":/assets/open.xpm"), 4, QStringLiteral("|Open a game file"), &TMain::OpenItemClick);
+  SaveButton =
+      toolButton(QStringLiteral(":/assets/save.xpm"), 28, QStringLiteral("|Save a game file"), &TMain::SaveItemClick);
   NewButton = toolButton(QStringLiteral(":/assets/new.xpm"), 52, QStringLiteral("|New game"), &TMain::New1Click);
   column->addWidget(Toolbar);
 
@@ -564,7 +565,9 @@ void TMain::ResetStats() {
   ListBox1->clear();
 }
 
-void TMain::ShowHint(const QString& hint) { StatusLine->setText(hint); }
+void TMain::ShowHint(const QString& hint) {
+  StatusLine->setText(hint);
+}
 
 void TMain::FormKeyPress(QChar key) {
   if (key == u' ') Reversi1->SetThinking(!Reversi1->Thinking());
@@ -729,7 +732,9 @@ void TMain::SaveItemClick() {
   }
 }
 
-void TMain::ExitItemClick() { close(); }
+void TMain::ExitItemClick() {
+  close();
+}
 
 void TMain::Edit1Click() {
   const bool idle = !Reversi1->Thinking();
@@ -776,7 +781,9 @@ void TMain::MoveForward1Click() {
   ShowGame();
 }
 
-void TMain::Move1Click() { Reversi1->SetThinking(!Reversi1->Thinking()); }
+void TMain::Move1Click() {
+  Reversi1->SetThinking(!Reversi1->Thinking());
+}
 
 void TMain::View1Click() {
   const bool idle = !Reversi1->Thinking();
@@ -786,7 +793,9 @@ void TMain::View1Click() {
 
 // The mark was inverted by the action, whether or not the engine takes the
 // change (it ignores it while thinking).
-void TMain::Thinking1Click() { Reversi1->SetShowThinking(!Reversi1->ShowThinking()); }
+void TMain::Thinking1Click() {
+  Reversi1->SetShowThinking(!Reversi1->ShowThinking());
+}
 
 void TMain::LegalMoves1Click() {
   Reversi1->SetShowLegal(!Reversi1->ShowLegal());
@@ -798,7 +807,9 @@ void TMain::ShowFlipableSquares1Click() {
   ShowFlipableSquares1->setChecked(Reversi1->ShowFlips());
 }
 
-void TMain::Selective1Click() { Reversi1->SetSelective(!Reversi1->Selective()); }
+void TMain::Selective1Click() {
+  Reversi1->SetSelective(!Reversi1->Selective());
+}
 
 void TMain::Statistics1Click() {
   if (!Statistics1->isChecked()) ResetStats();
@@ -852,7 +863,8 @@ bool TMain::eventFilter(QObject* watched, QEvent* e) {
         FitShadow();
         // The board may settle its size again while handling this event, or
         // once it is shown, without another event reaching here.
-        QMetaObject::invokeMethod(this, [this] { FitShadow(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { FitShadow(); }, Qt::QueuedConnection);
       }
       break;
     default:

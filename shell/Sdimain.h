@@ -199,7 +199,7 @@ class TMain : public QMainWindow {
   std::string settingsPath_;
   QPointer<QDialog> aboutBox_;
   QPointer<TLevelFrm> levelDialog_;
-  int searchDepth_ = 0;      // nested searches running (a pass can nest one)
+  int searchDepth_ = 0;        // nested searches running (a pass can nest one)
   bool closePending_ = false;  // a close waits for the search to return
   bool closed_ = false;
 };

@@ -29,7 +29,7 @@ QPolygonF TArrowButton::Outline() const {
   // the front 45%, the shaft a third of the height.
   const qreal w = width() - 3.0, h = height() - 3.0;
   const qreal head = w * 0.45, mid = h / 2.0, shaft = h / 6.0;
-  QPolygonF right{{0.0, mid - shaft}, {w - head, mid - shaft}, {w - head, 0.0},     {w, mid},
+  QPolygonF right{{0.0, mid - shaft}, {w - head, mid - shaft}, {w - head, 0.0},   {w, mid},
                   {w - head, h},      {w - head, mid + shaft}, {0.0, mid + shaft}};
   QPolygonF out;
   for (const QPointF& pt : right) {
@@ -54,7 +54,9 @@ void TArrowButton::paintEvent(QPaintEvent*) {
   p.drawPolygon(face);
 }
 
-bool TArrowButton::hitButton(const QPoint& pos) const { return Outline().containsPoint(pos, Qt::OddEvenFill); }
+bool TArrowButton::hitButton(const QPoint& pos) const {
+  return Outline().containsPoint(pos, Qt::OddEvenFill);
+}
 
 bool TArrowButton::event(QEvent* e) {
   switch (e->type()) {

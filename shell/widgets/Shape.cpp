@@ -3,7 +3,9 @@
 #include <QPainter>
 #include <algorithm>
 
-TShape::TShape(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+TShape::TShape(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
 
 void TShape::SetBrushColor(const QColor& color) {
   brush_ = color;

@@ -27,12 +27,12 @@ class AssetsTest : public QObject {
     QCOMPARE(u32(4), 248u);
     QCOMPARE(w.mid(8, 8), QByteArray("WAVEfmt "));
     QCOMPARE(u32(16), 16u);
-    QCOMPARE(u16(20), quint16(1));      // PCM
-    QCOMPARE(u16(22), quint16(1));      // mono
-    QCOMPARE(u32(24), 22050u);          // samples per second
-    QCOMPARE(u32(28), 22050u);          // bytes per second
-    QCOMPARE(u16(32), quint16(1));      // block align
-    QCOMPARE(u16(34), quint16(8));      // bits per sample
+    QCOMPARE(u16(20), quint16(1));  // PCM
+    QCOMPARE(u16(22), quint16(1));  // mono
+    QCOMPARE(u32(24), 22050u);      // samples per second
+    QCOMPARE(u32(28), 22050u);      // bytes per second
+    QCOMPARE(u16(32), quint16(1));  // block align
+    QCOMPARE(u16(34), quint16(8));  // bits per sample
     QCOMPARE(w.mid(36, 4), QByteArray("data"));
     QCOMPARE(u32(40), 211u);
     int low = 255, high = 0;

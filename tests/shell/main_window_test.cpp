@@ -4,8 +4,8 @@
 // and closing while the computer thinks.
 #include <QFile>
 #include <QImage>
-#include <QListWidget>
 #include <QLabel>
+#include <QListWidget>
 #include <QLocale>
 #include <QMenu>
 #include <QPainter>
@@ -100,9 +100,9 @@ class MainWindowTest : public QObject {
       QVERIFY(w.Closed());
     }
     const QString text = ReadAll(Ini());
-    const QStringList expected = {"[Preferences]", "Thinking=0",  "ShowFlips=0", "Show_Legal_Moves=0",
-                                  "Statistics=1",  "Best_Line=1", "Sound=1",     "Selective=1",
-                                  "[Level]",       "Move_Time=2", "Two_Player=0", "Level=0",
+    const QStringList expected = {"[Preferences]", "Thinking=0",       "ShowFlips=0",  "Show_Legal_Moves=0",
+                                  "Statistics=1",  "Best_Line=1",      "Sound=1",      "Selective=1",
+                                  "[Level]",       "Move_Time=2",      "Two_Player=0", "Level=0",
                                   "Gamma=40",      "Selective_Depth=5"};
     QStringList lines;
     for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r?\n"))))
@@ -114,16 +114,19 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<QString>("levelText");
     QTest::addColumn<bool>("marks");
-    QTest::newRow("one second, all marks set") << QByteArray(
-        "[Preferences]\nThinking=1\nShowFlips=1\nShow_Legal_Moves=1\nSelective=1\nStatistics=1\nSound=1\n"
-        "Best_Line=1\n[Level]\nMove_Time=1\nTwo_Player=1\nLevel=0\n")
-                                               << "1 seconds per move" << true;
-    QTest::newRow("infinite, all marks clear") << QByteArray(
-        "[Preferences]\nThinking=0\nShowFlips=0\nShow_Legal_Moves=0\nSelective=0\nStatistics=0\nSound=0\n"
-        "Best_Line=0\n[Level]\nTwo_Player=0\nLevel=13\n")
-                                               << "Infinite thinking time" << false;
-    QTest::newRow("six plies") << QByteArray("[Level]\nLevel=6\nTwo_Player=1\n[Preferences]\nThinking=1\n"
-                                             "ShowFlips=1\nShow_Legal_Moves=1\nStatistics=1\nSound=1\nBest_Line=1")
+    QTest::newRow("one second, all marks set")
+        << QByteArray(
+               "[Preferences]\nThinking=1\nShowFlips=1\nShow_Legal_Moves=1\nSelective=1\nStatistics=1\nSound=1\n"
+               "Best_Line=1\n[Level]\nMove_Time=1\nTwo_Player=1\nLevel=0\n")
+        << "1 seconds per move" << true;
+    QTest::newRow("infinite, all marks clear")
+        << QByteArray(
+               "[Preferences]\nThinking=0\nShowFlips=0\nShow_Legal_Moves=0\nSelective=0\nStatistics=0\nSound=0\n"
+               "Best_Line=0\n[Level]\nTwo_Player=0\nLevel=13\n")
+        << "Infinite thinking time" << false;
+    QTest::newRow("six plies") << QByteArray(
+                                      "[Level]\nLevel=6\nTwo_Player=1\n[Preferences]\nThinking=1\n"
+                                      "ShowFlips=1\nShow_Legal_Moves=1\nStatistics=1\nSound=1\nBest_Line=1")
                                << "6 ply search" << true;
   }
   void settingsReachMarksAndLevelText() {
@@ -133,8 +136,8 @@ class MainWindowTest : public QObject {
     WriteAll(Ini(), ini);
     TMain w(IniPath());
     QCOMPARE(w.Label6->text(), levelText);
-    for (QAction* a : {w.Thinking1, w.LegalMoves1, w.ShowFlipableSquares1, w.Statistics1, w.Sound1, w.BestLine1,
-                       w.TwoPlayer1})
+    for (QAction* a :
+         {w.Thinking1, w.LegalMoves1, w.ShowFlipableSquares1, w.Statistics1, w.Sound1, w.BestLine1, w.TwoPlayer1})
       QVERIFY2(a->isChecked() == marks, qPrintable(a->text()));
     QCOMPARE(w.Reversi1->Mode(), marks ? reversi::TwoPlayer : reversi::Normal);
     // The mirrored marks follow the engine.
@@ -248,17 +251,28 @@ class MainWindowTest : public QObject {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("general");
     QTest::addColumn<QString>("fixed");
-    QTest::newRow("0.35") << 0.35 << "0.35" << "0.35";
-    QTest::newRow("-1.2") << -1.2 << "-1.2" << "-1.20";
-    QTest::newRow("4") << 4.0 << "4" << "4.00";
-    QTest::newRow("0") << 0.0 << "0" << "0.00";
-    QTest::newRow("won by 64") << 64.0 << "64" << "64.00";
-    QTest::newRow("-220.64") << -220.64 << "-220.64" << "-220.64";
-    QTest::newRow("0.00001") << 0.00001 << "0.00001" << "0.00";
-    QTest::newRow("0.000001") << 0.000001 << "1E-6" << "0.00";
-    QTest::newRow("15 digits") << 123456789012345.0 << "123456789012345" << "1.234568E14";
-    QTest::newRow("16 digits") << 1234567890123456.0 << "1.23456789012346E15" << "1.234568E15";
-    QTest::newRow("1/3") << 1.0 / 3.0 << "0.333333333333333" << "0.33";
+    QTest::newRow("0.35") << 0.35 << "0.35"
+                          << "0.35";
+    QTest::newRow("-1.2") << -1.2 << "-1.2"
+                          << "-1.20";
+    QTest::newRow("4") << 4.0 << "4"
+                       << "4.00";
+    QTest::newRow("0") << 0.0 << "0"
+                       << "0.00";
+    QTest::newRow("won by 64") << 64.0 << "64"
+                               << "64.00";
+    QTest::newRow("-220.64") << -220.64 << "-220.64"
+                             << "-220.64";
+    QTest::newRow("0.00001") << 0.00001 << "0.00001"
+                             << "0.00";
+    QTest::newRow("0.000001") << 0.000001 << "1E-6"
+                              << "0.00";
+    QTest::newRow("15 digits") << 123456789012345.0 << "123456789012345"
+                               << "1.234568E14";
+    QTest::newRow("16 digits") << 1234567890123456.0 << "1.23456789012346E15"
+                               << "1.234568E15";
+    QTest::newRow("1/3") << 1.0 / 3.0 << "0.333333333333333"
+                         << "0.33";
   }
   void numberFormats() {
     QFETCH(double, value);
@@ -400,9 +414,12 @@ class MainWindowTest : public QObject {
   void saveAppendsRgmOnlyWhenThePathHasNoPoint_data() {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");
-    QTest::newRow("no extension") << "games/match" << "games/match.RGM";
-    QTest::newRow("own extension") << "games/match.txt" << "games/match.txt";
-    QTest::newRow("point in a folder") << "my.games/match" << "my.games/match";
+    QTest::newRow("no extension") << "games/match"
+                                  << "games/match.RGM";
+    QTest::newRow("own extension") << "games/match.txt"
+                                   << "games/match.txt";
+    QTest::newRow("point in a folder") << "my.games/match"
+                                       << "my.games/match";
   }
   void saveAppendsRgmOnlyWhenThePathHasNoPoint() {
     QFETCH(QString, chosen);
@@ -410,7 +427,8 @@ class MainWindowTest : public QObject {
     QTemporaryDir files;
     // The temporary folder's own name may hold a ".", which the rule would
     // see; so the test works in a folder without one.
-    const QString base = QDir::tempPath() + QStringLiteral("/vzsave") + QString::number(QCoreApplication::applicationPid());
+    const QString base =
+        QDir::tempPath() + QStringLiteral("/vzsave") + QString::number(QCoreApplication::applicationPid());
     QDir(base).removeRecursively();
     QVERIFY(QDir().mkpath(base + QStringLiteral("/games")));
     QVERIFY(QDir().mkpath(base + QStringLiteral("/my.games")));

@@ -18,6 +18,7 @@
 #include <QWindow>
 #include <functional>
 
+#include "About.h"
 #include "Sdimain.h"
 #include "widgets/ArrowButton.h"
 #include "widgets/DropShadow.h"
@@ -575,6 +576,44 @@ class MainWindowTest : public QObject {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QTRY_COMPARE(w.Shadow->geometry(), w.Reversi1->geometry().translated(12, 12));
+  }
+
+  // Open, Save and About while the computer thinks: the game and the file on
+  // disk are left alone, the refusals are reported, the about box opens
+  // and closes inside the search, and the search still ends with its move.
+  void fileCommandsAndAboutDuringASearch() {
+    TMain w(IniPath());
+    TAboutBox about(&w);
+    about.Animate = false;
+    about.MeasureDevIdoz = [] { return 1.0; };
+    w.SetAboutBox(&about);
+    const QString saved = dir_.filePath(QStringLiteral("during.RGM"));
+    const QString game = dir_.filePath(QStringLiteral("other.RGM"));
+    WriteAll(game, "1 51 1");
+    QStringList reports;
+    w.ReportFileFailure = [&](const QString& text) { reports << text; };
+    w.ChooseOpenFile = [&] { return game; };
+    w.ChooseSaveFile = [&] { return saved; };
+    w.Reversi1->SetLevel(reversi::Infinite);
+    bool aboutShown = false;
+    DuringSearch(
+        w, [&] { w.Reversi1->SetThinking(true); },
+        [&] {
+          w.OpenItem->trigger();
+          w.SaveItem->trigger();
+          QTimer::singleShot(50, &about, [&] {
+            aboutShown = about.isVisible();
+            about.accept();
+          });
+          w.About1->trigger();
+          w.PlayButton->click();  // stops the search
+        });
+    QVERIFY(aboutShown);
+    QCOMPARE(reports.size(), 2);
+    QVERIFY(!QFile::exists(saved));
+    QCOMPARE(w.Reversi1->MovesPlayed, 1);  // the computer's move, not the file's game
+    QVERIFY(!w.Reversi1->Thinking());
+    QCOMPARE(QString::fromStdString(w.Reversi1->CheckConsistency()), QString());
   }
 
   void closingWhileThinkingStopsTheSearchThenWritesTheSettings() {

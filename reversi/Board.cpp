@@ -37,11 +37,7 @@ void TBoard::PlaceDisc(int colour, int square) {
   QuadrantEmpties[kQuadrant[square]] -= 1;
   if (kRimClass[square] != 0) RimEmpties[kRimClass[square]] -= 1;
   Bits[side] |= uint64_t{1} << kBitIndex[square];
-  TSqr* node = &SquareNodes[square];
-  node->Prev = nullptr;
-  node->Next = Head[side];
-  if (Head[side]) Head[side]->Prev = node;
-  Head[side] = node;
+  PushFront(side, &SquareNodes[square]);
 }
 
 void TBoard::RemoveDisc(int square) {
@@ -51,13 +47,7 @@ void TBoard::RemoveDisc(int square) {
   QuadrantEmpties[kQuadrant[square]] += 1;
   if (kRimClass[square] != 0) RimEmpties[kRimClass[square]] += 1;
   Bits[side] &= ~(uint64_t{1} << kBitIndex[square]);
-  TSqr* node = &SquareNodes[square];
-  if (node->Prev)
-    node->Prev->Next = node->Next;
-  else
-    Head[side] = node->Next;
-  if (node->Next) node->Next->Prev = node->Prev;
-  node->Next = nullptr;
+  Unlink(side, &SquareNodes[square]);
 }
 
 // The same as RemoveDisc then PlaceDisc of the other colour, without the
@@ -71,16 +61,8 @@ void TBoard::FlipDisc(int square) {
   DiscCount[to] += 1;
   Bits[from] &= ~bit;
   Bits[to] |= bit;
-  TSqr* node = &SquareNodes[square];
-  if (node->Prev)
-    node->Prev->Next = node->Next;
-  else
-    Head[from] = node->Next;
-  if (node->Next) node->Next->Prev = node->Prev;
-  node->Prev = nullptr;
-  node->Next = Head[to];
-  if (Head[to]) Head[to]->Prev = node;
-  Head[to] = node;
+  Unlink(from, &SquareNodes[square]);
+  PushFront(to, &SquareNodes[square]);
 }
 
 void TBoard::ApplyMove(int colour, int square) {

@@ -71,6 +71,22 @@ class TBoard {
 
  private:
   static int Side(int colour) { return colour > 0 ? 1 : 0; }
+  // New and flipped discs go to the head of their list: a list runs from the
+  // most recent disc to the oldest.
+  void PushFront(int side, TSqr* node) {
+    node->Prev = nullptr;
+    node->Next = Head[side];
+    if (Head[side]) Head[side]->Prev = node;
+    Head[side] = node;
+  }
+  void Unlink(int side, TSqr* node) {
+    if (node->Prev)
+      node->Prev->Next = node->Next;
+    else
+      Head[side] = node->Next;
+    if (node->Next) node->Next->Prev = node->Prev;
+    node->Next = nullptr;
+  }
 };
 
 }  // namespace reversi

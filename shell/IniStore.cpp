@@ -159,15 +159,17 @@ std::string WriteTarget(const std::string& path) {
   return target;
 }
 
+// Lines end at "\r\n", "\n" or a lone "\r", as SimpleIni ends them: the
+// closing comments must be found on the same lines SimpleIni reads, or a
+// key behind a lone "\r" would be kept twice.
 std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
   while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
+    const std::size_t end = text.find_first_of("\r\n");
+    lines.push_back(text.substr(0, end));
     if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
+    const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    text.remove_prefix(end + (crlf ? 2 : 1));
   }
   return lines;
 }

@@ -7,12 +7,12 @@
 using namespace vztest;
 
 // A lone carriage return (an old Mac line end) inside a comment: SimpleIni
-// ends the line there and reads "Sound=0" as a key of [Level], while the
-// store's keeping of closing comments takes the whole line for a comment and
-// appends it after the saved text. Writing a key of [Preferences] then puts
-// the copy under [Preferences], and Sound reads as off although the user
-// never set it. Disabled until the store splits lines as SimpleIni does.
-TEST(IniStoreFaults, DISABLED_WriteLeavesOtherSettingsAloneAfterALoneCarriageReturn) {
+// ends the line there and reads "Sound=0" as a key of [Level]. The store's
+// keeping of closing comments must see the same lines; if it took the whole
+// line for a comment it would append a copy after the saved text, under the
+// section written last, and Sound would read as off although the user never
+// set it.
+TEST(IniStoreFaults, WriteLeavesOtherSettingsAloneAfterALoneCarriageReturn) {
   TTempDir dir;
   const std::string path = dir.File("Reversi.ini");
   ASSERT_TRUE(WriteText(path, "[Level]\nGamma=5\n;old note\rSound=0\n"));

@@ -66,15 +66,12 @@ std::string Swapcase(std::string s) {
   return s;
 }
 
-// A text a person or the program would write: printable ASCII, tabs and line
-// ends (a carriage return only before a line feed), a signature at the start.
+// A text a person or the program would write: printable ASCII, tabs, line
+// ends of any kind, a signature at the start.
 bool PlainText(std::string_view text) {
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-  for (size_t i = 0; i < text.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    if (c != '\t' && c != '\n' && (c < 32 || c > 126)) return false;
-  }
+  for (unsigned char c : text)
+    if (c != '\t' && c != '\n' && c != '\r' && (c < 32 || c > 126)) return false;
   return true;
 }
 
@@ -118,10 +115,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (store.ReadInteger(kKeys[k].Section, kKeys[k].Key, value + 1) != value)
     Broken(std::string("a written ") + kKeys[k].Key + " does not read back", text);
   // Every other setting must read as before, for plain text. Other bytes can
-  // move a key: SimpleIni ends a line at a lone carriage return where the
-  // store's keeping of closing comments does not (ini_store_test.cpp), and a
-  // key of the unsectioned part whose name starts with a mid-file signature
-  // is saved first and then read back as the signature and a section header.
+  // move a key: a key of the unsectioned part whose name starts with a
+  // mid-file signature is saved first in the file, and read back as the
+  // signature and a section header.
   if (!PlainText(text)) return 0;
   for (size_t other = 0; other < std::size(kKeys); ++other)
     if (other != k && store.ReadString(kKeys[other].Section, kKeys[other].Key) != before[other])

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
   clang libclang-rt-dev
-  fonts-liberation xvfb openbox xdotool imagemagick
+  fonts-liberation
 )
 
 missing=()

@@ -13,4 +13,4 @@ add_library(vz_settings STATIC
 )
 target_include_directories(vz_settings PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_include_directories(vz_settings SYSTEM PRIVATE ${VZ_SIMPLEINI_INCLUDE_DIR})
-target_link_libraries(vz_settings PUBLIC reversi_core Qt6::Widgets)
+target_link_libraries(vz_settings PUBLIC vz_engine Qt6::Widgets)

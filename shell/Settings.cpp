@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
+#include <unistd.h>
 
 #include "IniStore.h"
 
@@ -10,12 +12,26 @@ namespace {
 
 const std::string kPreferences = "Preferences";
 const std::string kLevel = "Level";
+const QString kFileName = QStringLiteral("Reversi.ini");
+const QString kConfigFolder = QStringLiteral("vezari-zaduder");
 
 }  // namespace
 
 std::string SettingsPath() {
-  const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Reversi.ini"));
-  return QFile::encodeName(path).toStdString();
+  return SettingsPathFor(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+}
+
+std::string SettingsPathFor(const std::string& programDir) {
+  const QString beside = QDir(QFile::decodeName(programDir.c_str())).filePath(kFileName);
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  // access() answers for this user: its groups, the folder's ACL and a
+  // read-only mount all count.
+  if (::access(programDir.c_str(), W_OK) == 0 || config.isEmpty()) return QFile::encodeName(beside).toStdString();
+  const QString folder = QDir(config).filePath(kConfigFolder);
+  // A folder that cannot be made shows later as a failed write, as any
+  // other unwritable settings file does.
+  QDir().mkpath(folder);
+  return QFile::encodeName(QDir(folder).filePath(kFileName)).toStdString();
 }
 
 void LoadSettings(const std::string& path, reversi::TReversiCore& engine, TShellSwitches& switches) {

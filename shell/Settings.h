@@ -1,5 +1,6 @@
 // The user's preferences and level of play, kept in "Reversi.ini" beside the
-// executable. Read once while the main window is created, written once while
+// executable (or in the user's configuration folder when that cannot be
+// written). Read once while the main window is created, written once while
 // it closes; in between they live in the engine and the main window.
 #pragma once
 
@@ -15,9 +16,16 @@ struct TShellSwitches {
   bool TwoPlayer = false;
 };
 
-// "Reversi.ini" in the directory of the running executable, in the local
-// file-name encoding. Needs the application object.
+// "Reversi.ini" for the running executable, in the local file-name encoding
+// (see SettingsPathFor). Needs the application object.
 std::string SettingsPath();
+
+// Where a program in programDir keeps "Reversi.ini": beside it when this user
+// may write that folder, so a copy run from a folder of its own carries its
+// settings along; otherwise (installed for the whole system) in the user's
+// configuration folder, $XDG_CONFIG_HOME/vezari-zaduder, which is made when
+// missing. Both paths in the local file-name encoding.
+std::string SettingsPathFor(const std::string& programDir);
 
 // The twelve reads, in the file's reading order. Values the engine's setters
 // refuse (Gamma, SelectiveDepth) and a Level outside 0..13 leave the engine's

@@ -333,3 +333,28 @@ TEST(Settings, FailedWriteStopsTheWritingThere) {
   EXPECT_EQ(Slurp(dir.File()), threeKeys);
   EXPECT_EQ(dir.Leftovers(), 0);
 }
+
+TEST(Settings, BesideAWritableProgramElseInTheUsersConfigurationFolder) {
+  TempDir program, config;
+  ::setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+  EXPECT_EQ(SettingsPathFor(program.Path().string()), program.File());
+
+  // A folder this user cannot write. Root writes anywhere, so a folder that
+  // is not there stands in for it; other users also try a read-only one.
+  const std::string inConfig = (config.Path() / "vezari-zaduder" / "Reversi.ini").string();
+  EXPECT_EQ(SettingsPathFor((program.Path() / "absent").string()), inConfig);
+  if (::geteuid() != 0) {
+    fs::permissions(program.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(SettingsPathFor(program.Path().string()), inConfig);
+  }
+
+  // The folder is made, so the settings survive a round trip there.
+  TReversiCore engine;
+  engine.SetLevel(Ply5);
+  ASSERT_TRUE(SaveSettings(inConfig, engine, TShellSwitches{}));
+  TReversiCore again;
+  TShellSwitches switches;
+  LoadSettings(inConfig, again, switches);
+  EXPECT_EQ(again.Level(), Ply5);
+  ::unsetenv("XDG_CONFIG_HOME");
+}

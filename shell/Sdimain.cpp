@@ -216,6 +216,7 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), s
   if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
   // Key preview: the window sees every key before the focused control.
   qApp->installEventFilter(this);
+  setAcceptDrops(true);
   FormCreate();
 }
 
@@ -710,6 +711,10 @@ void TMain::ShowFileFailure(const QString& text) {
 void TMain::OpenItemClick() {
   const QString name = ChooseOpenFile ? ChooseOpenFile() : QString();
   if (name.isEmpty()) return;
+  OpenGameFile(name);
+}
+
+void TMain::OpenGameFile(const QString& name) {
   const reversi::TFileResult result = Reversi1->LoadGame(QFile::encodeName(name).toStdString());
   if (!result) {
     ShowFileFailure(QStringLiteral("The game \"%1\" could not be opened: %2.\nThe current game is kept.")

@@ -50,7 +50,7 @@ class TMain : public QMainWindow {
   Q_OBJECT
 
  public:
-  // Reads its settings from "Reversi.ini" beside the executable.
+  // Reads its settings from SettingsPath() (Settings.h).
   explicit TMain(QWidget* parent = nullptr);
   // Reads and later writes the settings at settingsPath instead.
   explicit TMain(std::string settingsPath, QWidget* parent = nullptr);
@@ -75,6 +75,11 @@ class TMain : public QMainWindow {
   std::function<void(const QString& text)> ReportFileFailure;
 
   // ---- Operations ----
+  // Opens the game at path as File > Open does once its dialog has given a
+  // name: the same checks, and a refused file (unreadable, not a game, or
+  // the computer thinking) is reported and leaves the current game. Also
+  // reached from the command line and from a file dropped on the window.
+  void OpenGameFile(const QString& path);
   void FormResize();
   void ShowGame();
   void ResetStats();
@@ -183,6 +188,9 @@ class TMain : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // A single local file dropped on the window is opened (FileDrop.cpp).
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void CreateMenus();

@@ -1,10 +1,11 @@
 #include "Settings.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-#include <unistd.h>
 
 #include "IniStore.h"
 

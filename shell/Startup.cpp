@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -30,5 +31,6 @@ int RunStartup(QApplication& app, const TStartupSteps& steps) {
   // The message loop's first act: show the main window in the state its
   // form gave it (maximised for the game).
   mainWindow->show();
+  if (steps.MainWindowShown) QTimer::singleShot(0, mainWindow, steps.MainWindowShown);
   return app.exec();
 }

@@ -17,6 +17,8 @@ struct TStartupSteps {
   // The about box and the level dialog, created hidden, in that order.
   std::function<void()> CreateAboutBox;
   std::function<void()> CreateLevelDialog;
+  // Runs once the main window is shown, from the message loop's first pass.
+  std::function<void()> MainWindowShown;
   // The splash's clock; the system's when empty (tests replace it).
   std::function<uint32_t()> TickCount;
 };
@@ -24,6 +26,7 @@ struct TStartupSteps {
 // Shows the splash, creates the main window, sets the application title,
 // creates the dialogs, keeps the splash up until 3000 ms after it was shown,
 // destroys it, shows the main window (maximised unless its form says
-// otherwise) and runs the main message loop until the main window closes.
+// otherwise) and runs the main message loop until the main window closes;
+// MainWindowShown is the loop's first task.
 // Returns the loop's exit code.
 int RunStartup(QApplication& app, const TStartupSteps& steps);

@@ -4,6 +4,7 @@
 add_library(vz_mainwindow STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/Sdimain.h
   ${CMAKE_CURRENT_SOURCE_DIR}/Sdimain.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/FileDrop.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/widgets/ArrowButton.h
   ${CMAKE_CURRENT_SOURCE_DIR}/widgets/ArrowButton.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/widgets/DropShadow.h

@@ -1,13 +1,15 @@
 // The main window against its engine: what the handlers put into the
 // labels, the list and the check marks, the menu states while thinking, the
-// file commands and their failures, the settings at creation and at close,
-// and closing while the computer thinks.
+// file commands and their failures (also for a file named at start-up or
+// dropped on the window), the settings at creation and at close, and closing
+// while the computer thinks.
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
 #include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -15,11 +17,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <QWindow>
 #include <functional>
+#include <memory>
 
 #include "About.h"
 #include "Sdimain.h"
+#include "Startup.h"
 #include "widgets/ArrowButton.h"
 #include "widgets/DropShadow.h"
 #include "widgets/FlatButton.h"
@@ -59,6 +64,20 @@ QPair<int, int> InkColumns(const QImage& image) {
         right = std::max(right, x);
       }
   return {left, right};
+}
+
+// Drags urls onto the window and drops them when it welcomes the drag, then
+// lets the event loop open what was dropped. True when the drag was welcome.
+bool Drop(TMain& w, const QList<QUrl>& urls) {
+  QMimeData data;
+  data.setUrls(urls);
+  QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&w, &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&w, &drop);
+  QCoreApplication::processEvents();
+  return drop.isAccepted();
 }
 
 }  // namespace
@@ -497,6 +516,71 @@ class MainWindowTest : public QObject {
       QCOMPARE(w.ListBox1->count(), 1);  // the rest of the command is skipped
     }
     QCOMPARE(failures.size(), 2);
+  }
+
+  void aGameNamedAtStartOpensOnceTheWindowIsUp() {
+    const QString good = dir_.filePath(QStringLiteral("start.RGM"));
+    WriteAll(good, "3 51 60 59 2");
+    for (const QString& file : {good, dir_.filePath(QStringLiteral("absent.RGM"))}) {
+      std::unique_ptr<TMain> w;
+      QStringList failures;
+      bool upWhenOpened = false;
+      int moves = -1;
+      uint32_t now = 0;
+      TStartupSteps steps;
+      steps.TickCount = [&] { return now += 1000; };  // the splash's three seconds pass at once
+      steps.CreateMainWindow = [&] {
+        w = std::make_unique<TMain>(IniPath());
+        w->ReportFileFailure = [&](const QString& text) { failures << text; };
+        return w.get();
+      };
+      steps.MainWindowShown = [&] {
+        upWhenOpened = w->isVisible();
+        w->OpenGameFile(file);
+        moves = w->Reversi1->MovesPlayed;
+        w->close();
+      };
+      QCOMPARE(RunStartup(*qApp, steps), 0);
+      QVERIFY(upWhenOpened);
+      QCOMPARE(moves, file == good ? 2 : 0);
+      QCOMPARE(failures.size(), file == good ? 0 : 1);
+    }
+  }
+
+  void aDroppedGameFileOpensAsOpenDoes() {
+    TMain w(IniPath());
+    QStringList failures;
+    w.ReportFileFailure = [&](const QString& text) { failures << text; };
+    const QString good = dir_.filePath(QStringLiteral("dropped.RGM"));
+    const QString bad = dir_.filePath(QStringLiteral("dropped-bad.RGM"));
+    WriteAll(good, "3 51 60 59 2");
+    WriteAll(bad, "3 51 60 oops 2");
+    const QUrl goodUrl = QUrl::fromLocalFile(good);
+    QVERIFY(w.acceptDrops());
+    // Only a single local file is welcome.
+    QVERIFY(!Drop(w, {}));
+    QVERIFY(!Drop(w, {QUrl(QStringLiteral("https://example.org/dropped.RGM"))}));
+    QVERIFY(!Drop(w, {goodUrl, goodUrl}));
+
+    QVERIFY(Drop(w, {goodUrl}));
+    QCOMPARE(w.Reversi1->MovesPlayed, 2);
+    QVERIFY(Drop(w, {QUrl::fromLocalFile(bad)}));
+    QCOMPARE(failures.size(), 1);
+    QVERIFY(failures[0].contains(QDir::toNativeSeparators(bad)));
+    QCOMPARE(w.Reversi1->MovesPlayed, 2);
+
+    // While the computer thinks the drop is refused as Open is.
+    w.New1Click();
+    w.Reversi1->SetLevel(reversi::Infinite);
+    DuringSearch(
+        w, [&] { w.Reversi1->SetThinking(true); },
+        [&] {
+          Drop(w, {goodUrl});
+          w.PlayButton->click();  // stops the search
+        });
+    QCOMPARE(failures.size(), 2);
+    QVERIFY(failures[1].contains(QStringLiteral("thinking")));
+    QCOMPARE(w.Reversi1->MovesPlayed, 1);  // the computer's move, not the file's game
   }
 
   void viewTogglesReachTheEngine() {

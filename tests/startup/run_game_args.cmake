@@ -1,0 +1,15 @@
+# Runs the game with arguments it answers without a window, under a platform
+# that does not exist: starting Qt's windowing would fail the run.
+#   cmake -DGAME=<vezari-zaduder> -P run_game_args.cmake
+function(expect code pattern)
+  execute_process(COMMAND ${GAME} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc STREQUAL "${code}" OR NOT "${out}${err}" MATCHES "${pattern}")
+    message(FATAL_ERROR "vezari-zaduder ${ARGN}: exit ${rc}, expected ${code} and '${pattern}'\n${out}${err}")
+  endif()
+endfunction()
+
+set(ENV{QT_QPA_PLATFORM} "no-such-platform")
+expect(0 "^Usage: vezari-zaduder " --help)
+expect(0 "^vezari-zaduder [0-9]+\\.[0-9]+\\.[0-9]+\\.[0-9]+\n" --version)
+expect(2 "Unknown option 'bogus'.*Usage: " --bogus)
+expect(2 "Only one game file" a.RGM b.RGM)

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
   clang libclang-rt-dev
   fonts-liberation
+  librsvg2-bin help2man desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -1,20 +1,14 @@
 // The game record: taking moves back and forward, and the ".RGM" game file
 // (count, the moves as cell numbers, the current move; one blank between
 // numbers and nothing after the last).
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <optional>
 #include <sstream>
 #include <vector>
 
 #include "ReversiCore.h"
+#include "SafeFile.h"
 
 namespace reversi {
 
@@ -54,39 +48,30 @@ std::optional<std::vector<int32_t>> ParseNumbers(const std::string& text, std::s
   return numbers;
 }
 
-// Reads an ordinary file of at most kMaxGameFileBytes. Opened without
-// blocking and checked before reading, so a named pipe or a device is
-// refused at once instead of hanging the program.
+// Reads an ordinary file of at most kMaxGameFileBytes, without waiting on a
+// named pipe or a device.
 TFileResult ReadWholeFile(const std::string& fileName, std::string& text) {
+  using safefile::TReadStatus;
   if (fileName.empty()) return Failure("no file name was given");
-  const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno == ENOENT) return Failure("the file does not exist");
-    return Failure(std::string("the file cannot be opened: ") + std::strerror(errno));
+  safefile::TReadResult read = safefile::ReadSmallFile(fileName, kMaxGameFileBytes);
+  switch (read.Status) {
+    case TReadStatus::Ok:
+      text = std::move(read.Text);
+      return TFileResult{true, {}};
+    case TReadStatus::Missing:
+      return Failure("the file does not exist");
+    case TReadStatus::CannotOpen:
+      return Failure(std::string("the file cannot be opened: ") + std::strerror(read.Errno));
+    case TReadStatus::Folder:
+      return Failure("it is a folder, not a file");
+    case TReadStatus::NotRegular:
+      return Failure("it is not an ordinary file");
+    case TReadStatus::TooLarge:
+      return Failure("the file is far too large to be a game");
+    case TReadStatus::ReadFailed:
+      break;
   }
-  struct FdCloser {
-    int fd;
-    ~FdCloser() { ::close(fd); }
-  } closer{fd};
-  struct stat info {};
-  if (::fstat(fd, &info) != 0) return Failure(std::string("the file cannot be read: ") + std::strerror(errno));
-  if (S_ISDIR(info.st_mode)) return Failure("it is a folder, not a file");
-  if (!S_ISREG(info.st_mode)) return Failure("it is not an ordinary file");
-  if (static_cast<std::uintmax_t>(info.st_size) > kMaxGameFileBytes)
-    return Failure("the file is far too large to be a game");
-  std::string buffer(kMaxGameFileBytes + 1, '\0');
-  size_t got = 0;
-  while (got < buffer.size()) {
-    const ssize_t n = ::read(fd, buffer.data() + got, buffer.size() - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return Failure(std::string("the file cannot be read: ") + std::strerror(errno));
-    if (n == 0) break;
-    got += static_cast<size_t>(n);
-  }
-  if (got > kMaxGameFileBytes) return Failure("the file is far too large to be a game");
-  buffer.resize(got);
-  text = std::move(buffer);
-  return TFileResult{true, {}};
+  return Failure(std::string("the file cannot be read: ") + std::strerror(read.Errno));
 }
 
 }  // namespace
@@ -124,35 +109,26 @@ std::string TReversiCore::RecordText() const {
   return text;
 }
 
-// Writes beside the target and renames over it, so a failure never leaves a
-// half-written or destroyed game file.
+// Replaced whole (see SafeFile.h), so a failure never leaves a half-written
+// or destroyed game file, and a link is written through to the file it names.
 TFileResult TReversiCore::SaveGame(const std::string& fileName) {
+  using safefile::TReplaceStatus;
   if (thinking_) return Failure("the computer is thinking");
   if (fileName.empty()) return Failure("no file name was given");
-  std::error_code ec;
-  if (std::filesystem::is_directory(fileName, ec)) return Failure("it is a folder, not a file");
-  // A link is written through: the game lands in the file it points to.
-  std::string target = fileName;
-  if (std::filesystem::is_symlink(fileName, ec)) {
-    const auto resolved = std::filesystem::weakly_canonical(fileName, ec);
-    if (!ec) target = resolved.string();
+  const safefile::TReplaceResult saved = safefile::ReplaceFile(fileName, RecordText());
+  switch (saved.Status) {
+    case TReplaceStatus::Ok:
+      return TFileResult{true, {}};
+    case TReplaceStatus::Folder:
+      return Failure("it is a folder, not a file");
+    case TReplaceStatus::CannotCreate:
+      return Failure(std::string("the file cannot be created: ") + std::strerror(saved.Errno));
+    case TReplaceStatus::WriteFailed:
+      break;
+    case TReplaceStatus::RenameFailed:
+      return Failure(std::string("the file cannot be replaced: ") + std::strerror(saved.Errno));
   }
-  const std::string text = RecordText();
-  const std::string temp = target + ".tmp~";
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) return Failure(std::string("the file cannot be created: ") + std::strerror(errno));
-  const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  const bool closed = std::fclose(f) == 0;
-  if (!written || !closed) {
-    std::remove(temp.c_str());
-    return Failure("the file cannot be written (is the disk full?)");
-  }
-  if (std::rename(temp.c_str(), target.c_str()) != 0) {
-    const std::string why = std::strerror(errno);
-    std::remove(temp.c_str());
-    return Failure("the file cannot be replaced: " + why);
-  }
-  return TFileResult{true, {}};
+  return Failure("the file cannot be written (is the disk full?)");
 }
 
 // Reads and checks the whole file before touching the game: a file that

@@ -1,17 +1,10 @@
 #include "IniStore.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <cerrno>
 #include <climits>
-#include <cstdlib>
-#include <filesystem>
 #include <new>
-#include <utility>
 #include <vector>
+
+#include "SafeFile.h"
 
 // Debian ships SimpleIni's implementation behind SI_IMPLEMENTATION; the plain
 // char store needs none of its Unicode converters.
@@ -37,126 +30,6 @@ int DigitValue(char c, int base) {
   else if (c >= 'A' && c <= 'F')
     d = c - 'A' + 10;
   return d < base ? d : -1;
-}
-
-enum class TFileState { Ok, Missing, Unusable };
-
-struct TLoaded {
-  TFileState State = TFileState::Missing;
-  std::string Text;
-  mode_t Mode = 0;
-};
-
-class TFd {
- public:
-  explicit TFd(int fd) : fd_(fd) {}
-  ~TFd() { Close(); }
-  TFd(const TFd&) = delete;
-  TFd& operator=(const TFd&) = delete;
-  int Get() const { return fd_; }
-  bool Close() {
-    if (fd_ < 0) return true;
-    const int fd = std::exchange(fd_, -1);
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
-
-// Reads the whole file. Opened non-blocking so that a FIFO or a device under
-// the settings name cannot hang the program; anything but a regular file of
-// sane size is unusable.
-TLoaded LoadFile(const std::string& path) {
-  TLoaded result;
-  TFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-  if (fd.Get() < 0) {
-    result.State = (errno == ENOENT) ? TFileState::Missing : TFileState::Unusable;
-    return result;
-  }
-  result.State = TFileState::Unusable;
-  struct stat st {};
-  if (::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return result;
-  if (static_cast<uint64_t>(st.st_size) > TIniStore::kMaxFileSize) return result;
-  result.Mode = st.st_mode;
-
-  std::string text;
-  text.resize(static_cast<std::size_t>(st.st_size) + 1);
-  std::size_t got = 0;
-  for (;;) {
-    if (got == text.size()) {
-      // The file grew while being read.
-      if (text.size() > TIniStore::kMaxFileSize) return result;
-      text.resize(std::min(text.size() * 2, TIniStore::kMaxFileSize + 1));
-    }
-    const ssize_t n = ::read(fd.Get(), text.data() + got, text.size() - got);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return result;
-    }
-    if (n == 0) break;
-    got += static_cast<std::size_t>(n);
-  }
-  if (got > TIniStore::kMaxFileSize) return result;
-  text.resize(got);
-  result.Text = std::move(text);
-  result.State = TFileState::Ok;
-  return result;
-}
-
-bool WriteAll(int fd, const std::string& data) {
-  std::size_t done = 0;
-  while (done < data.size()) {
-    const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
-// Writes data to a fresh file beside target and renames it over target, so
-// that a reader (or a crash) sees either the old file or the new one, never a
-// part. keepMode carries the permissions of the file being replaced.
-bool ReplaceFile(const std::string& target, const std::string& data, const mode_t* keepMode) {
-  static std::atomic<unsigned> counter{0};
-  const std::filesystem::path targetPath(target);
-  std::filesystem::path dir = targetPath.parent_path();
-  if (dir.empty()) dir = ".";
-  const std::string base = targetPath.filename().string();
-
-  std::string tmp;
-  int rawFd = -1;
-  for (int attempt = 0; attempt < 100 && rawFd < 0; ++attempt) {
-    tmp = (dir / ("." + base + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++))).string();
-    rawFd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-    if (rawFd < 0 && errno != EEXIST) return false;
-  }
-  if (rawFd < 0) return false;
-  TFd fd(rawFd);
-
-  bool ok = true;
-  if (keepMode) (void)::fchmod(fd.Get(), *keepMode & 07777);
-  ok = WriteAll(fd.Get(), data) && ::fsync(fd.Get()) == 0;
-  ok = fd.Close() && ok;
-  ok = ok && ::rename(tmp.c_str(), target.c_str()) == 0;
-  if (!ok) ::unlink(tmp.c_str());
-  return ok;
-}
-
-// The path that a write must replace: a symbolic link is written through to
-// its target rather than replaced by a plain file. Empty when the link leads
-// nowhere.
-std::string WriteTarget(const std::string& path) {
-  struct stat st {};
-  if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-  char* resolved = ::realpath(path.c_str(), nullptr);
-  if (!resolved) return {};
-  std::string target(resolved);
-  std::free(resolved);
-  return target;
 }
 
 // Lines end at "\r\n", "\n" or a lone "\r", as SimpleIni ends them: the
@@ -271,8 +144,8 @@ TIniStore::TIniStore(std::string path) : path_(std::move(path)) {}
 
 std::optional<std::string> TIniStore::ReadString(const std::string& section, const std::string& key) const {
   try {
-    const TLoaded file = LoadFile(path_);
-    if (file.State != TFileState::Ok) return std::nullopt;
+    const safefile::TReadResult file = safefile::ReadSmallFile(path_, kMaxFileSize);
+    if (!file) return std::nullopt;
     TIni ini;
     if (ini.LoadData(file.Text) < 0) return std::nullopt;
     const char* value = ini.GetValue(section.c_str(), key.c_str(), nullptr);
@@ -285,10 +158,10 @@ std::optional<std::string> TIniStore::ReadString(const std::string& section, con
 
 bool TIniStore::WriteString(const std::string& section, const std::string& key, const std::string& value) {
   try {
-    const std::string target = WriteTarget(path_);
-    if (target.empty()) return false;
-    const TLoaded file = LoadFile(target);
-    if (file.State == TFileState::Unusable) return false;
+    // A missing file is created; one that is there but cannot be read is
+    // left alone rather than replaced by a file of this one key.
+    const safefile::TReadResult file = safefile::ReadSmallFile(safefile::WriteTarget(path_), kMaxFileSize);
+    if (!file && file.Status != safefile::TReadStatus::Missing) return false;
     // SimpleIni stops at a NUL byte; whatever follows one would be lost.
     if (file.Text.find('\0') != std::string::npos) return false;
 
@@ -306,7 +179,7 @@ bool TIniStore::WriteString(const std::string& section, const std::string& key, 
       out += tail;
     }
     if (out.size() > kMaxFileSize) return false;
-    return ReplaceFile(target, out, file.State == TFileState::Ok ? &file.Mode : nullptr);
+    return static_cast<bool>(safefile::ReplaceFile(path_, out));
   } catch (const std::bad_alloc&) {
     return false;
   }

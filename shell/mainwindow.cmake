@@ -22,7 +22,4 @@ target_include_directories(vz_mainwindow PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(vz_mainwindow PUBLIC reversi_widget vz_settings Qt6::Widgets Qt6::Multimedia)
 
 add_executable(vezari-zaduder ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
-target_link_libraries(vezari-zaduder PRIVATE vz_mainwindow)
-if(TARGET vz_startup)
-  target_link_libraries(vezari-zaduder PRIVATE vz_startup)
-endif()
+target_link_libraries(vezari-zaduder PRIVATE vz_mainwindow vz_startup)

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <future>
 
@@ -81,11 +83,19 @@ TEST(FileFaults, RefusedFilesLeaveTheGame) {
   }
   EXPECT_TRUE(std::filesystem::is_directory(dir.Path()));
 
-  // A save that fails leaves the file it would have replaced as it was.
+  // A save that fails leaves the file it would have replaced as it was: here
+  // a file-size limit makes the write fail, as a full disk would.
   ASSERT_TRUE(e.SaveGame(dir.File("kept.rgm")));
   const auto kept = ReadText(dir.File("kept.rgm"));
-  std::filesystem::create_directory(dir.File("kept.rgm.tmp~"));
-  EXPECT_FALSE(e.SaveGame(dir.File("kept.rgm")));
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  rlimit tiny = old;
+  tiny.rlim_cur = 1;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+  const bool saved = static_cast<bool>(e.SaveGame(dir.File("kept.rgm")));
+  setrlimit(RLIMIT_FSIZE, &old);
+  EXPECT_FALSE(saved);
   EXPECT_EQ(ReadText(dir.File("kept.rgm")), kept);
 }
 

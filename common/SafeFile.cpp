@@ -1,0 +1,169 @@
+#include "SafeFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <filesystem>
+#include <utility>
+
+namespace safefile {
+
+namespace {
+
+// Closes on every way out of a function.
+class TFd {
+ public:
+  explicit TFd(int fd) : fd_(fd) {}
+  ~TFd() { Close(); }
+  TFd(const TFd&) = delete;
+  TFd& operator=(const TFd&) = delete;
+  int Get() const { return fd_; }
+  bool Close() {
+    if (fd_ < 0) return true;
+    return ::close(std::exchange(fd_, -1)) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    const ssize_t n = ::write(fd, data.data(), data.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+// A name in the target's folder that no other write uses: the process id
+// and a counter. A dot in front keeps it out of file lists, and the ending
+// keeps it from passing for a game or settings file.
+std::string TemporaryName(const std::filesystem::path& target) {
+  static std::atomic<unsigned> counter{0};
+  std::filesystem::path dir = target.parent_path();
+  if (dir.empty()) dir = ".";
+  const std::string name = "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
+                           std::to_string(counter++);
+  return (dir / name).string();
+}
+
+// Makes the folder's entry for the renamed file durable. Some file systems
+// cannot flush a folder; the rename has happened all the same.
+void SyncFolder(const std::filesystem::path& target) {
+  std::filesystem::path dir = target.parent_path();
+  if (dir.empty()) dir = ".";
+  TFd fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.Get() >= 0) (void)::fsync(fd.Get());
+}
+
+}  // namespace
+
+TReadResult ReadSmallFile(const std::string& path, std::size_t maxBytes) {
+  TReadResult result;
+  TFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (fd.Get() < 0) {
+    result.Errno = errno;
+    result.Status = errno == ENOENT ? TReadStatus::Missing : TReadStatus::CannotOpen;
+    return result;
+  }
+  struct stat info {};
+  if (::fstat(fd.Get(), &info) != 0) {
+    result.Errno = errno;
+    result.Status = TReadStatus::ReadFailed;
+    return result;
+  }
+  if (S_ISDIR(info.st_mode)) {
+    result.Status = TReadStatus::Folder;
+    return result;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    result.Status = TReadStatus::NotRegular;
+    return result;
+  }
+  result.Status = TReadStatus::TooLarge;
+  if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) return result;
+
+  // One byte more than allowed, to see a file that grew while being read.
+  std::string text(static_cast<std::size_t>(info.st_size) + 1, '\0');
+  std::size_t got = 0;
+  for (;;) {
+    if (got == text.size()) {
+      if (text.size() > maxBytes) return result;
+      text.resize(std::min(text.size() * 2, maxBytes + 1));
+    }
+    const ssize_t n = ::read(fd.Get(), text.data() + got, text.size() - got);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      result.Errno = errno;
+      result.Status = TReadStatus::ReadFailed;
+      return result;
+    }
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  if (got > maxBytes) return result;
+  text.resize(got);
+  result.Text = std::move(text);
+  result.Mode = info.st_mode & 07777;
+  result.Status = TReadStatus::Ok;
+  return result;
+}
+
+std::string WriteTarget(const std::string& path) {
+  std::filesystem::path current(path);
+  // As many links as the system itself follows; a longer chain (or a loop)
+  // is left to fail at the rename.
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat info {};
+    if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) break;
+    std::string link(PATH_MAX, '\0');
+    const ssize_t n = ::readlink(current.c_str(), link.data(), link.size());
+    if (n < 0 || static_cast<std::size_t>(n) >= link.size()) break;
+    link.resize(static_cast<std::size_t>(n));
+    const std::filesystem::path next(link);
+    current = next.is_absolute() ? next : current.parent_path() / next;
+  }
+  return current.string();
+}
+
+TReplaceResult ReplaceFile(const std::string& path, std::string_view data) {
+  const std::filesystem::path target(WriteTarget(path));
+  struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (exists && S_ISDIR(old.st_mode)) return {TReplaceStatus::Folder, EISDIR};
+
+  std::string temp;
+  int raw = -1;
+  for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
+    temp = TemporaryName(target);
+    // O_EXCL refuses any name already taken, a planted link included.
+    raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);
+    if (raw < 0 && errno != EEXIST) break;
+  }
+  if (raw < 0) return {TReplaceStatus::CannotCreate, errno};
+  TFd fd(raw);
+
+  TReplaceResult result;
+  if ((exists && S_ISREG(old.st_mode) && ::fchmod(fd.Get(), old.st_mode & 07777) != 0) || !WriteAll(fd.Get(), data) ||
+      ::fsync(fd.Get()) != 0 || !fd.Close()) {
+    result = {TReplaceStatus::WriteFailed, errno};
+  } else if (::rename(temp.c_str(), target.c_str()) != 0) {
+    result = {TReplaceStatus::RenameFailed, errno};
+  }
+  if (!result) {
+    ::unlink(temp.c_str());
+    return result;
+  }
+  SyncFolder(target);
+  return result;
+}
+
+}  // namespace safefile

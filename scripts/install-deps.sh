@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format-14
   fonts-liberation
   librsvg2-bin help2man desktop-file-utils appstream dpkg-dev file
 )

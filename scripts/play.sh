@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build build/release --target vezari-zaduder
+cmake --preset release
+cmake --build --preset release --target vezari-zaduder
 exec build/release/shell/vezari-zaduder

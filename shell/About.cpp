@@ -12,8 +12,10 @@
 #include <QVariantAnimation>
 #include <algorithm>
 
+#include "NumberFormat.h"
 #include "Reversi.h"
-#include "StartupWidgets.h"
+#include "widgets/FormStyle.h"
+#include "widgets/StartupWidgets.h"
 
 #ifndef VZ_AUTHOR
 #define VZ_AUTHOR "The Vezari Zaduder authors"
@@ -28,17 +30,12 @@
 #define VZ_WEB_ADDRESS "www.example.org"
 #endif
 
+using namespace formstyle;
+
 namespace {
 
 constexpr QSize kClientSize(298, 228);
 constexpr int kExplodeMs = 250;
-
-QFont ArialPixels(int pixels, bool bold) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
 
 // While the speed figure is measured the box is not yet on the screen, but
 // the measurement lets the message loop run. A modal box's owner would take
@@ -117,7 +114,7 @@ TAboutBox::TAboutBox(QWidget* parent)
   const QString title = QStringLiteral("vezari Zaduder");
   TitleLabel->setFont(FitFontToWidth(ArialPixels(24, true), title, 201 - 2));
   TitleLabel->SetText(title);
-  TitleLabel->SetColour(QColor(255, 0, 0));
+  TitleLabel->SetColour(kRed);
   TitleLabel->SetShadowDepth(2);
   TitleLabel->SetTextFlags(Qt::AlignCenter);
 
@@ -157,12 +154,9 @@ void TAboutBox::FormCreate() {
 }
 
 QString TAboutBox::PercentText(double devIdoz) {
-  // General format with 15 significant digits, as the figure is shown
-  // elsewhere: no trailing zeros and no thousands separator, but the user's
-  // decimal separator.
-  QLocale locale;
-  locale.setNumberOptions(QLocale::OmitGroupSeparator);
-  return locale.toString(devIdoz * 100.0, 'g', 15) + QLatin1Char('%');
+  // As the window shows its figures: no trailing zeros and no thousands
+  // separator, but the user's decimal separator.
+  return FormatGeneral(devIdoz * 100.0, QLocale()) + QLatin1Char('%');
 }
 
 void TAboutBox::FormShow() {
@@ -181,11 +175,7 @@ void TAboutBox::setVisible(bool visible) {
     FormShow();
     measuring_ = false;
     // Centred on the screen (not over the owner), every time it opens.
-    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-      const QRect area = screen->availableGeometry();
-      move(area.center() - QPoint(kClientSize.width() / 2, kClientSize.height() / 2));
-    }
+    if (const QScreen* screen = ScreenOf(this)) CentreIn(this, screen->availableGeometry());
   }
   QDialog::setVisible(visible);
 }

@@ -190,9 +190,13 @@ bool TIniStore::ReadBool(const std::string& section, const std::string& key, boo
 }
 
 int32_t TIniStore::ReadInteger(const std::string& section, const std::string& key, int32_t def) const {
-  const std::optional<std::string> text = ReadString(section, key);
-  if (!text) return def;
-  return ParseIniInteger(*text).value_or(def);
+  try {
+    const std::optional<std::string> text = ReadString(section, key);
+    if (!text) return def;
+    return ParseIniInteger(*text).value_or(def);
+  } catch (const std::bad_alloc&) {
+    return def;
+  }
 }
 
 bool TIniStore::WriteBool(const std::string& section, const std::string& key, bool value) {

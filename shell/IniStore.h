@@ -7,8 +7,8 @@
 // existing value where it stands and creates the file, the section or the key
 // when missing.
 //
-// A write never leaves the file half-written: the new text goes to a
-// temporary file beside it, which then replaces the old one in one rename.
+// A write never leaves the file half-written and touches no other file: the
+// file is replaced whole, keeping its permissions (SafeFile.h).
 // Reads never fail; a file that cannot be read (missing, not a regular file,
 // unreadable, or larger than kMaxFileSize) reads as empty, and a write to it
 // fails rather than replace what it could not read.
@@ -37,7 +37,8 @@ class TIniStore {
   const std::string& Path() const { return path_; }
 
   // Reads give the default when the file, section or key is missing or the
-  // value is not an integer; a boolean is any non-zero integer.
+  // value is not an integer (or memory runs out); a boolean is any non-zero
+  // integer. They never throw.
   bool ReadBool(const std::string& section, const std::string& key, bool def) const;
   int32_t ReadInteger(const std::string& section, const std::string& key, int32_t def) const;
 

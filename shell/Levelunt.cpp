@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -12,7 +11,8 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "SpinField.h"
+#include "widgets/FormStyle.h"
+#include "widgets/SpinField.h"
 
 using namespace reversi;
 
@@ -40,9 +40,7 @@ TLevelFrm::TLevelFrm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
   setWindowTitle(QStringLiteral("Level"));
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(11);
-  setFont(font);
+  setFont(formstyle::ArialPixels(11));
   QPalette pal = palette();
   pal.setColor(QPalette::WindowText, Qt::black);
   pal.setColor(QPalette::Text, Qt::black);
@@ -127,8 +125,7 @@ void TLevelFrm::Fill(TReversiCore& engine) {
 
 void TLevelFrm::Execute(TReversiCore& engine) {
   Fill(engine);
-  QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-  if (screen) move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+  if (const QScreen* screen = formstyle::ScreenOf(this)) formstyle::CentreIn(this, screen->availableGeometry());
   exec();
 }
 

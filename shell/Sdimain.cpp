@@ -19,20 +19,20 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
+#include "BestLine.h"
+#include "DesignValues.h"
 #include "Levelunt.h"
+#include "NumberFormat.h"
 #include "Settings.h"
 #include "widgets/ArrowButton.h"
 #include "widgets/DropShadow.h"
 #include "widgets/FlatButton.h"
+#include "widgets/FormStyle.h"
 #include "widgets/Shape.h"
 #include "widgets/WaveSound.h"
 
@@ -46,17 +46,10 @@ using reversi::TReversiCore;
 
 namespace {
 
-const QColor kValueBlue(0, 0, 255);
-const QColor kRed(255, 0, 0);
+using namespace formstyle;
 
-// The window's font: Arial 8 pt, 11 pixels high.
-QFont FormFont(bool bold = false) {
-  QFont f(QStringLiteral("Arial"));
-  f.setStyleHint(QFont::SansSerif);
-  f.setPixelSize(11);
-  f.setBold(bold);
-  return f;
-}
+// The values the window shows, in blue.
+const QColor kValueBlue = kBlue;
 
 void SetTextColor(QWidget* w, const QColor& colour) {
   QPalette pal = w->palette();
@@ -101,87 +94,7 @@ void SetHint(QWidget* w, const QString& hint) {
   w->setStatusTip(LongHint(hint));
 }
 
-// Digits and decimal exponent of |value| rounded to `precision` significant
-// digits, trailing zeros removed: 0.35 gives "35" and -1.
-void Significant(double value, int precision, std::string& digits, int& exponent) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*e", precision - 1, std::fabs(value));
-  const char* e = std::strchr(buf, 'e');
-  exponent = std::atoi(e + 1);
-  digits.clear();
-  for (const char* c = buf; c < e; ++c)
-    if (*c != '.') digits += *c;
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-}
-
-// d.dddEx with the exponent's sign only when negative, as "1E-6", "1.5E20".
-QString ExponentForm(bool negative, const std::string& digits, int exponent) {
-  std::string s = negative ? "-" : "";
-  s += digits[0];
-  if (digits.size() > 1) s += "." + digits.substr(1);
-  s += "E" + std::to_string(exponent);
-  return QString::fromStdString(s);
-}
-
-QString WithDecimalPoint(QString text, const QLocale& locale) {
-  const QString point = locale.decimalPoint();
-  if (point != QStringLiteral(".")) text.replace(u'.', point);
-  return text;
-}
-
-// The best-line list's items are drawn by the window.
-class TBestLineDelegate : public QStyledItemDelegate {
- public:
-  TBestLineDelegate(TMain* main, QObject* parent) : QStyledItemDelegate(parent), main_(main) {}
-  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    main_->ListBox1DrawItem(painter, index.row(), option.rect, option.state);
-  }
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
-    return {option.rect.width(), 14};
-  }
-
- private:
-  TMain* main_;
-};
-
 }  // namespace
-
-QString FormatGeneral(double value, const QLocale& locale) {
-  if (!std::isfinite(value)) return QString::number(value);
-  if (value == 0.0) return QStringLiteral("0");
-  std::string digits;
-  int exponent = 0;
-  Significant(value, 15, digits, exponent);
-  const bool negative = value < 0;
-  if (exponent < -5 || exponent >= 15) return WithDecimalPoint(ExponentForm(negative, digits, exponent), locale);
-  std::string s = negative ? "-" : "";
-  if (exponent < 0) {
-    s += "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
-  } else {
-    const size_t whole = static_cast<size_t>(exponent) + 1;
-    if (digits.size() <= whole) {
-      s += digits + std::string(whole - digits.size(), '0');
-    } else {
-      s += digits.substr(0, whole) + "." + digits.substr(whole);
-    }
-  }
-  return WithDecimalPoint(QString::fromStdString(s), locale);
-}
-
-QString FormatFixed2(double value, const QLocale& locale) {
-  if (!std::isfinite(value)) return QString::number(value);
-  if (std::fabs(value) >= 1e7) {
-    std::string digits;
-    int exponent = 0;
-    Significant(value, 7, digits, exponent);
-    return WithDecimalPoint(ExponentForm(value < 0, digits, exponent), locale);
-  }
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.2f", value);
-  QString s = QString::fromLatin1(buf);
-  if (s == QStringLiteral("-0.00")) s = QStringLiteral("0.00");
-  return WithDecimalPoint(s, locale);
-}
 
 QString LongHint(const QString& hint) {
   const qsizetype bar = hint.indexOf(u'|');
@@ -213,7 +126,7 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), s
   ReportFileFailure = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
 
   resize(640, 480);
-  if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+  if (QScreen* s = screen()) CentreIn(this, s->availableGeometry());
   // Key preview: the window sees every key before the focused control.
   qApp->installEventFilter(this);
   setAcceptDrops(true);
@@ -348,21 +261,7 @@ void TMain::CreateControls() {
 
   auto* listBox = new QVBoxLayout(GroupBox3);
   listBox->setContentsMargins(7, 5, 6, 6);
-  ListBox1 = new QListWidget(GroupBox3);
-  ListBox1->setFont(FormFont());
-  ListBox1->setUniformItemSizes(true);
-  ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  ListBox1->setItemDelegate(new TBestLineDelegate(this, ListBox1));
-  {
-    QPalette pal = ListBox1->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-      pal.setColor(group, QPalette::Base, Qt::white);
-      pal.setColor(group, QPalette::Text, kValueBlue);
-    }
-    ListBox1->setPalette(pal);
-  }
-  // The list only shows: the user can neither select nor scroll it.
-  ListBox1->setEnabled(false);
+  ListBox1 = MakeBestLineList(GroupBox3);
   listBox->addWidget(ListBox1);
 
   BottomBar = new QWidget(client);
@@ -375,13 +274,7 @@ void TMain::CreateControls() {
   PlayButton = new TFlatButton(BottomBar);
   PlayButton->setGeometry(112, 4, 97, 29);
   PlayButton->setText(QStringLiteral("orvane"));
-  {
-    QFont f(QStringLiteral("Arial"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(19);
-    f.setBold(true);
-    PlayButton->setFont(f);
-  }
+  PlayButton->setFont(FormFont(/*bold=*/true, /*pixels=*/19));
   PlayButton->SetColor(kRed);
   PlayButton->SetFontColor(Qt::white);
   SetHint(PlayButton, QStringLiteral("|Force the computer to play"));
@@ -399,13 +292,8 @@ void TMain::CreateControls() {
   StatusLine = new QLabel(status);
   StatusLine->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   StatusLine->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  {
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(11);
-    StatusLine->setFont(f);
-    SetTextColor(StatusLine, Qt::black);
-  }
+  StatusLine->setFont(StatusFont());
+  SetTextColor(StatusLine, Qt::black);
   status->addWidget(StatusLine, 1);
   setStatusBar(status);
 
@@ -468,9 +356,9 @@ void TMain::CreateStatisticsBox() {
 void TMain::SetDesignValues() {
   TReversi& r = *Reversi1;
   r.SetColor(reversi::clGreen);
-  r.SetGamma(1500);
-  r.SetLevel(reversi::TimeLevel);
-  r.SetMoveTime(2);
+  r.SetGamma(reversi::design::kGamma);
+  r.SetLevel(reversi::design::kLevel);
+  r.SetMoveTime(reversi::design::kMoveTime);
   r.SetToMove(reversi::Black);
   r.SetMode(reversi::Normal);
   r.SetShowJustPlayed(true);
@@ -479,8 +367,8 @@ void TMain::SetDesignValues() {
   r.SetShowLegalColor(reversi::clRed);
   r.SetShowThinking(true);
   r.SetShowFlips(true);
-  r.SetSelective(true);
-  r.SetSelectiveDepth(10);
+  r.SetSelective(reversi::design::kSelective);
+  r.SetSelectiveDepth(reversi::design::kSelectiveDepth);
 }
 
 void TMain::BindEngine() {
@@ -503,11 +391,7 @@ void TMain::FormCreate() {
   //    ShowHint needs no installing.
   // 2. The settings.
   TShellSwitches switches;
-  try {
-    LoadSettings(settingsPath_, *Reversi1, switches);
-  } catch (...) {
-    // Reading is cut short; what was read stays, the rest keeps its default.
-  }
+  LoadSettings(settingsPath_, *Reversi1, switches);
   Statistics1->setChecked(switches.Statistics);
   Sound1->setChecked(switches.Sound);
   BestLine1->setChecked(switches.BestLine);
@@ -575,50 +459,7 @@ void TMain::FormKeyPress(QChar key) {
 }
 
 void TMain::ListBox1DrawItem(QPainter* painter, int index, const QRect& rect, QStyle::State state) {
-  if (!painter || index < 0 || index >= ListBox1->count() || rect.isEmpty()) return;
-  const QString entry = ListBox1->item(index)->text();
-  const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-  // Composed off-screen and copied in one go, so adding entries during a
-  // search does not flicker.
-  QPixmap bitmap(rect.size() * dpr);
-  bitmap.setDevicePixelRatio(dpr);
-  bitmap.fill(ListBox1->palette().color(QPalette::Active, QPalette::Base));
-  {
-    QPainter p(&bitmap);
-    p.setFont(ListBox1->font());
-    p.setPen(index == 0 ? kRed : ListBox1->palette().color(QPalette::Active, QPalette::Text));
-    const QFontMetrics fm(ListBox1->font());
-    const int w = fm.horizontalAdvance(QStringLiteral("888.88"));
-
-    QString depth, score, line;
-    const qsizetype first = entry.indexOf(u'|');
-    const QString rest = first < 0 ? entry : entry.mid(first + 1);
-    if (first >= 0) depth = entry.left(first);
-    const qsizetype second = rest.indexOf(u'|');
-    if (second < 0) {
-      score = rest;
-    } else {
-      score = rest.left(second);
-      line = rest.mid(second + 1);
-    }
-    // Measured in fractions of a pixel: glyphs sit at fractional positions,
-    // and a rounded width would let the points stray by a pixel.
-    const qsizetype dot = score.indexOf(u'.');
-    const qreal upToPoint = dot < 0 ? 0.0 : QFontMetricsF(ListBox1->font()).horizontalAdvance(score.left(dot + 1));
-
-    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
-    const qreal height = rect.height();
-    p.drawText(QRectF(1, 1, rect.width(), height), flags, depth);
-    p.drawText(QRectF(5 * w / 4 - upToPoint, 1, rect.width(), height), flags, score);
-    p.drawText(QRectF(2 * w, 1, rect.width(), height), flags, line);
-  }
-  painter->drawPixmap(rect.topLeft(), bitmap);
-  if (state & QStyle::State_Selected) {
-    QStyleOptionFocusRect focus;
-    focus.initFrom(ListBox1);
-    focus.rect = rect;
-    ListBox1->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, ListBox1);
-  }
+  DrawBestLineItem(ListBox1, painter, index, rect, state);
 }
 
 // ---------------------------------------------------------------------------

@@ -26,7 +26,6 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QListWidget;
-class QLocale;
 class QMenu;
 class QPainter;
 class QTimer;
@@ -35,12 +34,6 @@ class TDropShadow;
 class TFlatButton;
 class TShape;
 class TWaveSound;
-
-// "General" number format: the shortest form with at most 15 significant
-// digits (0.35, -1.2, 4), in exponent form below 0.00001 or from 10^15 on.
-QString FormatGeneral(double value, const QLocale& locale);
-// Exactly two decimals (0.35, 4.00, -1.20), in exponent form from 10^7 on.
-QString FormatFixed2(double value, const QLocale& locale);
 
 // The part of a hint shown in the status line: the text after the first
 // "|", or the whole hint when it has none.

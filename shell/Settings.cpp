@@ -35,7 +35,7 @@ std::string SettingsPathFor(const std::string& programDir) {
   return QFile::encodeName(QDir(folder).filePath(kFileName)).toStdString();
 }
 
-void LoadSettings(const std::string& path, reversi::TReversiCore& engine, TShellSwitches& switches) {
+void LoadSettings(const std::string& path, reversi::TReversiCore& engine, TShellSwitches& switches) noexcept {
   using namespace reversi;
   const TIniStore ini(path);
 
@@ -59,7 +59,9 @@ void LoadSettings(const std::string& path, reversi::TReversiCore& engine, TShell
 bool SaveSettings(const std::string& path, const reversi::TReversiCore& engine, const TShellSwitches& switches) {
   TIniStore ini(path);
   const bool twoPlayer = engine.Mode() == reversi::TwoPlayer;
-  // The order decides the order of the keys in a new file.
+  // The order decides the order of the keys in a new file. Two_Player is
+  // written twice because the program always made these thirteen writes, and
+  // a failed write stops the rest, so their number and order are kept.
   return ini.WriteBool(kPreferences, "Thinking", engine.ShowThinking()) &&
          ini.WriteBool(kPreferences, "ShowFlips", engine.ShowFlips()) &&
          ini.WriteBool(kPreferences, "Show_Legal_Moves", engine.ShowLegal()) &&

@@ -29,9 +29,10 @@ std::string SettingsPathFor(const std::string& programDir);
 
 // The twelve reads, in the file's reading order. Values the engine's setters
 // refuse (Gamma, SelectiveDepth) and a Level outside 0..13 leave the engine's
-// value as it was, so the caller sets its design values first. Reading never
-// fails; anything missing or unreadable gives its default.
-void LoadSettings(const std::string& path, reversi::TReversiCore& engine, TShellSwitches& switches);
+// value as it was, so the caller sets its design values (DesignValues.h)
+// first. Reading never fails and never throws; anything missing or unreadable
+// gives its default.
+void LoadSettings(const std::string& path, reversi::TReversiCore& engine, TShellSwitches& switches) noexcept;
 
 // The thirteen writes, in their order. Stops at the first write that fails
 // and returns false; the keys written before it stay written.

@@ -10,23 +10,16 @@
 #include <chrono>
 
 #include "Reversi.h"
-#include "StartupWidgets.h"
+#include "widgets/DropShadow.h"
+#include "widgets/FormStyle.h"
+#include "widgets/StartupWidgets.h"
 #include "verslab.h"
 
 namespace {
 
-constexpr QSize kClientSize(356, 231);
-const QColor kGrey(128, 128, 128);
-const QColor kBlue(0, 0, 255);
-const QColor kRed(255, 0, 0);
-const QColor kNavy(0, 0, 128);
+using namespace formstyle;
 
-QFont ArialPixels(int pixels, bool bold) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
+constexpr QSize kClientSize(356, 231);
 
 // The panel that fills the splash, with its drawn items from back to front;
 // the board and the status strip are child windows above all of them.
@@ -54,7 +47,7 @@ class TSplashPanel : public QWidget {
     painter.drawRect(145, 94, 204 - 1, 5 - 1);
 
     // The board stands 5 pixels off the panel.
-    DrawDropShadow(painter, QRect(21, 21, 111, 111));
+    DrawDropShadow(painter, QRect(21, 21, 111, 111), /*layers=*/3, /*alpha=*/55, /*rounded=*/false);
 
     const QString title = QStringLiteral("Vezari Zaduder");
     constexpr int kTitleDepth = 3;
@@ -130,10 +123,7 @@ TSplashForm::TSplashForm(QWidget* parent)
   VersionLabel1->SetLangCharset(QStringLiteral("-1"));
   strip->addWidget(VersionLabel1);
 
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->geometry();
-    move(area.center() - QPoint(kClientSize.width() / 2, kClientSize.height() / 2));
-  }
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) CentreIn(this, screen->geometry());
 }
 
 TSplashForm::~TSplashForm() = default;

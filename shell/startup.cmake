@@ -25,7 +25,6 @@ target_sources(vz_version_data INTERFACE ${CMAKE_CURRENT_BINARY_DIR}/VersionData
 add_library(vz_startup STATIC
   VersionInfo.h VersionInfo.cpp
   verslab.h verslab.cpp
-  StartupWidgets.h StartupWidgets.cpp
   About.h About.cpp
   Splash.h Splash.cpp
   Startup.h Startup.cpp
@@ -39,4 +38,4 @@ target_compile_definitions(vz_startup PRIVATE
   VZ_CONTACT="${VZ_CONTACT}"
   VZ_WEB_ADDRESS="${VZ_WEB_ADDRESS}"
 )
-target_link_libraries(vz_startup PUBLIC reversi_widget Qt6::Widgets INTERFACE vz_version_data)
+target_link_libraries(vz_startup PUBLIC reversi_widget vz_widgets vz_numberformat Qt6::Widgets INTERFACE vz_version_data)

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "BenchPositions.h"
+#include "DesignValues.h"
 #include "MoveText.h"
 #include "ReversiCore.h"
 
@@ -23,15 +24,17 @@ using namespace reversi;
 
 namespace {
 
-constexpr const char* kUsage =
+const std::string kUsage =
     "usage: vezari-analyze [--level N] [--selective on|off] [--gamma G] [--selective-depth D]\n"
     "                      [--events] [--eval] [--perft N] [--load FILE] [--save FILE] [--bench] MOVES\n"
     "  MOVES            the game from the start as square names run together (f5d6c3);\n"
     "                   '-' or nothing for the initial position\n"
     "  --level N        fixed search depth 1..12 (default 3)\n"
     "  --selective      selective search on or off (default on)\n"
-    "  --gamma G        selective margin (default 1500; outside -9999..9999 ignored)\n"
-    "  --selective-depth D  selective depth (default 10; outside 1..20 ignored)\n"
+    "  --gamma G        selective margin (default " +
+    std::to_string(design::kGamma) + "; outside -9999..9999 ignored)\n"
+    "  --selective-depth D  selective depth (default " +
+    std::to_string(design::kSelectiveDepth) + "; outside 1..20 ignored)\n"
     "  --events         print every event of the search as it is raised\n"
     "  --eval           print the static evaluation instead of searching\n"
     "  --perft N        count the leaves N plies deep instead of searching\n"
@@ -43,9 +46,9 @@ constexpr const char* kUsage =
 struct Options {
   int level = 3;
   bool levelGiven = false;
-  bool selective = true;
-  int gamma = 1500;
-  int selectiveDepth = 10;
+  bool selective = design::kSelective;
+  int gamma = design::kGamma;
+  int selectiveDepth = design::kSelectiveDepth;
   bool events = false;
   bool eval = false;
   std::optional<int> perft;

@@ -3,6 +3,23 @@
 #include <QPainter>
 #include <algorithm>
 
+void DrawDropShadow(QPainter& painter, const QRect& rect, int layers, int alpha, bool rounded) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, rounded);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0, 0, 0, alpha));
+  for (int i = 0; i < layers; ++i) {
+    const QRect layer = rect.adjusted(i, i, -i, -i);
+    if (layer.isEmpty()) break;
+    if (rounded) {
+      painter.drawRoundedRect(QRectF(layer), layers - i, layers - i);
+    } else {
+      painter.fillRect(layer, painter.brush());
+    }
+  }
+  painter.restore();
+}
+
 TDropShadow::TDropShadow(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
@@ -15,15 +32,6 @@ void TDropShadow::SetSoftness(int pixels) {
 
 void TDropShadow::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::NoPen);
-  // Nested rounded rectangles, each adding a little darkness, so the shadow
-  // is darkest in its core and fades out over the last few pixels.
   const int steps = std::min(softness_, std::min(width(), height()) / 2);
-  const int alpha = 150 / (steps + 1);
-  p.setBrush(QColor(0, 0, 0, alpha));
-  for (int i = 0; i <= steps; ++i) {
-    const QRectF r = QRectF(rect()).adjusted(i, i, -i, -i);
-    p.drawRoundedRect(r, steps - i + 1, steps - i + 1);
-  }
+  DrawDropShadow(p, rect(), steps + 1, 150 / (steps + 1), /*rounded=*/true);
 }

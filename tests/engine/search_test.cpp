@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "DesignValues.h"
 #include "Helpers.h"
 #include "ReversiCore.h"
 
@@ -34,8 +35,8 @@ Result Search(const std::vector<int>& line, TLevel level, bool selective = true)
   Replay(e, line);
   e.SetLevel(level);
   e.SetSelective(selective);
-  e.SetGamma(1500);
-  e.SetSelectiveDepth(10);
+  e.SetGamma(design::kGamma);
+  e.SetSelectiveDepth(design::kSelectiveDepth);
   Result r;
   e.OnMove = [&](TReversiCore* s, const std::string& m) {
     if (r.move.empty()) {

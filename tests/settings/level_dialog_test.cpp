@@ -14,7 +14,7 @@
 
 #include "Levelunt.h"
 #include "ReversiCore.h"
-#include "SpinField.h"
+#include "widgets/SpinField.h"
 
 using namespace reversi;
 

@@ -7,7 +7,7 @@
 
 #include "About.h"
 #include "Reversi.h"
-#include "StartupWidgets.h"
+#include "widgets/StartupWidgets.h"
 
 class TAboutTest : public QObject {
   Q_OBJECT

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "FormStyle.h"
+
 void DrawShadowText(QPainter& painter, const QRect& rect, int flags, const QString& text, const QColor& colour,
                     const QColor& shadow, int depth) {
   painter.save();
@@ -21,16 +23,6 @@ QFont FitFontToWidth(QFont font, const QString& text, int width) {
     if (QFontMetrics(font).horizontalAdvance(text) <= width) break;
   }
   return font;
-}
-
-void DrawDropShadow(QPainter& painter, const QRect& rect) {
-  // Nested translucent layers: the centre gets all of them, the rim one.
-  constexpr int kLayers = 3;
-  for (int i = 0; i < kLayers; ++i) {
-    const QRect layer = rect.adjusted(i, i, -i, -i);
-    if (layer.isEmpty()) break;
-    painter.fillRect(layer, QColor(0, 0, 0, 55));
-  }
 }
 
 TShadowLabel::TShadowLabel(QWidget* parent) : QWidget(parent) {
@@ -77,7 +69,7 @@ TUrlLabel::TUrlLabel(QWidget* parent) : QLabel(parent) {
   underlined.setUnderline(true);
   setFont(underlined);
   QPalette blue = palette();
-  blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+  blue.setColor(QPalette::WindowText, formstyle::kBlue);
   setPalette(blue);
   setCursor(Qt::PointingHandCursor);
 }

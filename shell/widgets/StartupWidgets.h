@@ -1,5 +1,5 @@
 // Small decorations shared by the splash window and the about box: text with
-// a stepped shadow, a soft drop shadow, and a label that opens a web address.
+// a stepped shadow and a label that opens a web address.
 #pragma once
 
 #include <QColor>
@@ -21,10 +21,6 @@ void DrawShadowText(QPainter& painter, const QRect& rect, int flags, const QStri
 // in a fixed box must not lose its last letters where the font on hand runs
 // wider than the one the box was laid out for.
 QFont FitFontToWidth(QFont font, const QString& text, int width);
-
-// A soft shadow filling rect, darkest in the middle and fading over its
-// outer few pixels.
-void DrawDropShadow(QPainter& painter, const QRect& rect);
 
 // A fixed-size label drawn with DrawShadowText.
 class TShadowLabel : public QWidget {

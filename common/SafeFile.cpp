@@ -50,8 +50,8 @@ std::string TemporaryName(const std::filesystem::path& target) {
   static std::atomic<unsigned> counter{0};
   std::filesystem::path dir = target.parent_path();
   if (dir.empty()) dir = ".";
-  const std::string name = "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
-                           std::to_string(counter++);
+  const std::string name =
+      "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
   return (dir / name).string();
 }
 

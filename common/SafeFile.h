@@ -45,7 +45,7 @@ TReadResult ReadSmallFile(const std::string& path, std::size_t maxBytes);
 
 enum class TReplaceStatus {
   Ok,
-  Folder,      // the target is a folder
+  Folder,        // the target is a folder
   CannotCreate,  // no temporary file could be made beside the target (Errno)
   WriteFailed,   // writing or flushing it failed (Errno)
   RenameFailed,  // it could not replace the target (Errno)

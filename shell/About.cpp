@@ -196,9 +196,7 @@ void TAboutBox::showEvent(QShowEvent* event) {
 // underneath paint as usual; the cover only hides what is outside the hole.
 class TAboutBox::TExplodeCover : public QWidget {
  public:
-  explicit TExplodeCover(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-  }
+  explicit TExplodeCover(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
   void SetHole(const QRect& hole) {
     hole_ = hole;

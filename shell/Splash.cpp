@@ -10,10 +10,10 @@
 #include <chrono>
 
 #include "Reversi.h"
+#include "verslab.h"
 #include "widgets/DropShadow.h"
 #include "widgets/FormStyle.h"
 #include "widgets/StartupWidgets.h"
-#include "verslab.h"
 
 namespace {
 
@@ -76,8 +76,7 @@ uint32_t SteadyTickCount() {
 
 }  // namespace
 
-TSplashForm::TSplashForm(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+TSplashForm::TSplashForm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
   setAttribute(Qt::WA_QuitOnClose, false);
   setFixedSize(kClientSize);
   setFont(ArialPixels(11, false));

@@ -45,7 +45,8 @@ TEST_F(SafeFile, LinksPlantedAtTemporaryNamesAreNeverWrittenThrough) {
   Write(File("game.rgm"), "0 0");
   // The names this process's next replaces would try first.
   const std::string prefix = File(".game.rgm.tmp" + std::to_string(::getpid()) + "-");
-  for (int counter = 0; counter < 60; ++counter) fs::create_symlink(File("notes.txt"), prefix + std::to_string(counter));
+  for (int counter = 0; counter < 60; ++counter)
+    fs::create_symlink(File("notes.txt"), prefix + std::to_string(counter));
   ASSERT_TRUE(ReplaceFile(File("game.rgm"), "1 51 1"));
   EXPECT_EQ(Read(File("game.rgm")), "1 51 1");
   EXPECT_EQ(Read(File("notes.txt")), "mine");

@@ -1,12 +1,14 @@
 #include "SafeFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <filesystem>
 #include <utility>
 
@@ -43,24 +45,28 @@ bool WriteAll(int fd, std::string_view data) {
   return true;
 }
 
-// A name in the target's folder that no other write uses: the process id
-// and a counter. A dot in front keeps it out of file lists, and the ending
+std::filesystem::path FolderOf(const std::filesystem::path& target) {
+  return target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+}
+
+// The start of every temporary name for target; the process id, "-" and a
+// counter follow. A dot in front keeps it out of file lists, and the ending
 // keeps it from passing for a game or settings file.
+std::string TemporaryPrefix(const std::filesystem::path& target) {
+  return "." + target.filename().string() + ".tmp";
+}
+
+// A name in the target's folder that no other write uses.
 std::string TemporaryName(const std::filesystem::path& target) {
   static std::atomic<unsigned> counter{0};
-  std::filesystem::path dir = target.parent_path();
-  if (dir.empty()) dir = ".";
-  const std::string name =
-      "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-  return (dir / name).string();
+  const std::string name = TemporaryPrefix(target) + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+  return (FolderOf(target) / name).string();
 }
 
 // Makes the folder's entry for the renamed file durable. Some file systems
 // cannot flush a folder; the rename has happened all the same.
 void SyncFolder(const std::filesystem::path& target) {
-  std::filesystem::path dir = target.parent_path();
-  if (dir.empty()) dir = ".";
-  TFd fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  TFd fd(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (fd.Get() >= 0) (void)::fsync(fd.Get());
 }
 
@@ -164,6 +170,24 @@ TReplaceResult ReplaceFile(const std::string& path, std::string_view data) {
   }
   SyncFolder(target);
   return result;
+}
+
+int RemoveLeftovers(const std::string& path) {
+  const std::filesystem::path target(WriteTarget(path));
+  const std::string prefix = TemporaryPrefix(target);
+  int removed = 0;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(FolderOf(target), ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.compare(0, prefix.size(), prefix) != 0) continue;
+    const std::string rest = name.substr(prefix.size());
+    const std::size_t dash = rest.find('-');
+    if (dash == 0 || dash == std::string::npos || rest.find_first_not_of("0123456789-") != std::string::npos) continue;
+    const long pid = std::strtol(rest.substr(0, dash).c_str(), nullptr, 10);
+    if (pid <= 0 || pid > INT_MAX || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+    if (::unlink(entry.path().c_str()) == 0) ++removed;
+  }
+  return removed;
 }
 
 }  // namespace safefile

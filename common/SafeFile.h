@@ -66,4 +66,9 @@ std::string WriteTarget(const std::string& path);
 // it was and the temporary file is gone.
 TReplaceResult ReplaceFile(const std::string& path, std::string_view data);
 
+// Removes the temporary files that replaces of path left behind when their
+// process died before the rename; those of a process still running are left
+// to it. Returns how many were removed.
+int RemoveLeftovers(const std::string& path);
+
 }  // namespace safefile

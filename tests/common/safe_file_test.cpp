@@ -98,3 +98,19 @@ TEST_F(SafeFile, ReadTakesOnlySmallRegularFiles) {
 }
 
 }  // namespace
+
+TEST(SafeFileLeftovers, OnlyThoseOfDeadProcessesGo) {
+  const fs::path dir = fs::temp_directory_path() / ("vz-leftovers-" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  const auto make = [&](const std::string& name) { std::ofstream((dir / name).string()) << "x"; };
+  // A process id above any the system hands out stands for a dead process.
+  make(".Reversi.ini.tmp999999999-0");
+  make(".Reversi.ini.tmp" + std::to_string(::getpid()) + "-3");  // a live one's
+  make(".Other.ini.tmp999999999-0");                             // another file's
+  make("Reversi.ini");
+  EXPECT_EQ(RemoveLeftovers((dir / "Reversi.ini").string()), 1);
+  EXPECT_FALSE(fs::exists(dir / ".Reversi.ini.tmp999999999-0"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 3);
+  fs::remove_all(dir);
+}

@@ -40,7 +40,7 @@ class TLiteralEngine : public TReversiCore {
 
 void BM_DevIdozStep(benchmark::State& state) {
   TReversiCore e;
-  for (auto _ : state) benchmark::DoNotOptimize(e.GenerateMoves(1, kWhite, 0, true));
+  for (auto _ : state) benchmark::DoNotOptimize(e.Search().BenchmarkStep());
   state.counters["steps/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_DevIdozStep);

@@ -27,7 +27,7 @@ double TReversiCore::DevIdoz() {
   while (static_cast<uint32_t>(hooks_->TickCount() - start) < 1000) {
     for (int k = 0; k < kStepsPerClockRead; ++k) {
       ++count;
-      fresh->GenerateMoves(1, kWhite, 0, true);
+      fresh->Search().BenchmarkStep();
       hooks_->ProcessMessages();
     }
   }

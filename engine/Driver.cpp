@@ -1,8 +1,6 @@
 // The search driver: iterative deepening over the root moves with a narrow
 // window above the best value, progress events, and the move played at the
 // end through the ordinary turn flow.
-#include <algorithm>
-
 #include "ReversiCore.h"
 
 namespace reversi {
@@ -23,7 +21,7 @@ TScaled TReversiCore::ScaleScore(int v) {
 // tick counter crossing 2^31 or 2^32 neither ends a search at once nor lets
 // it run for ever.
 bool TReversiCore::SearchDone(int depth) {
-  if (StopRequested) return true;
+  if (search_.StopRequested()) return true;
   switch (level_) {
     case TimeLevel: {
       const int64_t elapsed = static_cast<uint32_t>(hooks_->TickCount() - startTick_);
@@ -38,49 +36,39 @@ bool TReversiCore::SearchDone(int depth) {
 
 std::string TReversiCore::MainLine() const {
   std::string text;
-  for (int k = 0; k < kLineSize && LineTable[0][k] != 0; ++k) {
+  for (int k = 0; search_.MainLineMove(k) != 0; ++k) {
     if (k > 0) text += ' ';
-    text += SquareName(LineTable[0][k]);
+    text += SquareName(search_.MainLineMove(k));
   }
   return text;
-}
-
-int TReversiCore::SearchRootMove(int i, int s, int low, int high) {
-  return -AlphaBeta(-high, -low, 1, -s, MoveList[0][i], -MoveScore[0][i]);
 }
 
 void TReversiCore::RunSearch(int s) {
   int b = Evaluate(0, s);
   int c = b + kRootWindow;
-  const int n = GenerateMoves(0, s, 0, false);
+  TSearch& search = search_;
+  const int n = search.GenerateRootMoves(s);
   for (;;) {
-    ply_ += 2;
-    if (OnPlyChange) OnPlyChange(this, ply_);
+    const int ply = search.NextIteration();
+    if (OnPlyChange) OnPlyChange(this, ply);
     for (int i = 0; !SearchDone(0) && i < n; ++i) {
-      const int m = MoveList[0][i];
+      const int m = search.RootMove(i);
       if (OnConsiderNew) OnConsiderNew(this, SquareName(m), i + 1, n);
-      MakeMove(0, i, s);
-      int d = SearchRootMove(i, s, b, c);
+      search.MakeRootMove(i, s);
+      int d = search.SearchRootMove(i, s, b, c);
       if (d >= c) {
-        d = SearchRootMove(i, s, b, kInfinity);
-        if (d < b) d = SearchRootMove(i, s, -kInfinity, kInfinity);
+        d = search.SearchRootMove(i, s, b, kInfinity);
+        if (d < b) d = search.SearchRootMove(i, s, -kInfinity, kInfinity);
       }
-      if (i == 0 && d <= b) d = SearchRootMove(i, s, -kInfinity, kInfinity);
-      UnmakeMove(0, i);
-      if ((d > b || i == 0) && !StopRequested) {
+      if (i == 0 && d <= b) d = search.SearchRootMove(i, s, -kInfinity, kInfinity);
+      search.UnmakeRootMove(i);
+      if ((d > b || i == 0) && !search.StopRequested()) {
         b = d;
         c = d + kRootWindow;
-        CopyLine(0, m);
+        search.TakeAsBest(i);
         if (showThinking_) Repaint();
         const TScaled scaled = ScaleScore(d);
         if (OnBestChange) OnBestChange(this, SquareName(m), scaled.Score, scaled.Final);
-        if (i > 0) {
-          const int score = MoveScore[0][i];
-          std::copy_backward(MoveList[0].begin(), MoveList[0].begin() + i, MoveList[0].begin() + i + 1);
-          std::copy_backward(MoveScore[0].begin(), MoveScore[0].begin() + i, MoveScore[0].begin() + i + 1);
-          MoveList[0][0] = m;
-          MoveScore[0][0] = score;
-        }
         hooks_->ProcessMessages();
       }
     }
@@ -90,7 +78,7 @@ void TReversiCore::RunSearch(int s) {
     else
       stableCount_ = 0;
     lastScore_ = scaled.Score;
-    if (SearchDone(ply_) || stableCount_ == kStableIterations) break;
+    if (SearchDone(search.Ply()) || stableCount_ == kStableIterations) break;
   }
 }
 
@@ -100,19 +88,15 @@ void TReversiCore::StartThinking() {
   if (FlipPotential(SideToMove) == 0) return;
   if (OnBeginSearch) OnBeginSearch(this);
   thinking_ = true;
-  deepest_ = 0;
   lastScore_ = 0.0;
   stableCount_ = 0;
-  StopRequested = false;
+  search_.Begin();
   startTick_ = hooks_->TickCount();
   const int s = SideToMove;
-  ply_ = 1;
-  nodes_ = 0;
-  for (auto& row : Refutation) row.fill(0);
 
   hooks_->SearchWalkBegin();
   RunSearch(s);
-  const int m = MoveList[0][0];
+  const int m = search_.RootMove(0);
   hooks_->SearchWalkEnd();
 
   PlayMove(m);

@@ -10,6 +10,7 @@
 
 #include "EvalWeights.h"
 #include "ReversiCore.h"
+#include "Search.h"
 
 namespace reversi {
 
@@ -194,7 +195,8 @@ int RimAnchors(const TBoard& b, uint64_t own, uint64_t opp) {
 
 }  // namespace
 
-int TReversiCore::FindMoves(int row, int colour, int suggestion) {
+int TSearch::FindMoves(int row, int colour, int suggestion) {
+  const TBoard& board = board_;
   auto& list = MoveList[row];
   auto& quadrants = QuadrantMoves[colour > 0 ? 1 : 0];
   SafeMoves = 0;
@@ -208,23 +210,23 @@ int TReversiCore::FindMoves(int row, int colour, int suggestion) {
     SafeMoves += kSafeSquare[m];
     quadrants[kQuadrant[m]] += 1;
   };
-  if (suggestion > 0 && IsLegalFor(colour, suggestion)) {
+  if (suggestion > 0 && board.IsLegalFor(colour, suggestion)) {
     append(suggestion);
     SuggestionFirst = true;
   }
   // Only a disc with an opponent beside it can start a run; the others are
   // passed over with one bit test instead of eight cell reads.
-  const uint64_t opp = BitsOf(-colour);
+  const uint64_t opp = board.BitsOf(-colour);
   const uint64_t besideOpp = Shift<0>(opp) | Shift<1>(opp) | Shift<2>(opp) | Shift<3>(opp) | Shift<4>(opp) |
                              Shift<5>(opp) | Shift<6>(opp) | Shift<7>(opp);
-  for (const TSqr* node = ListHead(colour); node; node = node->Next) {
+  for (const TSqr* node = board.ListHead(colour); node; node = node->Next) {
     const int p = node->Square;
     if (!(besideOpp & Bit(p))) continue;
     for (int d : kDirections) {
-      if (Cells[p + d] != -colour) continue;
+      if (board.Cells[p + d] != -colour) continue;
       int m = p + 2 * d;
-      for (int run = 1; run < 6 && Cells[m] == -colour; ++run) m += d;
-      if (Cells[m] != 0 || (listed & Bit(m))) continue;
+      for (int run = 1; run < 6 && board.Cells[m] == -colour; ++run) m += d;
+      if (board.Cells[m] != 0 || (listed & Bit(m))) continue;
       append(m);
     }
   }

@@ -1,15 +1,16 @@
 // Move-path counting from the current position, for checking the rules
 // against published counts: a pass counts as one ply, a finished game is a
 // leaf wherever it occurs.
-#include "ReversiCore.h"
+#include "Board.h"
+#include "Search.h"
 
 namespace reversi {
 
-int64_t TReversiCore::PerftFrom(int row, int depth, int colour) {
+int64_t TSearch::PerftFrom(int row, int depth, int colour) {
   if (depth == 0) return 1;
   const int n = FindMoves(row, colour, 0);
   if (n == 0) {
-    if (FlipPotential(-colour) == 0) return 1;
+    if (board_.FlipPotential(-colour) == 0) return 1;
     return PerftFrom(row + 1, depth - 1, -colour);
   }
   if (depth == 1) return n;
@@ -22,9 +23,9 @@ int64_t TReversiCore::PerftFrom(int row, int depth, int colour) {
   return total;
 }
 
-int64_t TReversiCore::Perft(int depth) {
+int64_t TSearch::Perft(int depth) {
   if (depth < 0 || depth > kMaxDepth - 1) return 0;
-  return PerftFrom(0, depth, SideToMove);
+  return PerftFrom(0, depth, board_.SideToMove);
 }
 
 }  // namespace reversi

@@ -1,5 +1,6 @@
 // The game engine without a window: board and rules (TBoard), turn flow,
-// game record and file, the computer player and the speed benchmark.
+// game record and file, the computer player (its search is a TSearch of its
+// own) and the speed benchmark.
 // TReversi, the Qt widget, builds on it; tests, tools and benchmarks use it
 // headless. Nothing here includes Qt.
 #pragma once
@@ -12,6 +13,7 @@
 
 #include "Board.h"
 #include "Hooks.h"
+#include "Search.h"
 
 namespace reversi {
 
@@ -53,11 +55,6 @@ struct TScaled {
 
 class TReversiCore : public TBoard {
  public:
-  // Deepest level a search can reach: every empty square a move, a pass
-  // between any two of them, plus the evaluation's scratch row.
-  static constexpr int kMaxDepth = 128;
-  static constexpr int kRowSize = 64;
-  static constexpr int kLineSize = kMaxDepth + 2;
   static constexpr int kMaxRecord = 64;
 
   TReversiCore();
@@ -69,8 +66,8 @@ class TReversiCore : public TBoard {
   THooks& Hooks() const { return *hooks_; }
 
   // ---- Published properties ----
-  int Deepest() const { return deepest_; }
-  int Gamma() const { return gamma_; }
+  int Deepest() const { return search_.Deepest(); }
+  int Gamma() const { return search_.Gamma(); }
   void SetGamma(int value);  // kept only in -9999..9999
   TLevel Level() const { return level_; }
   void SetLevel(TLevel value) { level_ = value; }
@@ -80,11 +77,11 @@ class TReversiCore : public TBoard {
   void SetMoveTime(int value) { moveTime_ = value; }
   TToMove ToMove() const { return SideToMove == kWhite ? White : Black; }
   void SetToMove(TToMove value) { SideToMove = value == White ? kWhite : kBlack; }
-  int64_t Nodes() const { return nodes_; }
-  void SetNodes(int64_t value) { nodes_ = value; }
+  int64_t Nodes() const { return search_.Nodes(); }
+  void SetNodes(int64_t value) { search_.SetNodes(value); }
   TMode Mode() const { return mode_; }
   void SetMode(TMode value) { mode_ = value; }
-  int Ply() const { return ply_; }
+  int Ply() const { return search_.Ply(); }
   int WhiteDiscs() const { return DiscCount[0]; }
   void SetWhiteDiscs(int) {}
   int BlackDiscs() const { return DiscCount[1]; }
@@ -103,9 +100,9 @@ class TReversiCore : public TBoard {
   void SetShowLegalColor(TColor value);
   bool ShowFlips() const { return showFlips_; }
   void SetShowFlips(bool value) { showFlips_ = value; }
-  bool Selective() const { return selective_; }
-  void SetSelective(bool value) { selective_ = value; }
-  int SelectiveDepth() const { return selectiveDepth_; }
+  bool Selective() const { return search_.Selective(); }
+  void SetSelective(bool value) { search_.SetSelective(value); }
+  int SelectiveDepth() const { return search_.SelectiveDepth(); }
   void SetSelectiveDepth(int value);  // kept only in 1..20
   bool Thinking() const { return thinking_; }
   void SetThinking(bool value);
@@ -145,50 +142,22 @@ class TReversiCore : public TBoard {
   int32_t JustPlayedSquare = 0;
   int32_t HoverSquare = 0;
   // The first move of the current best line, ringed while thinking.
-  int BestSquare() const { return LineTable[0][0]; }
+  int BestSquare() const { return search_.MainLineMove(0); }
 
-  // ---- Search ----
+  // ---- The computer player ----
   static TScaled ScaleScore(int value);
-  bool SearchDone(int depth);
-  void MakeMove(int depth, int i, int colour);
-  void UnmakeMove(int depth, int i);
-  int GenerateMoves(int depth, int colour, int previous, bool selective);
-  void SortByScore(int row, int lo, int hi);
-  void PartitionNewMoves(int row, int lo, int hi);
-  int AlphaBeta(int alpha, int beta, int depth, int colour, int previous, int staticValue);
-  int SelectiveSearch(int alpha, int beta, int depth, int colour, int previous, int staticValue);
-
-  // ---- Evaluation ----
-  // Lists colour's legal moves into MoveList[row]: the suggestion first when
-  // legal, then in the order the disc list and the direction order find
-  // them. Sets SafeMoves, QuadrantMoves[colour] and SuggestionFirst.
-  int FindMoves(int row, int colour, int suggestion);
+  // Asks a running search to unwind at its next node and play its best move
+  // so far; the request stands until the next search begins.
+  void RequestStop() { search_.RequestStop(); }
+  bool StopRequested() const { return search_.StopRequested(); }
   // Value of the position for colour, the side to move in it, in hundredths
-  // of a disc. May use MoveList[depth] as scratch; leaves the board as it was.
+  // of a disc. Leaves the board as it was. A descendant may replace it; the
+  // search then values its positions with the replacement.
   virtual int Evaluate(int depth, int colour);
-  int QuadrantMovesOf(int colour, int quadrant) const { return QuadrantMoves[colour > 0 ? 1 : 0][quadrant]; }
-
-  // Leaves of the game tree depth plies deep (a pass is a ply, a finished
-  // game a leaf). Leaves the position as it was, the disc-list order aside.
-  int64_t Perft(int depth);
+  TSearch& Search() { return search_; }
 
   // The benchmark's figure for a count of steps in one second.
   static double DevIdozFromCount(int64_t count);
-
-  // ---- Search tables ----
-  std::array<std::array<int32_t, kRowSize>, kMaxDepth + 2> MoveList{};
-  std::array<std::array<int32_t, kRowSize>, kMaxDepth + 2> MoveScore{};
-  std::array<std::array<uint8_t, kRowSize>, kMaxDepth + 2> NewMove{};
-  std::array<int32_t, kMaxDepth + 2> MoveCount{};
-  std::array<std::array<int32_t, kRowSize>, kMaxDepth + 2> FlipList{};
-  std::array<std::array<int32_t, kLineSize>, kMaxDepth + 2> LineTable{};
-  std::array<std::array<int32_t, kCells>, 3> Refutation{};  // [colour + 1][previous move]
-  std::array<std::array<int32_t, 5>, 2> QuadrantMoves{};   // [0] white, [1] black; quadrants 1..4
-  int32_t SafeMoves = 0;
-  bool SuggestionFirst = false;
-  int32_t NodeSafe = 0;  // safe count of the last GenerateMoves
-
-  bool StopRequested = false;
 
   std::array<int32_t, kMaxRecord> GameRecord{};
   int32_t MovesPlayed = 0;
@@ -196,28 +165,21 @@ class TReversiCore : public TBoard {
  private:
   void Repaint() { hooks_->Repaint(); }
   void ReplayOne(int square);
-  int64_t PerftFrom(int row, int depth, int colour);
-  void CopyLine(int depth, int first);
+  bool SearchDone(int depth);
   void RunSearch(int colour);
-  int SearchRootMove(int i, int colour, int low, int high);
 
   THooks* hooks_;
+  TSearch search_{*this};
   bool thinking_ = false;
-  int deepest_ = 0;
-  int gamma_ = 40;
   TLevel level_ = TimeLevel;
   int moveTime_ = 2;
-  int64_t nodes_ = 0;
   TMode mode_ = Normal;
-  int ply_ = 0;
   bool showJustPlayed_ = true;
   TColor justPlayedColour_ = clYellow;
   bool showLegal_ = false;
   bool showThinking_ = false;
   TColor showLegalColor_ = clRed;
   bool showFlips_ = true;
-  bool selective_ = true;
-  int selectiveDepth_ = 5;
   std::string version_ = "1.0a";
   TColor color_ = clGreen;
 

@@ -2,7 +2,12 @@
 // ordering, the full-width alpha-beta and the selective search beyond its
 // horizon. Every order here (flip order, sort steps, partition steps) decides
 // which of several equal moves is tried first, so none is incidental.
+#include "Search.h"
+
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <utility>
 
 #include "ReversiCore.h"
@@ -10,37 +15,60 @@
 namespace reversi {
 
 namespace {
+
 constexpr uint64_t SquareBit(int square) { return uint64_t{1} << kBitIndex[square]; }
+
+// The checks build (VZ_CHECKS) confirms the whole board after every make and
+// unmake, and stops at the first disagreement with what it found.
+inline void CheckBoard([[maybe_unused]] const TBoard& board) {
+#ifdef VZ_CHECKS
+  if (const std::string why = board.CheckConsistency(); !why.empty()) {
+    std::fprintf(stderr, "board check failed after a make or unmake: %s\n", why.c_str());
+    std::abort();
+  }
+#endif
+}
+
 }  // namespace
+
+TSearch::TSearch(TReversiCore& game) : game_(game), board_(game) {}
+
+inline void TSearch::ProcessMessages() { game_.Hooks().ProcessMessages(); }
+
+inline int TSearch::Evaluate(int depth, int colour) { return game_.Evaluate(depth, colour); }
 
 // Flips are recorded nearest first within a direction, directions in their
 // fixed order, and made in that order: each flip moves a node to the head of
 // the mover's list, which is the order FindMoves walks next.
-void TReversiCore::MakeMove(int depth, int i, int s) {
+void TSearch::MakeMove(int depth, int i, int colour) {
+  TBoard& board = board_;
   const int q = MoveList[depth][i];
   auto& flips = FlipList[depth];
-  PlaceDisc(s, q);
+  board.PlaceDisc(colour, q);
   int k = 0;
   for (int d : kDirections) {
     int p = q + d;
     int len = 0;
-    while (Cells[p] == -s && len < 6) {
+    while (board.Cells[p] == -colour && len < 6) {
       flips[k + len] = p;
       ++len;
       p += d;
     }
-    if (len > 0 && Cells[p] == s) k += len;
+    if (len > 0 && board.Cells[p] == colour) k += len;
   }
-  for (int j = 0; j < k; ++j) FlipDisc(flips[j]);
+  for (int j = 0; j < k; ++j) board.FlipDisc(flips[j]);
   flips[k] = 0;
+  CheckBoard(board);
 }
 
-void TReversiCore::UnmakeMove(int depth, int i) {
-  RemoveDisc(MoveList[depth][i]);
-  for (const int32_t* f = FlipList[depth].data(); *f != 0; ++f) FlipDisc(*f);
+void TSearch::UnmakeMove(int depth, int i) {
+  TBoard& board = board_;
+  board.RemoveDisc(MoveList[depth][i]);
+  for (const int32_t* f = FlipList[depth].data(); *f != 0; ++f) board.FlipDisc(*f);
+  CheckBoard(board);
 }
 
-void TReversiCore::SortByScore(int row, int lo, int hi) {
+void TSearch::SortByScore(int row, int lo, int hi) {
   auto& score = MoveScore[row];
   auto& move = MoveList[row];
   const int pivot = score[(lo + hi) / 2];
@@ -62,7 +90,7 @@ void TReversiCore::SortByScore(int row, int lo, int hi) {
   if (i < hi) SortByScore(row, i, hi);
 }
 
-void TReversiCore::PartitionNewMoves(int row, int lo, int hi) {
+void TSearch::PartitionNewMoves(int row, int lo, int hi) {
   auto& isNew = NewMove[row];
   int i = lo;
   int j = hi;
@@ -85,8 +113,8 @@ void TReversiCore::PartitionNewMoves(int row, int lo, int hi) {
   if (hi - (lo + k) >= 1) SortByScore(row, lo + k, hi);
 }
 
-int TReversiCore::GenerateMoves(int depth, int s, int previous, bool selective) {
-  const int n = FindMoves(depth, s, Refutation[s + 1][previous]);
+int TSearch::GenerateMoves(int depth, int colour, int previous, bool selective) {
+  const int n = FindMoves(depth, colour, Refutation[colour + 1][previous]);
   NodeSafe = SafeMoves;  // the Evaluate calls below overwrite SafeMoves
   const bool suggestionFirst = SuggestionFirst;
   MoveCount[depth] = n;
@@ -106,8 +134,8 @@ int TReversiCore::GenerateMoves(int depth, int s, int previous, bool selective) 
 
   const int safe = NodeSafe;
   for (int i = 0; i < n; ++i) {
-    MakeMove(depth, i, s);
-    MoveScore[depth][i] = -Evaluate(depth + 1, -s);
+    MakeMove(depth, i, colour);
+    MoveScore[depth][i] = -Evaluate(depth + 1, -colour);
     UnmakeMove(depth, i);
   }
   NodeSafe = safe;
@@ -122,7 +150,7 @@ int TReversiCore::GenerateMoves(int depth, int s, int previous, bool selective) 
 }
 
 // LineTable[depth] := first, followed by LineTable[depth+1] as it stands.
-void TReversiCore::CopyLine(int depth, int first) {
+void TSearch::CopyLine(int depth, int first) {
   auto& line = LineTable[depth];
   const auto& below = LineTable[depth + 1];
   line[0] = first;
@@ -134,31 +162,31 @@ void TReversiCore::CopyLine(int depth, int first) {
   line[k + 1] = 0;
 }
 
-int TReversiCore::AlphaBeta(int alpha, int beta, int depth, int s, int p, int S) {
-  hooks_->ProcessMessages();
+int TSearch::AlphaBeta(int alpha, int beta, int depth, int colour, int previous, int staticValue) {
+  ProcessMessages();
   ++nodes_;
   if (depth > ply_) {
-    if (selective_) return SelectiveSearch(alpha, beta, depth, s, p, S);
+    if (selective_) return SelectiveSearch(alpha, beta, depth, colour, previous, staticValue);
     LineTable[depth][0] = 0;
-    return S;
+    return staticValue;
   }
-  if (StopRequested) {
+  if (stopRequested_) {
     LineTable[depth][0] = 0;
-    return S;
+    return staticValue;
   }
   // A node already at or above beta is searched one ply less.
-  const int reduction = S >= beta ? 1 : 0;
+  const int reduction = staticValue >= beta ? 1 : 0;
   ply_ -= reduction;
   int best = alpha;
-  const int n = GenerateMoves(depth, s, p, false);
+  const int n = GenerateMoves(depth, colour, previous, false);
   if (n == 0) {
     int v;
-    if (FlipPotential(-s) == 0) {
+    if (board_.FlipPotential(-colour) == 0) {
       LineTable[depth][0] = 0;
-      v = S;
+      v = staticValue;
     } else {
       ++ply_;
-      v = -AlphaBeta(-beta, -alpha, depth + 1, -s, p, -S);
+      v = -AlphaBeta(-beta, -alpha, depth + 1, -colour, previous, -staticValue);
       --ply_;
       CopyLine(depth, kPassSquare);
     }
@@ -169,11 +197,11 @@ int TReversiCore::AlphaBeta(int alpha, int beta, int depth, int s, int p, int S)
   const int extension = (NodeSafe <= 0 || n <= 2) ? 1 : 0;
   ply_ += extension;
   for (int j = 0; j < n; ++j) {
-    MakeMove(depth, j, s);
-    const int v = -AlphaBeta(-beta, -best, depth + 1, -s, MoveList[depth][j], -MoveScore[depth][j]);
+    MakeMove(depth, j, colour);
+    const int v = -AlphaBeta(-beta, -best, depth + 1, -colour, MoveList[depth][j], -MoveScore[depth][j]);
     UnmakeMove(depth, j);
     if (v >= beta) {
-      Refutation[s + 1][p] = MoveList[depth][j];
+      Refutation[colour + 1][previous] = MoveList[depth][j];
       ply_ += reduction - extension;
       return v;
     }
@@ -186,24 +214,24 @@ int TReversiCore::AlphaBeta(int alpha, int beta, int depth, int s, int p, int S)
   return best;
 }
 
-int TReversiCore::SelectiveSearch(int alpha, int beta, int depth, int s, int p, int S) {
-  hooks_->ProcessMessages();
+int TSearch::SelectiveSearch(int alpha, int beta, int depth, int colour, int previous, int staticValue) {
+  ProcessMessages();
   ++nodes_;
-  if (StopRequested || S - gamma_ >= beta || S + gamma_ <= alpha || depth > ply_ + selectiveDepth_) {
+  if (stopRequested_ || staticValue - gamma_ >= beta || staticValue + gamma_ <= alpha || depth > ply_ + selectiveDepth_) {
     LineTable[depth][0] = 0;
     deepest_ = std::max(deepest_, depth);
-    return S;
+    return staticValue;
   }
   int best = alpha;
-  const int n = GenerateMoves(depth, s, p, true);
+  const int n = GenerateMoves(depth, colour, previous, true);
   const int safe = NodeSafe;
   if (n == 0) {
     int v;
-    if (FlipPotential(-s) == 0) {
+    if (board_.FlipPotential(-colour) == 0) {
       LineTable[depth][0] = 0;
-      v = S;
+      v = staticValue;
     } else {
-      v = -SelectiveSearch(-beta, -alpha, depth + 1, -s, p, -S);
+      v = -SelectiveSearch(-beta, -alpha, depth + 1, -colour, previous, -staticValue);
       CopyLine(depth, kPassSquare);
     }
     deepest_ = std::max(deepest_, depth);
@@ -212,9 +240,9 @@ int TReversiCore::SelectiveSearch(int alpha, int beta, int depth, int s, int p, 
   if (n == 1) {
     // A forced move does not use up the allowance. The field is raised
     // directly: the setter's 1..20 range must not swallow the step.
-    MakeMove(depth, 0, s);
+    MakeMove(depth, 0, colour);
     ++selectiveDepth_;
-    const int v = -SelectiveSearch(-beta, -alpha, depth + 1, -s, MoveList[depth][0], -MoveScore[depth][0]);
+    const int v = -SelectiveSearch(-beta, -alpha, depth + 1, -colour, MoveList[depth][0], -MoveScore[depth][0]);
     --selectiveDepth_;
     UnmakeMove(depth, 0);
     CopyLine(depth, MoveList[depth][0]);
@@ -224,13 +252,13 @@ int TReversiCore::SelectiveSearch(int alpha, int beta, int depth, int s, int p, 
     // Quiet: no new move, and a safe one to fall back on.
     LineTable[depth][0] = 0;
     deepest_ = std::max(deepest_, depth);
-    return S;
+    return staticValue;
   }
 
   int j = 0;
   auto searchMove = [&](int& bestSoFar) -> bool {
-    MakeMove(depth, j, s);
-    const int v = -SelectiveSearch(-beta, -bestSoFar, depth + 1, -s, MoveList[depth][j], -MoveScore[depth][j]);
+    MakeMove(depth, j, colour);
+    const int v = -SelectiveSearch(-beta, -bestSoFar, depth + 1, -colour, MoveList[depth][j], -MoveScore[depth][j]);
     UnmakeMove(depth, j);
     if (v >= beta) {
       bestSoFar = v;
@@ -244,10 +272,43 @@ int TReversiCore::SelectiveSearch(int alpha, int beta, int depth, int s, int p, 
   };
   for (; j < n && NewMove[depth][j]; ++j)
     if (searchMove(best)) return best;
-  if (best > S - gamma_ && safe != 0) return best;
+  if (best > staticValue - gamma_ && safe != 0) return best;
   for (; j < n; ++j)
     if (searchMove(best)) return best;
   return best;
+}
+
+void TSearch::Begin() {
+  stopRequested_ = false;
+  deepest_ = 0;
+  ply_ = 1;
+  nodes_ = 0;
+  for (auto& row : Refutation) row.fill(0);
+}
+
+int TSearch::GenerateRootMoves(int colour) { return GenerateMoves(0, colour, 0, false); }
+
+int TSearch::SearchRootMove(int i, int colour, int low, int high) {
+  return -AlphaBeta(-high, -low, 1, -colour, MoveList[0][i], -MoveScore[0][i]);
+}
+
+void TSearch::TakeAsBest(int i) {
+  const int move = MoveList[0][i];
+  CopyLine(0, move);
+  if (i == 0) return;
+  const int score = MoveScore[0][i];
+  std::copy_backward(MoveList[0].begin(), MoveList[0].begin() + i, MoveList[0].begin() + i + 1);
+  std::copy_backward(MoveScore[0].begin(), MoveScore[0].begin() + i, MoveScore[0].begin() + i + 1);
+  MoveList[0][0] = move;
+  MoveScore[0][0] = score;
+}
+
+// The scratch row below the deepest level leaves the search's rows alone.
+TSearch::TMobility TSearch::Mobility(int colour) {
+  TMobility m;
+  m.Moves = FindMoves(kMaxDepth + 1, colour, 0);
+  m.Safe = SafeMoves;
+  return m;
 }
 
 }  // namespace reversi

@@ -25,11 +25,11 @@ TReversiCore::~TReversiCore() = default;
 void TReversiCore::SetHooks(THooks* hooks) { hooks_ = hooks ? hooks : &HeadlessHooks(); }
 
 void TReversiCore::SetGamma(int value) {
-  if (value != gamma_ && value > -10000 && value < 10000) gamma_ = value;
+  if (value != search_.Gamma() && value > -10000 && value < 10000) search_.SetGamma(value);
 }
 
 void TReversiCore::SetSelectiveDepth(int value) {
-  if (value != selectiveDepth_ && value >= 1 && value <= 20) selectiveDepth_ = value;
+  if (value != search_.SelectiveDepth() && value >= 1 && value <= 20) search_.SetSelectiveDepth(value);
 }
 
 void TReversiCore::SetShowJustPlayed(bool value) {
@@ -75,7 +75,7 @@ void TReversiCore::SetThinking(bool value) {
   if (value)
     StartThinking();
   else
-    StopRequested = true;
+    search_.RequestStop();
 }
 
 void TReversiCore::NewGame() {

@@ -113,7 +113,7 @@ TReversi::TReversi(QWidget* parent) : QWidget(parent), platform_(std::make_uniqu
 }
 
 TReversi::~TReversi() {
-  StopRequested = true;
+  RequestStop();
   for (const auto& object : watched_)
     if (object) object->removeEventFilter(this);
   SetHooks(nullptr);
@@ -157,7 +157,7 @@ void TReversi::LeaveSearch() {
 }
 
 void TReversi::HoldBackDelete(QObject* object) {
-  StopRequested = true;
+  RequestStop();
   for (const auto& held : std::as_const(heldBack_))
     if (held == object) return;
   heldBack_.append(object);

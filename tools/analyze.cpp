@@ -237,10 +237,10 @@ int PrintEval(TReversiCore& engine) {
   const char* toMove = over ? "none" : (engine.SideToMove == kBlack ? "black" : "white");
   const int evalBlack = engine.Evaluate(0, kBlack);
   const int evalWhite = engine.Evaluate(0, kWhite);
-  const int movesBlack = engine.FindMoves(0, kBlack, 0);
-  const int safeBlack = engine.SafeMoves;
-  const int movesWhite = engine.FindMoves(0, kWhite, 0);
-  const int safeWhite = engine.SafeMoves;
+  const auto black = engine.Search().Mobility(kBlack);
+  const auto white = engine.Search().Mobility(kWhite);
+  const int movesBlack = black.Moves, safeBlack = black.Safe;
+  const int movesWhite = white.Moves, safeWhite = white.Safe;
   std::cout << "{\"tomove\":\"" << toMove << "\",\"eval_black\":" << evalBlack << ",\"eval_white\":" << evalWhite
             << ",\"moves_black\":" << movesBlack << ",\"moves_white\":" << movesWhite
             << ",\"safe_black\":" << safeBlack << ",\"safe_white\":" << safeWhite
@@ -317,7 +317,7 @@ int main(int argc, char** argv) {
 
   if (o.eval) return PrintEval(engine);
   if (o.perft) {
-    std::cout << "{\"perft\":" << *o.perft << ",\"leaves\":" << engine.Perft(*o.perft) << "}\n";
+    std::cout << "{\"perft\":" << *o.perft << ",\"leaves\":" << engine.Search().Perft(*o.perft) << "}\n";
     return 0;
   }
   if (engine.FlipPotential(engine.SideToMove) == 0) {

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "SearchProbe.h"
+
 namespace reference {
 
 using namespace reversi;
@@ -82,10 +84,11 @@ std::vector<int> LegalMoves(const TBoard& b, int colour) {
 
 int Evaluate(TReversiCore& e, int a) {
   const int o = -a;
-  const int mA = e.FindMoves(60, a, 0);
-  const int sA = e.SafeMoves;
-  const int mO = e.FindMoves(60, o, 0);
-  const int sO = e.SafeMoves;
+  TSearchProbe probe(e);
+  const int mA = probe.FindMoves(60, a, 0);
+  const int sA = probe.SafeMoves();
+  const int mO = probe.FindMoves(60, o, 0);
+  const int sO = probe.SafeMoves();
   const int dA = e.Discs(a), dO = e.Discs(o);
   if (mA + mO == 0) {
     if (dA > dO) return 22000 + (dA - dO);
@@ -131,14 +134,14 @@ int Evaluate(TReversiCore& e, int a) {
   Contacts(e, a, eA, fA);
   Contacts(e, o, eO, fO);
   v += -41 * eA - 10 * fA + 25 * eO + 8 * fO;
-  e.FindMoves(60, a, 0);
-  e.FindMoves(60, o, 0);
+  probe.FindMoves(60, a, 0);
+  probe.FindMoves(60, o, 0);
   static const int ahead[] = {0, 800, -600, 400, -200, 100};
   static const int behind[] = {0, -500, 350, -200, 100, -70};
   for (int q = 1; q <= 4; ++q) {
     const int empties = e.QuadrantEmpties[q];
     if (empties < 1 || empties > 5) continue;
-    v += e.QuadrantMovesOf(a, q) > e.QuadrantMovesOf(o, q) ? ahead[empties] : behind[empties];
+    v += probe.QuadrantMovesOf(a, q) > probe.QuadrantMovesOf(o, q) ? ahead[empties] : behind[empties];
   }
   return v;
 }

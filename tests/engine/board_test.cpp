@@ -159,6 +159,6 @@ TEST(Board, RandomGamesAgreeWithSlowWalk) {
 TEST(Perft, MatchesPublishedCounts) {
   TReversiCore e;
   const int64_t expected[] = {1, 4, 12, 56, 244, 1396, 8200, 55092, 390216, 3005288};
-  for (int d = 0; d <= 9; ++d) EXPECT_EQ(e.Perft(d), expected[d]) << "depth " << d;
+  for (int d = 0; d <= 9; ++d) EXPECT_EQ(e.Search().Perft(d), expected[d]) << "depth " << d;
   EXPECT_EQ(e.CheckConsistency(), "");
 }

@@ -6,6 +6,7 @@
 
 #include "Reference.h"
 #include "ReversiCore.h"
+#include "SearchProbe.h"
 
 using namespace reversi;
 
@@ -23,22 +24,23 @@ TEST(FindMoves, InitialPositionAndOrder) {
   // Black's list is E4, D5, walked in that order, each disc in the direction
   // order +1, -1, +8, -8, +9, -9, +10, -10: E4 finds C4 (-1) and E6 (+9),
   // D5 finds F5 (+1) and D3 (-9).
-  ASSERT_EQ(e.FindMoves(0, kBlack, 0), 4);
-  EXPECT_EQ((std::vector<int>(e.MoveList[0].begin(), e.MoveList[0].begin() + 4)),
-            (std::vector<int>{39, 59, 51, 31}));
-  EXPECT_EQ(e.SafeMoves, 4);
-  EXPECT_EQ(e.QuadrantMovesOf(kBlack, 1), 2);
-  EXPECT_EQ(e.QuadrantMovesOf(kBlack, 4), 2);
-  EXPECT_FALSE(e.SuggestionFirst);
+  TSearchProbe probe(e);
+  ASSERT_EQ(probe.FindMoves(0, kBlack, 0), 4);
+  EXPECT_EQ(probe.Moves(0, 4), (std::vector<int>{39, 59, 51, 31}));
+  EXPECT_EQ(probe.SafeMoves(), 4);
+  EXPECT_EQ(probe.QuadrantMovesOf(kBlack, 1), 2);
+  EXPECT_EQ(probe.QuadrantMovesOf(kBlack, 4), 2);
+  EXPECT_FALSE(probe.SuggestionFirst());
 }
 
 TEST(FindMoves, SuggestionStandsOnceInFront) {
   TReversiCore e;
-  ASSERT_EQ(e.FindMoves(0, kBlack, 59), 4);
-  EXPECT_TRUE(e.SuggestionFirst);
-  EXPECT_EQ((std::vector<int>(e.MoveList[0].begin(), e.MoveList[0].begin() + 4)), (std::vector<int>{59, 39, 51, 31}));
-  ASSERT_EQ(e.FindMoves(0, kBlack, 10), 4);  // an illegal suggestion is dropped
-  EXPECT_FALSE(e.SuggestionFirst);
+  TSearchProbe probe(e);
+  ASSERT_EQ(probe.FindMoves(0, kBlack, 59), 4);
+  EXPECT_TRUE(probe.SuggestionFirst());
+  EXPECT_EQ(probe.Moves(0, 4), (std::vector<int>{59, 39, 51, 31}));
+  ASSERT_EQ(probe.FindMoves(0, kBlack, 10), 4);  // an illegal suggestion is dropped
+  EXPECT_FALSE(probe.SuggestionFirst());
 }
 
 TEST(FindMoves, NoDuplicatesWhenSeveralDiscsReachASquare) {
@@ -47,8 +49,8 @@ TEST(FindMoves, NoDuplicatesWhenSeveralDiscsReachASquare) {
     TReversiCore e;
     reference::RandomGame(e, rng, 10 + game % 40);
     for (int colour : {kBlack, kWhite}) {
-      const int n = e.FindMoves(0, colour, 0);
-      std::vector<int> found(e.MoveList[0].begin(), e.MoveList[0].begin() + n);
+      const int n = TSearchProbe(e).FindMoves(0, colour, 0);
+      std::vector<int> found = TSearchProbe(e).Moves(0, n);
       std::sort(found.begin(), found.end());
       ASSERT_EQ(found, reference::LegalMoves(e, colour));
     }

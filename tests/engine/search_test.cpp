@@ -7,6 +7,7 @@
 #include "DesignValues.h"
 #include "Helpers.h"
 #include "ReversiCore.h"
+#include "SearchProbe.h"
 
 using namespace reversi;
 using namespace testing_support;
@@ -113,9 +114,10 @@ TEST(Search, DeterministicAtFixedDepth) {
 TEST(Search, HorizonWithoutSelectiveSearchReturnsTheStaticValue) {
   TReversiCore e;  // Ply is 0 before any search: level 1 is beyond it
   e.SetSelective(false);
-  e.LineTable[1][0] = 31;
-  EXPECT_EQ(e.AlphaBeta(-100, 100, 1, kBlack, 0, 77), 77);
-  EXPECT_EQ(e.LineTable[1][0], 0);
+  TSearchProbe probe(e);
+  probe.Line(1, 0) = 31;
+  EXPECT_EQ(probe.AlphaBeta(-100, 100, 1, kBlack, 0, 77), 77);
+  EXPECT_EQ(probe.Line(1, 0), 0);
   EXPECT_EQ(e.Nodes(), 1);
 }
 
@@ -144,7 +146,7 @@ TEST(Search, StopBeforeAnyMoveIsAcceptedPlaysTheFirstOfTheOrder) {
   e.OnBestChange = [&](TReversiCore*, const std::string&, double, bool) { ++bestChanges; };
   e.OnConsiderNew = [&](TReversiCore* s, const std::string&, int, int) { s->SetThinking(false); };
   std::string first, played;
-  e.OnPlyChange = [&](TReversiCore* s, int) { first = SquareName(s->MoveList[0][0]); };
+  e.OnPlyChange = [&](TReversiCore* s, int) { first = SquareName(TSearchProbe(*s).Move(0, 0)); };
   e.OnEndSearch = [&](TReversiCore*, const std::string& m) { played = m; };
   e.SetThinking(true);
   EXPECT_EQ(bestChanges, 0);
@@ -192,10 +194,11 @@ TEST(Search, CutOffsAreRememberedAsRefutations) {
   e.SetLevel(Ply3);
   e.SetThinking(true);
   int stored = 0;
-  for (const auto& row : e.Refutation)
+  const auto& refutation = TSearchProbe(e).Refutation();
+  for (const auto& row : refutation)
     for (int sq : row) stored += sq != 0;
   EXPECT_GT(stored, 0);
-  for (const auto& row : e.Refutation)
+  for (const auto& row : refutation)
     for (int sq : row) EXPECT_TRUE(sq == 0 || IsPlayingSquare(sq));
 }
 

@@ -6,6 +6,7 @@
 
 #include "Helpers.h"
 #include "ReversiCore.h"
+#include "SearchProbe.h"
 
 using namespace reversi;
 using namespace testing_support;
@@ -16,12 +17,13 @@ namespace {
 // the mover can still move; 0 if there is none.
 int PassingMove(TReversiCore& e) {
   const int s = e.SideToMove;
-  const int n = e.FindMoves(0, s, 0);
+  TSearchProbe probe(e);
+  const int n = probe.FindMoves(0, s, 0);
   for (int i = 0; i < n; ++i) {
-    e.MakeMove(0, i, s);
+    probe.MakeMove(0, i, s);
     const bool passes = e.FlipPotential(-s) == 0 && e.FlipPotential(s) > 0;
-    e.UnmakeMove(0, i);
-    if (passes) return e.MoveList[0][i];
+    probe.UnmakeMove(0, i);
+    if (passes) return probe.Move(0, i);
   }
   return 0;
 }
@@ -29,18 +31,19 @@ int PassingMove(TReversiCore& e) {
 // A legal move that ends the game; 0 if there is none.
 int FinalMove(TReversiCore& e) {
   const int s = e.SideToMove;
-  const int n = e.FindMoves(0, s, 0);
+  TSearchProbe probe(e);
+  const int n = probe.FindMoves(0, s, 0);
   for (int i = 0; i < n; ++i) {
-    e.MakeMove(0, i, s);
+    probe.MakeMove(0, i, s);
     const bool over = e.FlipPotential(-s) == 0 && e.FlipPotential(s) == 0;
-    e.UnmakeMove(0, i);
-    if (over) return e.MoveList[0][i];
+    probe.UnmakeMove(0, i);
+    if (over) return probe.Move(0, i);
   }
   return 0;
 }
 
 bool OnlyMovePasses(TReversiCore& e) {
-  return e.FindMoves(1, e.SideToMove, 0) == 1 && PassingMove(e) != 0;
+  return TSearchProbe(e).FindMoves(1, e.SideToMove, 0) == 1 && PassingMove(e) != 0;
 }
 
 std::vector<std::string> Without(std::vector<std::string> log, const std::string& prefix) {
@@ -108,8 +111,9 @@ TEST(TurnFlow, ComputerMoveThatMakesTheHumanPassStartsANestedSearch) {
     RecordingHooks hooks;
     e.SetHooks(&hooks);
     Replay(e, line);
-    ASSERT_EQ(e.FindMoves(1, e.SideToMove, 0), 1);
-    const int forced = e.MoveList[1][0];
+    TSearchProbe probe(e);
+    ASSERT_EQ(probe.FindMoves(1, e.SideToMove, 0), 1);
+    const int forced = probe.Move(1, 0);
     std::vector<std::string> log;
     LogEvents(e, log, !withHandler);
     e.OnEndGame = [&log](TReversiCore*) { log.push_back("EndGame"); };
@@ -172,7 +176,7 @@ TEST(TurnFlow, EndOfGameByHumanWithoutHandlerShowsResultAndStartsAgain) {
 TEST(TurnFlow, EndOfGameByComputerKeepsTheFinalPosition) {
   // A position whose only move ends the game, played by the computer.
   const auto line = FindLine(
-      [](TReversiCore& e) { return e.FindMoves(1, e.SideToMove, 0) == 1 && FinalMove(e) != 0; }, 5);
+      [](TReversiCore& e) { return TSearchProbe(e).FindMoves(1, e.SideToMove, 0) == 1 && FinalMove(e) != 0; }, 5);
   ASSERT_NE(line, std::vector<int>{-1});
   TReversiCore e;
   RecordingHooks hooks;

@@ -262,7 +262,7 @@ void TSelfPlayGame::Interrupt() {
   if (Chance(0.5)) {
     ++stats_.MoveNows;
     e_.SetThinking(false);
-    if (!e_.Thinking() || !e_.StopRequested) Fail("Move Now did not ask the search to stop");
+    if (!e_.Thinking() || !e_.StopRequested()) Fail("Move Now did not ask the search to stop");
   }
 }
 

@@ -86,8 +86,8 @@ bool TBoard::IsLegalFor(int colour, int square) const {
   return false;
 }
 
-bool TBoard::MarkFlips(int square) {
-  FlipPreview.fill(0);
+bool TBoard::MarkFlips(int square, std::array<uint8_t, kCells>& marks) const {
+  marks.fill(0);
   if (square < 0 || square >= kCells || Cells[square] != 0) return false;
   const int s = SideToMove;
   bool result = false;
@@ -96,7 +96,7 @@ bool TBoard::MarkFlips(int square) {
     while (Cells[p] == -s) p += d;
     if (p == square + d || Cells[p] != s) continue;
     result = true;
-    for (p -= d; p != square; p -= d) FlipPreview[p] = 1;
+    for (p -= d; p != square; p -= d) marks[p] = 1;
   }
   return result;
 }

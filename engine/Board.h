@@ -38,9 +38,9 @@ class TBoard {
 
   bool IsLegal(int square) const { return IsLegalFor(SideToMove, square); }
   bool IsLegalFor(int colour, int square) const;
-  // Legality for the side to move; sets FlipPreview on exactly the discs the
-  // move would turn.
-  bool MarkFlips(int square);
+  // Legality for the side to move; sets marks on exactly the discs the move
+  // would turn and clears the rest.
+  bool MarkFlips(int square, std::array<uint8_t, kCells>& marks) const;
   // Greater than 0 exactly when the colour has a legal move.
   int FlipPotential(int colour) const;
 
@@ -59,7 +59,6 @@ class TBoard {
 
   std::array<int32_t, kCells> Cells{};
   int32_t SideToMove = kBlack;
-  std::array<uint8_t, kCells> FlipPreview{};
   std::array<int32_t, 5> QuadrantEmpties{};  // index 1..4
   std::array<int32_t, 5> RimEmpties{};       // index 1..4 (0 not counted)
   std::array<int32_t, 2> DiscCount{};        // [0] white, [1] black

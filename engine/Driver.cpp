@@ -66,7 +66,7 @@ void TReversiCore::RunSearch(int s) {
         b = d;
         c = d + kRootWindow;
         search.TakeAsBest(i);
-        if (showThinking_) Repaint();
+        hooks_->SearchBestChanged();
         const TScaled scaled = ScaleScore(d);
         if (OnBestChange) OnBestChange(this, SquareName(m), scaled.Score, scaled.Final);
         hooks_->ProcessMessages();

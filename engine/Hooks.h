@@ -29,6 +29,12 @@ class THooks {
   // inside the tree; a view may paint from a copy taken at the first call.
   virtual void SearchWalkBegin() {}
   virtual void SearchWalkEnd() {}
+  // The search has a new best move at the root; BestSquare and MainLine
+  // give it. A view that shows the thinking repaints here.
+  virtual void SearchBestChanged() {}
+  // A move has been played on the board and the turn handed on, before the
+  // repaint that shows it.
+  virtual void MovePlayed() {}
 };
 
 }  // namespace reversi

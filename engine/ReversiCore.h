@@ -23,17 +23,6 @@ enum TLevel : int32_t {
 enum TMode : int32_t { Normal = 0, TwoPlayer };
 enum TToMove : int32_t { White = 0, Black };
 
-// Colours laid out 0x00BBGGRR.
-using TColor = uint32_t;
-inline constexpr TColor clBlack = 0x000000;
-inline constexpr TColor clWhite = 0xFFFFFF;
-inline constexpr TColor clGreen = 0x008000;
-inline constexpr TColor clRed = 0x0000FF;
-inline constexpr TColor clYellow = 0x00FFFF;
-inline constexpr TColor clBlue = 0xFF0000;
-inline constexpr TColor clNavy = 0x800000;
-inline constexpr TColor clGray = 0x808080;
-
 class TReversiCore;
 using TNotifyEvent = std::function<void(TReversiCore* Sender)>;
 using TMoveEvent = std::function<void(TReversiCore* Sender, const std::string& Move)>;
@@ -86,20 +75,8 @@ class TReversiCore : public TBoard {
   void SetWhiteDiscs(int) {}
   int BlackDiscs() const { return DiscCount[1]; }
   void SetBlackDiscs(int) {}
-  bool ShowJustPlayed() const { return showJustPlayed_; }
-  void SetShowJustPlayed(bool value);
-  TColor JustPlayedColour() const { return justPlayedColour_; }
-  void SetJustPlayedColour(TColor value);
   double DevIdoz();  // runs the one-second measurement
   void SetDevIdoz(double) {}
-  bool ShowLegal() const { return showLegal_; }
-  void SetShowLegal(bool value);
-  bool ShowThinking() const { return showThinking_; }
-  void SetShowThinking(bool value);  // ignored while thinking
-  TColor ShowLegalColor() const { return showLegalColor_; }
-  void SetShowLegalColor(TColor value);
-  bool ShowFlips() const { return showFlips_; }
-  void SetShowFlips(bool value) { showFlips_ = value; }
   bool Selective() const { return search_.Selective(); }
   void SetSelective(bool value) { search_.SetSelective(value); }
   int SelectiveDepth() const { return search_.SelectiveDepth(); }
@@ -108,8 +85,6 @@ class TReversiCore : public TBoard {
   void SetThinking(bool value);
   std::string Version() const { return version_; }
   void SetVersion(const std::string&) {}
-  TColor Color() const { return color_; }
-  void SetColor(TColor value);
 
   // ---- Events (skipped when empty) ----
   TMoveEvent OnMove;
@@ -138,10 +113,9 @@ class TReversiCore : public TBoard {
   // The numbers a game file holds for the current record.
   std::string RecordText() const;
 
-  // ---- View state shared with the board view ----
+  // The square of the last move played or replayed, 0 after a new game.
   int32_t JustPlayedSquare = 0;
-  int32_t HoverSquare = 0;
-  // The first move of the current best line, ringed while thinking.
+  // The first move of the current best line.
   int BestSquare() const { return search_.MainLineMove(0); }
 
   // ---- The computer player ----
@@ -174,14 +148,7 @@ class TReversiCore : public TBoard {
   TLevel level_ = TimeLevel;
   int moveTime_ = 2;
   TMode mode_ = Normal;
-  bool showJustPlayed_ = true;
-  TColor justPlayedColour_ = clYellow;
-  bool showLegal_ = false;
-  bool showThinking_ = false;
-  TColor showLegalColor_ = clRed;
-  bool showFlips_ = true;
   std::string version_ = "1.0a";
-  TColor color_ = clGreen;
 
   uint32_t startTick_ = 0;
   double lastScore_ = 0.0;

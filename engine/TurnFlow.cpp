@@ -32,42 +32,6 @@ void TReversiCore::SetSelectiveDepth(int value) {
   if (value != search_.SelectiveDepth() && value >= 1 && value <= 20) search_.SetSelectiveDepth(value);
 }
 
-void TReversiCore::SetShowJustPlayed(bool value) {
-  if (value == showJustPlayed_) return;
-  showJustPlayed_ = value;
-  Repaint();
-}
-
-void TReversiCore::SetJustPlayedColour(TColor value) {
-  if (value == justPlayedColour_) return;
-  justPlayedColour_ = value;
-  Repaint();
-}
-
-void TReversiCore::SetShowLegal(bool value) {
-  if (value == showLegal_) return;
-  showLegal_ = value;
-  Repaint();
-}
-
-void TReversiCore::SetShowLegalColor(TColor value) {
-  if (value == showLegalColor_) return;
-  showLegalColor_ = value;
-  Repaint();
-}
-
-void TReversiCore::SetShowThinking(bool value) {
-  if (value == showThinking_ || thinking_) return;
-  showThinking_ = value;
-  Repaint();
-}
-
-void TReversiCore::SetColor(TColor value) {
-  if (value == color_) return;
-  color_ = value;
-  Repaint();
-}
-
 // True starts the computer for the side to move and returns once its move
 // is played; False during a search asks it to play its best move so far.
 void TReversiCore::SetThinking(bool value) {
@@ -97,11 +61,10 @@ void TReversiCore::PlayMove(int square) {
   GameRecord[MovesPlayed - 1] = square;
   GameRecord[MovesPlayed] = 0;
   JustPlayedSquare = square;
-  HoverSquare = 0;
-  FlipPreview.fill(0);
   const int s = SideToMove;
   ApplyMove(s, square);
   SideToMove = -s;
+  hooks_->MovePlayed();
   Repaint();
   if (OnMove) OnMove(this, SquareName(square));
 

@@ -35,6 +35,21 @@
 
 class TReversiHooks;
 
+namespace reversi {
+
+// Colours laid out 0x00BBGGRR.
+using TColor = uint32_t;
+inline constexpr TColor clBlack = 0x000000;
+inline constexpr TColor clWhite = 0xFFFFFF;
+inline constexpr TColor clGreen = 0x008000;
+inline constexpr TColor clRed = 0x0000FF;
+inline constexpr TColor clYellow = 0x00FFFF;
+inline constexpr TColor clBlue = 0xFF0000;
+inline constexpr TColor clNavy = 0x800000;
+inline constexpr TColor clGray = 0x808080;
+
+}  // namespace reversi
+
 class TReversi : public QWidget, public reversi::TReversiCore {
   Q_OBJECT
 
@@ -51,6 +66,29 @@ class TReversi : public QWidget, public reversi::TReversiCore {
   // The host's own mouse handlers; they run before the board's.
   TMouseEvent OnMouseDown;
   TMouseMoveEvent OnMouseMove;
+
+  // ---- What the board shows; a setter that changes a value repaints ----
+  reversi::TColor Color() const { return color_; }
+  void SetColor(reversi::TColor value);
+  bool ShowJustPlayed() const { return showJustPlayed_; }
+  void SetShowJustPlayed(bool value);
+  reversi::TColor JustPlayedColour() const { return justPlayedColour_; }
+  void SetJustPlayedColour(reversi::TColor value);
+  bool ShowLegal() const { return showLegal_; }
+  void SetShowLegal(bool value);
+  reversi::TColor ShowLegalColor() const { return showLegalColor_; }
+  void SetShowLegalColor(reversi::TColor value);
+  bool ShowThinking() const { return showThinking_; }
+  void SetShowThinking(bool value);  // ignored while thinking
+  // Read at the next paint, the pointer's next move over the board at the
+  // latest.
+  bool ShowFlips() const { return showFlips_; }
+  void SetShowFlips(bool value) { showFlips_ = value; }
+
+  // The square under the pointer at its last move, 0 off the board; and the
+  // discs a move there would turn, marked 1. Both clear when a move is played.
+  int32_t HoverSquare = 0;
+  std::array<uint8_t, reversi::kCells> FlipPreview{};
 
   // Diameter of one disc, recomputed at every paint and resize; always odd
   // and at least 3.
@@ -111,6 +149,17 @@ class TReversi : public QWidget, public reversi::TReversiCore {
   void EnterSearch();
   void LeaveSearch();
   void HoldBackDelete(QObject* object);
+  // Repaints when value differs from field, after storing it.
+  template <class T>
+  void Change(T& field, T value);
+
+  bool showJustPlayed_ = true;
+  reversi::TColor justPlayedColour_ = reversi::clYellow;
+  bool showLegal_ = false;
+  bool showThinking_ = false;
+  reversi::TColor showLegalColor_ = reversi::clRed;
+  bool showFlips_ = true;
+  reversi::TColor color_ = reversi::clGreen;
 
   int discSize_ = 0;
   QImage boardImage_;

@@ -38,7 +38,7 @@ void TReversi::mouseMoveEvent(QMouseEvent* e) {
     return;
   }
   const int i = SquareAt(at.x(), at.y());
-  if (MarkFlips(i)) {
+  if (MarkFlips(i, FlipPreview)) {
     if (i != HoverSquare) {
       setCursor(Qt::CrossCursor);
       RepaintBoard();

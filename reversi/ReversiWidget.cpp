@@ -10,6 +10,8 @@
 
 #include "Reversi.h"
 
+using reversi::TColor;
+
 namespace {
 
 // Milliseconds of a clock that is cheap to read (a few nanoseconds, never a
@@ -96,6 +98,15 @@ class TReversiHooks final : public reversi::THooks {
   // Dropped before the driver plays its move, so that move's repaint shows it.
   void SearchWalkEnd() override { board_->snapshot_.reset(); }
 
+  void SearchBestChanged() override {
+    if (board_->ShowThinking()) board_->RepaintBoard();
+  }
+
+  void MovePlayed() override {
+    board_->HoverSquare = 0;
+    board_->FlipPreview.fill(0);
+  }
+
  private:
   TReversi* board_;
   int countdown_ = kCallsPerClockRead;
@@ -127,6 +138,23 @@ double TReversi::DevIdoz() {
 }
 
 QSize TReversi::sizeHint() const { return size(); }
+
+template <class T>
+void TReversi::Change(T& field, T value) {
+  if (field == value) return;
+  field = value;
+  RepaintBoard();
+}
+
+void TReversi::SetColor(TColor value) { Change(color_, value); }
+void TReversi::SetShowJustPlayed(bool value) { Change(showJustPlayed_, value); }
+void TReversi::SetJustPlayedColour(TColor value) { Change(justPlayedColour_, value); }
+void TReversi::SetShowLegal(bool value) { Change(showLegal_, value); }
+void TReversi::SetShowLegalColor(TColor value) { Change(showLegalColor_, value); }
+
+void TReversi::SetShowThinking(bool value) {
+  if (!Thinking()) Change(showThinking_, value);
+}
 
 void TReversi::RepaintBoard() { repaint(); }
 

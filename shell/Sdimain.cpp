@@ -391,7 +391,13 @@ void TMain::FormCreate() {
   //    ShowHint needs no installing.
   // 2. The settings.
   TShellSwitches switches;
+  switches.ShowThinking = Reversi1->ShowThinking();
+  switches.ShowFlips = Reversi1->ShowFlips();
+  switches.ShowLegal = Reversi1->ShowLegal();
   LoadSettings(settingsPath_, *Reversi1, switches);
+  Reversi1->SetShowThinking(switches.ShowThinking);
+  Reversi1->SetShowFlips(switches.ShowFlips);
+  Reversi1->SetShowLegal(switches.ShowLegal);
   Statistics1->setChecked(switches.Statistics);
   Sound1->setChecked(switches.Sound);
   BestLine1->setChecked(switches.BestLine);
@@ -745,6 +751,9 @@ void TMain::FormClose() {
   switches.Sound = Sound1->isChecked();
   switches.BestLine = BestLine1->isChecked();
   switches.TwoPlayer = TwoPlayer1->isChecked();
+  switches.ShowThinking = Reversi1->ShowThinking();
+  switches.ShowFlips = Reversi1->ShowFlips();
+  switches.ShowLegal = Reversi1->ShowLegal();
   // A failed write stops the writing; the program closes all the same.
   SaveSettings(settingsPath_, *Reversi1, switches);
 }

@@ -2,8 +2,9 @@
 // component Reversi1, gives the user the menus, the toolbar and the bottom
 // bar of play buttons, and mirrors in its side panel what the engine reports
 // while it plays and thinks. It keeps no game state of its own: the game,
-// the level and the display flags live in the engine; only four switches
-// (Statistics, Show Best Line, Sound, Two Player) live in its check marks.
+// the level live in the engine and the display flags in the board; only four
+// switches (Statistics, Show Best Line, Sound, Two Player) live in its check
+// marks.
 //
 // The engine's search runs on this thread and lets the event loop run while
 // it thinks, so every handler here may run nested inside a search. The

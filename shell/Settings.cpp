@@ -39,9 +39,9 @@ void LoadSettings(const std::string& path, reversi::TReversiCore& engine, TShell
   using namespace reversi;
   const TIniStore ini(path);
 
-  engine.SetShowThinking(ini.ReadBool(kPreferences, "Thinking", false));
-  engine.SetShowFlips(ini.ReadBool(kPreferences, "ShowFlips", false));
-  engine.SetShowLegal(ini.ReadBool(kPreferences, "Show_Legal_Moves", false));
+  switches.ShowThinking = ini.ReadBool(kPreferences, "Thinking", false);
+  switches.ShowFlips = ini.ReadBool(kPreferences, "ShowFlips", false);
+  switches.ShowLegal = ini.ReadBool(kPreferences, "Show_Legal_Moves", false);
   engine.SetSelective(ini.ReadBool(kPreferences, "Selective", true));
   switches.Statistics = ini.ReadBool(kPreferences, "Statistics", true);
   switches.Sound = ini.ReadBool(kPreferences, "Sound", true);
@@ -62,9 +62,9 @@ bool SaveSettings(const std::string& path, const reversi::TReversiCore& engine, 
   // The order decides the order of the keys in a new file. Two_Player is
   // written twice because the program always made these thirteen writes, and
   // a failed write stops the rest, so their number and order are kept.
-  return ini.WriteBool(kPreferences, "Thinking", engine.ShowThinking()) &&
-         ini.WriteBool(kPreferences, "ShowFlips", engine.ShowFlips()) &&
-         ini.WriteBool(kPreferences, "Show_Legal_Moves", engine.ShowLegal()) &&
+  return ini.WriteBool(kPreferences, "Thinking", switches.ShowThinking) &&
+         ini.WriteBool(kPreferences, "ShowFlips", switches.ShowFlips) &&
+         ini.WriteBool(kPreferences, "Show_Legal_Moves", switches.ShowLegal) &&
          ini.WriteBool(kPreferences, "Statistics", switches.Statistics) &&
          ini.WriteBool(kPreferences, "Best_Line", switches.BestLine) &&
          ini.WriteInteger(kLevel, "Move_Time", engine.MoveTime()) && ini.WriteBool(kLevel, "Two_Player", twoPlayer) &&

@@ -8,12 +8,17 @@
 
 #include "ReversiCore.h"
 
-// The main window's own switches, kept in its menu check marks.
+// The switches the main window keeps in its menu check marks: its own four,
+// and the board's three display switches, which it applies to the board
+// after reading and takes from it before writing.
 struct TShellSwitches {
   bool Statistics = true;
   bool Sound = true;
   bool BestLine = true;
   bool TwoPlayer = false;
+  bool ShowThinking = false;
+  bool ShowFlips = true;
+  bool ShowLegal = false;
 };
 
 // "Reversi.ini" for the running executable, in the local file-name encoding
@@ -27,7 +32,8 @@ std::string SettingsPath();
 // missing. Both paths in the local file-name encoding.
 std::string SettingsPathFor(const std::string& programDir);
 
-// The twelve reads, in the file's reading order. Values the engine's setters
+// The twelve reads, in the file's reading order; a read that is cut short
+// by an exception leaves what it read stored. Values the engine's setters
 // refuse (Gamma, SelectiveDepth) and a Level outside 0..13 leave the engine's
 // value as it was, so the caller sets its design values (DesignValues.h)
 // first. Reading never fails and never throws; anything missing or unreadable

@@ -88,11 +88,12 @@ TEST(Board, EdgesAndIllegalSquares) {
   EXPECT_FALSE(b.IsLegal(18));
   EXPECT_FALSE(b.IsLegal(-5));
   EXPECT_FALSE(b.IsLegal(1000));
-  b.FlipPreview[40] = 1;
-  EXPECT_FALSE(b.MarkFlips(10));
-  EXPECT_TRUE(std::all_of(b.FlipPreview.begin(), b.FlipPreview.end(), [](uint8_t f) { return f == 0; }));
-  EXPECT_TRUE(b.MarkFlips(31));  // D3 flips D4 only
-  for (int sq = 0; sq < kCells; ++sq) EXPECT_EQ(b.FlipPreview[sq], sq == 40 ? 1 : 0) << sq;
+  std::array<uint8_t, kCells> marks{};
+  marks[40] = 1;
+  EXPECT_FALSE(b.MarkFlips(10, marks));
+  EXPECT_TRUE(std::all_of(marks.begin(), marks.end(), [](uint8_t f) { return f == 0; }));
+  EXPECT_TRUE(b.MarkFlips(31, marks));  // D3 flips D4 only
+  for (int sq = 0; sq < kCells; ++sq) EXPECT_EQ(marks[sq], sq == 40 ? 1 : 0) << sq;
 }
 
 TEST(Board, WipeOutEndsTheGame) {
@@ -138,10 +139,11 @@ TEST(Board, RandomGamesAgreeWithSlowWalk) {
         const bool legal = std::find(moves.begin(), moves.end(), sq) != moves.end();
         ASSERT_EQ(b.IsLegalFor(s, sq), legal) << "square " << sq;
         if (legal) {
-          ASSERT_TRUE(b.MarkFlips(sq));
+          std::array<uint8_t, kCells> marks{};
+          ASSERT_TRUE(b.MarkFlips(sq, marks));
           auto flips = reference::Flips(b, s, sq);
-          for (int f : flips) ASSERT_EQ(b.FlipPreview[f], 1);
-          ASSERT_EQ(static_cast<size_t>(std::count(b.FlipPreview.begin(), b.FlipPreview.end(), 1)), flips.size());
+          for (int f : flips) ASSERT_EQ(marks[f], 1);
+          ASSERT_EQ(static_cast<size_t>(std::count(marks.begin(), marks.end(), 1)), flips.size());
         }
       }
       ASSERT_EQ(b.FlipPotential(s) > 0, !moves.empty());

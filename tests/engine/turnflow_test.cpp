@@ -209,14 +209,7 @@ TEST(Properties, DefaultsAndRanges) {
   EXPECT_EQ(e.MoveTime(), 2);
   EXPECT_EQ(e.Level(), TimeLevel);
   EXPECT_EQ(e.Mode(), Normal);
-  EXPECT_TRUE(e.ShowJustPlayed());
-  EXPECT_FALSE(e.ShowLegal());
-  EXPECT_FALSE(e.ShowThinking());
-  EXPECT_TRUE(e.ShowFlips());
   EXPECT_TRUE(e.Selective());
-  EXPECT_EQ(e.JustPlayedColour(), clYellow);
-  EXPECT_EQ(e.ShowLegalColor(), clRed);
-  EXPECT_EQ(e.Color(), clGreen);
   EXPECT_EQ(e.Version(), "1.0a");
   EXPECT_EQ(e.WhiteDiscs(), 2);
   EXPECT_EQ(e.BlackDiscs(), 2);
@@ -243,29 +236,13 @@ TEST(Properties, DefaultsAndRanges) {
   EXPECT_EQ(e.MainLine(), "");
 }
 
-TEST(Properties, SettersRepaintOnlyOnChange) {
+TEST(Properties, SetToMoveNeitherRepaintsNorSearches) {
   TReversiCore e;
   RecordingHooks hooks;
   e.SetHooks(&hooks);
-  e.SetShowLegal(false);
-  e.SetShowJustPlayed(true);
-  e.SetShowLegalColor(clRed);
+  e.SetToMove(White);
   EXPECT_EQ(hooks.repaints, 0);
-  e.SetShowLegal(true);
-  e.SetJustPlayedColour(clBlue);
-  e.SetShowThinking(true);
-  EXPECT_EQ(hooks.repaints, 3);
-  e.SetToMove(White);  // no repaint, no search
-  EXPECT_EQ(hooks.repaints, 3);
+  EXPECT_EQ(e.MovesPlayed, 0);
   EXPECT_EQ(e.SideToMove, kWhite);
   EXPECT_TRUE(e.IsLegal(32));  // White's E3
-}
-
-TEST(Properties, ShowThinkingIsIgnoredWhileThinking) {
-  TReversiCore e;
-  e.SetLevel(Ply1);
-  e.OnBeginSearch = [](TReversiCore*) {};
-  e.OnPlyChange = [](TReversiCore* s, int) { s->SetShowThinking(true); };
-  e.SetThinking(true);
-  EXPECT_FALSE(e.ShowThinking());
 }

@@ -252,9 +252,6 @@ void TSelfPlayGame::Interrupt() {
   e_.MoveForward();
   e_.SetThinking(true);
   interrupting_ = false;
-  const bool show = e_.ShowThinking();
-  e_.SetShowThinking(!show);
-  if (e_.ShowThinking() != show) Fail("ShowThinking changed while thinking");
   if (e_.SaveGame(guardFile_)) Fail("SaveGame while thinking reported success");
   if (e_.LoadGame(guardFile_)) Fail("LoadGame while thinking reported success");
   if (ReadText(guardFile_) != guardText_) Fail("SaveGame while thinking changed the file");
@@ -441,7 +438,6 @@ void TSelfPlayGame::Play() {
   guardText_ = "3 51 60 59 3";
   WriteText(guardFile_, guardText_);
   e_.SetMode(Chance(0.25) ? Normal : TwoPlayer);
-  e_.SetShowThinking(Chance(0.5));
   players_[0] = RandomPlayer();
   players_[1] = RandomPlayer();
   step_ = "new game";

@@ -55,12 +55,13 @@ void Put(const std::string& path, const std::string& text) {
   out << text;
 }
 
-// The engine as the main window's design leaves it before the settings are read.
-void ApplyDesignValues(TReversiCore& engine) {
+// The engine and the board's switches as the main window's design leaves
+// them before the settings are read.
+void ApplyDesignValues(TReversiCore& engine, TShellSwitches& switches) {
   engine.SetGamma(1500);
   engine.SetSelectiveDepth(10);
-  engine.SetShowLegal(true);
-  engine.SetShowThinking(true);
+  switches.ShowLegal = true;
+  switches.ShowThinking = true;
 }
 
 const char* const kFreshFile =
@@ -235,15 +236,15 @@ TEST(IniStore, UnusableFilesReadAsEmptyAndRefuseWrites) {
 TEST(Settings, WithoutAFileTheDefaultsApplyAndClosingWritesTheWholeFile) {
   TempDir dir;
   TReversiCore engine;
-  ApplyDesignValues(engine);
   TShellSwitches switches;
+  ApplyDesignValues(engine, switches);
   switches.Statistics = switches.Sound = switches.BestLine = false;
   switches.TwoPlayer = true;
   LoadSettings(dir.File(), engine, switches);
 
-  EXPECT_FALSE(engine.ShowThinking());
-  EXPECT_FALSE(engine.ShowLegal());
-  EXPECT_FALSE(engine.ShowFlips());
+  EXPECT_FALSE(switches.ShowThinking);
+  EXPECT_FALSE(switches.ShowLegal);
+  EXPECT_FALSE(switches.ShowFlips);
   EXPECT_TRUE(engine.Selective());
   EXPECT_TRUE(switches.Statistics);
   EXPECT_TRUE(switches.Sound);
@@ -293,9 +294,9 @@ TEST(Settings, ReadingEdgeCases) {
       {"Preferences", "Sound", "yes", [](auto&, auto& s) { EXPECT_TRUE(s.Sound); }},
       {"Preferences", "Statistics", "2", [](auto&, auto& s) { EXPECT_TRUE(s.Statistics); }},
       {"Preferences", "Best_Line", "0", [](auto&, auto& s) { EXPECT_FALSE(s.BestLine); }},
-      {"Preferences", "Thinking", "1", [](auto& e, auto&) { EXPECT_TRUE(e.ShowThinking()); }},
-      {"Preferences", "ShowFlips", "1", [](auto& e, auto&) { EXPECT_TRUE(e.ShowFlips()); }},
-      {"Preferences", "Show_Legal_Moves", "1", [](auto& e, auto&) { EXPECT_TRUE(e.ShowLegal()); }},
+      {"Preferences", "Thinking", "1", [](auto&, auto& s) { EXPECT_TRUE(s.ShowThinking); }},
+      {"Preferences", "ShowFlips", "1", [](auto&, auto& s) { EXPECT_TRUE(s.ShowFlips); }},
+      {"Preferences", "Show_Legal_Moves", "1", [](auto&, auto& s) { EXPECT_TRUE(s.ShowLegal); }},
       {"Preferences", "Selective", "0", [](auto& e, auto&) { EXPECT_FALSE(e.Selective()); }},
   };
   for (const ReadCase& c : cases) {
@@ -303,9 +304,9 @@ TEST(Settings, ReadingEdgeCases) {
     TempDir dir;
     Put(dir.File(), std::string("[") + c.Section + "]\n" + c.Key + "=" + c.Stored + "\n");
     TReversiCore engine;
-    ApplyDesignValues(engine);
-    engine.SetLevel(Ply3);  // shows whether a stored level was taken or ignored
     TShellSwitches switches;
+    ApplyDesignValues(engine, switches);
+    engine.SetLevel(Ply3);  // shows whether a stored level was taken or ignored
     LoadSettings(dir.File(), engine, switches);
     c.Check(engine, switches);
   }

@@ -226,6 +226,40 @@ class TWidgetTest : public QObject {
     QCOMPARE(flagged(), QList<int>{});
   }
 
+  void ViewDefaultsAndRepaintingSetters() {
+    TShownBoard s(320, 320);
+    TReversi& board = s.Board;
+    QVERIFY(board.ShowJustPlayed() && !board.ShowLegal() && !board.ShowThinking() && board.ShowFlips());
+    QCOMPARE(board.JustPlayedColour(), clYellow);
+    QCOMPARE(board.ShowLegalColor(), clRed);
+    QCOMPARE(board.Color(), clGreen);
+    TPaintCounter paints;
+    board.installEventFilter(&paints);
+    board.SetShowLegal(false);
+    board.SetShowJustPlayed(true);
+    board.SetShowLegalColor(clRed);
+    board.SetColor(clGreen);
+    QCOMPARE(paints.Count, 0);
+    board.SetShowLegal(true);
+    board.SetJustPlayedColour(clBlue);
+    board.SetShowThinking(true);
+    board.SetColor(clNavy);
+    QCOMPARE(paints.Count, 4);
+  }
+
+  void ShowThinkingIsIgnoredWhileThinking() {
+    TReversi board;
+    board.SetLevel(Ply1);
+    bool changed = true;
+    board.OnPlyChange = [&](TReversiCore*, int) {
+      board.SetShowThinking(true);
+      changed = board.ShowThinking();
+    };
+    board.SetThinking(true);
+    QVERIFY(!changed);
+    QVERIFY(!board.ShowThinking());
+  }
+
   void ClicksAndHostHandler() {
     TShownBoard s(320, 320);
     TReversi& board = s.Board;

@@ -239,3 +239,13 @@ TEST(DevIdoz, LeavesTheEnginesOwnStateAlone) {
   EXPECT_EQ(e.MainLine(), line);
   EXPECT_EQ(e.Ply(), ply);
 }
+
+#ifdef VZ_CHECKS
+TEST(ChecksBuild, AMakeOnABrokenBoardStopsWithTheReason) {
+  TReversiCore e;
+  TSearchProbe probe(e);
+  ASSERT_EQ(probe.FindMoves(0, kBlack, 0), 4);
+  e.DiscCount[0] += 1;
+  EXPECT_DEATH(probe.MakeMove(0, 0, kBlack), "disc counts disagree");
+}
+#endif

@@ -6,8 +6,8 @@ namespace reversi {
 
 namespace {
 
-std::array<std::string, 92> MakeNames() {
-  std::array<std::string, 92> names;
+std::array<std::string, kCellTableSize> MakeNames() {
+  std::array<std::string, kCellTableSize> names;
   for (int i = 0; i <= 81; ++i) names[i] = "  ";
   for (int i = 82; i <= 90; ++i) names[i] = "";
   for (int r = 0; r < 8; ++r)
@@ -20,9 +20,9 @@ std::array<std::string, 92> MakeNames() {
 }  // namespace
 
 const std::string& SquareName(int index) {
-  static const std::array<std::string, 92> names = MakeNames();
+  static const std::array<std::string, kCellTableSize> names = MakeNames();
   static const std::string none = "--";
-  return index >= 0 && index < 92 ? names[index] : none;
+  return index >= 0 && index < kCellTableSize ? names[index] : none;
 }
 
 TBoard::TBoard() {
@@ -73,6 +73,12 @@ void TBoard::ApplyMove(int colour, int square) {
     if (p == square + d || Cells[p] != colour) continue;
     for (p -= d; p != square; p -= d) FlipDisc(p);
   }
+}
+
+void TBoard::PlayAndHandOver(int square) {
+  const int s = SideToMove;
+  ApplyMove(s, square);
+  SideToMove = FlipPotential(-s) > 0 ? -s : s;
 }
 
 bool TBoard::IsLegalFor(int colour, int square) const {
@@ -127,10 +133,10 @@ void TBoard::SetInitialPosition() {
   DiscCount = {0, 0};
   QuadrantEmpties = {0, 16, 16, 16, 16};
   RimEmpties = {0, 8, 6, 6, 8};
-  PlaceDisc(kBlack, 49);  // D5
-  PlaceDisc(kBlack, 41);  // E4
-  PlaceDisc(kWhite, 40);  // D4
-  PlaceDisc(kWhite, 50);  // E5
+  PlaceDisc(kBlack, D5);
+  PlaceDisc(kBlack, E4);
+  PlaceDisc(kWhite, D4);
+  PlaceDisc(kWhite, E5);
   SideToMove = kBlack;
 }
 

@@ -35,6 +35,9 @@ class TBoard {
   // PlaceDisc plus every flip of the move, each run flipped from its far end
   // back towards the square. Does not test legality.
   void ApplyMove(int colour, int square);
+  // ApplyMove for the side to move, then the move passes to the opponent,
+  // or stays with the mover when the opponent has no legal move.
+  void PlayAndHandOver(int square);
 
   bool IsLegal(int square) const { return IsLegalFor(SideToMove, square); }
   bool IsLegalFor(int colour, int square) const;

@@ -1,6 +1,7 @@
 // The search driver: iterative deepening over the root moves with a narrow
 // window above the best value, progress events, and the move played at the
 // end through the ordinary turn flow.
+#include "EvalWeights.h"
 #include "ReversiCore.h"
 
 namespace reversi {
@@ -11,10 +12,10 @@ constexpr int kRootWindow = 300;  // three discs above the best value
 constexpr int kStableIterations = 5;
 }  // namespace
 
-TScaled TReversiCore::ScaleScore(int v) {
-  if (v >= 22000) return {static_cast<double>(v - 22000), true};
-  if (v < -22000) return {static_cast<double>(v + 22000), true};
-  return {v * 0.01, false};
+TScaled TReversiCore::ScaleScore(int value) {
+  if (value >= weights::kWin) return {static_cast<double>(value - weights::kWin), true};
+  if (value < -weights::kWin) return {static_cast<double>(value + weights::kWin), true};
+  return {value * 0.01, false};
 }
 
 // The clock is compared by elapsed time, which wraps around correctly, so a
@@ -43,24 +44,24 @@ std::string TReversiCore::MainLine() const {
   return text;
 }
 
-void TReversiCore::RunSearch(int s) {
-  int b = Evaluate(0, s);
+void TReversiCore::RunSearch(int colour) {
+  int b = Evaluate(0, colour);
   int c = b + kRootWindow;
   TSearch& search = search_;
-  const int n = search.GenerateRootMoves(s);
+  const int n = search.GenerateRootMoves(colour);
   for (;;) {
     const int ply = search.NextIteration();
     if (OnPlyChange) OnPlyChange(this, ply);
     for (int i = 0; !SearchDone(0) && i < n; ++i) {
       const int m = search.RootMove(i);
       if (OnConsiderNew) OnConsiderNew(this, SquareName(m), i + 1, n);
-      search.MakeRootMove(i, s);
-      int d = search.SearchRootMove(i, s, b, c);
+      search.MakeRootMove(i, colour);
+      int d = search.SearchRootMove(i, colour, b, c);
       if (d >= c) {
-        d = search.SearchRootMove(i, s, b, kInfinity);
-        if (d < b) d = search.SearchRootMove(i, s, -kInfinity, kInfinity);
+        d = search.SearchRootMove(i, colour, b, kInfinity);
+        if (d < b) d = search.SearchRootMove(i, colour, -kInfinity, kInfinity);
       }
-      if (i == 0 && d <= b) d = search.SearchRootMove(i, s, -kInfinity, kInfinity);
+      if (i == 0 && d <= b) d = search.SearchRootMove(i, colour, -kInfinity, kInfinity);
       search.UnmakeRootMove(i);
       if ((d > b || i == 0) && !search.StopRequested()) {
         b = d;
@@ -101,7 +102,7 @@ void TReversiCore::StartThinking() {
 
   PlayMove(m);
   thinking_ = false;
-  hooks_->SetCursor(TCursor::Default);
+  hooks_->SearchFinished();
   if (OnEndSearch) OnEndSearch(this, SquareName(m));
 }
 

@@ -29,18 +29,29 @@ constexpr uint64_t MaskOf(std::initializer_list<int> squares) {
   return m;
 }
 
-constexpr uint64_t kCentreMask = MaskOf({40, 41, 49, 50});
-constexpr uint64_t kInnerMask = MaskOf({30, 31, 32, 33, 39, 42, 48, 51, 57, 58, 59, 60});
-constexpr uint64_t kOuterMask = MaskOf({20, 21, 22, 23, 24, 25, 29, 38, 47, 56, 34, 43, 52, 61, 65, 66, 67, 68, 69, 70});
+// clang-format off
+constexpr uint64_t kCentreMask = MaskOf({D4, E4,
+                                         D5, E5});
+constexpr uint64_t kInnerMask = MaskOf({C3, D3, E3, F3,
+                                        C4,         F4,
+                                        C5,         F5,
+                                        C6, D6, E6, F6});
+constexpr uint64_t kOuterMask = MaskOf({B2, C2, D2, E2, F2, G2,
+                                        B3,                 G3,
+                                        B4,                 G4,
+                                        B5,                 G5,
+                                        B6,                 G6,
+                                        B7, C7, D7, E7, F7, G7});
+// clang-format on
 constexpr uint64_t kSafeMask = [] {
   uint64_t m = 0;
-  for (int sq = 0; sq < 92; ++sq)
+  for (int sq = 0; sq < kCellTableSize; ++sq)
     if (kSafeSquare[sq]) m |= Bit(sq);
   return m;
 }();
 constexpr std::array<uint64_t, 5> kQuadrantMask = [] {
   std::array<uint64_t, 5> q{};
-  for (int sq = 0; sq < 92; ++sq)
+  for (int sq = 0; sq < kCellTableSize; ++sq)
     if (kQuadrant[sq]) q[kQuadrant[sq]] |= Bit(sq);
   return q;
 }();
@@ -50,10 +61,10 @@ struct Corner {
   int square, x, c1, c2, rim1, rim2;
 };
 constexpr std::array<Corner, 4> kCorners = {{
-    {10, 20, 11, 19, 1, 2},  // A1
-    {17, 25, 16, 26, 1, 3},  // H1
-    {73, 65, 64, 74, 4, 2},  // A8
-    {80, 70, 71, 79, 3, 4},  // H8
+    {A1, B2, B1, A2, 1, 2},
+    {H1, G2, G1, H2, 1, 3},
+    {A8, B7, A7, B8, 4, 2},
+    {H8, G7, H7, G8, 3, 4},
 }};
 
 // X- and C-squares that count, by which corners are empty (bit k for corner k).
@@ -186,8 +197,8 @@ int RimAnchors(const TBoard& b, uint64_t own, uint64_t opp) {
   const auto& cells = b.Cells;
   const bool row1Full = b.RimEmpties[1] == 0;
   const bool row8Full = b.RimEmpties[4] == 0;
-  const bool colAFull = b.RimEmpties[2] == 0 && cells[10] != 0 && cells[73] != 0;
-  const bool colHFull = b.RimEmpties[3] == 0 && cells[17] != 0 && cells[80] != 0;
+  const bool colAFull = b.RimEmpties[2] == 0 && cells[A1] != 0 && cells[A8] != 0;
+  const bool colHFull = b.RimEmpties[3] == 0 && cells[H1] != 0 && cells[H8] != 0;
   return RimValue(RowByte(own, 0), RowByte(opp, 0), row1Full) + RimValue(RowByte(own, 7), RowByte(opp, 7), row8Full) +
          RimValue(ColumnByte(own, 0), ColumnByte(opp, 0), colAFull) +
          RimValue(ColumnByte(own, 7), ColumnByte(opp, 7), colHFull);
@@ -233,15 +244,15 @@ int TSearch::FindMoves(int row, int colour, int suggestion) {
   return n;
 }
 
-int TReversiCore::Evaluate(int /*depth*/, int a) {
+int TReversiCore::Evaluate(int /*depth*/, int colour) {
   namespace w = weights;
-  const uint64_t own = BitsOf(a);
-  const uint64_t opp = BitsOf(-a);
+  const uint64_t own = BitsOf(colour);
+  const uint64_t opp = BitsOf(-colour);
   const uint64_t ownMoves = LegalMoves(own, opp);
   const uint64_t oppMoves = LegalMoves(opp, own);
 
   if ((ownMoves | oppMoves) == 0) {
-    const int margin = Discs(a) - Discs(-a);
+    const int margin = Discs(colour) - Discs(-colour);
     if (margin > 0) return w::kWin + margin;
     if (margin < 0) return margin - w::kWin;
     return 0;
@@ -249,7 +260,7 @@ int TReversiCore::Evaluate(int /*depth*/, int a) {
 
   auto balance = [&](uint64_t mask) { return Count(own & mask) - Count(opp & mask); };
   int v = w::kOwnSafeMove * Count(ownMoves & kSafeMask) + w::kOppSafeMove * Count(oppMoves & kSafeMask);
-  v += w::kDisc * (Discs(a) - Discs(-a));
+  v += w::kDisc * (Discs(colour) - Discs(-colour));
   v += w::kCentre * balance(kCentreMask) + w::kInnerRing * balance(kInnerMask) + w::kOuterRing * balance(kOuterMask);
 
   int emptyCorners = 0;
@@ -258,7 +269,7 @@ int TReversiCore::Evaluate(int /*depth*/, int a) {
     const int holder = Cells[c.square];
     if (holder == 0)
       emptyCorners |= 1 << k;
-    else if (holder == a)
+    else if (holder == colour)
       v += w::kOwnCorner * (RimEmpties[c.rim1] + RimEmpties[c.rim2]);
     else
       v += w::kOppCorner * (RimEmpties[c.rim1] + RimEmpties[c.rim2]);

@@ -7,8 +7,6 @@
 
 namespace reversi {
 
-enum class TCursor { Default, Cross, HourGlass };
-
 class THooks {
  public:
   virtual ~THooks() = default;
@@ -17,7 +15,6 @@ class THooks {
   virtual void ProcessMessages() {}
   // Invalidates the whole control and paints it before returning.
   virtual void Repaint() {}
-  virtual void SetCursor(TCursor) {}
   // The plain end-of-game message (text and an OK button).
   virtual void ShowMessage(const std::string&) {}
   // "You must pass", caption "Reversi", OK and Cancel; the answer is ignored.
@@ -29,6 +26,9 @@ class THooks {
   // inside the tree; a view may paint from a copy taken at the first call.
   virtual void SearchWalkBegin() {}
   virtual void SearchWalkEnd() {}
+  // The search's move has been played (with any search nested in it for a
+  // pass) and Thinking is false again. Follows every SearchWalkBegin once.
+  virtual void SearchFinished() {}
   // The search has a new best move at the root; BestSquare and MainLine
   // give it. A view that shows the thinking repaints here.
   virtual void SearchBestChanged() {}

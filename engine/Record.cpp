@@ -78,9 +78,7 @@ TFileResult ReadWholeFile(const std::string& fileName, std::string& text) {
 
 void TReversiCore::ReplayOne(int square) {
   JustPlayedSquare = square;
-  const int s = SideToMove;
-  ApplyMove(s, square);
-  SideToMove = FlipPotential(-s) > 0 ? -s : s;
+  PlayAndHandOver(square);
 }
 
 void TReversiCore::MoveForward() {
@@ -156,9 +154,7 @@ TFileResult TReversiCore::LoadGame(const std::string& fileName) {
     const int q = record[i];
     if (!IsPlayingSquare(q) || !check.IsLegal(q))
       return Failure("move " + std::to_string(i + 1) + " (" + std::to_string(q) + ") is not a legal move");
-    const int s = check.SideToMove;
-    check.ApplyMove(s, q);
-    check.SideToMove = check.FlipPotential(-s) > 0 ? -s : s;
+    check.PlayAndHandOver(q);
   }
 
   GameRecord = record;

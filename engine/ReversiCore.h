@@ -55,13 +55,15 @@ class TReversiCore : public TBoard {
   THooks& Hooks() const { return *hooks_; }
 
   // ---- Published properties ----
+  // The read-only ones (MainLine, WhiteDiscs, BlackDiscs, DevIdoz, Version)
+  // take a write and ignore it, so stored forms that hold them load unchanged.
   int Deepest() const { return search_.Deepest(); }
   int Gamma() const { return search_.Gamma(); }
   void SetGamma(int value);  // kept only in -9999..9999
   TLevel Level() const { return level_; }
   void SetLevel(TLevel value) { level_ = value; }
   std::string MainLine() const;
-  void SetMainLine(const std::string&) {}
+  void SetMainLine(const std::string&) {}  // ignored, see above
   int MoveTime() const { return moveTime_; }
   void SetMoveTime(int value) { moveTime_ = value; }
   TToMove ToMove() const { return SideToMove == kWhite ? White : Black; }
@@ -72,11 +74,11 @@ class TReversiCore : public TBoard {
   void SetMode(TMode value) { mode_ = value; }
   int Ply() const { return search_.Ply(); }
   int WhiteDiscs() const { return DiscCount[0]; }
-  void SetWhiteDiscs(int) {}
+  void SetWhiteDiscs(int) {}  // ignored, see above
   int BlackDiscs() const { return DiscCount[1]; }
-  void SetBlackDiscs(int) {}
+  void SetBlackDiscs(int) {}  // ignored, see above
   double DevIdoz();  // runs the one-second measurement
-  void SetDevIdoz(double) {}
+  void SetDevIdoz(double) {}  // ignored, see above
   bool Selective() const { return search_.Selective(); }
   void SetSelective(bool value) { search_.SetSelective(value); }
   int SelectiveDepth() const { return search_.SelectiveDepth(); }
@@ -84,7 +86,7 @@ class TReversiCore : public TBoard {
   bool Thinking() const { return thinking_; }
   void SetThinking(bool value);
   std::string Version() const { return version_; }
-  void SetVersion(const std::string&) {}
+  void SetVersion(const std::string&) {}  // ignored, see above
 
   // ---- Events (skipped when empty) ----
   TMoveEvent OnMove;

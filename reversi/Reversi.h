@@ -1,7 +1,8 @@
 // TReversi: the board on the screen and the whole game behind it. The game
-// itself is TReversiCore (plain C++); this Qt widget draws it, turns mouse
-// clicks into moves and gives the engine its platform services (message
-// loop, repaint, cursors, message boxes, clock).
+// itself is TReversiCore (plain C++, no view); this Qt widget keeps what the
+// board shows (colours, the Show flags, the hovered square and its flip
+// preview), draws it, turns mouse clicks into moves and gives the engine its
+// platform services (message loop, repaint, message boxes).
 //
 // Searches run synchronously on the GUI thread and let Qt's event loop run
 // from inside the search, so any handler of the host may run in the middle of
@@ -107,8 +108,8 @@ class TReversi : public QWidget, public reversi::TReversiCore {
   // held back meanwhile, as during a search.
   double DevIdoz();
 
-  // The side of the square board for a requested width and height.
-  static int SideFor(int width, int height);
+  // Disc diameter for a requested width and height; the board's side is
+  // 8 discs plus 24 pixels of lines and margins.
   static int DiscSizeFor(int width, int height);
 
   QSize sizeHint() const override;

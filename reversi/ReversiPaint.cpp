@@ -73,8 +73,6 @@ int TReversi::DiscSizeFor(int width, int height) {
   return d % 2 == 0 ? d - 1 : d;
 }
 
-int TReversi::SideFor(int width, int height) { return 8 * DiscSizeFor(width, height) + 24; }
-
 // Keeps the control square at the largest side 8 x odd + 24 that does not
 // exceed the larger requested side. Settling is idempotent, so the resize
 // it causes settles at once.

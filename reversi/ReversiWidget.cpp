@@ -1,11 +1,11 @@
-// The widget's life and the engine's platform services: message loop,
-// repaint, cursors, message boxes, clock, and the copy of the position that
-// the board shows while the search walks its tree.
+// The widget's life, its display properties and the engine's platform
+// services: message loop, repaint, message boxes, the busy state around a
+// search, and the copy of the position that the board shows while the search
+// walks its tree. The clock is the engine's own.
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QTimer>
-#include <chrono>
 #include <ctime>
 
 #include "Reversi.h"
@@ -50,23 +50,6 @@ class TReversiHooks final : public reversi::THooks {
 
   void Repaint() override { board_->RepaintBoard(); }
 
-  // The engine sets the default cursor once, when a search has played its
-  // move; that is also where the board stops being busy with it.
-  void SetCursor(reversi::TCursor cursor) override {
-    switch (cursor) {
-      case reversi::TCursor::Default:
-        board_->setCursor(Qt::ArrowCursor);
-        board_->LeaveSearch();
-        break;
-      case reversi::TCursor::Cross:
-        board_->setCursor(Qt::CrossCursor);
-        break;
-      case reversi::TCursor::HourGlass:
-        board_->setCursor(Qt::WaitCursor);
-        break;
-    }
-  }
-
   void ShowMessage(const std::string& text) override {
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), QString::fromStdString(text),
                     QMessageBox::Ok, board_);
@@ -77,11 +60,6 @@ class TReversiHooks final : public reversi::THooks {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Reversi"), QStringLiteral("You must pass"),
                     QMessageBox::Ok | QMessageBox::Cancel, board_);
     box.exec();
-  }
-
-  uint32_t TickCount() override {
-    using namespace std::chrono;
-    return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
   }
 
   void SearchWalkBegin() override {
@@ -97,6 +75,12 @@ class TReversiHooks final : public reversi::THooks {
 
   // Dropped before the driver plays its move, so that move's repaint shows it.
   void SearchWalkEnd() override { board_->snapshot_.reset(); }
+
+  // The board stops being busy with a search once its move is played.
+  void SearchFinished() override {
+    board_->setCursor(Qt::ArrowCursor);
+    board_->LeaveSearch();
+  }
 
   void SearchBestChanged() override {
     if (board_->ShowThinking()) board_->RepaintBoard();

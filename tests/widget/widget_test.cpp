@@ -14,8 +14,6 @@ using namespace reversi;
 
 namespace {
 
-constexpr int D3 = 31, C4 = 39, D4 = 40, E4 = 41, F5 = 51, E6 = 59, A1 = 10, B1 = 11, B2 = 20, C3 = 30;
-
 // Box with exclusive right and bottom edges.
 struct TBox {
   int X1 = 1 << 30, Y1 = 1 << 30, X2 = -1, Y2 = -1;

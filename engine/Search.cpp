@@ -217,7 +217,8 @@ int TSearch::AlphaBeta(int alpha, int beta, int depth, int colour, int previous,
 int TSearch::SelectiveSearch(int alpha, int beta, int depth, int colour, int previous, int staticValue) {
   ProcessMessages();
   ++nodes_;
-  if (stopRequested_ || staticValue - gamma_ >= beta || staticValue + gamma_ <= alpha || depth > ply_ + selectiveDepth_) {
+  if (stopRequested_ || staticValue - gamma_ >= beta || staticValue + gamma_ <= alpha ||
+      depth > ply_ + selectiveDepth_) {
     LineTable[depth][0] = 0;
     deepest_ = std::max(deepest_, depth);
     return staticValue;

@@ -114,7 +114,7 @@ class TSearch {
   std::array<std::array<int32_t, kRowSize>, kMaxDepth + 2> FlipList{};
   std::array<std::array<int32_t, kLineSize>, kMaxDepth + 2> LineTable{};
   std::array<std::array<int32_t, kCells>, 3> Refutation{};  // [colour + 1][previous move]
-  std::array<std::array<int32_t, 5>, 2> QuadrantMoves{};   // [0] white, [1] black; quadrants 1..4
+  std::array<std::array<int32_t, 5>, 2> QuadrantMoves{};    // [0] white, [1] black; quadrants 1..4
   int32_t SafeMoves = 0;
   bool SuggestionFirst = false;
   int32_t NodeSafe = 0;  // safe count of the last GenerateMoves

@@ -2,7 +2,7 @@
 //
 //   vezari-analyze [--level N] [--selective on|off] [--gamma G]
 //                  [--selective-depth D] [--events] [--eval] [--perft N]
-//                  [--load FILE] [--save FILE] [--bench] MOVES
+//                  [--load FILE] [--save FILE] [--bench] [--solve [--wld]] MOVES
 //
 // Exit status: 0 done, 2 bad arguments or an illegal move, 3 no legal move
 // to search, 4 a game file that cannot be loaded, 5 a save that failed.
@@ -17,6 +17,7 @@
 
 #include "BenchPositions.h"
 #include "DesignValues.h"
+#include "EngineAdapter.h"
 #include "MoveText.h"
 #include "ReversiCore.h"
 
@@ -41,7 +42,10 @@ const std::string kUsage =
     "  --load FILE      take the position from a game file instead of MOVES\n"
     "  --save FILE      save the game to FILE before anything else\n"
     "  --bench          search the fixed bench positions (depth 7 unless --level) and print\n"
-    "                   the node count and the speed\n";
+    "                   the node count and the speed\n"
+    "  --solve          solve the position exactly: the final margin for the side to move\n"
+    "                   (empties to the winner), a best move (PASS, NONE when over), the nodes\n"
+    "  --wld            with --solve: only win (1), draw (0) or loss (-1), faster\n";
 
 struct Options {
   int level = 3;
@@ -55,6 +59,8 @@ struct Options {
   std::optional<std::string> load;
   std::optional<std::string> save;
   bool bench = false;
+  bool solve = false;
+  bool wld = false;
   std::optional<std::string> moves;
 };
 
@@ -130,6 +136,10 @@ int ParseArgs(int argc, char** argv, Options& o) {
       o.save = v;
     } else if (arg == "--bench") {
       o.bench = true;
+    } else if (arg == "--solve") {
+      o.solve = true;
+    } else if (arg == "--wld") {
+      o.wld = true;
     } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
       return Usage("unknown option " + arg);
     } else {
@@ -139,8 +149,10 @@ int ParseArgs(int argc, char** argv, Options& o) {
   }
   if (o.load && o.moves && !o.moves->empty() && *o.moves != "-")
     return Usage("give either MOVES or --load, not both");
-  if ((o.eval ? 1 : 0) + (o.perft ? 1 : 0) + (o.bench ? 1 : 0) > 1)
-    return Usage("--eval, --perft and --bench exclude each other");
+  if ((o.eval ? 1 : 0) + (o.perft ? 1 : 0) + (o.bench ? 1 : 0) + (o.solve ? 1 : 0) > 1)
+    return Usage(o.solve ? "--solve excludes --eval, --perft and --bench"
+                         : "--eval, --perft and --bench exclude each other");
+  if (o.wld && !o.solve) return Usage("--wld goes with --solve");
   return 0;
 }
 
@@ -248,6 +260,15 @@ int PrintEval(TReversiCore& engine) {
   return 0;
 }
 
+int PrintSolve(const TBoard& board, bool wld) {
+  analysis::TSolver solver;
+  const auto r = solver.Solve(analysis::FromBoard(board),
+                              wld ? analysis::TSolveMode::WinLossDraw : analysis::TSolveMode::Exact);
+  std::cout << "{\"score\":" << r.Score << ",\"best\":\"" << analysis::MoveName(r.Best)
+            << "\",\"nodes\":" << r.Nodes << "}\n";
+  return 0;
+}
+
 int RunBench(const Options& o) {
   int64_t total = 0;
   double seconds = 0;
@@ -316,6 +337,7 @@ int main(int argc, char** argv) {
   }
 
   if (o.eval) return PrintEval(engine);
+  if (o.solve) return PrintSolve(engine, o.wld);
   if (o.perft) {
     std::cout << "{\"perft\":" << *o.perft << ",\"leaves\":" << engine.Search().Perft(*o.perft) << "}\n";
     return 0;

@@ -1,0 +1,83 @@
+// Positions as two 64-bit boards: bit 8*row + col, A1 = bit 0, H1 = bit 7,
+// A8 = bit 56. The functions here are the solver's rules: legal moves,
+// flips, disc counts and the discs that can never be turned.
+#pragma once
+
+#include <bit>
+#include <cstdint>
+
+namespace reversi::analysis {
+
+using TBits = uint64_t;
+
+inline constexpr TBits kNotFileA = 0xFEFEFEFEFEFEFEFEull;
+inline constexpr TBits kNotFileH = 0x7F7F7F7F7F7F7F7Full;
+inline constexpr TBits kInnerFiles = kNotFileA & kNotFileH;
+inline constexpr TBits kCorners = 0x8100000000000081ull;
+inline constexpr TBits kRim = 0xFF818181818181FFull;
+
+inline int Count(TBits b) { return std::popcount(b); }
+inline int FirstSquare(TBits b) { return std::countr_zero(b); }
+inline constexpr TBits Bit(int square) { return TBits{1} << square; }
+
+// Shifts one step along a direction; a positive step moves towards H8.
+// Callers mask the horizontal and diagonal wrap-around themselves.
+template <int Step>
+constexpr TBits Shift(TBits b) {
+  if constexpr (Step > 0)
+    return b << Step;
+  else
+    return b >> -Step;
+}
+
+// The squares beyond a run of `run` discs from `from`, one direction: the
+// run is grown by doubling, so at most six discs are stepped over in four
+// operations.
+template <int Step>
+inline TBits RunFrom(TBits from, TBits run) {
+  TBits f = run & Shift<Step>(from);
+  f |= run & Shift<Step>(f);
+  const TBits pairs = run & Shift<Step>(run);
+  f |= pairs & Shift<2 * Step>(f);
+  f |= pairs & Shift<2 * Step>(f);
+  return f;
+}
+
+template <int Step>
+inline TBits MovesAlong(TBits player, TBits run) {
+  return Shift<Step>(RunFrom<Step>(player, run));
+}
+
+// The empty squares where `player` turns at least one of `opponent`'s discs.
+inline TBits LegalMoves(TBits player, TBits opponent) {
+  const TBits inner = opponent & kInnerFiles;
+  const TBits moves = MovesAlong<1>(player, inner) | MovesAlong<-1>(player, inner) |
+                      MovesAlong<8>(player, opponent) | MovesAlong<-8>(player, opponent) |
+                      MovesAlong<9>(player, inner) | MovesAlong<-9>(player, inner) |
+                      MovesAlong<7>(player, inner) | MovesAlong<-7>(player, inner);
+  return moves & ~(player | opponent);
+}
+
+template <int Step>
+inline TBits FlipsAlong(TBits move, TBits player, TBits run) {
+  const TBits f = RunFrom<Step>(move, run);
+  return (Shift<Step>(f) & player) ? f : 0;
+}
+
+// The discs that `player` turns by playing on the empty `square`; 0 when
+// the move is not legal.
+inline TBits Flips(int square, TBits player, TBits opponent) {
+  const TBits m = Bit(square);
+  const TBits inner = opponent & kInnerFiles;
+  return FlipsAlong<1>(m, player, inner) | FlipsAlong<-1>(m, player, inner) |
+         FlipsAlong<8>(m, player, opponent) | FlipsAlong<-8>(m, player, opponent) |
+         FlipsAlong<9>(m, player, inner) | FlipsAlong<-9>(m, player, inner) |
+         FlipsAlong<7>(m, player, inner) | FlipsAlong<-7>(m, player, inner);
+}
+
+// Discs of `player` that no sequence of moves can turn: each of its four
+// lines is either full or ends, on one side, at the board's edge or at
+// another such disc. An under-estimate, grown to a fixed point.
+TBits StableDiscs(TBits player, TBits opponent);
+
+}  // namespace reversi::analysis

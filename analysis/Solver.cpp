@@ -1,0 +1,212 @@
+// The upper part of the solve: the root, the principal-variation search and
+// the hashed alpha-beta search with fastest-first ordering. The last empties
+// are in LastEmpties.cpp.
+#include "Solver.h"
+
+#include <algorithm>
+
+#include "SolverTuning.h"
+
+namespace reversi::analysis {
+
+namespace {
+
+struct TMove {
+  TBits Flips;
+  int Square;
+  int Key;  // lower is tried first
+};
+
+// Fastest first: the move that leaves the opponent the fewest replies, a
+// corner reply counting double, so the opponent soon runs out of good ones.
+// The move the hash table remembers goes before all.
+int ListMoves(TBits player, TBits opponent, TBits moves, int hashMove, TMove* list) {
+  int count = 0;
+  for (; moves; moves &= moves - 1) {
+    const int sq = FirstSquare(moves);
+    const TBits flips = Flips(sq, player, opponent);
+    int key = -1000;
+    if (sq != hashMove) {
+      const TBits replies = LegalMoves(opponent ^ flips, player | flips | Bit(sq));
+      key = 16 * (Count(replies) + Count(replies & kCorners)) - Count(flips);
+    }
+    TMove m{flips, sq, key};
+    int i = count++;
+    for (; i > 0 && list[i - 1].Key > key; --i) list[i] = list[i - 1];
+    list[i] = m;
+  }
+  return count;
+}
+
+}  // namespace
+
+TSolver::TSolver(int hashBits) : hash_(hashBits) {}
+
+void TSolver::SetEmptiesToWinner(bool value) {
+  if (value != emptiesToWinner_) hash_.Clear();  // the stored margins change meaning
+  emptiesToWinner_ = value;
+}
+
+void TSolver::CheckStop() {
+  published_.store(nodes_, std::memory_order_relaxed);
+  if (stop_ && stop_->load(std::memory_order_relaxed)) throw TCancelled{};
+}
+
+TSolveResult TSolver::Solve(const TBitPosition& position, TSolveMode mode) {
+  hash_.NewSearch();
+  nodes_ = 0;
+  const int bound = mode == TSolveMode::Exact ? 64 : 1;
+  const TBits player = position.Player, opponent = position.Opponent & ~position.Player;
+  TSolveResult result;
+  try {
+    if (LegalMoves(player, opponent)) {
+      result = SolveMoves(player, opponent, -bound, bound);
+    } else if (LegalMoves(opponent, player)) {
+      result = SolveMoves(opponent, player, -bound, bound);
+      result.Score = -result.Score;
+      result.Best = kPassMove;
+    } else {
+      result.Score = Final(player, opponent);
+      result.Best = kNoMove;
+    }
+  } catch (const TCancelled&) {
+    result = TSolveResult{0, kNoMove, nodes_, false};
+  }
+  if (mode == TSolveMode::WinLossDraw) result.Score = (result.Score > 0) - (result.Score < 0);
+  result.Nodes = nodes_;
+  published_.store(nodes_, std::memory_order_relaxed);
+  return result;
+}
+
+// The root: every move searched, the first with the full window and the
+// others first with a null window, to find a move that reaches the score.
+TSolveResult TSolver::SolveMoves(TBits player, TBits opponent, int alpha, int beta) {
+  ++nodes_;
+  const int empties = 64 - Count(player | opponent);
+  const THashEntry* entry = hash_.Find(player, opponent);
+  TMove list[kMaxMoves];
+  const int count = ListMoves(player, opponent, LegalMoves(player, opponent), entry ? entry->Best : -1, list);
+  int best = -65, bestMove = list[0].Square, a = alpha;
+  for (int i = 0; i < count; ++i) {
+    const TBits next = player | list[i].Flips | Bit(list[i].Square), other = opponent ^ list[i].Flips;
+    int v;
+    if (i == 0) {
+      v = -Pvs(other, next, -beta, -a, empties - 1);
+    } else {
+      v = -Search(other, next, -a - 1, -a, empties - 1);
+      if (v > a && v < beta) v = -Pvs(other, next, -beta, -a, empties - 1);
+    }
+    if (v > best) {
+      best = v;
+      bestMove = list[i].Square;
+      if (v >= beta) break;
+      a = std::max(a, v);
+    }
+  }
+  hash_.Store(player, opponent, empties, best >= beta ? best : (best > alpha ? best : -64),
+              best <= alpha ? best : (best < beta ? best : 64), bestMove);
+  return TSolveResult{best, bestMove, nodes_, true};
+}
+
+bool TSolver::Probe(TBits player, TBits opponent, int alpha, int beta, int& value, int& bestMove) const {
+  const THashEntry* entry = hash_.Find(player, opponent);
+  if (!entry) return false;
+  bestMove = entry->Best;
+  if (entry->Lower >= beta || entry->Lower == entry->Upper) {
+    value = entry->Lower;
+    return true;
+  }
+  if (entry->Upper <= alpha) {
+    value = entry->Upper;
+    return true;
+  }
+  return false;
+}
+
+void TSolver::Record(TBits player, TBits opponent, int empties, int alpha, int beta, int best, int bestMove) {
+  hash_.Store(player, opponent, empties, best > alpha ? best : -64, best < beta ? best : 64, bestMove);
+}
+
+// Principal-variation search: exact values along the first line, null
+// windows to prove the other moves worse, a re-search when one is not.
+int TSolver::Pvs(TBits player, TBits opponent, int alpha, int beta, int empties) {
+  if (beta - alpha == 1 || empties < kPvsMin) return Search(player, opponent, alpha, beta, empties);
+  ++nodes_;
+  CheckStop();
+  const TBits moves = LegalMoves(player, opponent);
+  if (!moves) {
+    if (!LegalMoves(opponent, player)) return Final(player, opponent);
+    return -Pvs(opponent, player, -beta, -alpha, empties);
+  }
+  int value, hashMove = -1;
+  if (Probe(player, opponent, alpha, beta, value, hashMove)) return value;
+  TMove list[kMaxMoves];
+  const int count = ListMoves(player, opponent, moves, hashMove, list);
+  int best = -65, bestMove = -1, a = alpha;
+  for (int i = 0; i < count; ++i) {
+    const TBits next = player | list[i].Flips | Bit(list[i].Square), other = opponent ^ list[i].Flips;
+    int v;
+    if (i == 0) {
+      v = -Pvs(other, next, -beta, -a, empties - 1);
+    } else {
+      v = -Search(other, next, -a - 1, -a, empties - 1);
+      if (v > a && v < beta) v = -Pvs(other, next, -beta, -v + 1, empties - 1);
+    }
+    if (v > best) {
+      best = v;
+      bestMove = list[i].Square;
+      if (v >= beta) break;
+      a = std::max(a, v);
+    }
+  }
+  Record(player, opponent, empties, alpha, beta, best, bestMove);
+  return best;
+}
+
+// Fail-soft alpha-beta with the hash table, enhanced transposition cut-offs
+// (a child already known to be bad enough for the opponent ends the node
+// before any search), and the stability bound.
+int TSolver::Search(TBits player, TBits opponent, int alpha, int beta, int empties) {
+  if (empties < kHashMin) return SearchShallow(player, opponent, alpha, beta, empties);
+  ++nodes_;
+  CheckStop();
+  const TBits moves = LegalMoves(player, opponent);
+  if (!moves) {
+    if (!LegalMoves(opponent, player)) return Final(player, opponent);
+    return -Search(opponent, player, -beta, -alpha, empties);
+  }
+  // The opponent keeps its stable discs whatever happens, which caps the margin.
+  if (alpha >= 64 - 2 * Count(opponent) && empties >= kStabilityMin) {
+    const int top = 64 - 2 * Count(StableDiscs(opponent, player));
+    if (top <= alpha) return top;
+  }
+  int value, hashMove = -1;
+  if (Probe(player, opponent, alpha, beta, value, hashMove)) return value;
+  TMove list[kMaxMoves];
+  const int count = ListMoves(player, opponent, moves, hashMove, list);
+  if (empties >= kEtcMin) {
+    for (int i = 0; i < count; ++i) {
+      const THashEntry* child =
+          hash_.Find(opponent ^ list[i].Flips, player | list[i].Flips | Bit(list[i].Square));
+      if (child && -child->Upper >= beta) {
+        Record(player, opponent, empties, alpha, beta, -child->Upper, list[i].Square);
+        return -child->Upper;
+      }
+    }
+  }
+  int best = -65, bestMove = -1, a = alpha;
+  for (int i = 0; i < count; ++i) {
+    const int v = -Search(opponent ^ list[i].Flips, player | list[i].Flips | Bit(list[i].Square), -beta, -a,
+                          empties - 1);
+    if (v > best) {
+      best = v;
+      bestMove = list[i].Square;
+      if (v >= beta) break;
+      a = std::max(a, v);
+    }
+  }
+  Record(player, opponent, empties, alpha, beta, best, bestMove);
+  return best;
+}
+
+}  // namespace reversi::analysis

@@ -1,0 +1,14 @@
+// Where the solver changes method, by the number of empty squares. Measured
+// with bench/solver_bench; below kHashMin the hash table costs more than it
+// saves, and the ordering by the opponent's replies gives way to parity.
+#pragma once
+
+namespace reversi::analysis {
+
+inline constexpr int kMaxMoves = 36;       // no position has more legal moves
+inline constexpr int kHashMin = 7;         // hash table and fastest-first from here up
+inline constexpr int kEtcMin = 10;         // enhanced transposition cut-offs from here up
+inline constexpr int kPvsMin = 10;         // exact windows along the first line from here up
+inline constexpr int kStabilityMin = 8;    // the stability bound from here up
+
+}  // namespace reversi::analysis

@@ -1,0 +1,131 @@
+// The exact solver's speed, side by side with the yardstick, in CPU time.
+//
+//   solver_bench games [COUNT]   COUNT positions (default 14) with 14..20
+//                                empties from tests/data/games-sample.txt,
+//                                solved by both; the ratio of their times
+//   solver_bench ffo [FIRST LAST] FFO positions FIRST..LAST (default 40..49)
+//                                beside NTest's published i7-2600 times
+#include <ctime>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "FfoPositions.h"
+#include "Solver.h"
+#include "YardstickSolver.h"
+
+using namespace reversi::analysis;
+
+namespace {
+
+double CpuSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + t.tv_nsec * 1e-9;
+}
+
+// The position of a game with `empties` empty squares, passes followed from
+// the rules; false when the game ends before.
+bool PositionAt(const std::string& moves, int empties, TBitPosition& out) {
+  TBits mover = Bit(28) | Bit(35), other = Bit(27) | Bit(36);  // black d5 e4, white d4 e5
+  for (size_t i = 0; i + 1 < moves.size(); i += 2) {
+    if (64 - Count(mover | other) == empties) break;
+    if (!LegalMoves(mover, other)) std::swap(mover, other);
+    const int sq = (moves[i] - 'a') + 8 * (moves[i + 1] - '1');
+    const TBits flips = Flips(sq, mover, other);
+    if (!flips) return false;
+    mover |= flips | Bit(sq);
+    other ^= flips;
+    std::swap(mover, other);
+  }
+  out = {mover, other};
+  return 64 - Count(mover | other) == empties;
+}
+
+std::string Rate(int64_t nodes, double seconds) {
+  std::ostringstream s;
+  s.precision(1);
+  s << std::fixed << (seconds > 0 ? nodes / seconds / 1e6 : 0.0) << " Mn/s";
+  return s.str();
+}
+
+int RunGames(int count) {
+  std::ifstream in(VZ_TEST_DATA "/games-sample.txt");
+  TSolver solver;
+  TYardstickSolver yardstick;
+  double solverTime = 0, yardTime = 0;
+  int64_t solverNodes = 0, yardNodes = 0;
+  std::string line;
+  int done = 0;
+  std::cout.precision(3);
+  for (int game = 0; done < count && std::getline(in, line); ++game) {
+    const int empties = 14 + done % 7;
+    TBitPosition p;
+    if (!PositionAt(line.substr(0, line.find(' ')), empties, p)) continue;
+    solver.ClearHash();
+    double t0 = CpuSeconds();
+    const TSolveResult r = solver.Solve(p);
+    const double ts = CpuSeconds() - t0;
+    t0 = CpuSeconds();
+    const int y = LegalMoves(p.Player, p.Opponent) ? yardstick.Solve(p.Player, p.Opponent)
+                                                   : -yardstick.Solve(p.Opponent, p.Player);
+    const double ty = CpuSeconds() - t0;
+    if (y != r.Score) {
+      std::cout << "game " << game + 1 << ": the solvers disagree, " << r.Score << " and " << y << "\n";
+      return 1;
+    }
+    std::cout << "game " << game + 1 << " empties " << empties << " score " << r.Score << ": solver " << ts << " s "
+              << r.Nodes << " nodes " << Rate(r.Nodes, ts) << " | yardstick " << ty << " s " << yardstick.Nodes()
+              << " nodes " << Rate(yardstick.Nodes(), ty) << " | ratio " << (ts > 0 ? ty / ts : 0) << "\n";
+    solverTime += ts;
+    yardTime += ty;
+    solverNodes += r.Nodes;
+    yardNodes += yardstick.Nodes();
+    ++done;
+  }
+  std::cout << "total: solver " << solverTime << " s " << solverNodes << " nodes " << Rate(solverNodes, solverTime)
+            << " | yardstick " << yardTime << " s " << yardNodes << " nodes " << Rate(yardNodes, yardTime)
+            << " | CPU time ratio " << yardTime / solverTime << "\n";
+  return 0;
+}
+
+int RunFfo(int first, int last) {
+  // NTest's published times on an i7-2600, seconds.
+  const std::map<int, double> ntest = {{40, 1.0}, {41, 1.4}, {42, 1.3}, {43, 2.6},  {44, 1.5},
+                                       {45, 22.3}, {46, 6.2}, {47, 3.3}, {48, 36.5}, {49, 105.5}};
+  const auto all = ReadFfoPositions(VZ_TEST_DATA "/ffo-40-59.txt");
+  if (all.empty()) {
+    std::cerr << "solver_bench: cannot read the FFO positions\n";
+    return 1;
+  }
+  TSolver solver(22);
+  std::cout.precision(3);
+  for (const auto& f : all) {
+    if (f.Number < first || f.Number > last) continue;
+    solver.ClearHash();
+    const double t0 = CpuSeconds();
+    const TSolveResult r = solver.Solve(f.Position);
+    const double t = CpuSeconds() - t0;
+    bool bestOk = false;
+    for (int m : f.BestMoves) bestOk |= m == r.Best;
+    std::cout << "#" << f.Number << " empties " << 64 - Count(f.Position.Player | f.Position.Opponent) << " score "
+              << r.Score << (r.Score == f.Score && bestOk ? " ok" : " WRONG") << " best " << char('a' + r.Best % 8)
+              << char('1' + r.Best / 8) << ": " << t << " s " << r.Nodes << " nodes " << Rate(r.Nodes, t);
+    if (ntest.count(f.Number)) std::cout << " | NTest " << ntest.at(f.Number) << " s";
+    std::cout << "\n" << std::flush;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string mode = argc > 1 ? argv[1] : "";
+  if (mode == "games") return RunGames(argc > 2 ? std::atoi(argv[2]) : 14);
+  if (mode == "ffo") return RunFfo(argc > 2 ? std::atoi(argv[2]) : 40, argc > 3 ? std::atoi(argv[3]) : 49);
+  std::cerr << "usage: solver_bench games [COUNT] | ffo [FIRST LAST]\n";
+  return 2;
+}

@@ -11,6 +11,13 @@ namespace reversi::analysis {
 
 namespace {
 
+// The squares next to any of the discs.
+TBits Neighbours(TBits b) {
+  const TBits h = ((b << 1) & kNotFileA) | ((b >> 1) & kNotFileH);
+  const TBits row = b | h;
+  return h | (row << 8) | (row >> 8);
+}
+
 struct TMove {
   TBits Flips;
   int Square;
@@ -27,8 +34,9 @@ int ListMoves(TBits player, TBits opponent, TBits moves, int hashMove, TMove* li
     const TBits flips = Flips(sq, player, opponent);
     int key = -1000;
     if (sq != hashMove) {
-      const TBits replies = LegalMoves(opponent ^ flips, player | flips | Bit(sq));
-      key = 16 * (Count(replies) + Count(replies & kCorners)) - Count(flips);
+      const TBits next = player | flips | Bit(sq);
+      const TBits replies = LegalMoves(opponent ^ flips, next);
+      key = 16 * (Count(replies) + Count(replies & kCorners)) + Count(Neighbours(next) & ~(next | opponent));
     }
     TMove m{flips, sq, key};
     int i = count++;

@@ -1,0 +1,26 @@
+// The FFO endgame positions #40-#49: their published exact scores, and a
+// best move among those published.
+#include <gtest/gtest.h>
+
+#include "FfoPositions.h"
+
+using namespace reversi::analysis;
+
+namespace {
+
+class Ffo : public testing::TestWithParam<int> {};
+
+TEST_P(Ffo, ScoreAndBestMove) {
+  static const auto all = ReadFfoPositions(VZ_TEST_DATA "/ffo-40-59.txt");
+  ASSERT_EQ(all.size(), 20u);
+  const TFfoPosition& f = all[GetParam() - 40];
+  TSolver solver(22);
+  const TSolveResult r = solver.Solve(f.Position);
+  EXPECT_EQ(r.Score, f.Score);
+  EXPECT_NE(std::find(f.BestMoves.begin(), f.BestMoves.end(), r.Best), f.BestMoves.end()) << r.Best;
+  EXPECT_EQ(solver.Solve(f.Position, TSolveMode::WinLossDraw).Score, (f.Score > 0) - (f.Score < 0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, Ffo, testing::Range(40, 50));
+
+}  // namespace

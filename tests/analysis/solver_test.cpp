@@ -1,0 +1,178 @@
+// The exact solver against slow, obviously correct references: a full
+// minimax for the last empties, the engine's rules for moves and flips, and
+// the engine's own full-depth search for positions with ten empties or fewer.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <fstream>
+#include <random>
+
+#include "EngineAdapter.h"
+#include "FfoPositions.h"
+#include "ReversiCore.h"
+
+using namespace reversi;
+using namespace reversi::analysis;
+
+namespace {
+
+// Every line played out, empties to the winner or to nobody.
+int Minimax(TBits player, TBits opponent, bool toWinner, bool passed = false) {
+  const TBits moves = LegalMoves(player, opponent);
+  if (!moves) {
+    if (!passed) return -Minimax(opponent, player, toWinner, true);
+    const int margin = Count(player) - Count(opponent), empties = 64 - Count(player | opponent);
+    return !toWinner || margin == 0 ? margin : margin > 0 ? margin + empties : margin - empties;
+  }
+  int best = -65;
+  for (int sq = 0; sq < 64; ++sq) {
+    if (!(moves & Bit(sq))) continue;
+    const TBits flips = Flips(sq, player, opponent);
+    best = std::max(best, -Minimax(opponent ^ flips, player | flips | Bit(sq), toWinner));
+  }
+  return best;
+}
+
+// Random games on the engine's board, stopped at `empties` empty squares;
+// the engine's rules check the solver's moves and flips at every move.
+TBitPosition RandomPosition(std::mt19937& rng, int empties) {
+  TBoard board;
+  board.SetInitialPosition();
+  while (64 - board.Discs(kBlack) - board.Discs(kWhite) > empties) {
+    const TBitPosition p = FromBoard(board);
+    std::vector<int> legal;
+    for (int sq = 0; sq < 64; ++sq) {
+      const bool engineLegal = board.IsLegal(CellOf(sq));
+      EXPECT_EQ(engineLegal, (LegalMoves(p.Player, p.Opponent) & Bit(sq)) != 0) << sq;
+      if (engineLegal) legal.push_back(sq);
+    }
+    if (legal.empty()) {
+      if (board.FlipPotential(-board.SideToMove) == 0) break;
+      board.SideToMove = -board.SideToMove;
+      continue;
+    }
+    const int sq = legal[rng() % legal.size()];
+    const TBits flips = Flips(sq, p.Player, p.Opponent);
+    board.ApplyMove(board.SideToMove, CellOf(sq));
+    board.SideToMove = -board.SideToMove;
+    EXPECT_EQ(FromBoard(board).Opponent, p.Player | flips | Bit(sq));
+  }
+  return FromBoard(board);
+}
+
+TEST(Solver, LastEmptiesAgreeWithMinimaxAndWinLossDraw) {
+  std::mt19937 rng(7);
+  TSolver solver(12);
+  for (int round = 0; round < 300; ++round) {
+    const int empties = 1 + round % 8;
+    const TBitPosition p = RandomPosition(rng, empties);
+    for (bool toWinner : {true, false}) {
+      solver.SetEmptiesToWinner(toWinner);
+      const TSolveResult r = solver.Solve(p);
+      ASSERT_EQ(r.Score, Minimax(p.Player, p.Opponent, toWinner)) << "round " << round;
+      ASSERT_EQ(solver.Solve(p, TSolveMode::WinLossDraw).Score, (r.Score > 0) - (r.Score < 0));
+      if (r.Best >= 0) {  // the best move reaches the score
+        const TBits flips = Flips(r.Best, p.Player, p.Opponent);
+        ASSERT_NE(flips, 0u);
+        EXPECT_EQ(-Minimax(p.Opponent ^ flips, p.Player | flips | Bit(r.Best), toWinner), r.Score);
+      }
+    }
+  }
+}
+
+TEST(Solver, PassesWipeOutsAndFinishedGames) {
+  TSolver solver(10);
+  TBitPosition p;
+  // White cannot move; Black takes G1 and wipes White out, 3 to 0 with 61
+  // empties to Black.
+  ASSERT_TRUE(ParseBoardText("------OX" + std::string(56, '-'), "O", p));
+  TSolveResult r = solver.Solve(p);
+  EXPECT_EQ(MoveName(r.Best), "PASS");
+  EXPECT_EQ(r.Score, -64);
+  ASSERT_TRUE(ParseBoardText("------OX" + std::string(56, '-'), "X", p));
+  r = solver.Solve(p);
+  EXPECT_EQ(r.Score, 64);
+  EXPECT_EQ(MoveName(r.Best), "F1");
+  // Over with empties: 2 to 1, the empties counted or not.
+  ASSERT_TRUE(ParseBoardText("XX-O" + std::string(60, '-'), "O", p));
+  r = solver.Solve(p);
+  EXPECT_EQ(MoveName(r.Best), "NONE");
+  EXPECT_EQ(r.Score, -62);
+  solver.SetEmptiesToWinner(false);
+  EXPECT_EQ(solver.Solve(p).Score, -1);
+  EXPECT_EQ(solver.Solve(p, TSolveMode::WinLossDraw).Score, -1);
+  // A full board, 32 all.
+  ASSERT_TRUE(ParseBoardText(std::string(32, 'X') + std::string(32, 'O'), "X", p));
+  EXPECT_EQ(solver.Solve(p).Score, 0);
+}
+
+// A game drawn 32 to 32 on a full board: one empty before the end, whoever
+// fills it, the solve is a draw.
+TEST(Solver, DrawnGamesOneEmptyBeforeTheEnd) {
+  std::ifstream in(VZ_TEST_DATA "/games-sample.txt");
+  TSolver solver(10);
+  int drawn = 0;
+  for (std::string line; drawn < 5 && std::getline(in, line);) {
+    if (line.size() < 6 || line.substr(line.size() - 6) != " 32 32" || line.find(' ') != 120) continue;
+    TReversiCore engine;
+    engine.SetMode(TwoPlayer);
+    for (size_t i = 0; i + 2 < 120; i += 2) engine.PlayMove(SquareOf(line[i + 1] - '1', line[i] - 'a'));
+    const TSolveResult r = solver.Solve(FromBoard(engine));
+    EXPECT_EQ(r.Score, 0) << line;
+    const std::string last{static_cast<char>(line[118] - 'a' + 'A'), line[119]};
+    EXPECT_TRUE(MoveName(r.Best) == last || MoveName(r.Best) == "PASS") << line;
+    ++drawn;
+  }
+  EXPECT_EQ(drawn, 5);
+}
+
+TEST(Solver, StopFlagEndsTheSolve) {
+  std::atomic<bool> stop{true};
+  TSolver solver(10);
+  solver.SetStopFlag(&stop);
+  std::mt19937 rng(3);
+  const TSolveResult r = solver.Solve(RandomPosition(rng, 18));
+  EXPECT_FALSE(r.Complete);
+  stop = false;
+  EXPECT_TRUE(solver.Solve(RandomPosition(rng, 12)).Complete);
+}
+
+// With ten empties or fewer the engine's search at its deepest level sees
+// every line to the end, so its value and its move are exact (empties to
+// nobody, as its evaluation counts them).
+TEST(Solver, AgreesWithTheEngineSearchAtTenEmpties) {
+  std::ifstream in(VZ_TEST_DATA "/games-sample.txt");
+  TSolver solver(16);
+  solver.SetEmptiesToWinner(false);
+  int checked = 0;
+  for (std::string line; checked < 24 && std::getline(in, line);) {
+    TReversiCore engine;
+    engine.SetMode(TwoPlayer);
+    engine.SetLevel(Ply12);
+    engine.SetSelective(false);
+    const int target = 6 + checked % 5;
+    for (size_t i = 0; i + 1 < line.size() && line[i] != ' '; i += 2) {
+      if (64 - engine.BlackDiscs() - engine.WhiteDiscs() == target) break;
+      engine.PlayMove(SquareOf(line[i + 1] - '1', line[i] - 'a'));
+    }
+    if (64 - engine.BlackDiscs() - engine.WhiteDiscs() != target || !engine.FlipPotential(engine.SideToMove))
+      continue;
+    const TSolveResult exact = solver.Solve(FromBoard(engine));
+    double score = 0;
+    bool final = false;
+    engine.OnBestChange = [&](TReversiCore*, const std::string&, double s, bool f) { score = s, final = f; };
+    engine.OnEndGame = [](TReversiCore*) {};
+    engine.SetThinking(true);
+    EXPECT_EQ(final ? static_cast<int>(score) : 0, exact.Score) << line;
+    EXPECT_EQ(final, exact.Score != 0);
+    // The engine's move is one of the best: after it, the other side's
+    // exact value is minus the same.
+    const TSolveResult after = solver.Solve(FromBoard(engine));
+    const bool moverAgain = after.Best == kPassMove;
+    EXPECT_EQ(moverAgain ? -after.Score : after.Score, -exact.Score) << line;
+    ++checked;
+  }
+  EXPECT_EQ(checked, 24);
+}
+
+}  // namespace

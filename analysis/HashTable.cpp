@@ -1,15 +1,36 @@
 #include "HashTable.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
+#include <cstdlib>
+#include <new>
 
 namespace reversi::analysis {
 
-THashTable::THashTable(int bits) : entries_(size_t{2} << bits), shift_(64 - bits) {}
+namespace {
+constexpr size_t kPage = size_t{2} << 20;
+}
 
-void THashTable::Clear() { std::fill(entries_.begin(), entries_.end(), THashEntry{}); }
+void THashTable::TFree::operator()(THashBucket* p) const { std::free(p); }
+
+// Probes land anywhere in the table: on large pages they miss the address
+// cache far less often.
+THashTable::THashTable(int bits) : count_(size_t{1} << bits), shift_(64 - bits) {
+  const size_t bytes = std::max(kPage, count_ * sizeof(THashBucket));
+  void* memory = std::aligned_alloc(kPage, (bytes + kPage - 1) / kPage * kPage);
+  if (!memory) throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+  madvise(memory, bytes, MADV_HUGEPAGE);
+#endif
+  buckets_.reset(static_cast<THashBucket*>(memory));
+  Clear();
+}
+
+void THashTable::Clear() { std::fill(buckets_.get(), buckets_.get() + count_, THashBucket{}); }
 
 void THashTable::Store(TBits player, TBits opponent, int empties, int lower, int upper, int best) {
-  THashEntry* bucket = &entries_[Index(player, opponent)];
+  THashEntry* bucket = buckets_[Index(player, opponent)].Entry;
   THashEntry* slot = nullptr;
   for (int i = 0; i < 2; ++i)
     if (bucket[i].Player == player && bucket[i].Opponent == opponent) slot = &bucket[i];

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 #include <cstddef>
-#include <vector>
+#include <memory>
 
 #include "Bitboard.h"
 
@@ -23,9 +23,14 @@ struct THashEntry {
   uint8_t Date = 0;      // the search that wrote it; older ones are replaced first
 };
 
+// Two entries to a cache line, so that a probe costs one memory access.
+struct alignas(64) THashBucket {
+  THashEntry Entry[2];
+};
+
 class THashTable {
  public:
-  // 2^bits buckets of two entries.
+  // 2^bits buckets of two entries, 64 bytes each.
   explicit THashTable(int bits);
 
   void Clear();
@@ -34,11 +39,14 @@ class THashTable {
 
   // The entry of the position, or null.
   const THashEntry* Find(TBits player, TBits opponent) const {
-    const THashEntry* bucket = &entries_[Index(player, opponent)];
+    const THashEntry* bucket = buckets_[Index(player, opponent)].Entry;
     if (bucket[0].Player == player && bucket[0].Opponent == opponent) return &bucket[0];
     if (bucket[1].Player == player && bucket[1].Opponent == opponent) return &bucket[1];
     return nullptr;
   }
+
+  // Starts bringing the position's bucket into the cache for a Find soon.
+  void Prefetch(TBits player, TBits opponent) const { __builtin_prefetch(&buckets_[Index(player, opponent)]); }
 
   // Records that the margin lies in [lower, upper] and that best proved it.
   void Store(TBits player, TBits opponent, int empties, int lower, int upper, int best);
@@ -48,10 +56,14 @@ class THashTable {
     uint64_t h = player * 0x9E3779B97F4A7C15ull;
     h ^= std::rotl(opponent * 0xC2B2AE3D27D4EB4Full, 31);
     h ^= h >> 29;
-    return static_cast<size_t>((h * 0xBF58476D1CE4E5B9ull) >> shift_) * 2;
+    return static_cast<size_t>((h * 0xBF58476D1CE4E5B9ull) >> shift_);
   }
 
-  std::vector<THashEntry> entries_;
+  struct TFree {
+    void operator()(THashBucket* p) const;
+  };
+  std::unique_ptr<THashBucket[], TFree> buckets_;
+  size_t count_;
   int shift_;
   uint8_t date_ = 0;
 };

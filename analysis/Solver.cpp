@@ -24,19 +24,51 @@ struct TMove {
   int Key;  // lower is tried first
 };
 
+// A rough judgement of a position for the side to move, for ordering only:
+// its replies against the opponent's, corners counting double, and corners held.
+int Judge(TBits player, TBits opponent) {
+  const TBits mine = LegalMoves(player, opponent), theirs = LegalMoves(opponent, player);
+  return 16 * (Count(mine) + Count(mine & kCorners) - Count(theirs) - Count(theirs & kCorners)) +
+         32 * (Count(player & kCorners) - Count(opponent & kCorners));
+}
+
+// A shallow negamax of Judge, depth plies deep.
+int LookAhead(TBits player, TBits opponent, int depth, int alpha, int beta) {
+  TBits moves = LegalMoves(player, opponent);
+  if (depth == 0 || !moves) return Judge(player, opponent);
+  int best = -100000;
+  for (; moves; moves &= moves - 1) {
+    const int sq = FirstSquare(moves);
+    const TBits flips = Flips(sq, player, opponent);
+    const int v = -LookAhead(opponent ^ flips, player | flips | Bit(sq), depth - 1, -beta, -std::max(alpha, best));
+    if (v > best) {
+      best = v;
+      if (v >= beta) break;
+    }
+  }
+  return best;
+}
+
 // Fastest first: the move that leaves the opponent the fewest replies, a
-// corner reply counting double, so the opponent soon runs out of good ones.
-// The move the hash table remembers goes before all.
-int ListMoves(TBits player, TBits opponent, TBits moves, int hashMove, TMove* list) {
+// corner reply counting double, so the opponent soon runs out of good ones;
+// far from the end, a shallow look ahead instead. The move the hash table
+// remembers goes before all.
+int ListMoves(const THashTable& hash, TBits player, TBits opponent, TBits moves, int hashMove, TMove* list,
+              int empties) {
   int count = 0;
   for (; moves; moves &= moves - 1) {
     const int sq = FirstSquare(moves);
     const TBits flips = Flips(sq, player, opponent);
-    int key = -1000;
+    if (empties > kHashMin) hash.Prefetch(opponent ^ flips, player | flips | Bit(sq));
+    int key = -1000000;
     if (sq != hashMove) {
       const TBits next = player | flips | Bit(sq);
-      const TBits replies = LegalMoves(opponent ^ flips, next);
-      key = 16 * (Count(replies) + Count(replies & kCorners)) + Count(Neighbours(next) & ~(next | opponent));
+      if (empties >= kLookAheadMin) {
+        key = LookAhead(opponent ^ flips, next, empties >= kLookAheadMin + 4 ? 2 : 1, -100000, 100000);
+      } else {
+        const TBits replies = LegalMoves(opponent ^ flips, next);
+        key = 16 * (Count(replies) + Count(replies & kCorners)) + Count(Neighbours(next) & ~(next | opponent));
+      }
     }
     TMove m{flips, sq, key};
     int i = count++;
@@ -68,9 +100,9 @@ TSolveResult TSolver::Solve(const TBitPosition& position, TSolveMode mode) {
   TSolveResult result;
   try {
     if (LegalMoves(player, opponent)) {
-      result = SolveMoves(player, opponent, -bound, bound);
+      result = Bisect(player, opponent, -bound, bound);
     } else if (LegalMoves(opponent, player)) {
-      result = SolveMoves(opponent, player, -bound, bound);
+      result = Bisect(opponent, player, -bound, bound);
       result.Score = -result.Score;
       result.Best = kPassMove;
     } else {
@@ -86,6 +118,27 @@ TSolveResult TSolver::Solve(const TBitPosition& position, TSolveMode mode) {
   return result;
 }
 
+// The exact score by halving the range it may lie in: each step asks
+// whether the score reaches a value with a null window, far cheaper than one
+// search with the whole window, and the hash table carries what each step
+// learnt to the next. Fail-soft answers narrow the range beyond the question.
+TSolveResult TSolver::Bisect(TBits player, TBits opponent, int lower, int upper) {
+  int bestMove = -1;
+  while (lower < upper) {
+    const int test = lower + (upper - lower + 1) / 2;  // is the score at least test?
+    const TSolveResult r = SolveMoves(player, opponent, test - 1, test);
+    if (r.Score >= test) {
+      lower = r.Score;
+      bestMove = r.Best;
+    } else {
+      upper = r.Score;
+    }
+  }
+  // With no step above the floor every move reaches the floor.
+  if (bestMove < 0) bestMove = FirstSquare(LegalMoves(player, opponent));
+  return TSolveResult{lower, bestMove, nodes_, true};
+}
+
 // The root: every move searched, the first with the full window and the
 // others first with a null window, to find a move that reaches the score.
 TSolveResult TSolver::SolveMoves(TBits player, TBits opponent, int alpha, int beta) {
@@ -93,7 +146,7 @@ TSolveResult TSolver::SolveMoves(TBits player, TBits opponent, int alpha, int be
   const int empties = 64 - Count(player | opponent);
   const THashEntry* entry = hash_.Find(player, opponent);
   TMove list[kMaxMoves];
-  const int count = ListMoves(player, opponent, LegalMoves(player, opponent), entry ? entry->Best : -1, list);
+  const int count = ListMoves(hash_, player, opponent, LegalMoves(player, opponent), entry ? entry->Best : -1, list, empties);
   int best = -65, bestMove = list[0].Square, a = alpha;
   for (int i = 0; i < count; ++i) {
     const TBits next = player | list[i].Flips | Bit(list[i].Square), other = opponent ^ list[i].Flips;
@@ -149,7 +202,7 @@ int TSolver::Pvs(TBits player, TBits opponent, int alpha, int beta, int empties)
   int value, hashMove = -1;
   if (Probe(player, opponent, alpha, beta, value, hashMove)) return value;
   TMove list[kMaxMoves];
-  const int count = ListMoves(player, opponent, moves, hashMove, list);
+  const int count = ListMoves(hash_, player, opponent, moves, hashMove, list, empties);
   int best = -65, bestMove = -1, a = alpha;
   for (int i = 0; i < count; ++i) {
     const TBits next = player | list[i].Flips | Bit(list[i].Square), other = opponent ^ list[i].Flips;
@@ -190,8 +243,22 @@ int TSolver::Search(TBits player, TBits opponent, int alpha, int beta, int empti
   }
   int value, hashMove = -1;
   if (Probe(player, opponent, alpha, beta, value, hashMove)) return value;
+  int best = -65, bestMove = -1, a = alpha;
+  TBits rest = moves;
+  // The remembered move often refutes at once: try it before ordering the others.
+  if (hashMove >= 0 && (moves & Bit(hashMove))) {
+    const TBits flips = Flips(hashMove, player, opponent);
+    best = -Search(opponent ^ flips, player | flips | Bit(hashMove), -beta, -a, empties - 1);
+    bestMove = hashMove;
+    if (best >= beta) {
+      Record(player, opponent, empties, alpha, beta, best, bestMove);
+      return best;
+    }
+    a = std::max(a, best);
+    rest ^= Bit(hashMove);
+  }
   TMove list[kMaxMoves];
-  const int count = ListMoves(player, opponent, moves, hashMove, list);
+  const int count = ListMoves(hash_, player, opponent, rest, -1, list, empties);
   if (empties >= kEtcMin) {
     for (int i = 0; i < count; ++i) {
       const THashEntry* child =
@@ -202,7 +269,6 @@ int TSolver::Search(TBits player, TBits opponent, int alpha, int beta, int empti
       }
     }
   }
-  int best = -65, bestMove = -1, a = alpha;
   for (int i = 0; i < count; ++i) {
     const int v = -Search(opponent ^ list[i].Flips, player | list[i].Flips | Bit(list[i].Square), -beta, -a,
                           empties - 1);

@@ -37,7 +37,7 @@ struct TSolveResult {
 
 class TSolver {
  public:
-  // A hash table of 2^(hashBits+1) entries of 24 bytes.
+  // A hash table of 2^hashBits buckets of 64 bytes.
   explicit TSolver(int hashBits = 20);
 
   TSolveResult Solve(const TBitPosition& position, TSolveMode mode = TSolveMode::Exact);
@@ -54,6 +54,7 @@ class TSolver {
  private:
   struct TCancelled {};
 
+  TSolveResult Bisect(TBits player, TBits opponent, int lower, int upper);
   TSolveResult SolveMoves(TBits player, TBits opponent, int alpha, int beta);
   int Pvs(TBits player, TBits opponent, int alpha, int beta, int empties);
   int Search(TBits player, TBits opponent, int alpha, int beta, int empties);

@@ -115,6 +115,10 @@ int RunFfo(int first, int last) {
               << r.Score << (r.Score == f.Score && bestOk ? " ok" : " WRONG") << " best " << char('a' + r.Best % 8)
               << char('1' + r.Best / 8) << ": " << t << " s " << r.Nodes << " nodes " << Rate(r.Nodes, t);
     if (ntest.count(f.Number)) std::cout << " | NTest " << ntest.at(f.Number) << " s";
+    solver.ClearHash();
+    const double w0 = CpuSeconds();
+    const TSolveResult w = solver.Solve(f.Position, TSolveMode::WinLossDraw);
+    std::cout << " | win-loss-draw " << CpuSeconds() - w0 << " s " << w.Nodes << " nodes";
     std::cout << "\n" << std::flush;
   }
   return 0;

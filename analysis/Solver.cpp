@@ -100,9 +100,9 @@ TSolveResult TSolver::Solve(const TBitPosition& position, TSolveMode mode) {
   TSolveResult result;
   try {
     if (LegalMoves(player, opponent)) {
-      result = Bisect(player, opponent, -bound, bound);
+      result = Converge(player, opponent, -bound, bound);
     } else if (LegalMoves(opponent, player)) {
-      result = Bisect(opponent, player, -bound, bound);
+      result = Converge(opponent, player, -bound, bound);
       result.Score = -result.Score;
       result.Best = kPassMove;
     } else {
@@ -118,15 +118,16 @@ TSolveResult TSolver::Solve(const TBitPosition& position, TSolveMode mode) {
   return result;
 }
 
-// The exact score by halving the range it may lie in: each step asks
-// whether the score reaches a value with a null window, far cheaper than one
-// search with the whole window, and the hash table carries what each step
-// learnt to the next. Fail-soft answers narrow the range beyond the question.
-TSolveResult TSolver::Bisect(TBits player, TBits opponent, int lower, int upper) {
-  int bestMove = -1;
+// The exact score by a series of null-window questions ("is the score at
+// least t?"), each far cheaper than one search with the whole window: the
+// next question starts from the last answer, which, fail-soft, is often the
+// score itself, and the hash table carries what each learnt to the next.
+TSolveResult TSolver::Converge(TBits player, TBits opponent, int lower, int upper) {
+  int bestMove = -1, guess = 0;
   while (lower < upper) {
-    const int test = lower + (upper - lower + 1) / 2;  // is the score at least test?
+    const int test = std::clamp(guess == lower ? guess + 1 : guess, lower + 1, upper);
     const TSolveResult r = SolveMoves(player, opponent, test - 1, test);
+    guess = r.Score;
     if (r.Score >= test) {
       lower = r.Score;
       bestMove = r.Best;
@@ -134,7 +135,7 @@ TSolveResult TSolver::Bisect(TBits player, TBits opponent, int lower, int upper)
       upper = r.Score;
     }
   }
-  // With no step above the floor every move reaches the floor.
+  // With no answer above the floor every move reaches the floor.
   if (bestMove < 0) bestMove = FirstSquare(LegalMoves(player, opponent));
   return TSolveResult{lower, bestMove, nodes_, true};
 }

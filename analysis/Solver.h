@@ -54,7 +54,7 @@ class TSolver {
  private:
   struct TCancelled {};
 
-  TSolveResult Bisect(TBits player, TBits opponent, int lower, int upper);
+  TSolveResult Converge(TBits player, TBits opponent, int lower, int upper);
   TSolveResult SolveMoves(TBits player, TBits opponent, int alpha, int beta);
   int Pvs(TBits player, TBits opponent, int alpha, int beta, int empties);
   int Search(TBits player, TBits opponent, int alpha, int beta, int empties);

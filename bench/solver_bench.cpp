@@ -1,8 +1,9 @@
 // The exact solver's speed, side by side with the yardstick, in CPU time.
 //
-//   solver_bench games [COUNT]   COUNT positions (default 14) with 14..20
+//   solver_bench games [COUNT]   COUNT positions (default 21) with 14..20
 //                                empties from tests/data/games-sample.txt,
 //                                solved by both; the ratio of their times
+//   solver_bench games-alone [COUNT]  the same without the yardstick
 //   solver_bench ffo [FIRST LAST] FFO positions FIRST..LAST (default 40..49)
 //                                beside NTest's published i7-2600 times
 #include <ctime>
@@ -52,7 +53,7 @@ std::string Rate(int64_t nodes, double seconds) {
   return s.str();
 }
 
-int RunGames(int count) {
+int RunGames(int count, bool withYardstick) {
   std::ifstream in(VZ_TEST_DATA "/games-sample.txt");
   TSolver solver;
   TYardstickSolver yardstick;
@@ -70,8 +71,9 @@ int RunGames(int count) {
     const TSolveResult r = solver.Solve(p);
     const double ts = CpuSeconds() - t0;
     t0 = CpuSeconds();
-    const int y = LegalMoves(p.Player, p.Opponent) ? yardstick.Solve(p.Player, p.Opponent)
-                                                   : -yardstick.Solve(p.Opponent, p.Player);
+    const int y = !withYardstick                       ? r.Score
+                  : LegalMoves(p.Player, p.Opponent) ? yardstick.Solve(p.Player, p.Opponent)
+                                                     : -yardstick.Solve(p.Opponent, p.Player);
     const double ty = CpuSeconds() - t0;
     if (y != r.Score) {
       std::cout << "game " << game + 1 << ": the solvers disagree, " << r.Score << " and " << y << "\n";
@@ -128,8 +130,9 @@ int RunFfo(int first, int last) {
 
 int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
-  if (mode == "games") return RunGames(argc > 2 ? std::atoi(argv[2]) : 14);
+  if (mode == "games" || mode == "games-alone")
+    return RunGames(argc > 2 ? std::atoi(argv[2]) : 21, mode == "games");
   if (mode == "ffo") return RunFfo(argc > 2 ? std::atoi(argv[2]) : 40, argc > 3 ? std::atoi(argv[3]) : 49);
-  std::cerr << "usage: solver_bench games [COUNT] | ffo [FIRST LAST]\n";
+  std::cerr << "usage: solver_bench games|games-alone [COUNT] | ffo [FIRST LAST]\n";
   return 2;
 }

@@ -142,7 +142,11 @@ int TSolver::SearchShallow(TBits player, TBits opponent, int alpha, int beta, in
   }
   const TBits odd = OddRegions(empty);
   int best = -65;
-  for (TBits group : {moves & odd, moves & ~odd}) {
+  // Corners first and the squares next to corners last, within each.
+  constexpr TBits kNearCorners = 0x42C300000000C342ull;
+  const TBits plain = ~(kCorners | kNearCorners);
+  for (TBits group : {moves & odd & kCorners, moves & odd & plain, moves & odd & kNearCorners,
+                      moves & ~odd & kCorners, moves & ~odd & plain, moves & ~odd & kNearCorners}) {
     for (; group; group &= group - 1) {
       const int sq = FirstSquare(group);
       const TBits flips = Flips(sq, player, opponent);

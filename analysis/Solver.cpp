@@ -11,6 +11,12 @@ namespace reversi::analysis {
 
 namespace {
 
+struct TMove {
+  TBits Flips;
+  int Square;
+  int Key;  // lower is tried first
+};
+
 // The squares next to any of the discs.
 TBits Neighbours(TBits b) {
   const TBits h = ((b << 1) & kNotFileA) | ((b >> 1) & kNotFileH);
@@ -18,18 +24,14 @@ TBits Neighbours(TBits b) {
   return h | (row << 8) | (row >> 8);
 }
 
-struct TMove {
-  TBits Flips;
-  int Square;
-  int Key;  // lower is tried first
-};
-
 // A rough judgement of a position for the side to move, for ordering only:
 // its replies against the opponent's, corners counting double, and corners held.
 int Judge(TBits player, TBits opponent) {
   const TBits mine = LegalMoves(player, opponent), theirs = LegalMoves(opponent, player);
+  const TBits empty = ~(player | opponent);
   return 16 * (Count(mine) + Count(mine & kCorners) - Count(theirs) - Count(theirs & kCorners)) +
-         32 * (Count(player & kCorners) - Count(opponent & kCorners));
+         32 * (Count(player & kCorners) - Count(opponent & kCorners)) +
+         4 * (Count(Neighbours(opponent) & empty) - Count(Neighbours(player) & empty));
 }
 
 // A shallow negamax of Judge, depth plies deep.
@@ -123,17 +125,21 @@ TSolveResult TSolver::Solve(const TBitPosition& position, TSolveMode mode) {
 // next question starts from the last answer, which, fail-soft, is often the
 // score itself, and the hash table carries what each learnt to the next.
 TSolveResult TSolver::Converge(TBits player, TBits opponent, int lower, int upper) {
-  int bestMove = -1, guess = 0;
+  int bestMove = -1, guess = 0, step = 2, last = 0;
   while (lower < upper) {
-    const int test = std::clamp(guess == lower ? guess + 1 : guess, lower + 1, upper);
+    const int test = std::clamp(guess, lower + 1, upper);
     const TSolveResult r = SolveMoves(player, opponent, test - 1, test);
-    guess = r.Score;
-    if (r.Score >= test) {
+    const int direction = r.Score >= test ? 1 : -1;
+    if (direction > 0) {
       lower = r.Score;
       bestMove = r.Best;
     } else {
       upper = r.Score;
     }
+    // Answers that keep moving the same way take longer strides.
+    step = direction == last ? 2 * step : 2;
+    last = direction;
+    guess = direction > 0 ? r.Score + step - 1 : r.Score - step + 2;
   }
   // With no answer above the floor every move reaches the floor.
   if (bestMove < 0) bestMove = FirstSquare(LegalMoves(player, opponent));

@@ -66,7 +66,7 @@ int ListMoves(const THashTable& hash, TBits player, TBits opponent, TBits moves,
     if (sq != hashMove) {
       const TBits next = player | flips | Bit(sq);
       if (empties >= kLookAheadMin) {
-        key = LookAhead(opponent ^ flips, next, empties >= kLookAheadMin + 4 ? 2 : 1, -100000, 100000);
+        key = LookAhead(opponent ^ flips, next, empties >= kLookAheadMin + 6 ? 3 : empties >= kLookAheadMin + 3 ? 2 : 1, -100000, 100000);
       } else {
         const TBits replies = LegalMoves(opponent ^ flips, next);
         key = 16 * (Count(replies) + Count(replies & kCorners)) + Count(Neighbours(next) & ~(next | opponent));
@@ -146,8 +146,7 @@ TSolveResult TSolver::Converge(TBits player, TBits opponent, int lower, int uppe
   return TSolveResult{lower, bestMove, nodes_, true};
 }
 
-// The root: every move searched, the first with the full window and the
-// others first with a null window, to find a move that reaches the score.
+// The root: the moves in order until one reaches beta.
 TSolveResult TSolver::SolveMoves(TBits player, TBits opponent, int alpha, int beta) {
   ++nodes_;
   const int empties = 64 - Count(player | opponent);
@@ -157,13 +156,7 @@ TSolveResult TSolver::SolveMoves(TBits player, TBits opponent, int alpha, int be
   int best = -65, bestMove = list[0].Square, a = alpha;
   for (int i = 0; i < count; ++i) {
     const TBits next = player | list[i].Flips | Bit(list[i].Square), other = opponent ^ list[i].Flips;
-    int v;
-    if (i == 0) {
-      v = -Pvs(other, next, -beta, -a, empties - 1);
-    } else {
-      v = -Search(other, next, -a - 1, -a, empties - 1);
-      if (v > a && v < beta) v = -Pvs(other, next, -beta, -a, empties - 1);
-    }
+    const int v = -Search(other, next, -beta, -a, empties - 1);
     if (v > best) {
       best = v;
       bestMove = list[i].Square;
@@ -171,8 +164,7 @@ TSolveResult TSolver::SolveMoves(TBits player, TBits opponent, int alpha, int be
       a = std::max(a, v);
     }
   }
-  hash_.Store(player, opponent, empties, best >= beta ? best : (best > alpha ? best : -64),
-              best <= alpha ? best : (best < beta ? best : 64), bestMove);
+  Record(player, opponent, empties, alpha, beta, best, bestMove);
   return TSolveResult{best, bestMove, nodes_, true};
 }
 
@@ -193,42 +185,6 @@ bool TSolver::Probe(TBits player, TBits opponent, int alpha, int beta, int& valu
 
 void TSolver::Record(TBits player, TBits opponent, int empties, int alpha, int beta, int best, int bestMove) {
   hash_.Store(player, opponent, empties, best > alpha ? best : -64, best < beta ? best : 64, bestMove);
-}
-
-// Principal-variation search: exact values along the first line, null
-// windows to prove the other moves worse, a re-search when one is not.
-int TSolver::Pvs(TBits player, TBits opponent, int alpha, int beta, int empties) {
-  if (beta - alpha == 1 || empties < kPvsMin) return Search(player, opponent, alpha, beta, empties);
-  ++nodes_;
-  CheckStop();
-  const TBits moves = LegalMoves(player, opponent);
-  if (!moves) {
-    if (!LegalMoves(opponent, player)) return Final(player, opponent);
-    return -Pvs(opponent, player, -beta, -alpha, empties);
-  }
-  int value, hashMove = -1;
-  if (Probe(player, opponent, alpha, beta, value, hashMove)) return value;
-  TMove list[kMaxMoves];
-  const int count = ListMoves(hash_, player, opponent, moves, hashMove, list, empties);
-  int best = -65, bestMove = -1, a = alpha;
-  for (int i = 0; i < count; ++i) {
-    const TBits next = player | list[i].Flips | Bit(list[i].Square), other = opponent ^ list[i].Flips;
-    int v;
-    if (i == 0) {
-      v = -Pvs(other, next, -beta, -a, empties - 1);
-    } else {
-      v = -Search(other, next, -a - 1, -a, empties - 1);
-      if (v > a && v < beta) v = -Pvs(other, next, -beta, -v + 1, empties - 1);
-    }
-    if (v > best) {
-      best = v;
-      bestMove = list[i].Square;
-      if (v >= beta) break;
-      a = std::max(a, v);
-    }
-  }
-  Record(player, opponent, empties, alpha, beta, best, bestMove);
-  return best;
 }
 
 // Fail-soft alpha-beta with the hash table, enhanced transposition cut-offs

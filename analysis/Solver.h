@@ -56,7 +56,6 @@ class TSolver {
 
   TSolveResult Converge(TBits player, TBits opponent, int lower, int upper);
   TSolveResult SolveMoves(TBits player, TBits opponent, int alpha, int beta);
-  int Pvs(TBits player, TBits opponent, int alpha, int beta, int empties);
   int Search(TBits player, TBits opponent, int alpha, int beta, int empties);
   int SearchShallow(TBits player, TBits opponent, int alpha, int beta, int empties);
   int Solve4(TBits player, TBits opponent, int alpha, int beta, TBits empty);

@@ -75,6 +75,16 @@ inline TBits Flips(int square, TBits player, TBits opponent) {
          FlipsAlong<7>(m, player, inner) | FlipsAlong<-7>(m, player, inner);
 }
 
+// The four 4x4 regions with an odd number of empty squares, as one mask.
+inline TBits OddRegions(TBits empty) {
+  constexpr TBits kRegions[4] = {0x000000000F0F0F0Full, 0x00000000F0F0F0F0ull, 0x0F0F0F0F00000000ull,
+                                 0xF0F0F0F000000000ull};
+  TBits odd = 0;
+  for (TBits region : kRegions)
+    if (Count(empty & region) & 1) odd |= region;
+  return odd;
+}
+
 // Discs of `player` that no sequence of moves can turn: each of its four
 // lines is either full or ends, on one side, at the board's edge or at
 // another such disc. An under-estimate, grown to a fixed point.

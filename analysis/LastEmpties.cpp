@@ -8,19 +8,6 @@
 
 namespace reversi::analysis {
 
-namespace {
-
-// The four 4x4 regions with an odd number of empty squares, as one mask.
-TBits OddRegions(TBits empty) {
-  constexpr TBits kRegions[4] = {0x000000000F0F0F0Full, 0x00000000F0F0F0F0ull, 0x0F0F0F0F00000000ull,
-                                 0xF0F0F0F000000000ull};
-  TBits odd = 0;
-  for (TBits region : kRegions)
-    if (Count(empty & region) & 1) odd |= region;
-  return odd;
-}
-
-}  // namespace
 
 int TSolver::Final(TBits player, TBits opponent) const {
   const int mine = Count(player), theirs = Count(opponent);

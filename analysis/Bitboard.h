@@ -3,6 +3,7 @@
 // flips, disc counts and the discs that can never be turned.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -73,6 +74,24 @@ inline TBits Flips(int square, TBits player, TBits opponent) {
          FlipsAlong<8>(m, player, opponent) | FlipsAlong<-8>(m, player, opponent) |
          FlipsAlong<9>(m, player, inner) | FlipsAlong<-9>(m, player, inner) |
          FlipsAlong<7>(m, player, inner) | FlipsAlong<-7>(m, player, inner);
+}
+
+// The squares next to each square.
+constexpr std::array<TBits, 64> MakeNeighbours() {
+  std::array<TBits, 64> n{};
+  for (int sq = 0; sq < 64; ++sq)
+    for (int dr = -1; dr <= 1; ++dr)
+      for (int dc = -1; dc <= 1; ++dc) {
+        const int r = sq / 8 + dr, c = sq % 8 + dc;
+        if ((dr || dc) && r >= 0 && r < 8 && c >= 0 && c < 8) n[sq] |= Bit(8 * r + c);
+      }
+  return n;
+}
+inline constexpr std::array<TBits, 64> kNeighbours = MakeNeighbours();
+
+// Flips, at once 0 when no disc of `opponent` touches the square.
+inline TBits FlipsNear(int square, TBits player, TBits opponent) {
+  return (kNeighbours[square] & opponent) ? Flips(square, player, opponent) : 0;
 }
 
 // The four 4x4 regions with an odd number of empty squares, as one mask.

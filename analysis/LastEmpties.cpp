@@ -32,22 +32,22 @@ int TSolver::Solve1(TBits player, int square) {
 int TSolver::Solve2(TBits player, TBits opponent, int alpha, int beta, int a, int b) {
   ++nodes_;
   int best = -65;
-  if (const TBits flips = Flips(a, player, opponent)) {
+  if (const TBits flips = FlipsNear(a, player, opponent)) {
     best = -Solve1(opponent ^ flips, b);
     if (best >= beta) return best;
   }
-  if (const TBits flips = Flips(b, player, opponent)) {
+  if (const TBits flips = FlipsNear(b, player, opponent)) {
     const int v = -Solve1(opponent ^ flips, a);
     return v > best ? v : best;
   }
   if (best > -65) return best;
   // The side to move passes; the other side chooses.
   int worst = 65;
-  if (const TBits flips = Flips(a, opponent, player)) {
+  if (const TBits flips = FlipsNear(a, opponent, player)) {
     worst = Solve1(player ^ flips, b);
     if (worst <= alpha) return worst;
   }
-  if (const TBits flips = Flips(b, opponent, player)) {
+  if (const TBits flips = FlipsNear(b, opponent, player)) {
     const int v = Solve1(player ^ flips, a);
     return v < worst ? v : worst;
   }
@@ -59,7 +59,7 @@ int TSolver::Solve3(TBits player, TBits opponent, int alpha, int beta, int a, in
   const int squares[3][3] = {{a, b, c}, {b, a, c}, {c, a, b}};
   int best = -65;
   for (const auto& s : squares) {
-    if (const TBits flips = Flips(s[0], player, opponent)) {
+    if (const TBits flips = FlipsNear(s[0], player, opponent)) {
       const int v = -Solve2(opponent ^ flips, player | flips | Bit(s[0]), -beta, -(best > alpha ? best : alpha),
                             s[1], s[2]);
       if (v > best) {
@@ -86,7 +86,7 @@ int TSolver::Solve4(TBits player, TBits opponent, int alpha, int beta, TBits emp
                           {order[0], order[1], order[2]}};
   int best = -65;
   for (int i = 0; i < 4; ++i) {
-    if (const TBits flips = Flips(order[i], player, opponent)) {
+    if (const TBits flips = FlipsNear(order[i], player, opponent)) {
       const int v = -Solve3(opponent ^ flips, player | flips | Bit(order[i]), -beta, -(best > alpha ? best : alpha),
                             rest[i][0], rest[i][1], rest[i][2]);
       if (v > best) {

@@ -17,9 +17,15 @@ inline constexpr TBits kInnerFiles = kNotFileA & kNotFileH;
 inline constexpr TBits kCorners = 0x8100000000000081ull;
 inline constexpr TBits kRim = 0xFF818181818181FFull;
 
-inline int Count(TBits b) { return std::popcount(b); }
-inline int FirstSquare(TBits b) { return std::countr_zero(b); }
-inline constexpr TBits Bit(int square) { return TBits{1} << square; }
+inline int Count(TBits b) {
+  return std::popcount(b);
+}
+inline int FirstSquare(TBits b) {
+  return std::countr_zero(b);
+}
+inline constexpr TBits Bit(int square) {
+  return TBits{1} << square;
+}
 
 // Shifts one step along a direction; a positive step moves towards H8.
 // Callers mask the horizontal and diagonal wrap-around themselves.
@@ -52,9 +58,8 @@ inline TBits MovesAlong(TBits player, TBits run) {
 // The empty squares where `player` turns at least one of `opponent`'s discs.
 inline TBits LegalMoves(TBits player, TBits opponent) {
   const TBits inner = opponent & kInnerFiles;
-  const TBits moves = MovesAlong<1>(player, inner) | MovesAlong<-1>(player, inner) |
-                      MovesAlong<8>(player, opponent) | MovesAlong<-8>(player, opponent) |
-                      MovesAlong<9>(player, inner) | MovesAlong<-9>(player, inner) |
+  const TBits moves = MovesAlong<1>(player, inner) | MovesAlong<-1>(player, inner) | MovesAlong<8>(player, opponent) |
+                      MovesAlong<-8>(player, opponent) | MovesAlong<9>(player, inner) | MovesAlong<-9>(player, inner) |
                       MovesAlong<7>(player, inner) | MovesAlong<-7>(player, inner);
   return moves & ~(player | opponent);
 }
@@ -70,9 +75,8 @@ inline TBits FlipsAlong(TBits move, TBits player, TBits run) {
 inline TBits Flips(int square, TBits player, TBits opponent) {
   const TBits m = Bit(square);
   const TBits inner = opponent & kInnerFiles;
-  return FlipsAlong<1>(m, player, inner) | FlipsAlong<-1>(m, player, inner) |
-         FlipsAlong<8>(m, player, opponent) | FlipsAlong<-8>(m, player, opponent) |
-         FlipsAlong<9>(m, player, inner) | FlipsAlong<-9>(m, player, inner) |
+  return FlipsAlong<1>(m, player, inner) | FlipsAlong<-1>(m, player, inner) | FlipsAlong<8>(m, player, opponent) |
+         FlipsAlong<-8>(m, player, opponent) | FlipsAlong<9>(m, player, inner) | FlipsAlong<-9>(m, player, inner) |
          FlipsAlong<7>(m, player, inner) | FlipsAlong<-7>(m, player, inner);
 }
 

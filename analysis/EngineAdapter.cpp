@@ -7,7 +7,9 @@ TBitPosition FromBoard(const TBoard& board) {
   return TBitPosition{board.BitsOf(side), board.BitsOf(-side)};
 }
 
-int CellOf(int square) { return SquareOf(square / 8, square % 8); }
+int CellOf(int square) {
+  return SquareOf(square / 8, square % 8);
+}
 
 std::string MoveName(int square) {
   if (square == kPassMove) return "PASS";

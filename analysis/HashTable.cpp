@@ -12,7 +12,9 @@ namespace {
 constexpr size_t kPage = size_t{2} << 20;
 }
 
-void THashTable::TFree::operator()(THashBucket* p) const { std::free(p); }
+void THashTable::TFree::operator()(THashBucket* p) const {
+  std::free(p);
+}
 
 // Probes land anywhere in the table: on large pages they miss the address
 // cache far less often.
@@ -27,7 +29,9 @@ THashTable::THashTable(int bits) : count_(size_t{1} << bits), shift_(64 - bits) 
   Clear();
 }
 
-void THashTable::Clear() { std::fill(buckets_.get(), buckets_.get() + count_, THashBucket{}); }
+void THashTable::Clear() {
+  std::fill(buckets_.get(), buckets_.get() + count_, THashBucket{});
+}
 
 void THashTable::Store(TBits player, TBits opponent, int empties, int lower, int upper, int best) {
   THashEntry* bucket = buckets_[Index(player, opponent)].Entry;
@@ -44,8 +48,13 @@ void THashTable::Store(TBits player, TBits opponent, int empties, int lower, int
   // Replace an entry of an earlier search first, else the cheaper one to redo.
   const auto worth = [this](const THashEntry& e) { return (e.Date == date_ ? 64 : 0) + e.Empties; };
   slot = worth(bucket[0]) <= worth(bucket[1]) ? &bucket[0] : &bucket[1];
-  *slot = THashEntry{player, opponent, static_cast<int8_t>(lower), static_cast<int8_t>(upper),
-                     static_cast<int8_t>(best), static_cast<uint8_t>(empties), date_};
+  *slot = THashEntry{player,
+                     opponent,
+                     static_cast<int8_t>(lower),
+                     static_cast<int8_t>(upper),
+                     static_cast<int8_t>(best),
+                     static_cast<uint8_t>(empties),
+                     date_};
 }
 
 }  // namespace reversi::analysis

@@ -5,8 +5,8 @@
 // searches of the same position simply narrow each other.
 #pragma once
 
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 
 #include "Bitboard.h"
@@ -18,9 +18,9 @@ struct THashEntry {
   TBits Opponent = 0;
   int8_t Lower = -64;
   int8_t Upper = 64;
-  int8_t Best = -1;      // square, or -1 when none is known
+  int8_t Best = -1;  // square, or -1 when none is known
   uint8_t Empties = 0;
-  uint8_t Date = 0;      // the search that wrote it; older ones are replaced first
+  uint8_t Date = 0;  // the search that wrote it; older ones are replaced first
 };
 
 // Two entries to a cache line, so that a probe costs one memory access.

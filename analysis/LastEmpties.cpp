@@ -8,7 +8,6 @@
 
 namespace reversi::analysis {
 
-
 int TSolver::Final(TBits player, TBits opponent) const {
   const int mine = Count(player), theirs = Count(opponent);
   const int margin = mine - theirs, empties = 64 - mine - theirs;
@@ -60,8 +59,8 @@ int TSolver::Solve3(TBits player, TBits opponent, int alpha, int beta, int a, in
   int best = -65;
   for (const auto& s : squares) {
     if (const TBits flips = FlipsNear(s[0], player, opponent)) {
-      const int v = -Solve2(opponent ^ flips, player | flips | Bit(s[0]), -beta, -(best > alpha ? best : alpha),
-                            s[1], s[2]);
+      const int v =
+          -Solve2(opponent ^ flips, player | flips | Bit(s[0]), -beta, -(best > alpha ? best : alpha), s[1], s[2]);
       if (v > best) {
         best = v;
         if (v >= beta) return v;
@@ -132,8 +131,8 @@ int TSolver::SearchShallow(TBits player, TBits opponent, int alpha, int beta, in
   // Corners first and the squares next to corners last, within each.
   constexpr TBits kNearCorners = 0x42C300000000C342ull;
   const TBits plain = ~(kCorners | kNearCorners);
-  for (TBits group : {moves & odd & kCorners, moves & odd & plain, moves & odd & kNearCorners,
-                      moves & ~odd & kCorners, moves & ~odd & plain, moves & ~odd & kNearCorners}) {
+  for (TBits group : {moves & odd & kCorners, moves & odd & plain, moves & odd & kNearCorners, moves & ~odd & kCorners,
+                      moves & ~odd & plain, moves & ~odd & kNearCorners}) {
     for (; group; group &= group - 1) {
       const int sq = FirstSquare(group);
       const TBits flips = Flips(sq, player, opponent);

@@ -1,6 +1,6 @@
-// The upper part of the solve: the root, the principal-variation search and
-// the hashed alpha-beta search with fastest-first ordering. The last empties
-// are in LastEmpties.cpp.
+// The upper part of the solve: the root, the series of null-window searches
+// that converges on the exact score, and the hashed alpha-beta search with
+// fastest-first ordering. The last empties are in LastEmpties.cpp.
 #include "Solver.h"
 
 #include <algorithm>
@@ -66,7 +66,11 @@ int ListMoves(const THashTable& hash, TBits player, TBits opponent, TBits moves,
     if (sq != hashMove) {
       const TBits next = player | flips | Bit(sq);
       if (empties >= kLookAheadMin) {
-        key = LookAhead(opponent ^ flips, next, empties >= kLookAheadMin + 6 ? 3 : empties >= kLookAheadMin + 3 ? 2 : 1, -100000, 100000);
+        key = LookAhead(opponent ^ flips, next,
+                        empties >= kLookAheadMin + 6   ? 3
+                        : empties >= kLookAheadMin + 3 ? 2
+                                                       : 1,
+                        -100000, 100000);
       } else {
         const TBits replies = LegalMoves(opponent ^ flips, next);
         key = 16 * (Count(replies) + Count(replies & kCorners)) + Count(Neighbours(next) & ~(next | opponent));
@@ -152,7 +156,8 @@ TSolveResult TSolver::SolveMoves(TBits player, TBits opponent, int alpha, int be
   const int empties = 64 - Count(player | opponent);
   const THashEntry* entry = hash_.Find(player, opponent);
   TMove list[kMaxMoves];
-  const int count = ListMoves(hash_, player, opponent, LegalMoves(player, opponent), entry ? entry->Best : -1, list, empties);
+  const int count =
+      ListMoves(hash_, player, opponent, LegalMoves(player, opponent), entry ? entry->Best : -1, list, empties);
   int best = -65, bestMove = list[0].Square, a = alpha;
   for (int i = 0; i < count; ++i) {
     const TBits next = player | list[i].Flips | Bit(list[i].Square), other = opponent ^ list[i].Flips;
@@ -224,8 +229,7 @@ int TSolver::Search(TBits player, TBits opponent, int alpha, int beta, int empti
   const int count = ListMoves(hash_, player, opponent, rest, -1, list, empties);
   if (empties >= kEtcMin) {
     for (int i = 0; i < count; ++i) {
-      const THashEntry* child =
-          hash_.Find(opponent ^ list[i].Flips, player | list[i].Flips | Bit(list[i].Square));
+      const THashEntry* child = hash_.Find(opponent ^ list[i].Flips, player | list[i].Flips | Bit(list[i].Square));
       if (child && -child->Upper >= beta) {
         Record(player, opponent, empties, alpha, beta, -child->Upper, list[i].Square);
         return -child->Upper;
@@ -233,8 +237,8 @@ int TSolver::Search(TBits player, TBits opponent, int alpha, int beta, int empti
     }
   }
   for (int i = 0; i < count; ++i) {
-    const int v = -Search(opponent ^ list[i].Flips, player | list[i].Flips | Bit(list[i].Square), -beta, -a,
-                          empties - 1);
+    const int v =
+        -Search(opponent ^ list[i].Flips, player | list[i].Flips | Bit(list[i].Square), -beta, -a, empties - 1);
     if (v > best) {
       best = v;
       bestMove = list[i].Square;

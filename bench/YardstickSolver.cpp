@@ -39,8 +39,8 @@ int TYardstickSolver::Search(TBits player, TBits opponent, int alpha, int beta, 
   int best = -65;
   for (int i = 0; i < n; ++i) {
     const TBits flips = Flips(squares[i], player, opponent);
-    const int v = -Search(opponent ^ flips, player | flips | Bit(squares[i]), -beta, best > alpha ? -best : -alpha,
-                          false);
+    const int v =
+        -Search(opponent ^ flips, player | flips | Bit(squares[i]), -beta, best > alpha ? -best : -alpha, false);
     if (v > best) {
       best = v;
       if (v >= beta) break;

@@ -71,7 +71,7 @@ int RunGames(int count, bool withYardstick) {
     const TSolveResult r = solver.Solve(p);
     const double ts = CpuSeconds() - t0;
     t0 = CpuSeconds();
-    const int y = !withYardstick                       ? r.Score
+    const int y = !withYardstick                     ? r.Score
                   : LegalMoves(p.Player, p.Opponent) ? yardstick.Solve(p.Player, p.Opponent)
                                                      : -yardstick.Solve(p.Opponent, p.Player);
     const double ty = CpuSeconds() - t0;
@@ -96,7 +96,7 @@ int RunGames(int count, bool withYardstick) {
 
 int RunFfo(int first, int last) {
   // NTest's published times on an i7-2600, seconds.
-  const std::map<int, double> ntest = {{40, 1.0}, {41, 1.4}, {42, 1.3}, {43, 2.6},  {44, 1.5},
+  const std::map<int, double> ntest = {{40, 1.0},  {41, 1.4}, {42, 1.3}, {43, 2.6},  {44, 1.5},
                                        {45, 22.3}, {46, 6.2}, {47, 3.3}, {48, 36.5}, {49, 105.5}};
   const auto all = ReadFfoPositions(VZ_TEST_DATA "/ffo-40-59.txt");
   if (all.empty()) {
@@ -130,8 +130,7 @@ int RunFfo(int first, int last) {
 
 int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
-  if (mode == "games" || mode == "games-alone")
-    return RunGames(argc > 2 ? std::atoi(argv[2]) : 21, mode == "games");
+  if (mode == "games" || mode == "games-alone") return RunGames(argc > 2 ? std::atoi(argv[2]) : 21, mode == "games");
   if (mode == "ffo") return RunFfo(argc > 2 ? std::atoi(argv[2]) : 40, argc > 3 ? std::atoi(argv[3]) : 49);
   std::cerr << "usage: solver_bench games|games-alone [COUNT] | ffo [FIRST LAST]\n";
   return 2;

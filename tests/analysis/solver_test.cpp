@@ -155,8 +155,7 @@ TEST(Solver, AgreesWithTheEngineSearchAtTenEmpties) {
       if (64 - engine.BlackDiscs() - engine.WhiteDiscs() == target) break;
       engine.PlayMove(SquareOf(line[i + 1] - '1', line[i] - 'a'));
     }
-    if (64 - engine.BlackDiscs() - engine.WhiteDiscs() != target || !engine.FlipPotential(engine.SideToMove))
-      continue;
+    if (64 - engine.BlackDiscs() - engine.WhiteDiscs() != target || !engine.FlipPotential(engine.SideToMove)) continue;
     const TSolveResult exact = solver.Solve(FromBoard(engine));
     double score = 0;
     bool final = false;

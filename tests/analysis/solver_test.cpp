@@ -175,3 +175,21 @@ TEST(Solver, AgreesWithTheEngineSearchAtTenEmpties) {
 }
 
 }  // namespace
+
+// The one FFO position quick enough for every run as a win-loss-draw solve
+// (all ten exactly are in analysis_ffo_tests, labelled slow).
+TEST(Solver, FfoFortyIsAWin) {
+  const auto all = ReadFfoPositions(VZ_TEST_DATA "/ffo-40-59.txt");
+  ASSERT_EQ(all.size(), 20u);
+  TSolver solver(16);
+  const TSolveResult r = solver.Solve(all[0].Position, TSolveMode::WinLossDraw);
+  EXPECT_EQ(r.Score, 1);
+  // Its best move wins by 38; the move found wins too.
+  const TBits flips = Flips(r.Best, all[0].Position.Player, all[0].Position.Opponent);
+  ASSERT_NE(flips, 0u);
+  EXPECT_EQ(solver
+                .Solve({all[0].Position.Opponent ^ flips, all[0].Position.Player | flips | Bit(r.Best)},
+                       TSolveMode::WinLossDraw)
+                .Score,
+            -1);
+}

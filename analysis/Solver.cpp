@@ -129,21 +129,18 @@ TSolveResult TSolver::Solve(const TBitPosition& position, TSolveMode mode) {
 // next question starts from the last answer, which, fail-soft, is often the
 // score itself, and the hash table carries what each learnt to the next.
 TSolveResult TSolver::Converge(TBits player, TBits opponent, int lower, int upper) {
-  int bestMove = -1, guess = 0, step = 2, last = 0;
+  int bestMove = -1, guess = 0;
   while (lower < upper) {
     const int test = std::clamp(guess, lower + 1, upper);
     const TSolveResult r = SolveMoves(player, opponent, test - 1, test);
-    const int direction = r.Score >= test ? 1 : -1;
-    if (direction > 0) {
+    if (r.Score >= test) {
       lower = r.Score;
       bestMove = r.Best;
+      guess = r.Score + 1;
     } else {
       upper = r.Score;
+      guess = r.Score;
     }
-    // Answers that keep moving the same way take longer strides.
-    step = direction == last ? 2 * step : 2;
-    last = direction;
-    guess = direction > 0 ? r.Score + step - 1 : r.Score - step + 2;
   }
   // With no answer above the floor every move reaches the floor.
   if (bestMove < 0) bestMove = FirstSquare(LegalMoves(player, opponent));

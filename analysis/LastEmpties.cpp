@@ -74,6 +74,7 @@ int TSolver::Solve3(TBits player, TBits opponent, int alpha, int beta, int a, in
 
 int TSolver::Solve4(TBits player, TBits opponent, int alpha, int beta, TBits empty) {
   ++nodes_;
+  if (int top; StabilityCut(player, opponent, alpha, top)) return top;
   // Squares alone in their region first.
   int order[4], n = 0;
   const TBits odd = OddRegions(empty);
@@ -126,6 +127,7 @@ int TSolver::SearchShallow(TBits player, TBits opponent, int alpha, int beta, in
     if (!LegalMoves(opponent, player)) return Final(player, opponent);
     return -SearchShallow(opponent, player, -beta, -alpha, empties);
   }
+  if (int top; StabilityCut(player, opponent, alpha, top)) return top;
   const TBits odd = OddRegions(empty);
   int best = -65;
   // Corners first and the squares next to corners last, within each.

@@ -201,11 +201,7 @@ int TSolver::Search(TBits player, TBits opponent, int alpha, int beta, int empti
     if (!LegalMoves(opponent, player)) return Final(player, opponent);
     return -Search(opponent, player, -beta, -alpha, empties);
   }
-  // The opponent keeps its stable discs whatever happens, which caps the margin.
-  if (alpha >= 64 - 2 * Count(opponent) && empties >= kStabilityMin) {
-    const int top = 64 - 2 * Count(StableDiscs(opponent, player));
-    if (top <= alpha) return top;
-  }
+  if (int top; StabilityCut(player, opponent, alpha, top)) return top;
   int value, hashMove = -1;
   if (Probe(player, opponent, alpha, beta, value, hashMove)) return value;
   int best = -65, bestMove = -1, a = alpha;

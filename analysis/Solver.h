@@ -69,6 +69,15 @@ class TSolver {
   void Record(TBits player, TBits opponent, int empties, int alpha, int beta, int best, int bestMove);
   void CheckStop();
 
+  // The opponent keeps its stable discs whatever happens, which caps the
+  // margin at `top`; true when that cap is at or below alpha. Computed only
+  // when the opponent has few enough discs for the cap to matter.
+  static bool StabilityCut(TBits player, TBits opponent, int alpha, int& top) {
+    if (alpha < 64 - 2 * Count(opponent)) return false;
+    top = 64 - 2 * Count(StableDiscs(opponent, player));
+    return top <= alpha;
+  }
+
   THashTable hash_;
   int64_t nodes_ = 0;
   std::atomic<int64_t> published_{0};

@@ -9,6 +9,5 @@ inline constexpr int kMaxMoves = 36;      // no position has more legal moves
 inline constexpr int kHashMin = 7;        // hash table and fastest-first from here up
 inline constexpr int kEtcMin = 10;        // enhanced transposition cut-offs from here up
 inline constexpr int kLookAheadMin = 14;  // ordering by a shallow look ahead from here up
-inline constexpr int kStabilityMin = 8;   // the stability bound from here up
 
 }  // namespace reversi::analysis

@@ -44,7 +44,8 @@ const std::string kUsage =
     "  --bench          search the fixed bench positions (depth 7 unless --level) and print\n"
     "                   the node count and the speed\n"
     "  --solve          solve the position exactly: the final margin for the side to move\n"
-    "                   (empties to the winner), a best move (PASS, NONE when over), the nodes\n"
+    "                   (empties to the winner), a best move (PASS, NONE when over), the nodes;\n"
+    "                   at most 36 empty squares\n"
     "  --wld            with --solve: only win (1), draw (0) or loss (-1), faster\n";
 
 struct Options {
@@ -260,7 +261,14 @@ int PrintEval(TReversiCore& engine) {
   return 0;
 }
 
+// Beyond this many empty squares an exact solve would run for days.
+constexpr int kMaxSolveEmpties = 36;
+
 int PrintSolve(const TBoard& board, bool wld) {
+  const int empties = 64 - board.Discs(kBlack) - board.Discs(kWhite);
+  if (empties > kMaxSolveEmpties)
+    return Usage("--solve takes positions with at most " + std::to_string(kMaxSolveEmpties) + " empty squares, not " +
+                 std::to_string(empties));
   analysis::TSolver solver;
   const auto r = solver.Solve(analysis::FromBoard(board),
                               wld ? analysis::TSolveMode::WinLossDraw : analysis::TSolveMode::Exact);

@@ -5,7 +5,7 @@
 
 namespace reversi::analysis {
 
-inline constexpr int kMaxMoves = 36;      // no position has more legal moves
+inline constexpr int kMaxMoves = 64;      // one per empty square at most, whatever the position
 inline constexpr int kHashMin = 7;        // hash table and fastest-first from here up
 inline constexpr int kEtcMin = 10;        // enhanced transposition cut-offs from here up
 inline constexpr int kLookAheadMin = 14;  // ordering by a shallow look ahead from here up

@@ -19,7 +19,7 @@ int TYardstickSolver::Search(TBits player, TBits opponent, int alpha, int beta, 
   }
   // Fastest first while there is something to order; the last few squares in
   // board order.
-  int squares[36], keys[36], n = 0;
+  int squares[64], keys[64], n = 0;
   const bool order = Count(~(player | opponent)) > 4;
   for (; moves; moves &= moves - 1) {
     const int sq = FirstSquare(moves);

@@ -21,18 +21,28 @@ TScaled TReversiCore::ScaleScore(int value) {
 // The clock is compared by elapsed time, which wraps around correctly, so a
 // tick counter crossing 2^31 or 2^32 neither ends a search at once nor lets
 // it run for ever.
+int64_t TReversiCore::ElapsedMs() const {
+  return static_cast<uint32_t>(hooks_->TickCount() - startTick_);
+}
+
 bool TReversiCore::SearchDone(int depth) {
   if (search_.StopRequested()) return true;
   switch (level_) {
-    case TimeLevel: {
-      const int64_t elapsed = static_cast<uint32_t>(hooks_->TickCount() - startTick_);
-      return elapsed > int64_t{moveTime_} * 1000;
-    }
+    case TimeLevel:
+      return ElapsedMs() > int64_t{moveTime_} * 1000;
     case Infinite:
       return false;
     default:
       return depth >= static_cast<int>(level_);
   }
+}
+
+// Each iteration goes two plies deeper, and its tree usually costs more than
+// all the iterations before it together. Once half the time is gone, the
+// next one would almost surely be cut off, its work thrown away, so a strict
+// search plays the move of the iteration it has completed.
+bool TReversiCore::NoTimeForAnotherIteration() const {
+  return strictNow_ && ElapsedMs() * 2 > int64_t{moveTime_} * 1000;
 }
 
 std::string TReversiCore::MainLine() const {
@@ -79,7 +89,7 @@ void TReversiCore::RunSearch(int colour) {
     else
       stableCount_ = 0;
     lastScore_ = scaled.Score;
-    if (SearchDone(search.Ply()) || stableCount_ == kStableIterations) break;
+    if (SearchDone(search.Ply()) || stableCount_ == kStableIterations || NoTimeForAnotherIteration()) break;
   }
 }
 
@@ -93,6 +103,11 @@ void TReversiCore::StartThinking() {
   stableCount_ = 0;
   search_.Begin();
   startTick_ = hooks_->TickCount();
+  // A strict search that runs out of time inside a root move ends as a stop
+  // request ends it: the root move's value is discarded and the best move so
+  // far is played.
+  strictNow_ = strictTime_ && level_ == TimeLevel;
+  if (strictNow_) search_.SetDeadline(startTick_, int64_t{moveTime_} * 1000);
   const int s = SideToMove;
 
   hooks_->SearchWalkBegin();

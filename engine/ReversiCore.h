@@ -88,6 +88,14 @@ class TReversiCore : public TBoard {
   std::string Version() const { return version_; }
   void SetVersion(const std::string&) {}  // ignored, see above
 
+  // Off by default: at TimeLevel the clock is then read only between root
+  // moves, and the root move in progress always finishes, so a move can take
+  // well over MoveTime. On, a TimeLevel search also stops inside a root move
+  // once MoveTime has run out, as a stop request does, and starts no
+  // iteration after half of MoveTime. Other levels are never affected.
+  bool StrictTime() const { return strictTime_; }
+  void SetStrictTime(bool value) { strictTime_ = value; }
+
   // ---- Events (skipped when empty) ----
   TMoveEvent OnMove;
   TNotifyEvent OnEndGame;
@@ -143,6 +151,8 @@ class TReversiCore : public TBoard {
   void ReplayOne(int square);
   bool SearchDone(int depth);
   void RunSearch(int colour);
+  int64_t ElapsedMs() const;
+  bool NoTimeForAnotherIteration() const;
 
   THooks* hooks_;
   TSearch search_{*this};
@@ -153,6 +163,8 @@ class TReversiCore : public TBoard {
   std::string version_ = "1.0a";
 
   uint32_t startTick_ = 0;
+  bool strictTime_ = false;
+  bool strictNow_ = false;  // the search under way keeps the time strictly
   double lastScore_ = 0.0;
   int stableCount_ = 0;
 };

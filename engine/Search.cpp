@@ -163,8 +163,7 @@ void TSearch::CopyLine(int depth, int first) {
 }
 
 int TSearch::AlphaBeta(int alpha, int beta, int depth, int colour, int previous, int staticValue) {
-  ProcessMessages();
-  ++nodes_;
+  CountNode();
   if (depth > ply_) {
     if (selective_) return SelectiveSearch(alpha, beta, depth, colour, previous, staticValue);
     LineTable[depth][0] = 0;
@@ -215,8 +214,7 @@ int TSearch::AlphaBeta(int alpha, int beta, int depth, int colour, int previous,
 }
 
 int TSearch::SelectiveSearch(int alpha, int beta, int depth, int colour, int previous, int staticValue) {
-  ProcessMessages();
-  ++nodes_;
+  CountNode();
   if (stopRequested_ || staticValue - gamma_ >= beta || staticValue + gamma_ <= alpha ||
       depth > ply_ + selectiveDepth_) {
     LineTable[depth][0] = 0;
@@ -281,10 +279,23 @@ int TSearch::SelectiveSearch(int alpha, int beta, int depth, int colour, int pre
 
 void TSearch::Begin() {
   stopRequested_ = false;
+  clockNode_ = INT64_MAX;
   deepest_ = 0;
   ply_ = 1;
   nodes_ = 0;
   for (auto& row : Refutation) row.fill(0);
+}
+
+void TSearch::SetDeadline(uint32_t startTick, int64_t limitMs) {
+  startTick_ = startTick;
+  limitMs_ = limitMs;
+  clockNode_ = nodes_ + kClockNodes;
+}
+
+// Elapsed time, as the driver compares it: right across the counter's wrap.
+void TSearch::ReadClock() {
+  clockNode_ += kClockNodes;
+  if (static_cast<uint32_t>(game_.Hooks().TickCount() - startTick_) > limitMs_) stopRequested_ = true;
 }
 
 int TSearch::GenerateRootMoves(int colour) { return GenerateMoves(0, colour, 0, false); }

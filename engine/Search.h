@@ -50,6 +50,10 @@ class TSearch {
   // Every node checks the request and returns its static value at once.
   bool StopRequested() const { return stopRequested_; }
   void RequestStop() { stopRequested_ = true; }
+  // Until the next Begin, the search also reads the game's tick clock every
+  // kClockNodes nodes and requests its own stop once more than limitMs have
+  // passed since startTick.
+  void SetDeadline(uint32_t startTick, int64_t limitMs);
 
   // ---- The root, as the game's driver walks it ----
   // Clears the counters, the stop request and the refutations; the nominal
@@ -103,6 +107,12 @@ class TSearch {
   int64_t PerftFrom(int row, int depth, int colour);
   void ProcessMessages();
   int Evaluate(int depth, int colour);
+  // Every node passes here; one comparison when no deadline is set.
+  void CountNode() {
+    ProcessMessages();
+    if (++nodes_ == clockNode_) ReadClock();
+  }
+  void ReadClock();
 
   TReversiCore& game_;
   TBoard& board_;
@@ -121,6 +131,11 @@ class TSearch {
 
   bool stopRequested_ = false;
   int64_t nodes_ = 0;
+  // A few milliseconds of search at any speed this engine reaches.
+  static constexpr int64_t kClockNodes = 4096;
+  int64_t clockNode_ = INT64_MAX;  // the node at which the clock is read next
+  uint32_t startTick_ = 0;
+  int64_t limitMs_ = 0;
   int deepest_ = 0;
   int ply_ = 0;
   int gamma_ = 40;

@@ -24,6 +24,21 @@ class SteppingClock : public THooks {
   uint32_t now_, step_;
 };
 
+// A clock that reads 0 until the search has passed jumpAt nodes (calls of the
+// message loop), then `later`. With moveNow set, that node asks for a stop
+// instead, as a person pressing Move Now would.
+class NodeClock : public THooks {
+ public:
+  void ProcessMessages() override {
+    if (++calls == jumpAt && moveNow) moveNow->SetThinking(false);
+  }
+  uint32_t TickCount() override { return calls >= jumpAt ? later : 0; }
+  int64_t calls = 0;
+  int64_t jumpAt = INT64_MAX;
+  uint32_t later = 60000;
+  TReversiCore* moveNow = nullptr;
+};
+
 struct Result {
   std::string move, mainLine;
   int64_t nodes;
@@ -137,6 +152,13 @@ TEST(Search, StopRequestPlaysTheBestMoveSoFar) {
   EXPECT_EQ(played, lastBest);
   EXPECT_FALSE(e.Thinking());
   EXPECT_EQ(e.MovesPlayed, 3);
+
+  // The request belongs to that search: the next one runs in full.
+  e.OnConsiderNew = [&](TReversiCore*, const std::string&, int index, int total) { considered = index - total; };
+  e.SetLevel(Ply1);
+  e.SetThinking(true);
+  EXPECT_EQ(considered, 0);
+  EXPECT_EQ(e.MovesPlayed, 4);
 }
 
 TEST(Search, StopBeforeAnyMoveIsAcceptedPlaysTheFirstOfTheOrder) {
@@ -178,14 +200,115 @@ TEST(Search, ProvenResultsStopAfterSixEqualIterations) {
   TReversiCore e;
   Replay(e, line);
   e.SetLevel(Infinite);
-  std::vector<int> plies;
-  bool final = false;
-  e.OnPlyChange = [&](TReversiCore*, int ply) { plies.push_back(ply); };
-  e.OnBestChange = [&](TReversiCore*, const std::string&, double, bool f) { final = f; };
+  std::vector<TScaled> results;  // each iteration's value as it ended
+  e.OnPlyChange = [&](TReversiCore*, int) { results.emplace_back(); };
+  e.OnBestChange = [&](TReversiCore*, const std::string&, double score, bool f) { results.back() = {score, f}; };
   e.SetThinking(true);
-  EXPECT_TRUE(final);
-  EXPECT_GE(plies.size(), 6u);
   EXPECT_EQ(e.MovesPlayed, 53);
+  // It stops at the sixth equal proven result in a row, not later.
+  ASSERT_GE(results.size(), 6u);
+  const TScaled last = results.back();
+  EXPECT_TRUE(last.Final);
+  const size_t first = results.size() - 6;
+  for (size_t k = first; k < results.size(); ++k) EXPECT_EQ(results[k].Score, last.Score) << k;
+  if (first > 0) {
+    EXPECT_FALSE(results[first - 1].Final && results[first - 1].Score == last.Score);
+  }
+}
+
+TEST(Search, StrictTimeStopsInsideARootMoveAsMoveNowDoes) {
+  const std::vector<int> line = {51, 58, 30, 31, 39, 50};  // F5 D6 C3 D3 C4 F4
+  struct Run {
+    std::vector<std::string> log;
+    std::vector<std::pair<int64_t, int64_t>> roots;  // calls and nodes as each root move begins
+    int64_t nodes = 0, callsAfterJump = 0;
+  };
+  enum Way { Unlimited, Strict, Plain, MoveNow };
+  auto run = [&](Way way, int64_t jumpAt) {
+    TReversiCore e;
+    NodeClock clock;
+    e.SetHooks(&clock);
+    Replay(e, line);
+    e.SetLevel(way == Strict || way == Plain ? TimeLevel : Infinite);
+    e.SetMoveTime(1);
+    e.SetStrictTime(way == Strict);
+    clock.jumpAt = jumpAt;
+    clock.moveNow = way == MoveNow ? &e : nullptr;
+    Run r;
+    LogEvents(e, r.log);
+    e.OnConsiderNew = [&, log = e.OnConsiderNew](TReversiCore* s, const std::string& m, int i, int n) {
+      log(s, m, i, n);
+      r.roots.emplace_back(clock.calls, s->Nodes());
+      if (s->Nodes() > 50000) s->SetThinking(false);  // enough for the unlimited run
+    };
+    e.SetThinking(true);
+    r.nodes = e.Nodes();
+    r.callsAfterJump = clock.calls - jumpAt;
+    return r;
+  };
+  // The first root move that takes longer than a few clock readings, and a
+  // moment well inside it.
+  const Run unlimited = run(Unlimited, INT64_MAX);
+  size_t k = 0;
+  while (k + 1 < unlimited.roots.size() && unlimited.roots[k + 1].second - unlimited.roots[k].second < 12000) ++k;
+  ASSERT_LT(k + 1, unlimited.roots.size());
+  const int64_t jumpAt = unlimited.roots[k].first + 4000;
+
+  // Strict: the events of a Move Now at that moment, within a few thousand
+  // nodes of the clock running out.
+  const Run strict = run(Strict, jumpAt), moveNow = run(MoveNow, jumpAt), plain = run(Plain, jumpAt);
+  EXPECT_EQ(strict.log, moveNow.log);
+  EXPECT_EQ(strict.roots.size(), k + 1);
+  EXPECT_LT(strict.callsAfterJump, 4200);
+  // Without the option the root move runs to its end.
+  EXPECT_EQ(plain.roots.size(), k + 1);
+  EXPECT_EQ(plain.nodes, unlimited.roots[k + 1].second);
+}
+
+TEST(Search, StrictTimeStartsNoIterationAfterHalfTheTime) {
+  for (bool strict : {true, false}) {
+    TReversiCore e;
+    NodeClock clock;
+    clock.later = 1100;  // of two seconds
+    e.SetHooks(&clock);
+    e.SetStrictTime(strict);
+    std::vector<int> plies;
+    e.OnPlyChange = [&](TReversiCore* s, int ply) {
+      plies.push_back(ply);
+      if (ply == 5) s->SetThinking(false);
+    };
+    e.OnConsiderNew = [&](TReversiCore*, const std::string&, int index, int total) {
+      if (index == total) clock.jumpAt = clock.calls + 1;  // inside the first iteration's last move
+    };
+    e.SetThinking(true);
+    EXPECT_EQ(plies, (strict ? std::vector<int>{3} : std::vector<int>{3, 5}));
+    EXPECT_EQ(e.MovesPlayed, 1);
+  }
+}
+
+TEST(Search, StrictTimeLeavesOtherLevelsAlone) {
+  // Clock readings that jump a minute would end any search that made them.
+  for (TLevel level : {Ply5, Infinite}) {
+    std::vector<std::string> logs[2];
+    int64_t nodes[2];
+    for (bool strict : {false, true}) {
+      TReversiCore e;
+      SteppingClock clock(0, 60000);
+      e.SetHooks(&clock);
+      Replay(e, {51, 58, 30});
+      e.SetLevel(level);
+      e.SetStrictTime(strict);
+      LogEvents(e, logs[strict]);
+      if (level == Infinite)
+        e.OnPlyChange = [](TReversiCore* s, int ply) {
+          if (ply == 7) s->SetThinking(false);
+        };
+      e.SetThinking(true);
+      nodes[strict] = e.Nodes();
+    }
+    EXPECT_EQ(logs[0], logs[1]);
+    EXPECT_EQ(nodes[0], nodes[1]);
+  }
 }
 
 TEST(Search, CutOffsAreRememberedAsRefutations) {

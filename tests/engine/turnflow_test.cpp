@@ -28,14 +28,15 @@ int PassingMove(TReversiCore& e) {
   return 0;
 }
 
-// A legal move that ends the game; 0 if there is none.
-int FinalMove(TReversiCore& e) {
+// A legal move that ends the game (in a draw, if asked); 0 if there is none.
+int FinalMove(TReversiCore& e, bool draw = false) {
   const int s = e.SideToMove;
   TSearchProbe probe(e);
   const int n = probe.FindMoves(0, s, 0);
   for (int i = 0; i < n; ++i) {
     probe.MakeMove(0, i, s);
-    const bool over = e.FlipPotential(-s) == 0 && e.FlipPotential(s) == 0;
+    const bool over =
+        e.FlipPotential(-s) == 0 && e.FlipPotential(s) == 0 && (!draw || e.Discs(kBlack) == e.Discs(kWhite));
     probe.UnmakeMove(0, i);
     if (over) return probe.Move(0, i);
   }
@@ -140,37 +141,40 @@ TEST(TurnFlow, ComputerMoveThatMakesTheHumanPassStartsANestedSearch) {
 }
 
 TEST(TurnFlow, EndOfGameByHumanWithoutHandlerShowsResultAndStartsAgain) {
-  const auto line = FindLine([](TReversiCore& e) { return FinalMove(e) != 0; }, 3);
-  ASSERT_NE(line, std::vector<int>{-1});
-  TReversiCore e;
-  RecordingHooks hooks;
-  e.SetHooks(&hooks);
-  Replay(e, line);
-  const int m = FinalMove(e);
-  // The result as the board will show it after the final move.
-  int black = 0, white = 0;
-  {
-    TReversiCore probe;
-    Replay(probe, line);
-    probe.SetMode(TwoPlayer);
-    probe.OnEndGame = [&](TReversiCore* s) {
-      black = s->Discs(kBlack);
-      white = s->Discs(kWhite);
-    };
-    probe.PlayMove(m);
+  for (bool draw : {false, true}) {
+    SCOPED_TRACE(draw ? "draw" : "any result");
+    const auto line = FindLine([draw](TReversiCore& e) { return FinalMove(e, draw) != 0; }, 3);
+    ASSERT_NE(line, std::vector<int>{-1});
+    TReversiCore e;
+    RecordingHooks hooks;
+    e.SetHooks(&hooks);
+    Replay(e, line);
+    const int m = FinalMove(e, draw);
+    // The result as the board will show it after the final move.
+    int black = 0, white = 0;
+    {
+      TReversiCore probe;
+      Replay(probe, line);
+      probe.SetMode(TwoPlayer);
+      probe.OnEndGame = [&](TReversiCore* s) {
+        black = s->Discs(kBlack);
+        white = s->Discs(kWhite);
+      };
+      probe.PlayMove(m);
+    }
+    std::vector<std::string> log;
+    LogEvents(e, log, true);
+    e.PlayMove(m);
+    ASSERT_EQ(hooks.messages.size(), 1u);
+    const int d = white - black;
+    const std::string expected = d > 0   ? "White wins by " + std::to_string(d) + " discs"
+                                 : d < 0 ? "Black wins by " + std::to_string(-d) + " discs"
+                                         : "It is a draw";
+    EXPECT_EQ(hooks.messages[0], expected);
+    EXPECT_EQ(log, (std::vector<std::string>{"Move " + SquareName(m), "NewGame"}));
+    EXPECT_EQ(e.MovesPlayed, 0);
+    EXPECT_EQ(e.Discs(kBlack), 2);
   }
-  std::vector<std::string> log;
-  LogEvents(e, log, true);
-  e.PlayMove(m);
-  ASSERT_EQ(hooks.messages.size(), 1u);
-  const int d = white - black;
-  const std::string expected = d > 0   ? "White wins by " + std::to_string(d) + " discs"
-                               : d < 0 ? "Black wins by " + std::to_string(-d) + " discs"
-                                       : "It is a draw";
-  EXPECT_EQ(hooks.messages[0], expected);
-  EXPECT_EQ(log, (std::vector<std::string>{"Move " + SquareName(m), "NewGame"}));
-  EXPECT_EQ(e.MovesPlayed, 0);
-  EXPECT_EQ(e.Discs(kBlack), 2);
 }
 
 TEST(TurnFlow, EndOfGameByComputerKeepsTheFinalPosition) {
@@ -209,6 +213,7 @@ TEST(Properties, DefaultsAndRanges) {
   EXPECT_EQ(e.MoveTime(), 2);
   EXPECT_EQ(e.Level(), TimeLevel);
   EXPECT_EQ(e.Mode(), Normal);
+  EXPECT_FALSE(e.StrictTime());
   EXPECT_TRUE(e.Selective());
   EXPECT_EQ(e.Version(), "1.0a");
   EXPECT_EQ(e.WhiteDiscs(), 2);

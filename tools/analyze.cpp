@@ -2,10 +2,13 @@
 //
 //   vezari-analyze [--level N] [--selective on|off] [--gamma G]
 //                  [--selective-depth D] [--events] [--eval] [--perft N]
-//                  [--load FILE] [--save FILE] [--bench] [--solve [--wld]] MOVES
+//                  [--load FILE] [--save FILE] [--bench] [--solve [--wld]]
+//                  [--time S [--strict-time]] MOVES
 //
 // Exit status: 0 done, 2 bad arguments or an illegal move, 3 no legal move
 // to search, 4 a game file that cannot be loaded, 5 a save that failed.
+#include <time.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -27,7 +30,8 @@ namespace {
 
 const std::string kUsage =
     "usage: vezari-analyze [--level N] [--selective on|off] [--gamma G] [--selective-depth D]\n"
-    "                      [--events] [--eval] [--perft N] [--load FILE] [--save FILE] [--bench] MOVES\n"
+    "                      [--events] [--eval] [--perft N] [--load FILE] [--save FILE] [--bench]\n"
+    "                      [--solve [--wld]] [--time S [--strict-time]] MOVES\n"
     "  MOVES            the game from the start as square names run together (f5d6c3);\n"
     "                   '-' or nothing for the initial position\n"
     "  --level N        fixed search depth 1..12 (default 3)\n"
@@ -46,7 +50,10 @@ const std::string kUsage =
     "  --solve          solve the position exactly: the final margin for the side to move\n"
     "                   (empties to the winner), a best move (PASS, NONE when over), the nodes;\n"
     "                   at most 36 empty squares\n"
-    "  --wld            with --solve: only win (1), draw (0) or loss (-1), faster\n";
+    "  --wld            with --solve: only win (1), draw (0) or loss (-1), faster\n"
+    "  --time S         search for S seconds per move (1..32000) instead of a fixed depth; the\n"
+    "                   summary adds the time taken (ms) and the last iteration completed\n"
+    "  --strict-time    with --time: stop inside a root move when the time is up\n";
 
 struct Options {
   int level = 3;
@@ -63,6 +70,8 @@ struct Options {
   bool solve = false;
   bool wld = false;
   std::optional<std::string> moves;
+  std::optional<int> seconds;  // --time
+  bool strictTime = false;
 };
 
 // The bench searches at this depth unless --level says otherwise.
@@ -141,6 +150,13 @@ int ParseArgs(int argc, char** argv, Options& o) {
       o.solve = true;
     } else if (arg == "--wld") {
       o.wld = true;
+    } else if (arg == "--time") {
+      if (!value(v)) return Usage("--time needs a value");
+      auto n = ParseInt(v);
+      if (!n || *n < 1 || *n > 32000) return Usage("--time takes a whole number of seconds from 1 to 32000");
+      o.seconds = *n;
+    } else if (arg == "--strict-time") {
+      o.strictTime = true;
     } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
       return Usage("unknown option " + arg);
     } else {
@@ -154,6 +170,8 @@ int ParseArgs(int argc, char** argv, Options& o) {
     return Usage(o.solve ? "--solve excludes --eval, --perft and --bench"
                          : "--eval, --perft and --bench exclude each other");
   if (o.wld && !o.solve) return Usage("--wld goes with --solve");
+  if (o.seconds && (o.levelGiven || o.bench)) return Usage("--time excludes --level and --bench");
+  if (o.strictTime && !o.seconds) return Usage("--strict-time needs --time");
   return 0;
 }
 
@@ -173,9 +191,12 @@ class SearchReport {
   void Attach() {
     engine_.OnBeginSearch = [this](TReversiCore*) { Line("{\"event\":\"BeginSearch\"}"); };
     engine_.OnPlyChange = [this](TReversiCore*, int ply) {
+      considered_ = 0;
       Line("{\"event\":\"PlyChange\",\"ply\":" + std::to_string(ply) + "}");
     };
     engine_.OnConsiderNew = [this](TReversiCore*, const std::string& move, int index, int total) {
+      considered_ = index;
+      rootMoves_ = total;
       Line("{\"event\":\"ConsiderNew\",\"move\":\"" + move + "\",\"index\":" + std::to_string(index) +
            ",\"total\":" + std::to_string(total) + "}");
     };
@@ -195,6 +216,9 @@ class SearchReport {
         deepest_ = sender->Deepest();
         ply_ = sender->Ply();
         mainLine_ = sender->MainLine();
+        // A stop discards the root move it interrupted.
+        const bool complete = considered_ == rootMoves_ && !sender->StopRequested();
+        completedPly_ = complete ? ply_ : ply_ - 2;
       }
       Line("{\"event\":\"Move\",\"move\":\"" + move + "\"}");
     };
@@ -220,6 +244,15 @@ class SearchReport {
            ",\"ply\":" + std::to_string(ply_) + ",\"mainline\":\"" + mainLine_ + "\"}";
   }
 
+  // The summary of a timed search, with its time and the depth of the last
+  // iteration it completed (1 for none).
+  std::string TimedSummary(int64_t ms) const {
+    std::string text = Summary();
+    text.insert(text.size() - 1,
+                ",\"ms\":" + std::to_string(ms) + ",\"completed_ply\":" + std::to_string(completedPly_));
+    return text;
+  }
+
  private:
   void Line(const std::string& text) {
     if (print_) std::cout << text << "\n";
@@ -235,6 +268,9 @@ class SearchReport {
   int ply_ = 0;
   std::string mainLine_;
   std::string lastMove_ = "--";
+  int considered_ = 0;
+  int rootMoves_ = 0;
+  int completedPly_ = 0;
 };
 
 void Configure(TReversiCore& engine, const Options& o) {
@@ -243,6 +279,19 @@ void Configure(TReversiCore& engine, const Options& o) {
   engine.SetSelective(o.selective);
   engine.SetGamma(o.gamma);
   engine.SetSelectiveDepth(o.selectiveDepth);
+  if (o.seconds) {
+    engine.SetLevel(TimeLevel);
+    engine.SetMoveTime(*o.seconds);
+  }
+  engine.SetStrictTime(o.strictTime);
+}
+
+// CPU seconds of the calling thread: unlike the wall clock, not stretched
+// when other programs share the processor.
+double ThreadCpuSeconds() {
+  timespec ts{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return static_cast<double>(ts.tv_sec) + ts.tv_nsec * 1e-9;
 }
 
 int PrintEval(TReversiCore& engine) {
@@ -280,6 +329,7 @@ int PrintSolve(const TBoard& board, bool wld) {
 int RunBench(const Options& o) {
   int64_t total = 0;
   double seconds = 0;
+  double cpuSeconds = 0;
   const auto& positions = BenchPositions();
   for (size_t k = 0; k < positions.size(); ++k) {
     TReversiCore engine;
@@ -293,7 +343,9 @@ int RunBench(const Options& o) {
     }
     for (int square : *moves) engine.PlayMove(square);
     const auto start = std::chrono::steady_clock::now();
+    const double cpuStart = ThreadCpuSeconds();
     engine.SetThinking(true);
+    cpuSeconds += ThreadCpuSeconds() - cpuStart;
     seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     total += engine.Nodes();
     std::cout << "position " << k + 1 << ": " << engine.Nodes() << " nodes\n";
@@ -301,6 +353,8 @@ int RunBench(const Options& o) {
   const double nps = seconds > 0 ? static_cast<double>(total) / seconds : 0.0;
   std::cout << "Nodes searched: " << total << "\n";
   std::cout << "Nodes/second: " << static_cast<int64_t>(nps) << "\n";
+  const double cpuNps = cpuSeconds > 0 ? static_cast<double>(total) / cpuSeconds : 0.0;
+  std::cout << "Nodes/CPU second: " << static_cast<int64_t>(cpuNps) << "\n";
   std::cout << "{\"bench_nodes\":" << total << ",\"positions\":" << positions.size() << ",\"level\":" << o.level
             << ",\"ms\":" << static_cast<int64_t>(seconds * 1000) << ",\"nps\":" << static_cast<int64_t>(nps)
             << "}\n";
@@ -355,7 +409,9 @@ int main(int argc, char** argv) {
     return 3;
   }
   report.BeginSearch(o.events);
+  const auto start = std::chrono::steady_clock::now();
   engine.SetThinking(true);
-  std::cout << report.Summary() << "\n";
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+  std::cout << (o.seconds ? report.TimedSummary(ms.count()) : report.Summary()) << "\n";
   return 0;
 }

@@ -169,6 +169,8 @@ void TMain::CreateMenus() {
   Edit1 = bar->addMenu(QStringLiteral("&Edit"));
   Level1 = item(Edit1, QStringLiteral("Level..."), QStringLiteral("Set level of play"), &TMain::Level1Click, false,
                 QKeySequence(Qt::CTRL | Qt::Key_L));
+  StrictTime1 = item(Edit1, QStringLiteral("Strict Time Limit"),
+                     QStringLiteral("Never think longer than the time per move"), &TMain::StrictTime1Click, true);
   TwoPlayer1 =
       item(Edit1, QStringLiteral("Two Player"), QStringLiteral("Two player mode"), &TMain::TwoPlayer1Click, true);
   Edit1->addSeparator();
@@ -407,6 +409,7 @@ void TMain::FormCreate() {
   ShowFlipableSquares1->setChecked(Reversi1->ShowFlips());
   LegalMoves1->setChecked(Reversi1->ShowLegal());
   Selective1->setChecked(Reversi1->Selective());
+  StrictTime1->setChecked(Reversi1->StrictTime());
   // 4.
   FormResize();
   ShowGame();
@@ -611,6 +614,8 @@ void TMain::SetLevelDialog(TLevelFrm* dialog) {
 void TMain::Level1Click() {
   if (levelDialog_) levelDialog_->Execute(*Reversi1);
 }
+
+void TMain::StrictTime1Click() { Reversi1->SetStrictTime(StrictTime1->isChecked()); }
 
 void TMain::TwoPlayer1Click() {
   if (TwoPlayer1->isChecked()) {

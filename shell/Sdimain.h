@@ -96,6 +96,7 @@ class TMain : public QMainWindow {
   void ExitItemClick();
   void Edit1Click();
   void Level1Click();
+  void StrictTime1Click();
   void TwoPlayer1Click();
   void TakeBack1Click();
   void MoveForward1Click();
@@ -162,6 +163,7 @@ class TMain : public QMainWindow {
   QAction* ExitItem = nullptr;
   QMenu* Edit1 = nullptr;
   QAction* Level1 = nullptr;
+  QAction* StrictTime1 = nullptr;
   QAction* TwoPlayer1 = nullptr;
   QAction* TakeBack1 = nullptr;
   QAction* MoveForward1 = nullptr;

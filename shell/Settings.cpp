@@ -15,6 +15,8 @@ const std::string kPreferences = "Preferences";
 const std::string kLevel = "Level";
 const QString kFileName = QStringLiteral("Reversi.ini");
 const QString kConfigFolder = QStringLiteral("vezari-zaduder");
+const std::string kTimeLimit = "Time_Limit";
+const std::string kStrict = "Strict";
 
 }  // namespace
 
@@ -54,6 +56,8 @@ void LoadSettings(const std::string& path, reversi::TReversiCore& engine, TShell
   engine.SetMode(switches.TwoPlayer ? TwoPlayer : Normal);
   const int32_t level = ini.ReadInteger(kLevel, "Level", 0);
   if (level >= TimeLevel && level <= Infinite) engine.SetLevel(static_cast<TLevel>(level));
+
+  engine.SetStrictTime(ini.ReadBool(kTimeLimit, kStrict, false));
 }
 
 bool SaveSettings(const std::string& path, const reversi::TReversiCore& engine, const TShellSwitches& switches) {
@@ -73,5 +77,8 @@ bool SaveSettings(const std::string& path, const reversi::TReversiCore& engine, 
          ini.WriteBool(kLevel, "Two_Player", twoPlayer) &&
          ini.WriteInteger(kLevel, "Level", static_cast<int32_t>(engine.Level())) &&
          ini.WriteInteger(kLevel, "Gamma", engine.Gamma()) &&
-         ini.WriteInteger(kLevel, "Selective_Depth", engine.SelectiveDepth());
+         ini.WriteInteger(kLevel, "Selective_Depth", engine.SelectiveDepth()) &&
+         // Written once set, so a file that never had it keeps the keys it always had.
+         ((!engine.StrictTime() && !ini.ReadString(kTimeLimit, kStrict)) ||
+          ini.WriteBool(kTimeLimit, kStrict, engine.StrictTime()));
 }

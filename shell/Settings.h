@@ -32,14 +32,16 @@ std::string SettingsPath();
 // missing. Both paths in the local file-name encoding.
 std::string SettingsPathFor(const std::string& programDir);
 
-// The twelve reads, in the file's reading order; a read that is cut short
-// by an exception leaves what it read stored. Values the engine's setters
-// refuse (Gamma, SelectiveDepth) and a Level outside 0..13 leave the engine's
-// value as it was, so the caller sets its design values (DesignValues.h)
-// first. Reading never fails and never throws; anything missing or unreadable
-// gives its default.
+// The twelve reads, in the file's reading order, then the strict time limit
+// from its own section [Time_Limit] (Strict, off when missing); a read that
+// is cut short by an exception leaves what it read stored. Values the
+// engine's setters refuse (Gamma, SelectiveDepth) and a Level outside 0..13
+// leave the engine's value as it was, so the caller sets its design values
+// (DesignValues.h) first. Reading never fails and never throws; anything
+// missing or unreadable gives its default.
 void LoadSettings(const std::string& path, reversi::TReversiCore& engine, TShellSwitches& switches) noexcept;
 
-// The thirteen writes, in their order. Stops at the first write that fails
-// and returns false; the keys written before it stay written.
+// The thirteen writes, in their order, then the strict time limit if it is
+// on or already in the file. Stops at the first write that fails and returns
+// false; the keys written before it stay written.
 bool SaveSettings(const std::string& path, const reversi::TReversiCore& engine, const TShellSwitches& switches);

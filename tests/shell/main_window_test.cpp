@@ -130,6 +130,28 @@ class MainWindowTest : public QObject {
     QCOMPARE(lines, expected);
   }
 
+  void strictTimeLimitIsKeptInItsOwnSection() {
+    auto lines = [this] { return ReadAll(Ini()).split(QRegularExpression(QStringLiteral("\\s+"))); };
+    {
+      TMain w(IniPath());
+      const auto edit = w.Edit1->actions();
+      QCOMPARE(edit.indexOf(w.StrictTime1), edit.indexOf(w.Level1) + 1);
+      QVERIFY(w.StrictTime1->isCheckable() && !w.StrictTime1->isChecked());
+      w.StrictTime1->trigger();
+      QVERIFY(w.Reversi1->StrictTime());
+      QVERIFY(w.close());
+    }
+    QVERIFY(lines().join(' ').endsWith(QStringLiteral("[Time_Limit] Strict=1 ")));
+    {
+      TMain w(IniPath());
+      QVERIFY(w.StrictTime1->isChecked() && w.Reversi1->StrictTime());
+      w.StrictTime1->trigger();
+      QVERIFY(!w.Reversi1->StrictTime());
+      QVERIFY(w.close());
+    }
+    QVERIFY(lines().contains(QStringLiteral("Strict=0")));
+  }
+
   void settingsReachMarksAndLevelText_data() {
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<QString>("levelText");

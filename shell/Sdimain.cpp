@@ -615,7 +615,9 @@ void TMain::Level1Click() {
   if (levelDialog_) levelDialog_->Execute(*Reversi1);
 }
 
-void TMain::StrictTime1Click() { Reversi1->SetStrictTime(StrictTime1->isChecked()); }
+void TMain::StrictTime1Click() {
+  Reversi1->SetStrictTime(StrictTime1->isChecked());
+}
 
 void TMain::TwoPlayer1Click() {
   if (TwoPlayer1->isChecked()) {

@@ -1,6 +1,8 @@
 #include "Board.h"
 
+#include <algorithm>
 #include <bit>
+#include <functional>
 
 namespace reversi {
 
@@ -37,7 +39,7 @@ void TBoard::PlaceDisc(int colour, int square) {
   QuadrantEmpties[kQuadrant[square]] -= 1;
   if (kRimClass[square] != 0) RimEmpties[kRimClass[square]] -= 1;
   Bits[side] |= uint64_t{1} << kBitIndex[square];
-  PushFront(side, &SquareNodes[square]);
+  ToHead(square);
 }
 
 void TBoard::RemoveDisc(int square) {
@@ -47,7 +49,7 @@ void TBoard::RemoveDisc(int square) {
   QuadrantEmpties[kQuadrant[square]] += 1;
   if (kRimClass[square] != 0) RimEmpties[kRimClass[square]] += 1;
   Bits[side] &= ~(uint64_t{1} << kBitIndex[square]);
-  Unlink(side, &SquareNodes[square]);
+  listsStale_ = true;
 }
 
 // The same as RemoveDisc then PlaceDisc of the other colour, without the
@@ -61,8 +63,28 @@ void TBoard::FlipDisc(int square) {
   DiscCount[to] += 1;
   Bits[from] &= ~bit;
   Bits[to] |= bit;
-  Unlink(from, &SquareNodes[square]);
-  PushFront(to, &SquareNodes[square]);
+  ToHead(square);
+}
+
+void TBoard::FlipDiscs(const int32_t* squares, int count) {
+  if (count <= 0) return;
+  const int colour = -Cells[squares[0]];
+  const int from = Side(-colour);
+  const int to = Side(colour);
+  uint64_t bits = 0;
+  uint64_t clock = clock_;
+  for (int j = 0; j < count; ++j) {
+    const int square = squares[j];
+    Cells[square] = colour;
+    bits |= uint64_t{1} << kBitIndex[square];
+    headTime_[kBitIndex[square]] = ++clock;
+  }
+  clock_ = clock;
+  listsStale_ = true;
+  DiscCount[from] -= count;
+  DiscCount[to] += count;
+  Bits[from] &= ~bits;
+  Bits[to] |= bits;
 }
 
 void TBoard::ApplyMove(int colour, int square) {
@@ -109,8 +131,9 @@ bool TBoard::MarkFlips(int square, std::array<uint8_t, kCells>& marks) const {
 
 int TBoard::FlipPotential(int colour) const {
   int total = 0;
-  for (const TSqr* node = Head[Side(colour)]; node; node = node->Next) {
-    const int p = node->Square;
+  // A sum over the discs, so their order does not matter.
+  for (uint64_t rest = BitsOf(colour); rest; rest &= rest - 1) {
+    const int p = kCellOfBit[std::countr_zero(rest)];
     for (int d : kDirections) {
       if (Cells[p + d] != -colour) continue;
       int q = p + d;
@@ -125,11 +148,32 @@ int TBoard::FlipPotential(int colour) const {
   return total;
 }
 
-void TBoard::SetInitialPosition() {
-  Head = {nullptr, nullptr};
-  Bits = {0, 0};
-  for (int i = 0; i < kCells; ++i) Cells[i] = IsPlayingSquare(i) ? 0 : kBorder;
+void TBoard::LinkLists() const {
   for (auto& node : SquareNodes) node.Next = node.Prev = nullptr;
+  for (int side = 0; side < 2; ++side) {
+    std::array<uint64_t, 64> order;  // head time above, bit index below
+    int n = 0;
+    for (uint64_t rest = Bits[side]; rest; rest &= rest - 1) {
+      const int b = std::countr_zero(rest);
+      order[n++] = headTime_[b] << 6 | static_cast<uint64_t>(b);
+    }
+    std::sort(order.begin(), order.begin() + n, std::greater<>());
+    TSqr* prev = nullptr;
+    Head[side] = nullptr;
+    for (int i = 0; i < n; ++i) {
+      TSqr* node = &SquareNodes[kCellOfBit[order[i] & 63]];
+      node->Prev = prev;
+      (prev ? prev->Next : Head[side]) = node;
+      prev = node;
+    }
+  }
+  listsStale_ = false;
+}
+
+void TBoard::SetInitialPosition() {
+  Bits = {0, 0};
+  listsStale_ = true;
+  for (int i = 0; i < kCells; ++i) Cells[i] = IsPlayingSquare(i) ? 0 : kBorder;
   DiscCount = {0, 0};
   QuadrantEmpties = {0, 16, 16, 16, 16};
   RimEmpties = {0, 8, 6, 6, 8};
@@ -167,7 +211,7 @@ std::string TBoard::CheckConsistency() const {
     const int colour = side ? kBlack : kWhite;
     int listed = 0;
     const TSqr* prev = nullptr;
-    for (const TSqr* node = Head[side]; node; node = node->Next) {
+    for (const TSqr* node = ListHead(colour); node; node = node->Next) {
       if (node->Prev != prev) return "list links not symmetric";
       if (node < &SquareNodes[10] || node > &SquareNodes[90]) return "foreign node on a list";
       if (Cells[node->Square] != colour) return "node " + std::to_string(node->Square) + " on the wrong list";

@@ -1,7 +1,7 @@
 // The position: 91 cells, a disc list per colour, and counters that agree
 // with the cells after every change. Every disc that is placed, taken off or
-// turned goes through PlaceDisc, RemoveDisc or FlipDisc, so the bookkeeping
-// cannot drift from the cells.
+// turned goes through PlaceDisc, RemoveDisc or FlipDisc (FlipDiscs for several), so
+// the bookkeeping cannot drift from the cells.
 #pragma once
 
 #include <array>
@@ -13,6 +13,7 @@
 namespace reversi {
 
 // One node per cell 10..90; a node sits on at most one colour's disc list.
+// A list runs from the most recently placed or turned disc to the oldest.
 struct TSqr {
   int32_t Square = 0;
   TSqr* Next = nullptr;
@@ -31,6 +32,10 @@ class TBoard {
   void PlaceDisc(int colour, int square);
   void RemoveDisc(int square);
   void FlipDisc(int square);
+  // FlipDisc on squares[0..count-1] in that order, all discs of one colour:
+  // the same cells, counters and list order, with the shared bookkeeping
+  // done once for the lot.
+  void FlipDiscs(const int32_t* squares, int count);
 
   // PlaceDisc plus every flip of the move, each run flipped from its far end
   // back towards the square. Does not test legality.
@@ -57,7 +62,14 @@ class TBoard {
 
   int Cell(int index) const { return Cells[index]; }
   int Discs(int colour) const { return DiscCount[colour > 0 ? 1 : 0]; }
-  const TSqr* ListHead(int colour) const { return Head[colour > 0 ? 1 : 0]; }
+  const TSqr* ListHead(int colour) const {
+    if (listsStale_) LinkLists();
+    return Head[colour > 0 ? 1 : 0];
+  }
+  // When the disc on each bit index last went to the head of its colour's
+  // list: a list runs in falling order of these. Read this instead of walking
+  // a list where speed matters.
+  const std::array<uint64_t, 64>& HeadTimes() const { return headTime_; }
   uint64_t BitsOf(int colour) const { return Bits[colour > 0 ? 1 : 0]; }
 
   std::array<int32_t, kCells> Cells{};
@@ -67,28 +79,24 @@ class TBoard {
   std::array<int32_t, 2> DiscCount{};        // [0] white, [1] black
 
  protected:
-  std::array<TSqr*, 2> Head{};               // [0] white, [1] black
-  std::array<uint64_t, 2> Bits{};            // kept beside the cells: [0] white, [1] black
-  std::array<TSqr, kCells> SquareNodes{};     // entries 10..90 used
+  std::array<uint64_t, 2> Bits{};  // kept beside the cells: [0] white, [1] black
 
  private:
   static int Side(int colour) { return colour > 0 ? 1 : 0; }
-  // New and flipped discs go to the head of their list: a list runs from the
-  // most recent disc to the oldest.
-  void PushFront(int side, TSqr* node) {
-    node->Prev = nullptr;
-    node->Next = Head[side];
-    if (Head[side]) Head[side]->Prev = node;
-    Head[side] = node;
+  // New and turned discs go to the head of their list. The primitives only
+  // note the time; the links are made when somebody reads a list, since the
+  // search changes the lists far more often than anybody reads them whole.
+  void ToHead(int square) {
+    headTime_[kBitIndex[square]] = ++clock_;
+    listsStale_ = true;
   }
-  void Unlink(int side, TSqr* node) {
-    if (node->Prev)
-      node->Prev->Next = node->Next;
-    else
-      Head[side] = node->Next;
-    if (node->Next) node->Next->Prev = node->Prev;
-    node->Next = nullptr;
-  }
+  void LinkLists() const;
+
+  std::array<uint64_t, 64> headTime_{};
+  uint64_t clock_ = 0;
+  mutable bool listsStale_ = true;
+  mutable std::array<TSqr*, 2> Head{};             // [0] white, [1] black
+  mutable std::array<TSqr, kCells> SquareNodes{};  // entries 10..90 used
 };
 
 }  // namespace reversi

@@ -9,6 +9,7 @@
 #include <bit>
 
 #include "EvalWeights.h"
+#include "MoveGen.h"
 #include "ReversiCore.h"
 #include "Search.h"
 
@@ -56,6 +57,14 @@ constexpr std::array<uint64_t, 5> kQuadrantMask = [] {
   return q;
 }();
 
+// A move's count in the move finder's quadrant word: a byte per quadrant.
+constexpr std::array<uint32_t, 92> kQuadrantUnit = [] {
+  std::array<uint32_t, 92> t{};
+  for (int sq = 0; sq < 92; ++sq)
+    if (kQuadrant[sq]) t[sq] = uint32_t{1} << (8 * (kQuadrant[sq] - 1));
+  return t;
+}();
+
 // The corners, each with its X-square, its two C-squares and its two rims.
 struct Corner {
   int square, x, c1, c2, rim1, rim2;
@@ -101,7 +110,7 @@ constexpr uint64_t Shift(uint64_t b) {
 // start next to own, grown by doubling (the run is at most six long).
 // opp must already be masked so that no run wraps around an edge.
 template <int Step>
-uint64_t MovesAlong(uint64_t own, uint64_t opp) {
+[[gnu::always_inline]] inline uint64_t MovesAlong(uint64_t own, uint64_t opp) {
   uint64_t left = opp & (own << Step);
   uint64_t right = opp & (own >> Step);
   left |= opp & (left << Step);
@@ -117,11 +126,19 @@ uint64_t MovesAlong(uint64_t own, uint64_t opp) {
 
 constexpr uint64_t kInnerColumns = 0x7E7E7E7E7E7E7E7EULL;
 
-#if defined(__AVX2__)
-// The four line directions at once, one per lane.
+[[gnu::always_inline]] inline uint64_t LegalMovesNarrow(uint64_t own, uint64_t opp) {
+  const uint64_t inner = opp & kInnerColumns;
+  const uint64_t moves =
+      MovesAlong<1>(own, inner) | MovesAlong<8>(own, opp) | MovesAlong<7>(own, inner) | MovesAlong<9>(own, inner);
+  return moves & ~(own | opp);
+}
+
+// The four line directions at once, one per lane: worth it only where the
+// processor shifts each lane by its own amount (AVX2), so it is only ever
+// inlined into the evaluation built for that.
 typedef uint64_t U64x4 __attribute__((vector_size(32)));
 
-uint64_t LegalMoves(uint64_t own, uint64_t opp) {
+[[gnu::always_inline]] inline uint64_t LegalMovesWide(uint64_t own, uint64_t opp) {
   const U64x4 step = {1, 8, 7, 9};
   const U64x4 step2 = {2, 16, 14, 18};
   const uint64_t inner = opp & kInnerColumns;
@@ -140,23 +157,17 @@ uint64_t LegalMoves(uint64_t own, uint64_t opp) {
   const U64x4 m = (left << step) | (right >> step);
   return (m[0] | m[1] | m[2] | m[3]) & ~(own | opp);
 }
-#else
-uint64_t LegalMoves(uint64_t own, uint64_t opp) {
-  const uint64_t inner = opp & kInnerColumns;
-  const uint64_t moves =
-      MovesAlong<1>(own, inner) | MovesAlong<8>(own, opp) | MovesAlong<7>(own, inner) | MovesAlong<9>(own, inner);
-  return moves & ~(own | opp);
-}
-#endif
 
-int Count(uint64_t b) { return std::popcount(b); }
+[[gnu::always_inline]] inline int Count(uint64_t b) {
+  return std::popcount(b);
+}
 
 struct Contacts {
   int ownEmpty = 0, oppEmpty = 0, ownEnemy = 0;
 };
 
 template <int Dir>
-void AddContacts(uint64_t own, uint64_t opp, uint64_t empty, Contacts& c) {
+[[gnu::always_inline]] inline void AddContacts(uint64_t own, uint64_t opp, uint64_t empty, Contacts& c) {
   const uint64_t ownNb = Shift<Dir>(own);
   c.ownEmpty += Count(ownNb & empty);
   c.ownEnemy += Count(ownNb & opp);
@@ -166,7 +177,7 @@ void AddContacts(uint64_t own, uint64_t opp, uint64_t empty, Contacts& c) {
 // Neighbour pairs, disc by disc: empty neighbours of each side and enemy
 // neighbours. Every enemy contact is one pair seen from both sides, so F(a)
 // and F(o) are the same number.
-Contacts ContactCounts(uint64_t own, uint64_t opp) {
+[[gnu::always_inline]] inline Contacts ContactCounts(uint64_t own, uint64_t opp) {
   const uint64_t empty = ~(own | opp);
   Contacts c;
   AddContacts<0>(own, opp, empty, c);
@@ -181,19 +192,21 @@ Contacts ContactCounts(uint64_t own, uint64_t opp) {
 }
 
 // A rim as one byte, bit k the k-th square from its first corner.
-uint8_t RowByte(uint64_t b, int row) { return static_cast<uint8_t>(b >> (8 * row)); }
-uint8_t ColumnByte(uint64_t b, int col) {
+[[gnu::always_inline]] inline uint8_t RowByte(uint64_t b, int row) {
+  return static_cast<uint8_t>(b >> (8 * row));
+}
+[[gnu::always_inline]] inline uint8_t ColumnByte(uint64_t b, int col) {
   return static_cast<uint8_t>((((b >> col) & kFileA) * 0x0102040810204080ULL) >> 56);
 }
 
 // Own minus opponent over a full rim; otherwise the runs of each colour from
 // both corners.
-int RimValue(uint8_t own, uint8_t opp, bool full) {
+[[gnu::always_inline]] inline int RimValue(uint8_t own, uint8_t opp, bool full) {
   if (full) return std::popcount(own) - std::popcount(opp);
   return std::countr_one(own) + std::countl_one(own) - std::countr_one(opp) - std::countl_one(opp);
 }
 
-int RimAnchors(const TBoard& b, uint64_t own, uint64_t opp) {
+[[gnu::always_inline]] inline int RimAnchors(const TBoard& b, uint64_t own, uint64_t opp) {
   const auto& cells = b.Cells;
   const bool row1Full = b.RimEmpties[1] == 0;
   const bool row8Full = b.RimEmpties[4] == 0;
@@ -210,49 +223,45 @@ int TSearch::FindMoves(int row, int colour, int suggestion) {
   const TBoard& board = board_;
   auto& list = MoveList[row];
   auto& quadrants = QuadrantMoves[colour > 0 ? 1 : 0];
-  SafeMoves = 0;
-  quadrants = {0, 0, 0, 0, 0};
   SuggestionFirst = false;
   int n = 0;
   uint64_t listed = 0;  // the squares already in the row, for the duplicate test
-  auto append = [&](int m) {
-    list[n++] = m;
-    listed |= Bit(m);
-    SafeMoves += kSafeSquare[m];
-    quadrants[kQuadrant[m]] += 1;
-  };
   if (suggestion > 0 && board.IsLegalFor(colour, suggestion)) {
-    append(suggestion);
+    list[n++] = suggestion;
+    listed = Bit(suggestion);
     SuggestionFirst = true;
   }
-  // Only a disc with an opponent beside it can start a run; the others are
-  // passed over with one bit test instead of eight cell reads.
+  const uint64_t own = board.BitsOf(colour);
   const uint64_t opp = board.BitsOf(-colour);
-  const uint64_t besideOpp = Shift<0>(opp) | Shift<1>(opp) | Shift<2>(opp) | Shift<3>(opp) | Shift<4>(opp) |
-                             Shift<5>(opp) | Shift<6>(opp) | Shift<7>(opp);
-  for (const TSqr* node = board.ListHead(colour); node; node = node->Next) {
-    const int p = node->Square;
-    if (!(besideOpp & Bit(p))) continue;
-    for (int d : kDirections) {
-      if (board.Cells[p + d] != -colour) continue;
-      int m = p + 2 * d;
-      for (int run = 1; run < 6 && board.Cells[m] == -colour; ++run) m += d;
-      if (board.Cells[m] != 0 || (listed & Bit(m))) continue;
-      append(m);
-    }
+  n = movegen::AppendMovesInWalkOrder(board.HeadTimes(), movegen::RunStarts(own, opp), opp, listed, list.data(), n);
+  // The four quadrant counts side by side in one word, a byte each, so that
+  // the loop adds in a register.
+  int safe = 0;
+  uint32_t perQuadrant = 0;
+  for (int i = 0; i < n; ++i) {
+    safe += kSafeSquare[list[i]];
+    perQuadrant += kQuadrantUnit[list[i]];
   }
+  SafeMoves = safe;
+  quadrants = {0, 0, 0, 0, 0};
+  for (int q = 1; q <= 4; ++q) quadrants[q] = static_cast<int32_t>(perQuadrant >> (8 * (q - 1)) & 0xFF);
   return n;
 }
 
-int TReversiCore::Evaluate(int /*depth*/, int colour) {
+namespace {
+
+// The evaluation of the position b for colour a, built once per kind of
+// processor below (Wide: the one with AVX2 and the bit-counting instructions).
+template <bool Wide>
+[[gnu::always_inline]] inline int StaticValue(const TBoard& b, int a) {
   namespace w = weights;
-  const uint64_t own = BitsOf(colour);
-  const uint64_t opp = BitsOf(-colour);
-  const uint64_t ownMoves = LegalMoves(own, opp);
-  const uint64_t oppMoves = LegalMoves(opp, own);
+  const uint64_t own = b.BitsOf(a);
+  const uint64_t opp = b.BitsOf(-a);
+  const uint64_t ownMoves = Wide ? LegalMovesWide(own, opp) : LegalMovesNarrow(own, opp);
+  const uint64_t oppMoves = Wide ? LegalMovesWide(opp, own) : LegalMovesNarrow(opp, own);
 
   if ((ownMoves | oppMoves) == 0) {
-    const int margin = Discs(colour) - Discs(-colour);
+    const int margin = b.Discs(a) - b.Discs(-a);
     if (margin > 0) return w::kWin + margin;
     if (margin < 0) return margin - w::kWin;
     return 0;
@@ -260,38 +269,72 @@ int TReversiCore::Evaluate(int /*depth*/, int colour) {
 
   auto balance = [&](uint64_t mask) { return Count(own & mask) - Count(opp & mask); };
   int v = w::kOwnSafeMove * Count(ownMoves & kSafeMask) + w::kOppSafeMove * Count(oppMoves & kSafeMask);
-  v += w::kDisc * (Discs(colour) - Discs(-colour));
+  v += w::kDisc * (b.Discs(a) - b.Discs(-a));
   v += w::kCentre * balance(kCentreMask) + w::kInnerRing * balance(kInnerMask) + w::kOuterRing * balance(kOuterMask);
 
   int emptyCorners = 0;
   for (int k = 0; k < 4; ++k) {
     const Corner& c = kCorners[k];
-    const int holder = Cells[c.square];
+    const int holder = b.Cells[c.square];
     if (holder == 0)
       emptyCorners |= 1 << k;
-    else if (holder == colour)
-      v += w::kOwnCorner * (RimEmpties[c.rim1] + RimEmpties[c.rim2]);
+    else if (holder == a)
+      v += w::kOwnCorner * (b.RimEmpties[c.rim1] + b.RimEmpties[c.rim2]);
     else
-      v += w::kOppCorner * (RimEmpties[c.rim1] + RimEmpties[c.rim2]);
+      v += w::kOppCorner * (b.RimEmpties[c.rim1] + b.RimEmpties[c.rim2]);
   }
   const uint64_t xs = kXByEmptyCorners[emptyCorners];
   const uint64_t cs = kCByEmptyCorners[emptyCorners];
   v += w::kXSquare * (Count(opp & xs) - Count(own & xs));
   v += w::kCSquare * (Count(opp & cs) - Count(own & cs));
 
-  v += w::kRimAnchor * RimAnchors(*this, own, opp);
+  v += w::kRimAnchor * RimAnchors(b, own, opp);
 
   const Contacts c = ContactCounts(own, opp);
   v += w::kOwnEmptyContact * c.ownEmpty + w::kOwnEnemyContact * c.ownEnemy + w::kOppEmptyContact * c.oppEmpty +
        w::kOppEnemyContact * c.ownEnemy;
 
   for (int q = 1; q <= 4; ++q) {
-    const int e = QuadrantEmpties[q];
+    const int e = b.QuadrantEmpties[q];
     if (e < 1 || e > 5) continue;
     const bool ahead = Count(ownMoves & kQuadrantMask[q]) > Count(oppMoves & kQuadrantMask[q]);
     v += ahead ? w::kParityAhead[e] : w::kParityBehind[e];
   }
   return v;
+}
+
+// Built for the machine the program runs on, not the one it was built on:
+// the baseline everywhere, and on x86-64 a second build for processors with
+// AVX2, BMI2 and POPCNT, picked once at start-up.
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target("avx2,bmi,bmi2,popcnt,lzcnt"))) int StaticValueWide(const TBoard& b, int a) {
+  return StaticValue<true>(b, a);
+}
+__attribute__((target("popcnt"))) int StaticValuePopcnt(const TBoard& b, int a) {
+  return StaticValue<false>(b, a);
+}
+int StaticValueBaseline(const TBoard& b, int a) {
+  return StaticValue<false>(b, a);
+}
+
+using TStaticValue = int (*)(const TBoard&, int);
+const TStaticValue kStaticValue = [] {
+  __builtin_cpu_init();
+  if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("popcnt"))
+    return &StaticValueWide;
+  if (__builtin_cpu_supports("popcnt")) return &StaticValuePopcnt;
+  return &StaticValueBaseline;
+}();
+#else
+int kStaticValue(const TBoard& b, int a) {
+  return StaticValue<false>(b, a);
+}
+#endif
+
+}  // namespace
+
+int TReversiCore::Evaluate(int /*depth*/, int colour) {
+  return kStaticValue(*this, colour);
 }
 
 }  // namespace reversi

@@ -111,4 +111,12 @@ constexpr std::array<int, kCellTableSize> MakeBitIndex() {
 }
 inline constexpr std::array<int, kCellTableSize> kBitIndex = MakeBitIndex();
 
+// The cell of each bit index.
+inline constexpr std::array<int32_t, 64> kCellOfBit = [] {
+  std::array<int32_t, 64> cells{};
+  for (int r = 0; r < 8; ++r)
+    for (int c = 0; c < 8; ++c) cells[8 * r + c] = SquareOf(r, c);
+  return cells;
+}();
+
 }  // namespace reversi

@@ -10,6 +10,8 @@
 #include <string>
 #include <utility>
 
+#include "MoveGen.h"
+#include "RankSort.h"
 #include "ReversiCore.h"
 
 namespace reversi {
@@ -44,33 +46,25 @@ void TSearch::MakeMove(int depth, int i, int colour) {
   TBoard& board = board_;
   const int q = MoveList[depth][i];
   auto& flips = FlipList[depth];
-  board.PlaceDisc(colour, q);
-  int k = 0;
-  for (int d : kDirections) {
-    int p = q + d;
-    int len = 0;
-    while (board.Cells[p] == -colour && len < 6) {
-      flips[k + len] = p;
-      ++len;
-      p += d;
-    }
-    if (len > 0 && board.Cells[p] == colour) k += len;
-  }
-  for (int j = 0; j < k; ++j) board.FlipDisc(flips[j]);
+  const int k = movegen::FlipsInTurningOrder(board.BitsOf(colour), board.BitsOf(-colour), kBitIndex[q], flips.data());
   flips[k] = 0;
+  FlipCount[depth] = k;
+  board.PlaceDisc(colour, q);
+  board.FlipDiscs(flips.data(), k);
   CheckBoard(board);
 }
 
 void TSearch::UnmakeMove(int depth, int i) {
   TBoard& board = board_;
   board.RemoveDisc(MoveList[depth][i]);
-  for (const int32_t* f = FlipList[depth].data(); *f != 0; ++f) board.FlipDisc(*f);
+  board.FlipDiscs(FlipList[depth].data(), FlipCount[depth]);
   CheckBoard(board);
 }
 
 void TSearch::SortByScore(int row, int lo, int hi) {
   auto& score = MoveScore[row];
   auto& move = MoveList[row];
+  if (SortDistinctDescending(&score[lo], &move[lo], hi - lo + 1)) return;
   const int pivot = score[(lo + hi) / 2];
   int i = lo;
   int j = hi;

@@ -1,5 +1,6 @@
 #include "Reference.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "SearchProbe.h"
@@ -80,6 +81,48 @@ std::vector<int> LegalMoves(const TBoard& b, int colour) {
     for (int c = 0; c < 8; ++c)
       if (Legal(b, colour, SquareOf(r, c))) moves.push_back(SquareOf(r, c));
   return moves;
+}
+
+std::vector<int> WalkMoves(const TBoard& b, int colour) {
+  std::vector<int> moves;
+  for (const TSqr* n = b.ListHead(colour); n; n = n->Next)
+    for (int d : kDirections) {
+      int m = n->Square + d;
+      if (b.Cell(m) != -colour) continue;
+      while (b.Cell(m) == -colour) m += d;
+      if (b.Cell(m) == 0 && std::find(moves.begin(), moves.end(), m) == moves.end()) moves.push_back(m);
+    }
+  return moves;
+}
+
+std::vector<int> TurningOrder(const TBoard& b, int colour, int square) {
+  std::vector<int> flips;
+  for (int d : kDirections) {
+    std::vector<int> run;
+    int p = square + d;
+    for (; b.Cell(p) == -colour; p += d) run.push_back(p);
+    if (b.Cell(p) == colour) flips.insert(flips.end(), run.begin(), run.end());
+  }
+  return flips;
+}
+
+void QuickSort(std::vector<int>& score, std::vector<int>& move, int lo, int hi) {
+  const int pivot = score[(lo + hi) / 2];
+  int i = lo, j = hi;
+  if (hi > lo) {
+    do {
+      while (score[i] > pivot && i < hi) ++i;
+      while (score[j] < pivot && j > lo) --j;
+      if (i <= j) {
+        std::swap(score[i], score[j]);
+        std::swap(move[i], move[j]);
+        ++i;
+        --j;
+      }
+    } while (!(j <= i));
+  }
+  if (j > lo) QuickSort(score, move, lo, j);
+  if (i < hi) QuickSort(score, move, i, hi);
 }
 
 int Evaluate(TReversiCore& e, int a) {

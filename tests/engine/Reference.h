@@ -20,6 +20,18 @@ std::vector<int> Flips(const TBoard& b, int colour, int square);
 bool Legal(const TBoard& b, int colour, int square);
 std::vector<int> LegalMoves(const TBoard& b, int colour);
 
+// colour's moves as a walk of its disc list from the head finds them, each
+// disc in the fixed direction order, cell by cell; a square already found is
+// not listed again.
+std::vector<int> WalkMoves(const TBoard& b, int colour);
+// The discs colour turns by playing square, directions in the fixed order,
+// nearest disc first within one.
+std::vector<int> TurningOrder(const TBoard& b, int colour, int square);
+
+// The search's quicksort of scores, highest first, moving each move with its
+// score, written step by step from the rules for equal scores.
+void QuickSort(std::vector<int>& score, std::vector<int>& move, int lo, int hi);
+
 // The evaluation term by term, walking cells and disc lists.
 int Evaluate(TReversiCore& e, int colour);
 

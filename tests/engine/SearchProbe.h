@@ -2,6 +2,7 @@
 // make and unmake, tables and inner search, reached through a game.
 #pragma once
 
+#include <algorithm>
 #include <vector>
 
 #include "ReversiCore.h"
@@ -15,12 +16,23 @@ class TSearchProbe {
   int FindMoves(int row, int colour, int suggestion) { return s_.FindMoves(row, colour, suggestion); }
   void MakeMove(int depth, int i, int colour) { s_.MakeMove(depth, i, colour); }
   void UnmakeMove(int depth, int i) { s_.UnmakeMove(depth, i); }
+  void SortByScore(int row, int lo, int hi) { s_.SortByScore(row, lo, hi); }
   int AlphaBeta(int alpha, int beta, int depth, int colour, int previous, int staticValue) {
     return s_.AlphaBeta(alpha, beta, depth, colour, previous, staticValue);
   }
 
   int Move(int row, int i) const { return s_.MoveList[row][i]; }
   std::vector<int> Moves(int row, int n) const { return {s_.MoveList[row].begin(), s_.MoveList[row].begin() + n}; }
+  // The flips of the move made at depth, up to the terminating 0.
+  std::vector<int> Flips(int depth) const {
+    std::vector<int> flips;
+    for (int k = 0; s_.FlipList[depth][k] != 0; ++k) flips.push_back(s_.FlipList[depth][k]);
+    return flips;
+  }
+  void SetRow(int row, const std::vector<int>& moves, const std::vector<int>& scores) {
+    std::copy(moves.begin(), moves.end(), s_.MoveList[row].begin());
+    std::copy(scores.begin(), scores.end(), s_.MoveScore[row].begin());
+  }
   int SafeMoves() const { return s_.SafeMoves; }
   bool SuggestionFirst() const { return s_.SuggestionFirst; }
   int QuadrantMovesOf(int colour, int quadrant) const { return s_.QuadrantMoves[colour > 0 ? 1 : 0][quadrant]; }

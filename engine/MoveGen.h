@@ -1,0 +1,77 @@
+// Move generation on the 64-bit boards kept beside the cells.
+//
+// The search needs more than the set of legal moves: the order in which a
+// walk of the mover's disc list, direction by direction, would discover them
+// (it decides which of several equal moves is tried first), and the discs a
+// move turns in the order they are turned (it decides the next disc-list
+// order). Both are recovered here from bit boards: the boards say which disc
+// starts a capture in which direction, so the walk only stops at those discs
+// and looks up each capture's end instead of stepping along it.
+//
+// Everything works on bit indexes (8 * row + col, see kBitIndex) and plain
+// data; squares handed back are cell numbers.
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstdint>
+
+#include "Board.h"
+
+namespace reversi::movegen {
+
+// The fixed direction order of kDirections as bit-index steps. A step with a
+// horizontal part changes the column, so its runs of discs lie in columns
+// B..G only.
+inline constexpr std::array<int, 8> kBitSteps = {+1, -1, +7, -7, +8, -8, +9, -9};
+inline constexpr uint64_t kInnerColumns = 0x7E7E7E7E7E7E7E7EULL;
+
+constexpr uint64_t Shifted(uint64_t b, int step) {
+  return step > 0 ? b << step : b >> -step;
+}
+
+// The squares beyond bit index b in direction k, up to the edge (b excluded).
+inline constexpr std::array<std::array<uint64_t, 64>, 8> kRays = [] {
+  std::array<std::array<uint64_t, 64>, 8> rays{};
+  for (int k = 0; k < 8; ++k) {
+    const int d = kDirections[k];
+    for (int b = 0; b < 64; ++b) {
+      uint64_t ray = 0;
+      for (int sq = kCellOfBit[b] + d; IsPlayingSquare(sq); sq += d) ray |= uint64_t{1} << kBitIndex[sq];
+      rays[k][b] = ray;
+    }
+  }
+  return rays;
+}();
+
+// The first square of mask met going from bit index b in direction k (mask
+// must hold a square of that ray).
+inline int FirstAlong(int k, uint64_t mask) {
+  return kBitSteps[k] > 0 ? std::countr_zero(mask) : 63 - std::countl_zero(mask);
+}
+
+// For each direction of the fixed order, the own discs whose neighbour in
+// that direction starts a run of opponent discs that ends on an empty square:
+// the discs from which a walk finds a move in that direction.
+struct TRunStarts {
+  std::array<uint64_t, 8> ByDirection{};
+  uint64_t Any = 0;
+};
+
+TRunStarts RunStarts(uint64_t own, uint64_t opp);
+
+// Appends own's legal moves to out[n..] in the order a walk of own's disc list
+// from its head finds them (each disc in the fixed direction order),
+// skipping the squares in listed and adding each appended one to it. The
+// list order is given by headTimes (see TBoard::HeadTimes). Returns the new
+// n; out needs room for one entry past it.
+int AppendMovesInWalkOrder(const std::array<uint64_t, 64>& headTimes, const TRunStarts& starts, uint64_t opp,
+                           uint64_t& listed, int32_t* out, int n);
+
+// The discs that own turns by playing bit index b: cells into out in turning
+// order (directions in the fixed order, nearest disc first within one), their
+// count returned. b must be empty; an illegal move turns nothing. out needs
+// room for 64 entries: whole runs are written at once, past the count.
+int FlipsInTurningOrder(uint64_t own, uint64_t opp, int b, int32_t* out);
+
+}  // namespace reversi::movegen

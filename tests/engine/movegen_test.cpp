@@ -38,7 +38,7 @@ void Stir(TSearchProbe& e, std::mt19937& rng) {
 
 TEST(MoveGen, FindMovesAndFlipsFollowTheListWalk) {
   std::mt19937 rng(99);
-  for (int game = 0; game < 300; ++game) {
+  for (int round = 0; round < 300; ++round) {
     TReversiCore game;
     reference::RandomGame(game, rng, 1 + static_cast<int>(rng() % 60));
     TSearchProbe e(game);

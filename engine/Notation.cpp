@@ -227,6 +227,21 @@ std::string ReadGgfMove(const TProperty& move, int number, TGame& game, TPositio
   return {};
 }
 
+// A board string starts with a disc or a dot, or with a row's worth of
+// squares; a move list never does.
+bool LooksLikeBoard(std::string_view text) {
+  constexpr std::string_view kSquares = "XxOo*.-";
+  if (text.empty()) return false;
+  if (text[0] != '-' && kSquares.find(text[0]) != std::string_view::npos) return true;
+  int seen = 0;
+  for (size_t i = 0; i < text.size() && seen < 8; ++i) {
+    if (IsBlank(text[i])) continue;
+    if (kSquares.find(text[i]) == std::string_view::npos) return false;
+    ++seen;
+  }
+  return seen == 8;
+}
+
 }  // namespace
 
 TPosition TPosition::Standard() {
@@ -448,9 +463,7 @@ TReadResult ReadGameText(std::string_view text) {
   while (i < text.size() && IsBlank(text[i])) ++i;
   const std::string_view rest = text.substr(i);
   if (!rest.empty() && rest[0] == '(') return ReadGgf(text);
-  const bool board = !rest.empty() && (std::string_view("XxOo*.").find(rest[0]) != std::string_view::npos ||
-                                       rest.substr(0, 3) == "---");
-  return board ? ReadBoard(text) : ReadMoveList(text);
+  return LooksLikeBoard(rest) ? ReadBoard(text) : ReadMoveList(text);
 }
 
 }  // namespace reversi

@@ -22,6 +22,13 @@ namespace vzfuzz {
   std::abort();
 }
 
+// A refusal must say why, in printable text.
+inline void CheckReason(const std::string& reason, const std::string& input) {
+  if (reason.empty()) Broken("refused without a reason", input);
+  for (unsigned char c : reason)
+    if (c < 32 || c >= 127) Broken("the reason carries unprintable bytes: " + reason, input);
+}
+
 // Scratch files live in memory where the system offers it: the targets write
 // one or two files per input.
 std::string ScratchFolder();

@@ -170,18 +170,30 @@ void TBoard::LinkLists() const {
   listsStale_ = false;
 }
 
-void TBoard::SetInitialPosition() {
+void TBoard::Clear() {
   Bits = {0, 0};
   listsStale_ = true;
   for (int i = 0; i < kCells; ++i) Cells[i] = IsPlayingSquare(i) ? 0 : kBorder;
   DiscCount = {0, 0};
   QuadrantEmpties = {0, 16, 16, 16, 16};
   RimEmpties = {0, 8, 6, 6, 8};
+}
+
+void TBoard::SetInitialPosition() {
+  Clear();
   PlaceDisc(kBlack, D5);
   PlaceDisc(kBlack, E4);
   PlaceDisc(kWhite, D4);
   PlaceDisc(kWhite, E5);
   SideToMove = kBlack;
+}
+
+void TBoard::SetPosition(const std::array<int8_t, 64>& squares, int side) {
+  Clear();
+  for (int r = 0; r < 8; ++r)
+    for (int c = 0; c < 8; ++c)
+      if (const int disc = squares[8 * r + c]; disc == kBlack || disc == kWhite) PlaceDisc(disc, SquareOf(r, c));
+  SideToMove = side;
 }
 
 std::string TBoard::CheckConsistency() const {

@@ -55,6 +55,10 @@ class TBoard {
   // Empties the board, places the four centre discs in their fixed order and
   // gives Black the move.
   void SetInitialPosition();
+  // Empties the board and places the discs of squares (a1, b1 .. h1, a2 ..
+  // h8; kBlack, kWhite or 0) in that order, which decides the disc lists'
+  // order; side is to move. No rule is checked.
+  void SetPosition(const std::array<int8_t, 64>& squares, int side);
 
   // Cells against lists against counters, list links, border cells. Returns
   // an empty string when all agree, else what is wrong.
@@ -83,6 +87,7 @@ class TBoard {
 
  private:
   static int Side(int colour) { return colour > 0 ? 1 : 0; }
+  void Clear();
   // New and turned discs go to the head of their list. The primitives only
   // note the time; the links are made when somebody reads a list, since the
   // search changes the lists far more often than anybody reads them whole.

@@ -1,6 +1,8 @@
-// The game record: taking moves back and forward, and the ".RGM" game file
-// (count, the moves as cell numbers, the current move; one blank between
-// numbers and nothing after the last).
+// The game record: taking moves back and forward from its start position,
+// the ".RGM" game file (count, the moves as cell numbers, the current move;
+// one blank between numbers and nothing after the last), and games in
+// players' notation: set up, opened and saved as GGF.
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <optional>
@@ -74,7 +76,51 @@ TFileResult ReadWholeFile(const std::string& fileName, std::string& text) {
   return Failure(std::string("the file cannot be read: ") + std::strerror(read.Errno));
 }
 
+// Replaced whole (see SafeFile.h), so a failure never leaves a half-written
+// or destroyed game file, and a link is written through to the file it names.
+TFileResult WriteGameFile(const std::string& fileName, const std::string& text) {
+  using safefile::TReplaceStatus;
+  if (fileName.empty()) return Failure("no file name was given");
+  const safefile::TReplaceResult saved = safefile::ReplaceFile(fileName, text);
+  switch (saved.Status) {
+    case TReplaceStatus::Ok:
+      return TFileResult{true, {}};
+    case TReplaceStatus::Folder:
+      return Failure("it is a folder, not a file");
+    case TReplaceStatus::CannotCreate:
+      return Failure(std::string("the file cannot be created: ") + std::strerror(saved.Errno));
+    case TReplaceStatus::WriteFailed:
+      break;
+    case TReplaceStatus::RenameFailed:
+      return Failure(std::string("the file cannot be replaced: ") + std::strerror(saved.Errno));
+  }
+  return Failure("the file cannot be written (is the disk full?)");
+}
+
+// ".RGM" files hold numbers only; anything else that starts with one is a
+// broken ".RGM" file, not a move list.
+bool HoldsNumbers(const std::string& text) {
+  size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  if (i >= text.size()) return true;
+  if (text[i] == '+' || text[i] == '-') ++i;
+  const size_t digits = i;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+  // "1." opens a numbered move list.
+  return i > digits && (i >= text.size() || text[i] != '.');
+}
+
 }  // namespace
+
+void TReversiCore::ResetToStart() {
+  if (!IsSetUp()) {
+    SetInitialPosition();
+    return;
+  }
+  SetPosition(start_.Squares, start_.Side);
+  // A side that cannot move at the start passes, as after any move.
+  if (FlipPotential(SideToMove) == 0 && FlipPotential(-SideToMove) > 0) SideToMove = -SideToMove;
+}
 
 void TReversiCore::ReplayOne(int square) {
   JustPlayedSquare = square;
@@ -92,7 +138,7 @@ void TReversiCore::MoveForward() {
 // who played each follows from the rules.
 void TReversiCore::TakeBack() {
   if (thinking_ || MovesPlayed == 0) return;
-  SetInitialPosition();
+  ResetToStart();
   for (int i = 0; i <= MovesPlayed - 2; ++i) ReplayOne(GameRecord[i]);
   MovesPlayed -= 1;
   Repaint();
@@ -107,26 +153,10 @@ std::string TReversiCore::RecordText() const {
   return text;
 }
 
-// Replaced whole (see SafeFile.h), so a failure never leaves a half-written
-// or destroyed game file, and a link is written through to the file it names.
 TFileResult TReversiCore::SaveGame(const std::string& fileName) {
-  using safefile::TReplaceStatus;
   if (thinking_) return Failure("the computer is thinking");
-  if (fileName.empty()) return Failure("no file name was given");
-  const safefile::TReplaceResult saved = safefile::ReplaceFile(fileName, RecordText());
-  switch (saved.Status) {
-    case TReplaceStatus::Ok:
-      return TFileResult{true, {}};
-    case TReplaceStatus::Folder:
-      return Failure("it is a folder, not a file");
-    case TReplaceStatus::CannotCreate:
-      return Failure(std::string("the file cannot be created: ") + std::strerror(saved.Errno));
-    case TReplaceStatus::WriteFailed:
-      break;
-    case TReplaceStatus::RenameFailed:
-      return Failure(std::string("the file cannot be replaced: ") + std::strerror(saved.Errno));
-  }
-  return Failure("the file cannot be written (is the disk full?)");
+  if (IsSetUp()) return Failure("a game from a set-up position can only be saved as GGF (.ggf)");
+  return WriteGameFile(fileName, RecordText());
 }
 
 // Reads and checks the whole file before touching the game: a file that
@@ -135,6 +165,10 @@ TFileResult TReversiCore::LoadGame(const std::string& fileName) {
   if (thinking_) return Failure("the computer is thinking");
   std::string text;
   if (TFileResult read = ReadWholeFile(fileName, text); !read) return read;
+  return LoadRecordText(text);
+}
+
+TFileResult TReversiCore::LoadRecordText(const std::string& text) {
   std::string bad;
   const auto numbers = ParseNumbers(text, bad);
   if (!numbers) return Failure("\"" + bad + "\" is not a whole number");
@@ -157,11 +191,46 @@ TFileResult TReversiCore::LoadGame(const std::string& fileName) {
     check.PlayAndHandOver(q);
   }
 
+  start_ = TPosition::Standard();
   GameRecord = record;
   GameRecord[current] = 0;
   MovesPlayed = current + 1;
   TakeBack();
   return TFileResult{true, {}};
+}
+
+TGame TReversiCore::CurrentGame() const {
+  return TGame{start_, std::vector<int>(GameRecord.begin(), GameRecord.begin() + MovesPlayed)};
+}
+
+TFileResult TReversiCore::SetGame(const TGame& game) {
+  if (thinking_) return Failure("the computer is thinking");
+  TPosition end;
+  if (!FinalPosition(game, end) || game.Moves.size() >= GameRecord.size())
+    return Failure("the moves are not a game from the position");
+  start_ = game.Start;
+  GameRecord.fill(0);
+  std::copy(game.Moves.begin(), game.Moves.end(), GameRecord.begin());
+  JustPlayedSquare = 0;
+  // Rebuilt as a load is: one past the end, then back one move.
+  MovesPlayed = static_cast<int32_t>(game.Moves.size()) + 1;
+  TakeBack();
+  return TFileResult{true, {}};
+}
+
+TFileResult TReversiCore::OpenGame(const std::string& fileName) {
+  if (thinking_) return Failure("the computer is thinking");
+  std::string text;
+  if (TFileResult read = ReadWholeFile(fileName, text); !read) return read;
+  if (HoldsNumbers(text)) return LoadRecordText(text);
+  const TReadResult game = ReadGameText(text);
+  if (!game) return Failure(game.Reason);
+  return SetGame(game.Game);
+}
+
+TFileResult TReversiCore::SaveGgf(const std::string& fileName, const TGgfHeader& header) {
+  if (thinking_) return Failure("the computer is thinking");
+  return WriteGameFile(fileName, WriteGgf(CurrentGame(), header) + "\n");
 }
 
 }  // namespace reversi

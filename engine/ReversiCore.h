@@ -13,6 +13,7 @@
 
 #include "Board.h"
 #include "Hooks.h"
+#include "Notation.h"
 #include "Search.h"
 
 namespace reversi {
@@ -123,6 +124,23 @@ class TReversiCore : public TBoard {
   // The numbers a game file holds for the current record.
   std::string RecordText() const;
 
+  // The position the record starts from: the standard start unless a game
+  // was set up from another. NewGame and ".RGM" files give the standard one;
+  // a ".RGM" file cannot describe any other, so SaveGame refuses a set-up game.
+  const TPosition& StartPosition() const { return start_; }
+  bool IsSetUp() const { return start_ != TPosition::Standard(); }
+  // The game on the board: its start and the moves played to this position.
+  TGame CurrentGame() const;
+  // Replaces the game by this one, all its moves played and none to come.
+  // Raises no event and starts no search, as LoadGame. Refused while
+  // thinking or when the moves do not replay; the current game is kept.
+  TFileResult SetGame(const TGame& game);
+  // A ".RGM" file, a GGF game, or text holding a move list or a board
+  // string, told apart by what the file holds.
+  TFileResult OpenGame(const std::string& fileName);
+  // The game on the board as a GGF file.
+  TFileResult SaveGgf(const std::string& fileName, const TGgfHeader& header);
+
   // The square of the last move played or replayed, 0 after a new game.
   int32_t JustPlayedSquare = 0;
   // The first move of the current best line.
@@ -150,12 +168,15 @@ class TReversiCore : public TBoard {
   void Repaint() { hooks_->Repaint(); }
   void ReplayOne(int square);
   bool SearchDone(int depth);
+  void ResetToStart();
+  TFileResult LoadRecordText(const std::string& text);
   void RunSearch(int colour);
   int64_t ElapsedMs() const;
   bool NoTimeForAnotherIteration() const;
 
   THooks* hooks_;
   TSearch search_{*this};
+  TPosition start_ = TPosition::Standard();
   bool thinking_ = false;
   TLevel level_ = TimeLevel;
   int moveTime_ = 2;

@@ -48,6 +48,7 @@ void TReversiCore::NewGame() {
   MovesPlayed = 0;
   GameRecord[0] = 0;
   thinking_ = false;
+  start_ = TPosition::Standard();
   SetInitialPosition();
   Repaint();
   if (OnNewGame) OnNewGame(this);

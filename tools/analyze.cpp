@@ -2,14 +2,16 @@
 //
 //   vezari-analyze [--level N] [--selective on|off] [--gamma G]
 //                  [--selective-depth D] [--events] [--eval] [--perft N]
-//                  [--load FILE] [--save FILE] [--bench] [--solve [--wld]]
-//                  [--time S [--strict-time]] MOVES
+//                  [--position "BOARD SIDE"] [--load FILE] [--save FILE] [--bench]
+//                  [--solve [--wld]] [--time S [--strict-time]] MOVES
 //
 // Exit status: 0 done, 2 bad arguments or an illegal move, 3 no legal move
 // to search, 4 a game file that cannot be loaded, 5 a save that failed.
 #include <time.h>
 
+#include <cctype>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -32,6 +34,7 @@ const std::string kUsage =
     "usage: vezari-analyze [--level N] [--selective on|off] [--gamma G] [--selective-depth D]\n"
     "                      [--events] [--eval] [--perft N] [--load FILE] [--save FILE] [--bench]\n"
     "                      [--solve [--wld]] [--time S [--strict-time]] MOVES\n"
+    "                      [--position \"BOARD SIDE\"]\n"
     "  MOVES            the game from the start as square names run together (f5d6c3);\n"
     "                   '-' or nothing for the initial position\n"
     "  --level N        fixed search depth 1..12 (default 3)\n"
@@ -44,7 +47,9 @@ const std::string kUsage =
     "  --eval           print the static evaluation instead of searching\n"
     "  --perft N        count the leaves N plies deep instead of searching\n"
     "  --load FILE      take the position from a game file instead of MOVES\n"
+    "                   (\".RGM\", GGF or a move list, told apart by what the file holds)\n"
     "  --save FILE      save the game to FILE before anything else\n"
+    "                   (GGF when FILE ends in .ggf, else \".RGM\")\n"
     "  --bench          search the fixed bench positions (depth 7 unless --level) and print\n"
     "                   the node count and the speed\n"
     "  --solve          solve the position exactly: the final margin for the side to move\n"
@@ -53,7 +58,9 @@ const std::string kUsage =
     "  --wld            with --solve: only win (1), draw (0) or loss (-1), faster\n"
     "  --time S         search for S seconds per move (1..32000) instead of a fixed depth; the\n"
     "                   summary adds the time taken (ms) and the last iteration completed\n"
-    "  --strict-time    with --time: stop inside a root move when the time is up\n";
+    "  --strict-time    with --time: stop inside a root move when the time is up\n"
+    "  --position \"BOARD SIDE\"  start from this board: 64 squares a1..h8 of X, O or -, then\n"
+    "                   X or O to move; MOVES (any common notation) are played from there\n";
 
 struct Options {
   int level = 3;
@@ -64,6 +71,7 @@ struct Options {
   bool events = false;
   bool eval = false;
   std::optional<int> perft;
+  std::optional<std::string> position;
   std::optional<std::string> load;
   std::optional<std::string> save;
   bool bench = false;
@@ -138,6 +146,9 @@ int ParseArgs(int argc, char** argv, Options& o) {
       auto n = ParseInt(v);
       if (!n || *n < 0 || *n > 60) return Usage("--perft takes a whole number from 0 to 60");
       o.perft = *n;
+    } else if (arg == "--position") {
+      if (!value(v)) return Usage("--position needs a board");
+      o.position = v;
     } else if (arg == "--load") {
       if (!value(v)) return Usage("--load needs a file name");
       o.load = v;
@@ -166,6 +177,7 @@ int ParseArgs(int argc, char** argv, Options& o) {
   }
   if (o.load && o.moves && !o.moves->empty() && *o.moves != "-")
     return Usage("give either MOVES or --load, not both");
+  if (o.load && o.position) return Usage("give either --position or --load, not both");
   if ((o.eval ? 1 : 0) + (o.perft ? 1 : 0) + (o.bench ? 1 : 0) + (o.solve ? 1 : 0) > 1)
     return Usage(o.solve ? "--solve excludes --eval, --perft and --bench"
                          : "--eval, --perft and --bench exclude each other");
@@ -273,6 +285,35 @@ class SearchReport {
   int completedPly_ = 0;
 };
 
+// The game from --position and MOVES, in the engine; 0, or the exit status
+// after saying why not.
+int SetUpPosition(TReversiCore& engine, const Options& o) {
+  const TReadResult board = ReadBoard(*o.position);
+  if (!board) return Usage("--position: " + board.Reason);
+  const TReadResult game = ReadMoveList(o.moves.value_or(""), board.Game.Start);
+  if (!game) {
+    std::cerr << "vezari-analyze: " << game.Reason << "\n";
+    return 2;
+  }
+  if (TFileResult r = engine.SetGame(game.Game); !r) {
+    std::cerr << "vezari-analyze: " << r.Reason << "\n";
+    return 2;
+  }
+  return 0;
+}
+
+// GGF for a name ending in ".ggf", any case; ".RGM" numbers otherwise.
+TFileResult Save(TReversiCore& engine, const std::string& fileName) {
+  std::string tail = fileName.size() >= 4 ? fileName.substr(fileName.size() - 4) : "";
+  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (tail != ".ggf") return engine.SaveGame(fileName);
+  TGgfHeader header;
+  const std::time_t now = std::time(nullptr);
+  char date[32];
+  if (std::strftime(date, sizeof date, "%Y.%m.%d_%H:%M:%S.UTC", std::gmtime(&now))) header.Date = date;
+  return engine.SaveGgf(fileName, header);
+}
+
 void Configure(TReversiCore& engine, const Options& o) {
   engine.SetMode(TwoPlayer);
   engine.SetLevel(static_cast<TLevel>(o.level));
@@ -367,7 +408,7 @@ int main(int argc, char** argv) {
   Options o;
   if (const int status = ParseArgs(argc, argv, o); status != 0) return status;
   if (o.bench) {
-    if (o.moves || o.load || o.save) return Usage("--bench takes no game");
+    if (o.moves || o.load || o.save || o.position) return Usage("--bench takes no game");
     if (!o.levelGiven) o.level = kBenchLevel;
     return RunBench(o);
   }
@@ -378,10 +419,12 @@ int main(int argc, char** argv) {
   report.Attach();
 
   if (o.load) {
-    if (TFileResult r = engine.LoadGame(*o.load); !r) {
+    if (TFileResult r = engine.OpenGame(*o.load); !r) {
       std::cerr << "vezari-analyze: cannot load " << *o.load << ": " << r.Reason << "\n";
       return 4;
     }
+  } else if (o.position) {
+    if (const int status = SetUpPosition(engine, o); status != 0) return status;
   } else {
     std::string error;
     const auto moves = ParseMoveText(o.moves.value_or(""), error);
@@ -392,7 +435,7 @@ int main(int argc, char** argv) {
     for (int square : *moves) engine.PlayMove(square);
   }
   if (o.save) {
-    if (TFileResult r = engine.SaveGame(*o.save); !r) {
+    if (TFileResult r = Save(engine, *o.save); !r) {
       std::cerr << "vezari-analyze: cannot save " << *o.save << ": " << r.Reason << "\n";
       return 5;
     }

@@ -306,14 +306,10 @@ TReadResult ReadMoveList(std::string_view text, const TPosition& start) {
         continue;
       }
     } else if (tokenStart && IsDigit(c)) {
-      // A move number: digits then dots ("1." "12..."), or standing alone.
+      // A move number: digits then dots ("1." "12...").
       while (end < text.size() && IsDigit(text[end])) ++end;
       if (end < text.size() && text[end] == '.') {
         while (end < text.size() && text[end] == '.') ++end;
-        i = end;
-        continue;
-      }
-      if (end == text.size() || IsSeparator(text[end]) || text[end] == '-') {
         i = end;
         continue;
       }

@@ -41,7 +41,10 @@ std::optional<std::vector<int32_t>> ParseNumbers(const std::string& text, std::s
     int32_t value = 0;
     auto [ptr, ec] = std::from_chars(first, last, value);
     if (ec != std::errc() || ptr != last) {
+      // Shown in a message: control and stray non-ASCII bytes would garble it.
       bad = text.substr(i, std::min<size_t>(end - i, 20));
+      for (char& c : bad)
+        if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) >= 127) c = '?';
       return std::nullopt;
     }
     numbers.push_back(value);

@@ -62,7 +62,7 @@ TEST(Notation, RealGamesRoundTripInEveryForm) {
 TEST(Notation, EveryPasteFormReadsTheSameGame) {
   const TGame expected = Moves({"f5", "d6", "c3", "d3"});
   for (const char* text : {"f5d6c3d3", "F5D6C3D3", "f5 d6 c3 d3", "f5, d6, c3, d3", "f5-d6-c3-d3", "f5\nd6\r\nc3\td3",
-                           "1. F5 d6 2. C3 d3", "1.f5 2.d6 3.c3 4.d3", "1 f5 2 d6 3 c3 4 d3", "1... f5 d6 c3 d3\n"}) {
+                           "1. F5 d6 2. C3 d3", "1.f5 2.d6 3.c3 4.d3", "1... f5 d6 c3 d3\n"}) {
     const TReadResult r = ReadMoveList(text);
     EXPECT_TRUE(r) << text << ": " << r.Reason;
     EXPECT_EQ(r.Game, expected) << text;
@@ -76,6 +76,7 @@ TEST(Notation, RefusalsNameTheMoveAndTheProblem) {
       {"f5d6c3d3c4f4h9", "move 7, \"h9\": not a square"},
       {"f5 d6 z1", "move 3, \"z1\": not a square"},
       {"f5d", "move 2, \"d\": not a square"},
+      {"1 f5 2 d6", "move 1, \"1\": not a square"},
       {"f5f5", "move 2, \"f5\": not a legal move for White"},
       {"f5 pass", "move 2, \"pass\": White has a legal move and cannot pass"},
       {"-- f5", "move 1, \"--\": Black has a legal move and cannot pass"},

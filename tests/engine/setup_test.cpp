@@ -111,10 +111,12 @@ TEST(SetUp, RgmRefusedForSetUpGamesGgfAndTextOpenedByContent) {
   EXPECT_FALSE(r);
   EXPECT_EQ(r.Reason.rfind("move 1, \"B[a1]\"", 0), 0u) << r.Reason;
   EXPECT_EQ(e.CurrentGame(), game);
+  const std::string binary = TempFile("d.rgm", "3 5\x01\xfa 60");
+  EXPECT_EQ(e.OpenGame(binary).Reason, "\"5??\" is not a whole number");
   e.NewGame();
   EXPECT_FALSE(e.IsSetUp());
   EXPECT_TRUE(e.SaveGame(rgm));
-  for (const std::string& f : {rgm, ggf, bad}) fs::remove(f);
+  for (const std::string& f : {rgm, ggf, bad, binary}) fs::remove(f);
 }
 
 TEST(SetUp, TheStandardStartSearchesAsIfPlayedMoveByMove) {

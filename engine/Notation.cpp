@@ -455,10 +455,12 @@ TReadResult ReadGgf(std::string_view text) {
 }
 
 TReadResult ReadGameText(std::string_view text) {
+  // Neither a move list nor a board holds "(;", so a line before the game
+  // (or a byte-order mark) does not hide a GGF file.
+  if (text.find("(;") != std::string_view::npos || Trimmed(text).substr(0, 1) == "(") return ReadGgf(text);
   size_t i = 0;
   while (i < text.size() && IsBlank(text[i])) ++i;
   const std::string_view rest = text.substr(i);
-  if (!rest.empty() && rest[0] == '(') return ReadGgf(text);
   return LooksLikeBoard(rest) ? ReadBoard(text) : ReadMoveList(text);
 }
 

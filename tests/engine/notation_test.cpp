@@ -69,6 +69,7 @@ TEST(Notation, EveryPasteFormReadsTheSameGame) {
   }
   EXPECT_EQ(ReadGameText("  f5 d6 c3 d3").Game, expected);
   EXPECT_EQ(ReadGameText("").Game, TGame{});
+  EXPECT_EQ(ReadGameText("\xef\xbb\xbfGame 1:\n(;GM[Othello]B[f5]W[d6]B[c3]W[d3];)").Game, expected);
 }
 
 TEST(Notation, RefusalsNameTheMoveAndTheProblem) {

@@ -16,14 +16,22 @@ constexpr uint64_t kNotColumnH = 0x7f7f7f7f7f7f7f7fULL;
 // One step in direction d (0..7) of every bit; bits leaving the board go.
 uint64_t Step(uint64_t b, int d) {
   switch (d) {
-    case 0: return (b << 1) & kNotColumnA;
-    case 1: return (b >> 1) & kNotColumnH;
-    case 2: return b << 8;
-    case 3: return b >> 8;
-    case 4: return (b << 9) & kNotColumnA;
-    case 5: return (b << 7) & kNotColumnH;
-    case 6: return (b >> 7) & kNotColumnA;
-    default: return (b >> 9) & kNotColumnH;
+    case 0:
+      return (b << 1) & kNotColumnA;
+    case 1:
+      return (b >> 1) & kNotColumnH;
+    case 2:
+      return b << 8;
+    case 3:
+      return b >> 8;
+    case 4:
+      return (b << 9) & kNotColumnA;
+    case 5:
+      return (b << 7) & kNotColumnH;
+    case 6:
+      return (b >> 7) & kNotColumnA;
+    default:
+      return (b >> 9) & kNotColumnH;
   }
 }
 
@@ -66,7 +74,9 @@ uint64_t FlipsOf(const TBits& b, uint64_t move) {
   return flips;
 }
 
-int BitOfSquare(int square) { return IsPlayingSquare(square) ? kBitIndex[square] : -1; }
+int BitOfSquare(int square) {
+  return IsPlayingSquare(square) ? kBitIndex[square] : -1;
+}
 
 // Plays the side to move at the bit and hands the move to the opponent
 // without looking whether the opponent can move.
@@ -80,14 +90,18 @@ bool Place(TPosition& p, int bit) {
   return true;
 }
 
-bool HasMove(const TPosition& p, int side) { return MovesOf(BitsFor(p, side)) != 0; }
+bool HasMove(const TPosition& p, int side) {
+  return MovesOf(BitsFor(p, side)) != 0;
+}
 
 // A side that cannot move passes, unless neither can.
 void PassIfStuck(TPosition& p) {
   if (!HasMove(p, p.Side) && HasMove(p, -p.Side)) p.Side = -p.Side;
 }
 
-const char* ColourName(int side) { return side == kBlack ? "Black" : "White"; }
+const char* ColourName(int side) {
+  return side == kBlack ? "Black" : "White";
+}
 
 // The text as it may appear in a message: printable, and not too long.
 std::string Shown(std::string_view text) {
@@ -101,11 +115,19 @@ std::string MoveError(int number, std::string_view text, const std::string& what
   return "move " + std::to_string(number) + ", \"" + Shown(text) + "\": " + what;
 }
 
-TReadResult Refused(std::string reason) { return TReadResult{false, std::move(reason), {}}; }
+TReadResult Refused(std::string reason) {
+  return TReadResult{false, std::move(reason), {}};
+}
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
 
 bool StartsWithWord(std::string_view text, size_t i, std::string_view word) {
   if (text.size() - i < word.size()) return false;
@@ -149,10 +171,13 @@ std::string PlayRead(TGame& game, TPosition& p, std::optional<int> square) {
 }
 
 bool IsPassWord(std::string_view word) {
-  return (word.size() == 2 || word.size() == 4) && StartsWithWord(word, 0, std::string_view("pass").substr(0, word.size()));
+  return (word.size() == 2 || word.size() == 4) &&
+         StartsWithWord(word, 0, std::string_view("pass").substr(0, word.size()));
 }
 
-bool IsSeparator(char c) { return IsBlank(c) || c == ',' || c == ';'; }
+bool IsSeparator(char c) {
+  return IsBlank(c) || c == ',' || c == ';';
+}
 
 // ---- GGF scanning ----
 
@@ -254,9 +279,13 @@ TPosition TPosition::Standard() {
   return p;
 }
 
-uint64_t LegalMoves(const TPosition& position) { return MovesOf(BitsFor(position, position.Side)); }
+uint64_t LegalMoves(const TPosition& position) {
+  return MovesOf(BitsFor(position, position.Side));
+}
 
-bool IsOver(const TPosition& position) { return !HasMove(position, kBlack) && !HasMove(position, kWhite); }
+bool IsOver(const TPosition& position) {
+  return !HasMove(position, kBlack) && !HasMove(position, kWhite);
+}
 
 bool PlayOn(TPosition& position, int square) {
   TPosition p = position;

@@ -11,9 +11,9 @@
 
 #include <cctype>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <iostream>
 #include <optional>
 #include <sstream>

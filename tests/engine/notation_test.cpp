@@ -1,17 +1,19 @@
 // Move lists, board strings and GGF: round trips over real games, every
 // tolerated paste form, refusals with their messages, and passes.
+#include "Notation.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "Notation.h"
-
 using namespace reversi;
 
 namespace {
 
-int Sq(const char* name) { return SquareOf(name[1] - '1', name[0] - 'a'); }
+int Sq(const char* name) {
+  return SquareOf(name[1] - '1', name[0] - 'a');
+}
 
 TGame Moves(std::initializer_list<const char*> names, TPosition start = TPosition::Standard()) {
   TGame g{start, {}};
@@ -114,7 +116,8 @@ TEST(Notation, BoardStringsRoundTripAndRefuseWithReasons) {
   TPosition end;
   ASSERT_TRUE(FinalPosition(Moves({"f5", "d6", "c3"}), end));
   const std::string text = WriteBoard(end);
-  EXPECT_EQ(text, std::string(16, '-') + "--X-----" + "---XX---" + "---OXX--" + "---O----" + std::string(16, '-') + " O");
+  EXPECT_EQ(text,
+            std::string(16, '-') + "--X-----" + "---XX---" + "---OXX--" + "---O----" + std::string(16, '-') + " O");
   EXPECT_EQ(ReadBoard(text).Game.Start, end);
   std::string rows;
   for (int r = 0; r < 8; ++r) rows += text.substr(8 * r, 8) + "\n";
@@ -131,8 +134,7 @@ TEST(Notation, BoardStringsRoundTripAndRefuseWithReasons) {
 
 TEST(Notation, GgfReadsAnyOrderAndAnnotationsAndRefusesWithReasons) {
   const TGame opening = Moves({"f5", "d6", "c3"});
-  EXPECT_EQ(ReadGgf("junk (;PB[a\\]b]B[F5/1.23/0.4]XY[(;]W[d6//2.1]TY[ 8 ]B[c3];)(;B[e6];)").Game.Moves,
-            opening.Moves);
+  EXPECT_EQ(ReadGgf("junk (;PB[a\\]b]B[F5/1.23/0.4]XY[(;]W[d6//2.1]TY[ 8 ]B[c3];)(;B[e6];)").Game.Moves, opening.Moves);
   const std::pair<std::string, std::string> cases[] = {
       {"f5d6", "no GGF game: \"(;\" is missing"},
       {"(;GM[Othello]B[f5]", "the game does not end with \";)\""},

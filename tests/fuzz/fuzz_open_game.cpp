@@ -54,8 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   if (!result) {
     vzfuzz::CheckReason(result.Reason, text);
-    if (notation && !numbers)
-      Broken("a game the notation reads was refused: " + result.Reason, text);
+    if (notation && !numbers) Broken("a game the notation reads was refused: " + result.Reason, text);
     if (std::string d = Difference(before, TEngineState::Of(e)); !d.empty())
       Broken("a refused file changed the game: " + d, text);
     if (e.CurrentGame() != f.Known) Broken("a refused file changed the start", text);

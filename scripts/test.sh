@@ -2,7 +2,8 @@
 # Installs what is missing, then builds and runs every test: the Release
 # build (engine, tools, windows offscreen), the engine and tools again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz targets
-# briefly over their corpora. The configurations are CMakePresets.json's.
+# briefly over their corpora; the installed files are validated and the
+# Debian package built, installed, started and removed. The configurations are CMakePresets.json's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -12,6 +13,9 @@ echo "== Release build and tests"
 cmake --preset release
 cmake --build --preset release -j "$jobs"
 ctest --preset release -j "$jobs"
+
+echo "== Installed files and the Debian package"
+bash scripts/check-install.sh build/release
 
 echo "== Engine and tools under ASan and UBSan"
 cmake --preset asan

@@ -24,13 +24,22 @@ TBits Neighbours(TBits b) {
   return h | (row << 8) | (row >> 8);
 }
 
+// The corners held and the edge squares next to a held corner, of `discs`:
+// a cheap count of discs that are, or soon become, stable.
+int CornerHold(TBits discs) {
+  const TBits corners = discs & kCorners;
+  const TBits beside = ((corners & 0x0100000000000001ull) << 1) | ((corners & 0x8000000000000080ull) >> 1) |
+                       (corners << 8) | (corners >> 8);
+  return Count(corners | (beside & discs));
+}
+
 // A rough judgement of a position for the side to move, for ordering only:
 // its replies against the opponent's, corners counting double, and corners held.
 int Judge(TBits player, TBits opponent) {
   const TBits mine = LegalMoves(player, opponent), theirs = LegalMoves(opponent, player);
   const TBits empty = ~(player | opponent);
   return 16 * (Count(mine) + Count(mine & kCorners) - Count(theirs) - Count(theirs & kCorners)) +
-         32 * (Count(player & kCorners) - Count(opponent & kCorners)) +
+         32 * (Count(player & kCorners) - Count(opponent & kCorners)) + 8 * (CornerHold(player) - CornerHold(opponent)) +
          4 * (Count(Neighbours(opponent) & empty) - Count(Neighbours(player) & empty));
 }
 
@@ -53,10 +62,12 @@ int LookAhead(TBits player, TBits opponent, int depth, int alpha, int beta) {
 
 // Fastest first: the move that leaves the opponent the fewest replies, a
 // corner reply counting double, so the opponent soon runs out of good ones;
-// far from the end, a shallow look ahead instead. The move the hash table
+// then the discs it makes safe at the corners and a move in a region with an
+// odd number of empties; far from the end, a shallow look ahead instead. The move the hash table
 // remembers goes before all.
 int ListMoves(const THashTable& hash, TBits player, TBits opponent, TBits moves, int hashMove, TMove* list,
               int empties) {
+  const TBits odd = empties < kLookAheadMin ? OddRegions(~(player | opponent)) : 0;
   int count = 0;
   for (; moves; moves &= moves - 1) {
     const int sq = FirstSquare(moves);
@@ -73,7 +84,8 @@ int ListMoves(const THashTable& hash, TBits player, TBits opponent, TBits moves,
                         -100000, 100000);
       } else {
         const TBits replies = LegalMoves(opponent ^ flips, next);
-        key = 16 * (Count(replies) + Count(replies & kCorners)) + Count(Neighbours(next) & ~(next | opponent));
+        key = 16 * (Count(replies) + Count(replies & kCorners)) + Count(Neighbours(next) & ~(next | opponent)) -
+              8 * CornerHold(next) - ((odd & Bit(sq)) ? 4 : 0);
       }
     }
     TMove m{flips, sq, key};

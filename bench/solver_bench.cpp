@@ -103,7 +103,7 @@ int RunFfo(int first, int last) {
     std::cerr << "solver_bench: cannot read the FFO positions\n";
     return 1;
   }
-  TSolver solver(22);
+  TSolver solver(20);
   std::cout.precision(3);
   for (const auto& f : all) {
     if (f.Number < first || f.Number > last) continue;

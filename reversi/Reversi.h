@@ -34,6 +34,7 @@
 
 #include "ReversiCore.h"
 
+class QPainter;
 class TReversiHooks;
 
 namespace reversi {
@@ -114,7 +115,27 @@ class TReversi : public QWidget, public reversi::TReversiCore {
 
   QSize sizeHint() const override;
 
+  // ---- The position as the board shows it ----
+  // During a search's walk through its tree the cells hold positions from
+  // inside it; these read the copy taken when the walk began, so they always
+  // describe the position on the screen.
+  const int32_t* ShownCells() const { return Shown().Cells; }
+  int ShownSideToMove() const { return Shown().SideToMove; }
+  int ShownDiscs(int colour) const;
+  bool ShownLegal(int square) const;
+  // Neither side has a move; never while a search walks its tree.
+  bool ShownGameOver() const;
+
+  // ---- Keyboard ----
+  // The square of the keyboard cursor: 0 until a key has moved it, so a
+  // board played by mouse alone never shows it. Arrows move it, Enter plays
+  // it, a typed square name ("d3") plays that square; refused while the
+  // computer thinks, as clicks are. The host gives the board focus.
+  int KeyCursor() const { return keyCursor_; }
+
  signals:
+  // The keyboard cursor moved to a square (screen readers follow it).
+  void KeyCursorMoved(int square);
   // Emitted from the event loop once the board is no longer busy; deletions
   // held back meanwhile have been re-posted by then.
   void Idle();
@@ -126,6 +147,7 @@ class TReversi : public QWidget, public reversi::TReversiCore {
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   friend class TReversiHooks;
@@ -150,6 +172,13 @@ class TReversi : public QWidget, public reversi::TReversiCore {
   void EnterSearch();
   void LeaveSearch();
   void HoldBackDelete(QObject* object);
+  void ClearFlipPreview();
+  // Assistive tools see the board as a table of 64 cells (ReversiAccessible.cpp).
+  static void InstallAccessibility();
+  void AnnounceKeyCursor();
+  void MoveKeyCursor(int square);
+  void PlayFromKeyboard(int square);
+  void DrawKeyCursor(QPainter& p, int pitch) const;
   // Repaints when value differs from field, after storing it.
   template <class T>
   void Change(T& field, T value);
@@ -167,6 +196,8 @@ class TReversi : public QWidget, public reversi::TReversiCore {
   std::unique_ptr<TReversiHooks> platform_;
   std::unique_ptr<TSnapshot> snapshot_;
   int busy_ = 0;
+  int keyCursor_ = 0;
+  QChar typedColumn_;  // the letter of a square name being typed
   // Ancestors watched for deferred deletion while busy.
   QList<QPointer<QObject>> watched_;
   // Objects whose deferred deletion arrived while busy.

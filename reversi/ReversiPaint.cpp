@@ -159,6 +159,33 @@ void TReversi::DrawBoard(const TShown& shown) {
       }
     }
   }
+  DrawKeyCursor(p, pitch);
+}
+
+// A frame two pixels wide just inside the square's grid lines, in a colour
+// that neither disc nor mark uses.
+void TReversi::DrawKeyCursor(QPainter& p, int pitch) const {
+  if (keyCursor_ == 0) return;
+  const int x = ColOf(keyCursor_) * pitch + 1, y = RowOf(keyCursor_) * pitch + 1;
+  p.setPen(QPen(QColor(0, 255, 255), 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRectF(x + 0.5, y + 0.5, pitch - 2, pitch - 2));
+}
+
+int TReversi::ShownDiscs(int colour) const {
+  const int32_t* cells = ShownCells();
+  int count = 0;
+  for (int i = 10; i <= 80; ++i) count += cells[i] == colour ? 1 : 0;
+  return count;
+}
+
+bool TReversi::ShownGameOver() const {
+  return !snapshot_ && FlipPotential(kBlack) == 0 && FlipPotential(kWhite) == 0;
+}
+
+bool TReversi::ShownLegal(int square) const {
+  if (square < 10 || square > 80) return false;
+  return LegalOn(ShownCells(), ShownSideToMove(), square);
 }
 
 void TReversi::paintEvent(QPaintEvent*) {

@@ -48,7 +48,13 @@ class TReversiHooks final : public reversi::THooks {
     if (QCoreApplication::instance()) QCoreApplication::processEvents();
   }
 
-  void Repaint() override { board_->RepaintBoard(); }
+  // The game asks for a repaint when its position changes (a move played,
+  // taken back or replayed, a new or loaded game): a flip preview computed
+  // for the old position would mark discs no move turns.
+  void Repaint() override {
+    board_->ClearFlipPreview();
+    board_->RepaintBoard();
+  }
 
   void ShowMessage(const std::string& text) override {
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), QString::fromStdString(text),
@@ -86,10 +92,7 @@ class TReversiHooks final : public reversi::THooks {
     if (board_->ShowThinking()) board_->RepaintBoard();
   }
 
-  void MovePlayed() override {
-    board_->HoverSquare = 0;
-    board_->FlipPreview.fill(0);
-  }
+  void MovePlayed() override { board_->ClearFlipPreview(); }
 
  private:
   TReversi* board_;
@@ -103,6 +106,7 @@ TReversi::TReversi(QWidget* parent) : QWidget(parent), platform_(std::make_uniqu
   setMouseTracking(true);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   SetHooks(platform_.get());
+  InstallAccessibility();
   resize(100, 100);
   discSize_ = DiscSizeFor(width(), height());
 }
@@ -141,6 +145,11 @@ void TReversi::SetShowThinking(bool value) {
 }
 
 void TReversi::RepaintBoard() { repaint(); }
+
+void TReversi::ClearFlipPreview() {
+  HoverSquare = 0;
+  FlipPreview.fill(0);
+}
 
 void TReversi::EnterSearch() {
   if (busy_++ > 0) return;

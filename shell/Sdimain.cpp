@@ -1,5 +1,6 @@
 #include "Sdimain.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,6 +26,7 @@
 #include <algorithm>
 
 #include "BestLine.h"
+#include "BoardCoordinates.h"
 #include "DesignValues.h"
 #include "Levelunt.h"
 #include "NumberFormat.h"
@@ -144,6 +146,8 @@ TMain::~TMain() {
   Reversi1->OnBestChange = nullptr;
   Reversi1->OnEndSearch = nullptr;
   Reversi1->OnEndGame = nullptr;
+  Reversi1->OnComputerPass = nullptr;
+  Reversi1->OnPassRequest = nullptr;
 }
 
 void TMain::CreateMenus() {
@@ -194,6 +198,8 @@ void TMain::CreateMenus() {
                      &TMain::Statistics1Click, true);
   BestLine1 = item(View1, QStringLiteral("Show Best Line"), QStringLiteral("Display the best line of play"),
                    &TMain::BestLine1Click, true);
+  Coordinates1 = item(View1, tr("Coordinates"), tr("Show the letters and digits of the squares around the board"),
+                      &TMain::Coordinates1Click, true);
   View1->addSeparator();
   Sound1 =
       item(View1, QStringLiteral("Sound"), QStringLiteral("Make a sound after each move"), &TMain::Sound1Click, true);
@@ -302,8 +308,15 @@ void TMain::CreateControls() {
   // Created last, so they lie above the bars; the shadow under the board.
   Shadow = new TDropShadow(client);
   Shadow->setGeometry(16, 44, 320, 320);
+  Coordinates = new TBoardCoordinates(client);
+  Coordinates->hide();
   Reversi1 = new TReversi(client);
   Reversi1->setGeometry(4, 32, 320, 320);
+  Reversi1->setAccessibleName(tr("Board"));
+  // The board takes the keys (arrows, Enter, square names); the window still
+  // sees each one first.
+  Reversi1->setFocusPolicy(Qt::StrongFocus);
+  Reversi1->setFocus();
 
   Timer1 = new QTimer(this);
   Timer1->setInterval(1000);
@@ -324,18 +337,27 @@ void TMain::CreateGameBox() {
   MakeLabel(box, QStringLiteral("Disks"), 12, 40);
   Label4 = MakeFixedLabel(box, 105, 40, 45, Qt::AlignHCenter, kValueBlue);
   Label5 = MakeFixedLabel(box, 181, 40, 45, Qt::AlignHCenter, kValueBlue);
+  Label4->setAccessibleDescription(tr("White discs"));
+  Label5->setAccessibleDescription(tr("Black discs"));
 
-  MakeLabel(box, QStringLiteral("To Move"), 12, 58);
+  ToMoveCaption = MakeLabel(box, QStringLiteral("To Move"), 12, 58);
   const QPixmap marker(QStringLiteral(":/assets/tomove.xpm"));
   WhiteMarker = new QLabel(box);
   WhiteMarker->setPixmap(marker);
   WhiteMarker->setGeometry(120, 56, 16, 16);
+  WhiteMarker->setAccessibleName(tr("White to move"));
   BlackMarker = new QLabel(box);
   BlackMarker->setPixmap(marker);
   BlackMarker->setGeometry(196, 56, 16, 16);
+  BlackMarker->setAccessibleName(tr("Black to move"));
+  // In the place of the markers once the game is over.
+  ResultLabel = MakeFixedLabel(box, 105, 58, 178, Qt::AlignLeft, kValueBlue);
+  ResultLabel->setAccessibleDescription(tr("Result"));
+  ResultLabel->hide();
 
-  MakeLabel(box, QStringLiteral("Level"), 12, 76);
+  Label6Caption = MakeLabel(box, QStringLiteral("Level"), 12, 76);
   Label6 = MakeFixedLabel(box, 109, 76, 174, Qt::AlignLeft, kValueBlue);
+  Label6->setAccessibleDescription(tr("Level"));
 }
 
 void TMain::CreateStatisticsBox() {
@@ -352,6 +374,13 @@ void TMain::CreateStatisticsBox() {
   Label16 = MakeLabel(box, QStringLiteral("-"), 260, 44, kValueBlue);
   MakeLabel(box, QStringLiteral("Nodes"), 12, 64);
   Label18 = MakeLabel(box, QStringLiteral("-"), 109, 64, kValueBlue);
+  // What a screen reader says with each value: its caption.
+  Label11->setAccessibleDescription(tr("Candidate Move"));
+  Label13->setAccessibleDescription(tr("Evaluation"));
+  Label12->setAccessibleDescription(tr("Considering"));
+  Label14->setAccessibleDescription(tr("Depth"));
+  Label16->setAccessibleDescription(tr("Root move, then deepest depth"));
+  Label18->setAccessibleDescription(tr("Nodes"));
 }
 
 // The board's properties as the form sets them, before the settings are read.
@@ -386,6 +415,12 @@ void TMain::BindEngine() {
   };
   r.OnEndSearch = [this](TReversiCore*, const std::string& move) { Reversi1EndSearch(move); };
   r.OnEndGame = [this](TReversiCore*) { Reversi1EndGame(); };
+  r.OnComputerPass = [this](TReversiCore*) { Reversi1Pass(); };
+  r.OnPassRequest = [this](TReversiCore*) {
+    Reversi1Pass();
+    // The box the engine shows when nobody handles the request.
+    Reversi1->Hooks().ShowPassBox();
+  };
 }
 
 void TMain::FormCreate() {
@@ -426,8 +461,10 @@ void TMain::FormResize() {
   const QRect outer = frameGeometry();
   const int h = outer.height() - BottomBar->height() - Toolbar->height() - statusBar()->height() - 72;
   const int w = outer.width() - SidePanel->width() - 32;
-  const int side = std::max(0, std::min(w, h));
-  Reversi1->setGeometry(4, 32, side, side);
+  // The coordinates take a strip above and left of the board.
+  const int margin = Coordinates1->isChecked() ? TBoardCoordinates::kStrip : 0;
+  const int side = std::max(0, std::min(w, h) - margin);
+  Reversi1->setGeometry(4 + margin, 32 + margin, side, side);
   FitShadow();
 }
 
@@ -435,15 +472,22 @@ void TMain::FormResize() {
 void TMain::FitShadow() {
   const QRect board = Reversi1->geometry();
   Shadow->setGeometry(board.x() + 12, board.y() + 12, board.width(), board.height());
+  Coordinates->Fit(*Reversi1);
 }
 
+// The position on the board, also while the computer searches from it.
 void TMain::ShowGame() {
   const TReversi& r = *Reversi1;
-  Label5->setText(QString::number(r.BlackDiscs()));
-  Label4->setText(QString::number(r.WhiteDiscs()));
-  const bool black = r.ToMove() == reversi::Black;
-  BlackMarker->setVisible(black);
-  WhiteMarker->setVisible(!black);
+  const int black = r.ShownDiscs(reversi::kBlack), white = r.ShownDiscs(reversi::kWhite);
+  Label5->setText(QString::number(black));
+  Label4->setText(QString::number(white));
+  const bool over = GameOver();
+  const bool blackToMove = r.ShownSideToMove() == reversi::kBlack;
+  BlackMarker->setVisible(!over && blackToMove);
+  WhiteMarker->setVisible(!over && !blackToMove);
+  ResultLabel->setText(over ? ResultText(black, white) : QString());
+  ResultLabel->setVisible(over);
+  SetCaption(ToMoveCaption, over ? tr("Result") : QStringLiteral("To Move"));
   const int level = static_cast<int>(r.Level());
   if (level == reversi::TimeLevel) {
     Label6->setText(QString::number(r.MoveTime()) + QStringLiteral(" seconds per move"));
@@ -459,8 +503,26 @@ void TMain::ResetStats() {
   ListBox1->clear();
 }
 
+bool TMain::GameOver() const { return Reversi1->ShownGameOver(); }
+
+QString TMain::ResultText(int black, int white) {
+  if (black > white) return tr("Black wins %1 : %2").arg(black).arg(white);
+  if (white > black) return tr("White wins %1 : %2").arg(white).arg(black);
+  return tr("Draw %1 : %2").arg(black).arg(white);
+}
+
 void TMain::ShowHint(const QString& hint) {
   StatusLine->setText(hint);
+  StatusLine->setAccessibleName(hint);
+}
+
+// Screen readers follow the status line's accessible name; `shown` also puts
+// the text on the line itself.
+void TMain::Announce(const QString& text, bool shown) {
+  if (shown) StatusLine->setText(text);
+  StatusLine->setAccessibleName(text);
+  QAccessibleEvent event(StatusLine, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&event);
 }
 
 void TMain::FormKeyPress(QChar key) {
@@ -474,9 +536,21 @@ void TMain::ListBox1DrawItem(QPainter* painter, int index, const QRect& rect, QS
 // ---------------------------------------------------------------------------
 // Engine handlers
 
-void TMain::Reversi1Move(const std::string&) {
+void TMain::Reversi1Move(const std::string& move) {
   if (Statistics1->isChecked()) SetCaption(Label18, QString::number(Reversi1->Nodes()));
   ShowGame();
+  // The side to move has been handed on: the mover is the other one.
+  const bool blackMoved = Reversi1->SideToMove != reversi::kBlack;
+  Announce((blackMoved ? tr("Black plays %1") : tr("White plays %1")).arg(QString::fromStdString(move)), false);
+}
+
+// The side to move is back with the player who moved last, the other one
+// passes: the board's legal-move marks were drawn for the passing side.
+void TMain::Reversi1Pass() {
+  const bool blackPasses = Reversi1->SideToMove != reversi::kBlack;
+  Announce(blackPasses ? tr("Black has no legal move and passes") : tr("White has no legal move and passes"));
+  ShowGame();
+  Reversi1->repaint();
 }
 
 void TMain::Reversi1BeginSearch() {
@@ -531,8 +605,12 @@ void TMain::Reversi1EndSearch(const std::string&) {
 }
 
 // Supplying this handler keeps the final position on the board: the engine
-// shows no message and starts no new game by itself.
-void TMain::Reversi1EndGame() {}
+// shows no message and starts no new game by itself. The result is in the
+// Game box (ShowGame) and on the status line.
+void TMain::Reversi1EndGame() {
+  ShowGame();
+  Announce(ResultText(Reversi1->BlackDiscs(), Reversi1->WhiteDiscs()));
+}
 
 void TMain::Timer1Timer() {
   PlayButton->setText(QStringLiteral("Thinking"));
@@ -598,6 +676,7 @@ void TMain::Edit1Click() {
   Level1->setEnabled(idle);
   TwoPlayer1->setEnabled(idle);
   Move1->setEnabled(true);
+  KeepHintsOfEnabledItems(Edit1);
 }
 
 void TMain::SetLevelDialog(TLevelFrm* dialog) {
@@ -648,6 +727,22 @@ void TMain::View1Click() {
   const bool idle = !Reversi1->Thinking();
   for (QAction* a : {Thinking1, LegalMoves1, Statistics1, BestLine1}) a->setEnabled(idle);
   for (QAction* a : {ShowFlipableSquares1, Sound1, Selective1}) a->setEnabled(true);
+  KeepHintsOfEnabledItems(View1);
+}
+
+// A disabled item shows no hint on the status line: its status tip is kept
+// aside while it is disabled.
+void TMain::KeepHintsOfEnabledItems(QMenu* menu) {
+  static const char* const kHint = "vzHint";
+  for (QAction* a : menu->actions()) {
+    if (!a->property(kHint).isValid()) a->setProperty(kHint, a->statusTip());
+    a->setStatusTip(a->isEnabled() ? a->property(kHint).toString() : QString());
+  }
+}
+
+void TMain::Coordinates1Click() {
+  Coordinates->setVisible(Coordinates1->isChecked());
+  FormResize();
 }
 
 // The mark was inverted by the action, whether or not the engine takes the

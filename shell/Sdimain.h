@@ -31,6 +31,7 @@ class QMenu;
 class QPainter;
 class QTimer;
 class TArrowButton;
+class TBoardCoordinates;
 class TDropShadow;
 class TFlatButton;
 class TShape;
@@ -78,6 +79,13 @@ class TMain : public QMainWindow {
   void ShowGame();
   void ResetStats();
   void ShowHint(const QString& hint);
+  // Says text to assistive tools through the status line; shown also
+  // writes it there.
+  void Announce(const QString& text, bool shown = true);
+  // Neither side has a move in the position on the board.
+  bool GameOver() const;
+  // "Black wins 37 : 27", "White wins 33 : 31", "Draw 32 : 32".
+  static QString ResultText(int black, int white);
   void FormKeyPress(QChar key);
   // Draws best-line entry `index` into `rect` of `painter`; used by the
   // list's delegate.
@@ -110,6 +118,7 @@ class TMain : public QMainWindow {
   void BestLine1Click();
   void Sound1Click();
   void About1Click();
+  void Coordinates1Click();
   void Timer1Timer();
 
   // ---- Engine handlers ----
@@ -120,6 +129,9 @@ class TMain : public QMainWindow {
   void Reversi1BestChange(const std::string& move, double score, bool isFinal);
   void Reversi1EndSearch(const std::string& move);
   void Reversi1EndGame();
+  // A side without a move passes (the computer's or, in a two-player game,
+  // either side's); the engine's pass box follows when the person passes.
+  void Reversi1Pass();
 
   // ---- Controls, named as on the form ----
   QFrame* Bevel1 = nullptr;
@@ -141,6 +153,9 @@ class TMain : public QMainWindow {
   TShape* BlackDisc = nullptr;
   QLabel* WhiteMarker = nullptr;
   QLabel* BlackMarker = nullptr;
+  QLabel* ToMoveCaption = nullptr;
+  QLabel* ResultLabel = nullptr;  // the result, once the game is over
+  QLabel* Label6Caption = nullptr;
   QLabel* Label4 = nullptr;   // White's discs
   QLabel* Label5 = nullptr;   // Black's discs
   QLabel* Label6 = nullptr;   // level
@@ -152,6 +167,7 @@ class TMain : public QMainWindow {
   QLabel* Label16 = nullptr;  // root-move number, then the deepest depth
   QLabel* Label18 = nullptr;  // nodes
   TDropShadow* Shadow = nullptr;
+  TBoardCoordinates* Coordinates = nullptr;
   TReversi* Reversi1 = nullptr;
   QTimer* Timer1 = nullptr;
   TWaveSound* Click = nullptr;
@@ -174,6 +190,7 @@ class TMain : public QMainWindow {
   QAction* ShowFlipableSquares1 = nullptr;
   QAction* Statistics1 = nullptr;
   QAction* BestLine1 = nullptr;
+  QAction* Coordinates1 = nullptr;
   QAction* Sound1 = nullptr;
   QAction* Selective1 = nullptr;
   QMenu* Help1 = nullptr;
@@ -198,6 +215,7 @@ class TMain : public QMainWindow {
   void FormCreate();
   void FormClose();
   void FitShadow();
+  void KeepHintsOfEnabledItems(QMenu* menu);
   void ShowFileFailure(const QString& text);
 
   std::string settingsPath_;

@@ -7,6 +7,8 @@ add_library(vz_mainwindow STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/FileDrop.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/BestLine.h
   ${CMAKE_CURRENT_SOURCE_DIR}/BestLine.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/BoardCoordinates.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/BoardCoordinates.cpp
   ${PROJECT_SOURCE_DIR}/assets/assets.qrc
 )
 set_target_properties(vz_mainwindow PROPERTIES AUTOMOC ON AUTORCC ON)

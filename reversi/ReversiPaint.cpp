@@ -162,14 +162,15 @@ void TReversi::DrawBoard(const TShown& shown) {
   DrawKeyCursor(p, pitch);
 }
 
-// A frame two pixels wide just inside the square's grid lines, in a colour
+// A frame (two pixels wide at least) just inside the square's grid lines, in a colour
 // that neither disc nor mark uses.
 void TReversi::DrawKeyCursor(QPainter& p, int pitch) const {
   if (keyCursor_ == 0) return;
   const int x = ColOf(keyCursor_) * pitch + 1, y = RowOf(keyCursor_) * pitch + 1;
-  p.setPen(QPen(QColor(0, 255, 255), 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  const int width = std::max(2, pitch / 16);
+  p.setPen(QPen(QColor(0, 255, 255), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   p.setBrush(Qt::NoBrush);
-  p.drawRect(QRectF(x + 0.5, y + 0.5, pitch - 2, pitch - 2));
+  p.drawRect(QRectF(x + width / 2.0, y + width / 2.0, pitch - 1 - width, pitch - 1 - width));
 }
 
 int TReversi::ShownDiscs(int colour) const {

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -16,6 +17,7 @@
 #include "Reversi.h"
 #include "widgets/FormStyle.h"
 #include "widgets/StartupWidgets.h"
+#include "widgets/TickIcon.h"
 
 #ifndef VZ_AUTHOR
 #define VZ_AUTHOR "The Vezari Zaduder authors"
@@ -135,8 +137,16 @@ TAboutBox::TAboutBox(QWidget* parent)
   WebLabel->setFont(web);
   WebLabel->setText(QStringLiteral(VZ_WEB_ADDRESS));
   WebLabel->setGeometry(76, 154, 147, 16);
+  // Said in a box that does not hold up the about box.
+  WebLabel->OnOpenFailed = [this](const QUrl& url) {
+    auto* box = new QMessageBox(QMessageBox::Information, windowTitle(),
+                                tr("The web page %1 could not be opened.").arg(url.toDisplayString()),
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+  };
 
-  OKButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+  OKButton = new QPushButton(TickIcon(), QStringLiteral("OK"), this);
   OKButton->setGeometry(116, 190, 65, 33);
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -163,7 +173,9 @@ void TAboutBox::FormShow() {
   double figure = 0.0;
   {
     TInputBlocker blocker;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     figure = MeasureDevIdoz ? MeasureDevIdoz() : 0.0;
+    QApplication::restoreOverrideCursor();
   }
   Label4->setText(PercentText(figure));
   Label4->adjustSize();

@@ -1,6 +1,7 @@
 #include "BestLine.h"
 
 #include <QListWidget>
+#include <QLocale>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStyledItemDelegate>
@@ -72,8 +73,11 @@ void DrawBestLineItem(const QListWidget* list, QPainter* painter, int index, con
     }
     // Measured in fractions of a pixel: glyphs sit at fractional positions,
     // and a rounded width would let the points stray by a pixel.
-    const qsizetype dot = score.indexOf(u'.');
-    const qreal upToPoint = dot < 0 ? 0.0 : QFontMetricsF(list->font()).horizontalAdvance(score.left(dot + 1));
+    // The scores were written with the user's decimal separator.
+    const QString separator = QLocale().decimalPoint();
+    const qsizetype dot = score.indexOf(separator);
+    const qreal upToPoint =
+        dot < 0 ? 0.0 : QFontMetricsF(list->font()).horizontalAdvance(score.left(dot + separator.size()));
 
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
     const qreal height = rect.height();

@@ -2,10 +2,7 @@
 
 #include <QButtonGroup>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -13,28 +10,9 @@
 
 #include "widgets/FormStyle.h"
 #include "widgets/SpinField.h"
+#include "widgets/TickIcon.h"
 
 using namespace reversi;
-
-namespace {
-
-// The OK button's glyph: a green tick.
-QIcon TickIcon() {
-  QPixmap pixmap(16, 16);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  QPen pen(QColor(0, 128, 0), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-  painter.setPen(pen);
-  QPainterPath tick;
-  tick.moveTo(2.5, 8.5);
-  tick.lineTo(6.0, 12.5);
-  tick.lineTo(13.5, 3.5);
-  painter.drawPath(tick);
-  return QIcon(pixmap);
-}
-
-}  // namespace
 
 TLevelFrm::TLevelFrm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -166,13 +144,4 @@ void TLevelFrm::BitBtn1Click() {
     }
   }
   accept();
-}
-
-void TLevelFrm::keyPressEvent(QKeyEvent* event) {
-  // No Cancel button, so Esc has nothing to press.
-  if (event->key() == Qt::Key_Escape || event->matches(QKeySequence::Cancel)) {
-    event->accept();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }

@@ -53,9 +53,6 @@ class TLevelFrm : public QDialog {
   TSpinField* SelDepthEdit;  // 1 to 20
   QPushButton* BitBtn1;      // "OK", the default button
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   reversi::TReversiCore* engine_ = nullptr;
 };

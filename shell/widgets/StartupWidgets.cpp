@@ -83,6 +83,7 @@ void TUrlLabel::Click() {
   if (!Open || !Open(Address())) {
     setEnabled(false);
     unsetCursor();
+    if (OnOpenFailed) OnOpenFailed(Address());
   }
 }
 

@@ -63,6 +63,8 @@ class TUrlLabel : public QLabel {
 
   // Opens an address; QDesktopServices::openUrl unless replaced (tests).
   std::function<bool(const QUrl&)> Open;
+  // Told when Open fails; empty by default.
+  std::function<void(const QUrl&)> OnOpenFailed;
 
   QUrl Address() const;
   // Same as a left click.

@@ -1,0 +1,6 @@
+// The green tick on the OK buttons of the dialogs.
+#pragma once
+
+#include <QIcon>
+
+QIcon TickIcon();

@@ -270,6 +270,7 @@ void TMain::CreateControls() {
   auto* listBox = new QVBoxLayout(GroupBox3);
   listBox->setContentsMargins(7, 5, 6, 6);
   ListBox1 = MakeBestLineList(GroupBox3);
+  ListBox1->setAccessibleName(tr("Best Line"));
   listBox->addWidget(ListBox1);
 
   BottomBar = new QWidget(client);

@@ -1,13 +1,16 @@
 // The about box: its texts, the speed figure on every showing, its own board
-// left alone by the measurement, the web address and the OK button.
+// left alone by the measurement, the busy pointer meanwhile, the web address
+// and the OK button.
 #include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
 #include "About.h"
 #include "Reversi.h"
 #include "widgets/StartupWidgets.h"
+#include "widgets/TickIcon.h"
 
 class TAboutTest : public QObject {
   Q_OBJECT
@@ -24,6 +27,7 @@ class TAboutTest : public QObject {
   void okIsFocusedAndCloses();
   void measurementLeavesTheBoxBoardAlone();
   void webAddressOpensOrDisables();
+  void busyPointerWhileMeasuringAndTickOnOk();
   void openingAnimationEndsWithEverythingShown();
 };
 
@@ -164,6 +168,27 @@ void TAboutTest::webAddressOpensOrDisables() {
   QTest::mouseClick(web, Qt::LeftButton);
   web->Click();
   QCOMPARE(opened.size(), 2);
+  // The refusal was said once, in a box that does not hold the about box up.
+  const auto boxes = box.findChildren<QMessageBox*>();
+  QCOMPARE(boxes.size(), 1);
+  QVERIFY(boxes.first()->isVisible());
+  QVERIFY(boxes.first()->text().contains(web->text()));
+}
+
+// The pointer is busy while the speed is measured, and only then; OK
+// carries the Level dialog's tick.
+void TAboutTest::busyPointerWhileMeasuringAndTickOnOk() {
+  TAboutBox box;
+  box.Animate = false;
+  Qt::CursorShape during = Qt::BlankCursor;
+  box.MeasureDevIdoz = [&] {
+    if (QApplication::overrideCursor()) during = QApplication::overrideCursor()->shape();
+    return 1.0;
+  };
+  box.show();
+  QCOMPARE(during, Qt::WaitCursor);
+  QVERIFY(!QApplication::overrideCursor());
+  QCOMPARE(box.OKButton->icon().pixmap(16).toImage(), TickIcon().pixmap(16).toImage());
 }
 
 // The box grows out of its centre and then shows all of itself, every time

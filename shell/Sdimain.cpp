@@ -352,7 +352,7 @@ void TMain::CreateGameBox() {
   BlackMarker->setGeometry(196, 56, 16, 16);
   BlackMarker->setAccessibleName(tr("Black to move"));
   // In the place of the markers once the game is over.
-  ResultLabel = MakeFixedLabel(box, 105, 58, 178, Qt::AlignLeft, kValueBlue);
+  ResultLabel = MakeFixedLabel(box, 109, 58, 174, Qt::AlignLeft, kValueBlue);
   ResultLabel->setAccessibleDescription(tr("Result"));
   ResultLabel->hide();
 

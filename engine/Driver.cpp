@@ -111,8 +111,11 @@ void TReversiCore::StartThinking() {
   const int s = SideToMove;
 
   hooks_->SearchWalkBegin();
-  RunSearch(s);
-  const int m = search_.RootMove(0);
+  int m = ChooseMove ? ChooseMove(*this) : 0;
+  if (m < 0 || m >= kCells || !IsLegal(m)) {
+    RunSearch(s);
+    m = search_.RootMove(0);
+  }
   hooks_->SearchWalkEnd();
 
   PlayMove(m);

@@ -109,6 +109,11 @@ class TReversiCore : public TBoard {
   TNewBest OnBestChange;
   TMoveEvent OnEndSearch;
 
+  // Asked for the computer's move once its search has begun, before the
+  // tree walk; a legal square it returns is played without searching, any
+  // other answer leaves the move to the search. Unset, the search decides.
+  std::function<int(TReversiCore& Sender)> ChooseMove;
+
   // ---- Turn flow ----
   void NewGame();
   void PlayMove(int square);

@@ -25,6 +25,8 @@
 
 #include <QImage>
 #include <QList>
+#include <QMap>
+#include <QString>
 #include <QPointer>
 #include <QWidget>
 #include <array>
@@ -86,6 +88,14 @@ class TReversi : public QWidget, public reversi::TReversiCore {
   // latest.
   bool ShowFlips() const { return showFlips_; }
   void SetShowFlips(bool value) { showFlips_ = value; }
+
+  // Analysis drawn over the board, by cell: marked squares get a ring, and a
+  // square with a text shows it small in its centre. Nothing is drawn while
+  // both are empty, as they are until set.
+  const QList<int>& Marks() const { return marks_; }
+  void SetMarks(const QList<int>& cells);
+  const QMap<int, QString>& SquareTexts() const { return squareTexts_; }
+  void SetSquareTexts(const QMap<int, QString>& texts);
 
   // The square under the pointer at its last move, 0 off the board; and the
   // discs a move there would turn, marked 1. Both clear when a move is played.
@@ -168,6 +178,7 @@ class TReversi : public QWidget, public reversi::TReversiCore {
   void Settle();
   void RepaintBoard();
   void DrawBoard(const TShown& shown);
+  void DrawOverlay(QPainter& p, const TShown& shown);
   TShown Shown() const;
   void EnterSearch();
   void LeaveSearch();
@@ -190,6 +201,9 @@ class TReversi : public QWidget, public reversi::TReversiCore {
   reversi::TColor showLegalColor_ = reversi::clRed;
   bool showFlips_ = true;
   reversi::TColor color_ = reversi::clGreen;
+
+  QList<int> marks_;
+  QMap<int, QString> squareTexts_;
 
   int discSize_ = 0;
   QImage boardImage_;

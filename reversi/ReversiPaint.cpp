@@ -159,6 +159,7 @@ void TReversi::DrawBoard(const TShown& shown) {
       }
     }
   }
+  if (!marks_.isEmpty() || !squareTexts_.isEmpty()) DrawOverlay(p, shown);
   DrawKeyCursor(p, pitch);
 }
 
@@ -187,6 +188,46 @@ bool TReversi::ShownGameOver() const {
 bool TReversi::ShownLegal(int square) const {
   if (square < 10 || square > 80) return false;
   return LegalOn(ShownCells(), ShownSideToMove(), square);
+}
+
+void TReversi::SetMarks(const QList<int>& cells) {
+  if (cells == marks_) return;
+  marks_ = cells;
+  update();
+}
+
+void TReversi::SetSquareTexts(const QMap<int, QString>& texts) {
+  if (texts == squareTexts_) return;
+  squareTexts_ = texts;
+  update();
+}
+
+// Rings in the legal-move colour, texts in white on a dark plate so they
+// read on any board colour; both on empty squares only.
+void TReversi::DrawOverlay(QPainter& p, const TShown& shown) {
+  const int d = discSize_;
+  const int pitch = d + 3;
+  p.setRenderHint(QPainter::Antialiasing, true);
+  for (int i : marks_) {
+    if (i < 10 || i > 90 || shown.Cells[i] != 0) continue;
+    const int x = ColOf(i) * pitch + 2, y = RowOf(i) * pitch + 2;
+    p.setPen(QPen(ToQColor(ShowLegalColor()), std::max(2, d / 10)));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRect(x + 1, y + 1, d - 2, d - 2));
+  }
+  QFont font = p.font();
+  font.setPixelSize(std::max(6, d / 4));
+  font.setBold(true);
+  p.setFont(font);
+  for (auto it = squareTexts_.cbegin(); it != squareTexts_.cend(); ++it) {
+    const int i = it.key();
+    if (i < 10 || i > 90 || shown.Cells[i] != 0) continue;
+    const QRect box(ColOf(i) * pitch + 2, RowOf(i) * pitch + 2 + d / 3, d, d / 3);
+    p.fillRect(box.adjusted(1, 0, -1, 0), QColor(0, 0, 0, 150));
+    p.setPen(Qt::white);
+    p.drawText(box, Qt::AlignCenter, it.value());
+  }
+  p.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void TReversi::paintEvent(QPaintEvent*) {

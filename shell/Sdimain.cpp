@@ -133,11 +133,14 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), s
   qApp->installEventFilter(this);
   setAcceptDrops(true);
   FormCreate();
+  CreateAnalysis();
 }
 
 TMain::~TMain() {
   qApp->removeEventFilter(this);
   SetLevelDialog(nullptr);
+  StopAnalysis();
+  Reversi1->ChooseMove = nullptr;
   // Nothing of the engine may call back into a window being taken apart.
   Reversi1->OnMove = nullptr;
   Reversi1->OnBeginSearch = nullptr;
@@ -538,6 +541,7 @@ void TMain::ListBox1DrawItem(QPainter* painter, int index, const QRect& rect, QS
 // Engine handlers
 
 void TMain::Reversi1Move(const std::string& move) {
+  AnalysisPositionChanged();
   if (Statistics1->isChecked()) SetCaption(Label18, QString::number(Reversi1->Nodes()));
   ShowGame();
   // The side to move has been handed on: the mover is the other one.
@@ -555,6 +559,7 @@ void TMain::Reversi1Pass() {
 }
 
 void TMain::Reversi1BeginSearch() {
+  AnalysisPositionChanged();
   ++searchDepth_;
   ListBox1->clear();
   Timer1->start();
@@ -588,6 +593,7 @@ void TMain::Reversi1BestChange(const std::string& move, double score, bool) {
 
 void TMain::Reversi1EndSearch(const std::string&) {
   searchDepth_ = std::max(0, searchDepth_ - 1);
+  AnalysisPositionChanged();
   Timer1->stop();
   PlayButton->setText(QStringLiteral("orvane"));
   PlayButton->SetColor(kRed);
@@ -629,6 +635,7 @@ void TMain::Timer1Timer() {
 
 void TMain::New1Click() {
   Reversi1->NewGame();
+  AnalysisPositionChanged(true);
   ShowGame();
   ResetStats();
 }
@@ -650,6 +657,7 @@ void TMain::OpenGameFile(const QString& name) {
                         .arg(QDir::toNativeSeparators(name), QString::fromStdString(result.Reason)));
     return;
   }
+  AnalysisPositionChanged(true);
   ShowGame();
   ResetStats();
 }
@@ -677,6 +685,7 @@ void TMain::Edit1Click() {
   Level1->setEnabled(idle);
   TwoPlayer1->setEnabled(idle);
   Move1->setEnabled(true);
+  UpdateAnalysisItems();
   KeepHintsOfEnabledItems(Edit1);
 }
 
@@ -710,12 +719,14 @@ void TMain::TwoPlayer1Click() {
 
 void TMain::TakeBack1Click() {
   Reversi1->TakeBack();
+  AnalysisPositionChanged(true);
   ResetStats();
   ShowGame();
 }
 
 void TMain::MoveForward1Click() {
   Reversi1->MoveForward();
+  AnalysisPositionChanged();
   ResetStats();
   ShowGame();
 }
@@ -728,6 +739,7 @@ void TMain::View1Click() {
   const bool idle = !Reversi1->Thinking();
   for (QAction* a : {Thinking1, LegalMoves1, Statistics1, BestLine1}) a->setEnabled(idle);
   for (QAction* a : {ShowFlipableSquares1, Sound1, Selective1}) a->setEnabled(true);
+  UpdateAnalysisItems();
   KeepHintsOfEnabledItems(View1);
 }
 
@@ -844,6 +856,7 @@ void TMain::closeEvent(QCloseEvent* e) {
     return;
   }
   if (!closed_) FormClose();
+  StopAnalysis();
   e->accept();
 }
 
@@ -858,5 +871,5 @@ void TMain::FormClose() {
   switches.ShowFlips = Reversi1->ShowFlips();
   switches.ShowLegal = Reversi1->ShowLegal();
   // A failed write stops the writing; the program closes all the same.
-  SaveSettings(settingsPath_, *Reversi1, switches);
+  if (SaveSettings(settingsPath_, *Reversi1, switches)) PerfectEndgame.Save(settingsPath_);
 }

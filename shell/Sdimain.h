@@ -20,6 +20,7 @@
 #include <string>
 
 #include "Levelunt.h"
+#include "PerfectEndgame.h"
 #include "Reversi.h"
 
 class QAction;
@@ -32,6 +33,8 @@ class QPainter;
 class QTimer;
 class TArrowButton;
 class TBoardCoordinates;
+class TGameReview;
+class THintControl;
 class TDropShadow;
 class TFlatButton;
 class TShape;
@@ -120,6 +123,12 @@ class TMain : public QMainWindow {
   void About1Click();
   void Coordinates1Click();
   void Timer1Timer();
+  // The analysis items (AnalysisMenus.cpp).
+  void HintClick();
+  void MoveValuesClick();
+  void AnalyseGameClick();
+  void PerfectEndgameClick();
+  void PerfectEmptiesClick();
 
   // ---- Engine handlers ----
   void Reversi1Move(const std::string& move);
@@ -196,6 +205,23 @@ class TMain : public QMainWindow {
   QMenu* Help1 = nullptr;
   QAction* About1 = nullptr;
 
+  // ---- Analysis ----
+  QAction* Hint1 = nullptr;
+  QAction* MoveValues1 = nullptr;
+  QAction* AnalyseGame1 = nullptr;
+  QMenu* PerfectEndgame1 = nullptr;
+  QAction* PerfectEnabled1 = nullptr;
+  QAction* PerfectEmpties1 = nullptr;
+  THintControl* Hints = nullptr;
+  QPointer<TGameReview> Review;
+  TPerfectEndgame PerfectEndgame;
+  // Asks for the empties the computer solves; replaceable, so tests need no
+  // modal dialog. Returns the number, or 0 when the user cancels.
+  std::function<int(int current)> ChooseEmpties;
+  // Puts the position after `moves` moves of the game on the board, as Take
+  // Back and Move Forward do; false when the game has no such position.
+  bool ShowRecordPosition(int moves);
+
  protected:
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -217,6 +243,12 @@ class TMain : public QMainWindow {
   void FitShadow();
   void KeepHintsOfEnabledItems(QMenu* menu);
   void ShowFileFailure(const QString& text);
+  void CreateAnalysis();
+  void UpdateAnalysisItems();
+  // The position changed: what the analysis showed goes. A new game (New,
+  // Open) or a Take Back also stops the review of the game.
+  void AnalysisPositionChanged(bool gameChanged = false);
+  void StopAnalysis();
 
   std::string settingsPath_;
   QPointer<QDialog> aboutBox_;

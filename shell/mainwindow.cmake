@@ -9,11 +9,20 @@ add_library(vz_mainwindow STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/BestLine.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/BoardCoordinates.h
   ${CMAKE_CURRENT_SOURCE_DIR}/BoardCoordinates.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/AnalysisMenus.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/AnalysisWorker.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/AnalysisWorker.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/Hint.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/Hint.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/GameReview.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/GameReview.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/PerfectEndgame.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/PerfectEndgame.cpp
   ${PROJECT_SOURCE_DIR}/assets/assets.qrc
 )
 set_target_properties(vz_mainwindow PROPERTIES AUTOMOC ON AUTORCC ON)
 target_include_directories(vz_mainwindow PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(vz_mainwindow PUBLIC reversi_widget vz_settings vz_widgets vz_numberformat Qt6::Widgets
+target_link_libraries(vz_mainwindow PUBLIC reversi_widget vz_analysis vz_settings vz_widgets vz_numberformat Qt6::Widgets
                                            Qt6::Multimedia)
 
 add_executable(vezari-zaduder ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)

@@ -1,0 +1,223 @@
+#include "GameReview.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+using namespace reversi;
+using reversi::analysis::TSolver;
+
+namespace {
+
+constexpr int kHashBits = 20;
+enum TColumn { ColMove, ColPlayer, ColPlayed, ColBest, ColBestValue, ColPlayedValue, ColLoss, ColCount };
+
+QString Square(int cell) {
+  if (cell == kPassSquare) return QObject::tr("pass");
+  if (cell <= 0 || cell >= kCells) return QStringLiteral("-");
+  return QString::fromStdString(SquareName(cell));
+}
+
+QString Discs(const TPositionValue& value, double discs) {
+  return QString::fromStdString(DiscsText(discs, value.Exact)) + (value.Exact ? QStringLiteral("*") : QString());
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// The graph
+
+TEvalGraph::TEvalGraph(QWidget* parent) : QWidget(parent) {
+  setMinimumSize(360, 140);
+  setToolTip(tr("Value of the position for Black; click to show it"));
+}
+
+void TEvalGraph::SetValues(const QVector<double>& values) {
+  values_ = values;
+  update();
+}
+
+void TEvalGraph::SetCurrent(int index) {
+  current_ = index;
+  update();
+}
+
+QRectF TEvalGraph::Plot() const { return QRectF(rect()).adjusted(30, 8, -8, -16); }
+
+int TEvalGraph::IndexAt(int x) const {
+  if (values_.size() < 2) return 0;
+  const QRectF plot = Plot();
+  const double step = plot.width() / (values_.size() - 1);
+  return std::clamp(static_cast<int>(std::lround((x - plot.left()) / step)), 0, static_cast<int>(values_.size() - 1));
+}
+
+void TEvalGraph::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.fillRect(rect(), palette().base());
+  const QRectF plot = Plot();
+  double top = 8;
+  for (double v : values_)
+    if (!std::isnan(v)) top = std::max(top, std::abs(v));
+  const auto yOf = [&](double v) { return plot.center().y() - v / top * plot.height() / 2; };
+  const double step = values_.size() > 1 ? plot.width() / (values_.size() - 1) : 0;
+  p.setPen(palette().color(QPalette::Mid));
+  p.drawRect(plot);
+  p.drawLine(QPointF(plot.left(), yOf(0)), QPointF(plot.right(), yOf(0)));
+  p.setPen(palette().color(QPalette::Text));
+  p.drawText(QRectF(0, plot.top() - 6, 26, 12), Qt::AlignRight | Qt::AlignVCenter, QString::number(std::lround(top)));
+  p.drawText(QRectF(0, plot.bottom() - 6, 26, 12), Qt::AlignRight | Qt::AlignVCenter,
+             QString::number(-std::lround(top)));
+  p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width(), 14), Qt::AlignCenter, tr("Black ahead above the line"));
+  QPainterPath line;
+  bool open = false;
+  for (int k = 0; k < values_.size(); ++k) {
+    if (std::isnan(values_[k])) {
+      open = false;
+      continue;
+    }
+    const QPointF point(plot.left() + k * step, yOf(values_[k]));
+    open ? line.lineTo(point) : line.moveTo(point);
+    open = true;
+  }
+  p.setPen(QPen(QColor(0, 90, 200), 2));
+  p.drawPath(line);
+  if (current_ >= 0 && current_ < values_.size()) {
+    p.setPen(QPen(QColor(200, 0, 0), 1, Qt::DashLine));
+    const double x = plot.left() + current_ * step;
+    p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+  }
+}
+
+void TEvalGraph::mousePressEvent(QMouseEvent* event) {
+  if (values_.isEmpty()) return;
+  emit Clicked(IndexAt(event->position().toPoint().x()));
+}
+
+// ---------------------------------------------------------------------------
+// The window
+
+TGameReview::TGameReview(const TGameRecord& record, std::function<void(int)> show, QWidget* parent)
+    : QDialog(parent), record_(record), show_(std::move(show)), runner_(this) {
+  setWindowTitle(tr("Game Review"));
+  auto* column = new QVBoxLayout(this);
+  table_ = new QTableWidget(record_.Played, ColCount, this);
+  table_->setHorizontalHeaderLabels(
+      {tr("Move"), tr("Player"), tr("Played"), tr("Best"), tr("Best value"), tr("Played value"), tr("Loss")});
+  table_->verticalHeader()->hide();
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  for (int k = 0; k < record_.Played; ++k) {
+    table_->setItem(k, ColMove, new QTableWidgetItem(QString::number(k + 1)));
+    table_->setItem(k, ColPlayed, new QTableWidgetItem(Square(record_.Moves[k])));
+  }
+  connect(table_, &QTableWidget::cellClicked, this, [this](int row, int) { ShowPosition(row); });
+  column->addWidget(table_, 3);
+  graph_ = new TEvalGraph(this);
+  connect(graph_, &TEvalGraph::Clicked, this, [this](int index) { ShowPosition(index); });
+  column->addWidget(graph_, 2);
+  auto* row = new QHBoxLayout;
+  state_ = new QLabel(tr("Analysing..."), this);
+  progress_ = new QProgressBar(this);
+  progress_->setRange(0, record_.Played + 1);
+  cancel_ = new QPushButton(tr("Cancel"), this);
+  connect(cancel_, &QPushButton::clicked, this, [this] {
+    if (Running())
+      Cancel();
+    else
+      close();
+  });
+  row->addWidget(state_);
+  row->addWidget(progress_, 1);
+  row->addWidget(cancel_);
+  column->addLayout(row);
+  resize(620, 560);
+  values_.resize(record_.Played + 1);
+  movers_.resize(record_.Played + 1);
+  graph_->SetValues(QVector<double>(record_.Played + 1, std::nan("")));
+  Start();
+}
+
+void TGameReview::Start() {
+  const TGameRecord record = record_;
+  runner_.Start([this, record](const TAnalysisRunner::TJob& job) {
+    TSolver solver(kHashBits);
+    TValueLimits limits;
+    limits.ExactEmpties = kExactEmpties;
+    limits.Level = Ply6;
+    for (int k = 0; k <= record.Played; ++k) {
+      TGameRecord prefix = record;
+      prefix.Played = k;
+      auto engine = ReplayRecord(prefix);
+      const int mover = engine->SideToMove;
+      const TPositionValue value = ValuePosition(*engine, solver, limits, job.Stop());
+      if (!value.Valid) return;
+      job.Post([this, k, value, mover] { Take(k, value, mover); });
+    }
+  });
+}
+
+void TGameReview::Take(int index, const TPositionValue& value, int mover) {
+  values_[index] = value;
+  movers_[index] = mover;
+  done_ = index + 1;
+  progress_->setValue(done_);
+  QVector<double> graph(values_.size(), std::nan(""));
+  for (int k = 0; k < done_; ++k) graph[k] = movers_[k] == kBlack ? values_[k].Discs : -values_[k].Discs;
+  graph_->SetValues(graph);
+  if (index > 0) FillRow(index - 1);
+  if (Finished()) {
+    state_->setText(tr("Done; * marks exact values"));
+    cancel_->setText(tr("Close"));
+  }
+}
+
+void TGameReview::FillRow(int move) {
+  const TPositionValue& best = values_[move];
+  const TPositionValue& after = values_[move + 1];
+  const int mover = movers_[move];
+  const double played = movers_[move + 1] == mover ? after.Discs : -after.Discs;
+  const double loss = best.Discs - played;
+  auto set = [&](int col, const QString& text) { table_->setItem(move, col, new QTableWidgetItem(text)); };
+  set(ColMove, QString::number(move + 1));
+  set(ColPlayed, Square(record_.Moves[move]));
+  set(ColPlayer, mover == kBlack ? tr("Black") : tr("White"));
+  set(ColBest, Square(best.Cell));
+  set(ColBestValue, Discs(best, best.Discs));
+  TPositionValue playedValue = after;
+  set(ColPlayedValue, Discs(playedValue, played));
+  set(ColLoss, QString::number(std::max(0.0, loss), 'f', best.Exact && after.Exact ? 0 : 2));
+  if (loss >= kMistake) {
+    for (int col = 0; col < ColCount; ++col) table_->item(move, col)->setBackground(QColor(255, 200, 200));
+  }
+}
+
+void TGameReview::ShowPosition(int moves) {
+  graph_->SetCurrent(moves);
+  if (moves < table_->rowCount()) table_->selectRow(moves);
+  if (show_) show_(moves);
+}
+
+void TGameReview::Cancel() {
+  runner_.Cancel();
+  if (!Finished()) {
+    state_->setText(tr("Cancelled"));
+    cancel_->setText(tr("Close"));
+  }
+}
+
+void TGameReview::closeEvent(QCloseEvent* event) {
+  Cancel();
+  QDialog::closeEvent(event);
+}

@@ -1,0 +1,84 @@
+// Analyse Game: every move of the game with the value of the best move, the
+// value of the move played and the discs lost, and a graph of the value
+// over the game. Worked out in the background, cancellable; a row or a
+// point of the graph shows its position on the main board.
+#pragma once
+
+#include <QDialog>
+#include <QVector>
+#include <functional>
+
+#include "AnalysisWorker.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+// The value of the position before each move and after the last, for
+// Black, drawn as a line over the moves.
+class TEvalGraph : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TEvalGraph(QWidget* parent = nullptr);
+  // values[k]: after k moves; NaN where not known yet.
+  void SetValues(const QVector<double>& values);
+  void SetCurrent(int index);
+  // The position index nearest to x.
+  int IndexAt(int x) const;
+
+ signals:
+  void Clicked(int index);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  QRectF Plot() const;
+  QVector<double> values_;
+  int current_ = -1;
+};
+
+class TGameReview : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Positions at or below this many empties are solved exactly.
+  static constexpr int kExactEmpties = 20;
+  // Discs lost that make a mistake.
+  static constexpr double kMistake = 4.0;
+
+  // Analyses the game record; show(k) is asked to put the position after k
+  // moves on the main board.
+  TGameReview(const TGameRecord& record, std::function<void(int moves)> show, QWidget* parent = nullptr);
+
+  bool Running() const { return runner_.Running(); }
+  bool Finished() const { return done_ == record_.Played + 1; }
+  void Cancel();
+  QTableWidget* Table() const { return table_; }
+  TEvalGraph* Graph() const { return graph_; }
+  const TGameRecord& Record() const { return record_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Start();
+  void Take(int index, const TPositionValue& value, int mover);
+  void FillRow(int move);
+  void ShowPosition(int moves);
+
+  TGameRecord record_;
+  std::function<void(int)> show_;
+  TAnalysisRunner runner_;
+  QVector<TPositionValue> values_;  // before move k, for its side to move
+  QVector<int> movers_;             // that side (kBlack, kWhite)
+  int done_ = 0;
+  QTableWidget* table_ = nullptr;
+  TEvalGraph* graph_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+  QLabel* state_ = nullptr;
+};

@@ -1,0 +1,51 @@
+// The hint and the move values on the board: both worked out in the
+// background on copies of the game, both drawn through the board's overlay,
+// both dropped as soon as the position they were made for is gone.
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+#include "AnalysisWorker.h"
+
+class TReversi;
+
+class THintControl : public QObject {
+  Q_OBJECT
+
+ public:
+  // Empties solved exactly for every legal move's value.
+  static constexpr int kValueExactEmpties = 18;
+  // Empties a hint tries to solve within the move time.
+  static constexpr int kHintExactEmpties = 30;
+
+  explicit THintControl(TReversi* board, QObject* parent = nullptr);
+
+  // Shows a text in the window's status line.
+  std::function<void(const QString&)> OnStatus;
+
+  // Marks the best move for the side to move and puts its value in the
+  // status line once known. Plays nothing; refused while the computer
+  // thinks.
+  void Hint();
+  bool HintRunning() const { return hints_.Running(); }
+
+  void SetMoveValues(bool on);
+  bool MoveValues() const { return valuesOn_; }
+  bool ValuesRunning() const { return values_.Running(); }
+
+  // The position on the board changed, or the computer started or ended
+  // thinking: what was shown goes, and the values are worked out again
+  // when the board is idle.
+  void PositionChanged();
+  // Stops all work and clears the board's marks.
+  void Cancel();
+
+ private:
+  void StartValues();
+
+  TReversi* board_;
+  TAnalysisRunner hints_;
+  TAnalysisRunner values_;
+  bool valuesOn_ = false;
+};

@@ -1,0 +1,53 @@
+#include "PerfectEndgame.h"
+
+#include <atomic>
+#include <chrono>
+#include <future>
+
+#include "EngineAdapter.h"
+#include "IniStore.h"
+#include "Solver.h"
+
+using namespace reversi;
+
+namespace {
+const std::string kSection = "Perfect_Endgame";
+constexpr int kHashBits = 20;
+
+int ChooseBySolver(TReversiCore& engine, const TPerfectEndgame& options) {
+  if (!options.Enabled) return 0;
+  if (64 - engine.WhiteDiscs() - engine.BlackDiscs() > options.Empties) return 0;
+  const analysis::TBitPosition position = analysis::FromBoard(engine);
+  auto stop = std::make_shared<std::atomic<bool>>(false);
+  auto result = std::async(std::launch::async, [position, stop] {
+    analysis::TSolver solver(kHashBits);
+    solver.SetStopFlag(stop.get());
+    return solver.Solve(position);
+  });
+  while (result.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) {
+    engine.Hooks().ProcessMessages();
+    if (engine.StopRequested()) stop->store(true);
+  }
+  const analysis::TSolveResult r = result.get();
+  if (!r.Complete || r.Best < 0) return 0;
+  return analysis::CellOf(r.Best);
+}
+}  // namespace
+
+void TPerfectEndgame::Load(const std::string& path) {
+  const TIniStore ini(path);
+  Enabled = ini.ReadBool(kSection, "Enabled", false);
+  const int empties = ini.ReadInteger(kSection, "Empties", kDefaultEmpties);
+  Empties = empties >= kMinEmpties && empties <= kMaxEmpties ? empties : kDefaultEmpties;
+}
+
+bool TPerfectEndgame::Save(const std::string& path) const {
+  TIniStore ini(path);
+  const bool used = Enabled || Empties != kDefaultEmpties || ini.ReadString(kSection, "Enabled").has_value();
+  if (!used) return true;
+  return ini.WriteBool(kSection, "Enabled", Enabled) && ini.WriteInteger(kSection, "Empties", Empties);
+}
+
+void InstallPerfectEndgame(TReversiCore& engine, const TPerfectEndgame& options) {
+  engine.ChooseMove = [&options](TReversiCore& e) { return ChooseBySolver(e, options); };
+}

@@ -1,0 +1,29 @@
+// Perfect endgame: once no more than a chosen number of squares are empty,
+// the computer plays a move the exact solver proves best instead of the one
+// its search would choose. Off by default; kept in the settings file's
+// section "Perfect_Endgame", written only once the option has been used.
+#pragma once
+
+#include <string>
+
+#include "ReversiCore.h"
+
+struct TPerfectEndgame {
+  static constexpr int kDefaultEmpties = 16;
+  static constexpr int kMinEmpties = 1;
+  static constexpr int kMaxEmpties = 24;
+
+  bool Enabled = false;
+  int Empties = kDefaultEmpties;
+
+  void Load(const std::string& path);
+  // False when the file could not be written.
+  bool Save(const std::string& path) const;
+};
+
+// Makes engine ask the solver for its move whenever options (which must
+// outlive the engine's use of it) is enabled and the empties are few
+// enough. The solve runs on a worker thread while the engine's message loop
+// keeps running; a stop request (Move Now, closing) ends it, and the search
+// then plays at once as it would have.
+void InstallPerfectEndgame(reversi::TReversiCore& engine, const TPerfectEndgame& options);

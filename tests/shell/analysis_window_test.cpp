@@ -1,0 +1,155 @@
+// The window's analysis: hints, move values, the game review, and the
+// perfect-endgame option, each checked against the exact solver and for
+// leaving the game alone; and background work dropped when the game moves
+// on or the window closes.
+#include <QLabel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "GameReview.h"
+#include "Hint.h"
+#include "Sdimain.h"
+
+namespace {
+
+// A sample game after 46 moves, Black to move: the solver wins by 18 with
+// B7, while a four-ply search plays F1 and loses by 6.
+const char* const kEndgame =
+    "f5f6e6f4e3c5g5g4g3d6e7f3e2d7c4d3f7c6c8f2b5b6c7d1a6b4a3h3b3a5c3a4d2e1c2h6g6e8f8g8h5h4c1h7d8b8";
+
+int Cell(const char* name) { return reversi::SquareOf(name[1] - '1', name[0] - 'a'); }
+
+// Plays moves (square names run together) as two players would.
+void Play(TMain& w, const char* moves) {
+  w.Reversi1->SetMode(reversi::TwoPlayer);
+  for (const char* p = moves; p[0] && p[1]; p += 2) w.Reversi1->PlayMove(Cell(p));
+}
+
+QList<int> LegalCells(const TReversi& board) {
+  QList<int> cells;
+  for (int i = 10; i <= 90; ++i)
+    if (board.Cells[i] == 0 && board.IsLegal(i)) cells.append(i);
+  return cells;
+}
+
+}  // namespace
+
+class AnalysisWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  std::unique_ptr<TMain> Window() {
+    return std::make_unique<TMain>(QFile::encodeName(dir_.filePath("Reversi.ini")).toStdString());
+  }
+
+ private slots:
+  void hintMarksTheSolversMoveAndPlaysNothing() {
+    auto w = Window();
+    Play(*w, kEndgame);
+    w->Reversi1->SetMode(reversi::Normal);
+    QCOMPARE(w->Reversi1->MovesPlayed, 46);
+    w->Hint1->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!w->Reversi1->Marks().isEmpty(), 20000);
+    QCOMPARE(w->Reversi1->Marks(), QList<int>{Cell("b7")});
+    QVERIFY(w->StatusLine->text().contains(QStringLiteral("+18")));
+    QVERIFY(w->StatusLine->text().contains(QStringLiteral("exact")));
+    QCOMPARE(w->Reversi1->MovesPlayed, 46);
+    QVERIFY(!w->Reversi1->Thinking());
+    // A hint still running when the game moves on never shows.
+    w->Hint1->trigger();
+    w->TakeBack1Click();
+    QTest::qWait(1500);
+    QVERIFY(w->Reversi1->Marks().isEmpty());
+  }
+
+  void moveValuesFollowThePosition() {
+    auto w = Window();
+    Play(*w, kEndgame);
+    w->MoveValues1->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(w->Reversi1->SquareTexts().keys(), LegalCells(*w->Reversi1), 20000);
+    QCOMPARE(w->Reversi1->SquareTexts().value(Cell("b7")), QStringLiteral("+18*"));
+    QCOMPARE(w->Reversi1->SquareTexts().value(Cell("f1")), QStringLiteral("-6*"));
+    w->Reversi1->PlayMove(Cell("b7"));
+    QVERIFY(!w->Reversi1->SquareTexts().contains(Cell("b7")));
+    QTRY_COMPARE_WITH_TIMEOUT(w->Reversi1->SquareTexts().keys(), LegalCells(*w->Reversi1), 20000);
+    w->MoveValues1->trigger();
+    QVERIFY(w->Reversi1->SquareTexts().isEmpty());
+  }
+
+  void reviewListsEveryMoveAndShowsItsPosition() {
+    auto w = Window();
+    Play(*w, "f5d6c3d3c4f4f6f3e6e7");
+    w->AnalyseGameClick();
+    QVERIFY(w->Review);
+    QTableWidget* table = w->Review->Table();
+    QCOMPARE(table->rowCount(), 10);
+    QTRY_VERIFY_WITH_TIMEOUT(w->Review->Finished(), 60000);
+    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("Black"));
+    QCOMPARE(table->item(1, 1)->text(), QStringLiteral("White"));
+    QCOMPARE(table->item(9, 2)->text(), QStringLiteral("E7"));
+    for (int row = 0; row < 10; ++row) QVERIFY(!table->item(row, 6)->text().isEmpty());
+    emit table->cellClicked(3, 0);
+    QCOMPARE(w->Reversi1->MovesPlayed, 3);
+    emit w->Review->Graph()->Clicked(10);
+    QCOMPARE(w->Reversi1->MovesPlayed, 10);
+  }
+
+  void newGameAndCloseCancelTheWork() {
+    auto w = Window();
+    Play(*w, kEndgame);
+    w->MoveValues1->trigger();
+    w->AnalyseGameClick();
+    QVERIFY(w->Review->Running());
+    w->New1Click();
+    QVERIFY(!w->Review->Running());
+    QVERIFY(!w->Review->Finished());
+    QTest::qWait(300);
+    // Only the new game's values, none of the old position's.
+    for (int cell : w->Reversi1->SquareTexts().keys()) QVERIFY(w->Reversi1->IsLegal(cell));
+    Play(*w, kEndgame);
+    w->Hint1->trigger();
+    w->AnalyseGameClick();
+    w->close();
+    w.reset();  // the worker threads are stopped and joined here
+  }
+
+  void perfectEndgamePlaysTheSolversMove_data() {
+    QTest::addColumn<bool>("perfect");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("off: the search") << false << "F1";
+    QTest::newRow("on: the solver") << true << "B7";
+  }
+
+  void perfectEndgamePlaysTheSolversMove() {
+    QFETCH(bool, perfect);
+    QFETCH(QString, expected);
+    auto w = Window();
+    Play(*w, kEndgame);
+    w->Reversi1->SetMode(reversi::Normal);
+    w->Reversi1->SetLevel(reversi::Ply4);
+    w->PerfectEnabled1->setChecked(perfect);
+    w->PerfectEndgameClick();
+    w->Move1Click();
+    QCOMPARE(w->Reversi1->MovesPlayed, 47);
+    QCOMPARE(QString::fromStdString(reversi::SquareName(w->Reversi1->GameRecord[46])), expected);
+  }
+
+  void perfectEndgameIsKeptInItsOwnSection() {
+    const std::string path = QFile::encodeName(dir_.filePath("Perfect.ini")).toStdString();
+    TPerfectEndgame options;
+    QVERIFY(options.Save(path));
+    QVERIFY(!QFile::exists(QString::fromStdString(path)));  // unused: nothing written
+    options.Enabled = true;
+    options.Empties = 12;
+    QVERIFY(options.Save(path));
+    TPerfectEndgame read;
+    read.Load(path);
+    QVERIFY(read.Enabled);
+    QCOMPARE(read.Empties, 12);
+  }
+};
+
+QTEST_MAIN(AnalysisWindowTest)
+#include "analysis_window_test.moc"

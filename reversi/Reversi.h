@@ -26,8 +26,8 @@
 #include <QImage>
 #include <QList>
 #include <QMap>
-#include <QString>
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 #include <array>
 #include <cstdint>

@@ -86,7 +86,8 @@ void TMain::AnalyseGameClick() {
     ++whole.Played;
   }
   if (whole.Played == 0) return;
-  Review = new TGameReview(whole, [this](int moves) { ShowRecordPosition(moves); }, this);
+  Review = new TGameReview(
+      whole, [this](int moves) { ShowRecordPosition(moves); }, this);
   Review->setAttribute(Qt::WA_DeleteOnClose);
   Review->show();
 }

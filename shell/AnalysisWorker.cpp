@@ -35,7 +35,9 @@ class TWorkerHooks : public THooks {
   const std::atomic<bool>& stop_;
 };
 
-int Empties(const TReversiCore& engine) { return 64 - engine.WhiteDiscs() - engine.BlackDiscs(); }
+int Empties(const TReversiCore& engine) {
+  return 64 - engine.WhiteDiscs() - engine.BlackDiscs();
+}
 
 // The final margin for the side to move, empty squares to the winner.
 double FinalMargin(const TReversiCore& engine) {
@@ -47,7 +49,7 @@ double FinalMargin(const TReversiCore& engine) {
 
 // A solve that gives up after seconds (if > 0) or when stop is set.
 TPositionValue Solve(TReversiCore& engine, TSolver& solver, int seconds, const std::atomic<bool>& stop) {
-  std::atomic<bool> giveUp{false};
+  std::atomic<bool> giveUp{stop.load()};
   std::atomic<bool> done{false};
   std::thread watch([&] {
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
@@ -117,6 +119,7 @@ std::unique_ptr<TReversiCore> ReplayRecord(const TGameRecord& record) {
 
 TPositionValue ValuePosition(TReversiCore& engine, TSolver& solver, const TValueLimits& limits,
                              const std::atomic<bool>& stop) {
+  if (stop.load()) return {};
   const int side = engine.SideToMove;
   if (engine.FlipPotential(side) == 0) {
     TPositionValue value;

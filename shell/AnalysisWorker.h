@@ -35,10 +35,10 @@ std::unique_ptr<reversi::TReversiCore> ReplayRecord(const TGameRecord& record);
 
 // What a value is worked out with.
 struct TValueLimits {
-  int ExactEmpties = 0;      // solved exactly at or below this many empties
-  int SolveSeconds = 0;      // > 0: a longer solve gives up for the search
+  int ExactEmpties = 0;                   // solved exactly at or below this many empties
+  int SolveSeconds = 0;                   // > 0: a longer solve gives up for the search
   reversi::TLevel Level = reversi::Ply4;  // the search's otherwise
-  int MoveTime = 2;          // its seconds at the time level
+  int MoveTime = 2;                       // its seconds at the time level
 };
 
 struct TPositionValue {
@@ -47,7 +47,7 @@ struct TPositionValue {
   int Cell = 0;
   double Discs = 0;  // for the side to move
   bool Exact = false;
-  int Depth = 0;     // of the search, when not exact
+  int Depth = 0;       // of the search, when not exact
   bool Valid = false;  // false when the work was stopped
 };
 

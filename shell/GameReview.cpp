@@ -51,7 +51,9 @@ void TEvalGraph::SetCurrent(int index) {
   update();
 }
 
-QRectF TEvalGraph::Plot() const { return QRectF(rect()).adjusted(30, 8, -8, -16); }
+QRectF TEvalGraph::Plot() const {
+  return QRectF(rect()).adjusted(30, 8, -8, -16);
+}
 
 int TEvalGraph::IndexAt(int x) const {
   if (values_.size() < 2) return 0;
@@ -77,7 +79,8 @@ void TEvalGraph::paintEvent(QPaintEvent*) {
   p.drawText(QRectF(0, plot.top() - 6, 26, 12), Qt::AlignRight | Qt::AlignVCenter, QString::number(std::lround(top)));
   p.drawText(QRectF(0, plot.bottom() - 6, 26, 12), Qt::AlignRight | Qt::AlignVCenter,
              QString::number(-std::lround(top)));
-  p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width(), 14), Qt::AlignCenter, tr("Black ahead above the line"));
+  p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width(), 14), Qt::AlignCenter,
+             tr("Black ahead above the line"));
   QPainterPath line;
   bool open = false;
   for (int k = 0; k < values_.size(); ++k) {

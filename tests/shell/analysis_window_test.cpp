@@ -6,6 +6,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
+#include <thread>
 
 #include "GameReview.h"
 #include "Hint.h"
@@ -15,10 +17,15 @@ namespace {
 
 // A sample game after 46 moves, Black to move: the solver wins by 18 with
 // B7, while a four-ply search plays F1 and loses by 6.
+const char* const kGame =
+    "f5f6e6f4e3c5g5g4g3d6e7f3e2d7c4d3f7c6c8f2b5b6c7d1a6b4a3h3b3a5c3a4d2e1c2h6g6e8f8g8h5h4c1h7d8b8b7b1b2a1a2a8a7g7"
+    "h8h2g2h1g1f1";
 const char* const kEndgame =
     "f5f6e6f4e3c5g5g4g3d6e7f3e2d7c4d3f7c6c8f2b5b6c7d1a6b4a3h3b3a5c3a4d2e1c2h6g6e8f8g8h5h4c1h7d8b8";
 
-int Cell(const char* name) { return reversi::SquareOf(name[1] - '1', name[0] - 'a'); }
+int Cell(const char* name) {
+  return reversi::SquareOf(name[1] - '1', name[0] - 'a');
+}
 
 // Plays moves (square names run together) as two players would.
 void Play(TMain& w, const char* moves) {
@@ -113,6 +120,90 @@ class AnalysisWindowTest : public QObject {
     w->AnalyseGameClick();
     w->close();
     w.reset();  // the worker threads are stopped and joined here
+  }
+
+  // The copies the analysis works on hold the game's position, and the side
+  // to move while the game goes on, after every move of a whole game.
+  void replayedCopiesHoldThePosition() {
+    reversi::TReversiCore game;
+    game.SetMode(reversi::TwoPlayer);
+    game.OnEndGame = [](reversi::TReversiCore*) {};  // keeps the final position
+    for (const char* p = kGame; p[0]; p += 2) {
+      game.PlayMove(Cell(p));
+      auto copy = ReplayRecord(TGameRecord::Of(game));
+      QCOMPARE(copy->Cells, game.Cells);
+      if (game.FlipPotential(reversi::kBlack) + game.FlipPotential(reversi::kWhite) > 0)
+        QCOMPARE(copy->SideToMove, game.SideToMove);
+    }
+    QCOMPARE(game.MovesPlayed, 60);
+  }
+
+  void valuesOfEndedAndDecidedPositions() {
+    std::atomic<bool> stop{false};
+    reversi::analysis::TSolver solver(16);
+    TValueLimits limits;
+    limits.ExactEmpties = 20;
+    reversi::TReversiCore game;
+    game.SetMode(reversi::TwoPlayer);
+    game.OnEndGame = [](reversi::TReversiCore*) {};  // keeps the final position
+    for (const char* p = kGame; p[0]; p += 2) game.PlayMove(Cell(p));
+    const TPositionValue over = ValuePosition(game, solver, limits, stop);
+    QVERIFY(over.Valid && over.Exact);
+    QCOMPARE(over.Cell, 0);
+    const int side = game.SideToMove == reversi::kBlack ? 1 : -1;
+    QCOMPARE(over.Discs, double(side * (game.BlackDiscs() - game.WhiteDiscs())));
+    TGameRecord endgame;
+    for (const char* p = kEndgame; p[0]; p += 2) endgame = endgame.Then(Cell(p));
+    const TPositionValue played = ValueMove(endgame, Cell("f1"), solver, limits, stop);
+    QVERIFY(played.Exact);
+    QCOMPARE(played.Discs, -6.0);
+    stop = true;
+    QVERIFY(!ValueMove(endgame, Cell("b7"), solver, limits, stop).Valid);
+    QCOMPARE(DiscsText(18, true), std::string("+18"));
+    QCOMPARE(DiscsText(-0.5, false), std::string("-0.50"));
+  }
+
+  void cancelledJobsPostNothing() {
+    TAnalysisRunner runner;
+    int shown = 0;
+    std::atomic<bool> stopped{false};
+    runner.Start([&](const TAnalysisRunner::TJob& job) {
+      while (!job.Stop()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      stopped = true;
+      job.Post([&] { ++shown; });
+    });
+    QVERIFY(runner.Running());
+    runner.Start([&](const TAnalysisRunner::TJob& job) { job.Post([&] { shown += 10; }); });
+    QTRY_VERIFY(stopped.load());
+    QTRY_COMPARE(shown, 10);
+    QTest::qWait(50);
+    QCOMPARE(shown, 10);
+  }
+
+  // The computer plays what its chooser answers, and searches as before when
+  // the answer is not a legal move.
+  void chooserDecidesTheComputersMove_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("legal") << "g2"
+                           << "G2";
+    QTest::newRow("occupied") << "c1"
+                              << "F1";
+    QTest::newRow("none") << ""
+                          << "F1";
+  }
+
+  void chooserDecidesTheComputersMove() {
+    QFETCH(QString, answer);
+    QFETCH(QString, expected);
+    reversi::TReversiCore game;
+    game.SetMode(reversi::TwoPlayer);
+    for (const char* p = kEndgame; p[0]; p += 2) game.PlayMove(Cell(p));
+    game.SetLevel(reversi::Ply4);
+    const QByteArray name = answer.toLatin1();
+    game.ChooseMove = [&](reversi::TReversiCore&) { return name.isEmpty() ? 0 : Cell(name.constData()); };
+    game.StartThinking();
+    QCOMPARE(QString::fromStdString(reversi::SquareName(game.GameRecord[46])), expected);
   }
 
   void perfectEndgamePlaysTheSolversMove_data() {

@@ -18,7 +18,6 @@ using reversi::analysis::TSolver;
 
 namespace {
 
-constexpr int kHashBits = 20;
 enum TColumn { ColMove, ColPlayer, ColPlayed, ColBest, ColBestValue, ColPlayedValue, ColLoss, ColCount };
 
 QString Square(int cell) {
@@ -155,7 +154,7 @@ TGameReview::TGameReview(const TGameRecord& record, std::function<void(int)> sho
 void TGameReview::Start() {
   const TGameRecord record = record_;
   runner_.Start([this, record](const TAnalysisRunner::TJob& job) {
-    TSolver solver(kHashBits);
+    TSolver solver;
     TValueLimits limits;
     limits.ExactEmpties = kExactEmpties;
     limits.Level = Ply6;

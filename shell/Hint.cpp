@@ -8,10 +8,6 @@
 using namespace reversi;
 using reversi::analysis::TSolver;
 
-namespace {
-constexpr int kHashBits = 18;
-}
-
 THintControl::THintControl(TReversi* board, QObject* parent)
     : QObject(parent), board_(board), hints_(this), values_(this) {}
 
@@ -27,7 +23,7 @@ void THintControl::Hint() {
   if (OnStatus) OnStatus(tr("Hint: thinking..."));
   hints_.Start([this, record, limits](const TAnalysisRunner::TJob& job) {
     auto engine = ReplayRecord(record);
-    TSolver solver(kHashBits);
+    TSolver solver;
     const TPositionValue value = ValuePosition(*engine, solver, limits, job.Stop());
     if (!value.Valid) return;
     job.Post([this, record, value] {
@@ -68,7 +64,7 @@ void THintControl::StartValues() {
   for (int i = 10; i <= 90; ++i)
     if (board_->Cells[i] == 0 && board_->IsLegal(i)) moves.push_back(i);
   values_.Start([this, record, moves](const TAnalysisRunner::TJob& job) {
-    TSolver solver(kHashBits);
+    TSolver solver;
     TValueLimits limits;
     limits.ExactEmpties = kValueExactEmpties;
     limits.Level = Ply4;

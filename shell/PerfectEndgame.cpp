@@ -12,7 +12,6 @@ using namespace reversi;
 
 namespace {
 const std::string kSection = "Perfect_Endgame";
-constexpr int kHashBits = 20;
 
 int ChooseBySolver(TReversiCore& engine, const TPerfectEndgame& options) {
   if (!options.Enabled) return 0;
@@ -20,7 +19,7 @@ int ChooseBySolver(TReversiCore& engine, const TPerfectEndgame& options) {
   const analysis::TBitPosition position = analysis::FromBoard(engine);
   auto stop = std::make_shared<std::atomic<bool>>(false);
   auto result = std::async(std::launch::async, [position, stop] {
-    analysis::TSolver solver(kHashBits);
+    analysis::TSolver solver;
     solver.SetStopFlag(stop.get());
     return solver.Solve(position);
   });

@@ -27,8 +27,10 @@ void TMain::CreateAnalysis() {
     connect(a, &QAction::triggered, this, handler);
     return a;
   };
-  Hint1 = item(tr("Hint"), tr("Show the best move"), &TMain::HintClick);
-  Hint1->setShortcut(QKeySequence(Qt::Key_H));
+  // H is read by the window's key preview (FormKeyPress), not made a
+  // shortcut: a shortcut would take the letter from the board's typed
+  // square names.
+  Hint1 = item(tr("Hint") + QStringLiteral("\tH"), tr("Show the best move"), &TMain::HintClick);
   AnalyseGame1 = item(tr("Analyse Game..."), tr("Review every move of the game"), &TMain::AnalyseGameClick);
   Edit1->addSeparator();
   Edit1->addAction(Hint1);

@@ -531,6 +531,9 @@ void TMain::Announce(const QString& text, bool shown) {
 
 void TMain::FormKeyPress(QChar key) {
   if (key == u' ') Reversi1->SetThinking(!Reversi1->Thinking());
+  // H asks for a hint and still reaches the board, which reads it as the
+  // first letter of a typed square name.
+  if (key.toLower() == u'h') HintClick();
 }
 
 void TMain::ListBox1DrawItem(QPainter* painter, int index, const QRect& rect, QStyle::State state) {

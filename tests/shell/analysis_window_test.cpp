@@ -57,7 +57,7 @@ class AnalysisWindowTest : public QObject {
     Play(*w, kEndgame);
     w->Reversi1->SetMode(reversi::Normal);
     QCOMPARE(w->Reversi1->MovesPlayed, 46);
-    w->Hint1->trigger();
+    w->FormKeyPress(u'h');
     QTRY_VERIFY_WITH_TIMEOUT(!w->Reversi1->Marks().isEmpty(), 20000);
     QCOMPARE(w->Reversi1->Marks(), QList<int>{Cell("b7")});
     QVERIFY(w->StatusLine->text().contains(QStringLiteral("+18")));

@@ -28,6 +28,7 @@
 #include "BestLine.h"
 #include "BoardCoordinates.h"
 #include "DesignValues.h"
+#include "GameClipboard.h"
 #include "Levelunt.h"
 #include "NumberFormat.h"
 #include "Settings.h"
@@ -119,10 +120,11 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), s
   BindEngine();
 
   ChooseOpenFile = [this] {
-    return QFileDialog::getOpenFileName(this, QString(), QString(), QStringLiteral("Game Files (*.RGM)"));
+    return QFileDialog::getOpenFileName(this, QString(), QString(),
+                                        tr("Game Files (*.RGM);;GGF Games (*.ggf);;Text (*.txt);;All Files (*)"));
   };
   ChooseSaveFile = [this] {
-    return QFileDialog::getSaveFileName(this, QString(), QString(), QStringLiteral("Reversi Game Files (*.RGM)"),
+    return QFileDialog::getSaveFileName(this, QString(), QString(), tr("Reversi Game Files (*.RGM);;GGF Games (*.ggf)"),
                                         nullptr, QFileDialog::DontConfirmOverwrite);
   };
   ReportFileFailure = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
@@ -187,6 +189,7 @@ void TMain::CreateMenus() {
                       &TMain::MoveForward1Click, false, QKeySequence(Qt::Key_Insert));
   Edit1->addSeparator();
   Move1 = item(Edit1, QStringLiteral("Move Now"), QStringLiteral("Force the computer to play"), &TMain::Move1Click);
+  CreateEditGameItems();
   connect(Edit1, &QMenu::aboutToShow, this, &TMain::Edit1Click);
 
   View1 = bar->addMenu(QStringLiteral("&View"));
@@ -654,7 +657,7 @@ void TMain::OpenItemClick() {
 }
 
 void TMain::OpenGameFile(const QString& name) {
-  const reversi::TFileResult result = Reversi1->LoadGame(QFile::encodeName(name).toStdString());
+  const reversi::TFileResult result = Reversi1->OpenGame(QFile::encodeName(name).toStdString());
   if (!result) {
     ShowFileFailure(QStringLiteral("The game \"%1\" could not be opened: %2.\nThe current game is kept.")
                         .arg(QDir::toNativeSeparators(name), QString::fromStdString(result.Reason)));
@@ -670,7 +673,10 @@ void TMain::SaveItemClick() {
   if (name.isEmpty()) return;
   // Looks for "." in the whole path, not only in the file's own name.
   if (!name.contains(u'.')) name += QStringLiteral(".RGM");
-  const reversi::TFileResult result = Reversi1->SaveGame(QFile::encodeName(name).toStdString());
+  const std::string file = QFile::encodeName(name).toStdString();
+  const reversi::TFileResult result = name.endsWith(QStringLiteral(".ggf"), Qt::CaseInsensitive)
+                                          ? Reversi1->SaveGgf(file, shell::GgfHeaderNow())
+                                          : Reversi1->SaveGame(file);
   if (!result) {
     ShowFileFailure(QStringLiteral("The game could not be saved to \"%1\": %2.")
                         .arg(QDir::toNativeSeparators(name), QString::fromStdString(result.Reason)));
@@ -689,6 +695,7 @@ void TMain::Edit1Click() {
   TwoPlayer1->setEnabled(idle);
   Move1->setEnabled(true);
   UpdateAnalysisItems();
+  for (QAction* a : {Paste1, SetUp1}) a->setEnabled(idle);
   KeepHintsOfEnabledItems(Edit1);
 }
 

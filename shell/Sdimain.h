@@ -78,6 +78,11 @@ class TMain : public QMainWindow {
   // the computer thinking) is reported and leaves the current game. Also
   // reached from the command line and from a file dropped on the window.
   void OpenGameFile(const QString& path);
+  // Edit > Paste once the clipboard's text is read: refused while thinking,
+  // a text that holds no game is reported and leaves the current game.
+  void PasteGameText(const QString& text);
+  // Starts a game from the position, as Edit > Set Up Position does on OK.
+  bool SetUpPosition(reversi::TPosition position);
   void FormResize();
   void ShowGame();
   void ResetStats();
@@ -112,6 +117,10 @@ class TMain : public QMainWindow {
   void TakeBack1Click();
   void MoveForward1Click();
   void Move1Click();
+  void CopyGame1Click();
+  void CopyPosition1Click();
+  void Paste1Click();
+  void SetUp1Click();
   void View1Click();
   void Thinking1Click();
   void LegalMoves1Click();
@@ -193,6 +202,10 @@ class TMain : public QMainWindow {
   QAction* TakeBack1 = nullptr;
   QAction* MoveForward1 = nullptr;
   QAction* Move1 = nullptr;
+  QAction* CopyGame1 = nullptr;
+  QAction* CopyPosition1 = nullptr;
+  QAction* Paste1 = nullptr;
+  QAction* SetUp1 = nullptr;
   QMenu* View1 = nullptr;
   QAction* Thinking1 = nullptr;
   QAction* LegalMoves1 = nullptr;
@@ -233,6 +246,7 @@ class TMain : public QMainWindow {
 
  private:
   void CreateMenus();
+  void CreateEditGameItems();  // EditGame.cpp
   void CreateControls();
   void CreateGameBox();
   void CreateStatisticsBox();

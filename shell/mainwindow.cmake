@@ -5,6 +5,11 @@ add_library(vz_mainwindow STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/Sdimain.h
   ${CMAKE_CURRENT_SOURCE_DIR}/Sdimain.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/FileDrop.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/EditGame.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/GameClipboard.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/GameClipboard.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/SetupDialog.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/SetupDialog.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/BestLine.h
   ${CMAKE_CURRENT_SOURCE_DIR}/BestLine.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/BoardCoordinates.h

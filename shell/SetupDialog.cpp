@@ -11,7 +11,7 @@
 #include <algorithm>
 
 TSetupBoard::TSetupBoard(QWidget* parent) : QWidget(parent) {
-  setMinimumSize(8 * 16 + 1, 8 * 16 + 1);
+  setMinimumSize(sizeHint());
   setCursor(Qt::PointingHandCursor);
 }
 
@@ -51,6 +51,7 @@ void TSetupBoard::mousePressEvent(QMouseEvent* e) {
   const int step = e->button() == Qt::RightButton ? 2 : 1;
   Position.Squares[square] = kCycle[(at + step) % 3];
   update();
+  if (OnChange) OnChange();
 }
 
 TSetupDialog::TSetupDialog(QWidget* parent) : QDialog(parent) {
@@ -65,9 +66,12 @@ TSetupDialog::TSetupDialog(QWidget* parent) : QDialog(parent) {
   reason_->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
+  // A refusal speaks of the position it was given for.
+  Board->OnChange = [this] { reason_->clear(); };
   connect(empty, &QPushButton::clicked, this, [this] {
     Board->Position.Squares.fill(0);
     Board->update();
+    reason_->clear();
   });
   connect(standard, &QPushButton::clicked, this, [this] { SetPosition(reversi::TPosition::Standard()); });
   connect(buttons, &QDialogButtonBox::accepted, this, &TSetupDialog::accept);

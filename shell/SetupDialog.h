@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QWidget>
+#include <functional>
 
 #include "Notation.h"
 
@@ -19,6 +20,8 @@ class TSetupBoard : public QWidget {
  public:
   explicit TSetupBoard(QWidget* parent = nullptr);
   reversi::TPosition Position;
+  // Called after each change the user makes on the board.
+  std::function<void()> OnChange;
   // The square under a point of the widget, or -1 off the board.
   int SquareAt(const QPoint& point) const;
   QSize sizeHint() const override { return {8 * 32 + 1, 8 * 32 + 1}; }

@@ -115,6 +115,7 @@ class EditGameTest : public QObject {
     QVERIFY(dialog.Refusal().contains(QStringLiteral("no white disc")));
 
     click(27);  // d4: white again
+    QVERIFY(dialog.Refusal().isEmpty());
     dialog.WhiteToMove->setChecked(true);
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));

@@ -12,16 +12,8 @@
 #include "Sdimain.h"
 #include "SetupDialog.h"
 
-namespace {
-
-const QString kAfterF5 = QStringLiteral(
-    "------------------------"
-    "---OX---"
-    "---XXX--"
-    "------------------------"
-    " O");
-
-}  // namespace
+// The board after f5: d4 white; e4, d5, e5 and f5 black; White to move.
+const QString kAfterF5 = QStringLiteral("---------------------------OX------XXX-------------------------- O");
 
 class EditGameTest : public QObject {
   Q_OBJECT
@@ -61,12 +53,8 @@ class EditGameTest : public QObject {
     w.CopyGame1->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("f5d6c3"));
     w.CopyPosition1->trigger();
-    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("----------------"
-                                                               "--X-----"
-                                                               "---XX---"
-                                                               "---OXX--"
-                                                               "---O----"
-                                                               "---------------- O"));
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringLiteral("------------------X--------XX------OXX-----O-------------------- O"));
     QVERIFY(failures.isEmpty());
   }
 

@@ -83,6 +83,7 @@ void TMain::AnalyseGameClick() {
   if (Reversi1->Thinking()) return;
   if (Review) Review->close();
   TGameRecord whole;
+  whole.Start = Reversi1->StartPosition();
   while (whole.Played < reversi::TReversiCore::kMaxRecord && Reversi1->GameRecord[whole.Played] != 0) {
     whole.Moves[whole.Played] = Reversi1->GameRecord[whole.Played];
     ++whole.Played;
@@ -98,7 +99,7 @@ bool TMain::ShowRecordPosition(int moves) {
   if (Reversi1->Thinking() || !Review) return false;
   const TGameRecord& record = Review->Record();
   for (int i = 0; i < record.Played; ++i) {
-    if (Reversi1->GameRecord[i] != record.Moves[i]) {
+    if (Reversi1->GameRecord[i] != record.Moves[i] || record.Start != Reversi1->StartPosition()) {
       ShowHint(tr("The game has changed since it was analysed"));
       return false;
     }

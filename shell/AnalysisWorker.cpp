@@ -97,6 +97,7 @@ TPositionValue SearchValue(TReversiCore& engine, const TValueLimits& limits, con
 TGameRecord TGameRecord::Of(const TReversiCore& engine) {
   TGameRecord record;
   record.Played = engine.MovesPlayed;
+  record.Start = engine.StartPosition();
   for (int i = 0; i < record.Played; ++i) record.Moves[i] = engine.GameRecord[i];
   return record;
 }
@@ -109,6 +110,11 @@ TGameRecord TGameRecord::Then(int square) const {
 
 std::unique_ptr<TReversiCore> ReplayRecord(const TGameRecord& record) {
   auto engine = std::make_unique<TReversiCore>();
+  if (record.Start != TPosition::Standard()) {
+    TGame game{record.Start, std::vector<int>(record.Moves.begin(), record.Moves.begin() + record.Played)};
+    engine->SetGame(game);
+    return engine;
+  }
   for (int i = 0; i < record.Played; ++i) engine->GameRecord[i] = record.Moves[i];
   // Take Back's replay: every move from the start, passes by the rules.
   engine->MovesPlayed = record.Played + 1;

@@ -22,6 +22,8 @@
 struct TGameRecord {
   std::array<int32_t, reversi::TReversiCore::kMaxRecord> Moves{};
   int Played = 0;
+  // Where the moves start: a set-up game starts elsewhere.
+  reversi::TPosition Start = reversi::TPosition::Standard();
 
   // The game on engine up to the move it shows.
   static TGameRecord Of(const reversi::TReversiCore& engine);

@@ -48,6 +48,7 @@ void TMain::PasteGameText(const QString& text) {
                         .arg(QString::fromStdString(result.Reason)));
     return;
   }
+  AnalysisPositionChanged(true);
   ShowGame();
   ResetStats();
 }
@@ -67,6 +68,7 @@ bool TMain::SetUpPosition(reversi::TPosition position) {
   reversi::TGame game;
   game.Start = position;
   if (!Reversi1->SetGame(game)) return false;
+  AnalysisPositionChanged(true);
   ShowGame();
   ResetStats();
   return true;

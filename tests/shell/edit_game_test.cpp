@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "AnalysisWorker.h"
 #include "Sdimain.h"
 #include "SetupDialog.h"
 
@@ -118,6 +119,8 @@ class EditGameTest : public QObject {
     w.Reversi1->SetThinking(true);  // the computer plays White from the set-up start
     QCOMPARE(w.Reversi1->CurrentGame().Moves.size(), size_t{1});
     QVERIFY(w.Reversi1->CurrentGame().Start == dialog.Position());
+    // Analysis works on copies of the game: they start where it started.
+    QVERIFY(ReplayRecord(TGameRecord::Of(*w.Reversi1))->CurrentGame() == w.Reversi1->CurrentGame());
   }
 
   void setUpGameSavesAsGgfAndIsRefusedAsRgm() {

@@ -179,6 +179,7 @@ class TReversi : public QWidget, public reversi::TReversiCore {
   void RepaintBoard();
   void DrawBoard(const TShown& shown);
   void DrawOverlay(QPainter& p, const TShown& shown);
+  const QImage& DiscStamp(bool white, const QColor& background);
   TShown Shown() const;
   void EnterSearch();
   void LeaveSearch();
@@ -207,6 +208,10 @@ class TReversi : public QWidget, public reversi::TReversiCore {
 
   int discSize_ = 0;
   QImage boardImage_;
+  // A disc of each colour with its highlight, drawn once per disc size and
+  // board colour and copied onto the board: painting is the larger part of
+  // what a move costs the window.
+  QImage discStamps_[2];
   std::unique_ptr<TReversiHooks> platform_;
   std::unique_ptr<TSnapshot> snapshot_;
   int busy_ = 0;

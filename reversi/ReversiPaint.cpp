@@ -95,6 +95,29 @@ TReversi::TShown TReversi::Shown() const {
   return {Cells.data(), SideToMove, JustPlayedSquare};
 }
 
+// The disc's box, outline, fill and highlight, over the board colour. The
+// painter draws without antialiasing, so a figure moved by whole pixels
+// covers the same pixels moved alike, and the copy matches drawing in place.
+const QImage& TReversi::DiscStamp(bool white, const QColor& background) {
+  const int d = discSize_;
+  QImage& stamp = discStamps_[white ? 1 : 0];
+  if (stamp.width() == d && stamp.height() == d && stamp.pixel(0, 0) == background.rgb()) return stamp;
+  stamp = QImage(d, d, QImage::Format_RGB32);
+  stamp.fill(background);
+  const QPen blackPen(Qt::black, 0);
+  QPainter p(&stamp);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setPen(blackPen);
+  p.setBrush(white ? Qt::white : Qt::black);
+  Ellipse(p, 0, 0, d, d);
+  if (d > 12) {
+    p.setPen(white ? blackPen : QPen(Qt::white, 0));
+    p.setBrush(Qt::NoBrush);
+    Arc(p, 3, 3, d - 3, d - 3, d / 3, 3, 3, d / 3);
+  }
+  return stamp;
+}
+
 void TReversi::DrawBoard(const TShown& shown) {
   const int d = discSize_;
   const int pitch = d + 3;
@@ -104,7 +127,6 @@ void TReversi::DrawBoard(const TShown& shown) {
 
   const QColor background = ToQColor(Color());
   const QPen blackPen(Qt::black, 0);
-  const QPen whitePen(Qt::white, 0);
 
   QPainter p(&boardImage_);
   p.setRenderHint(QPainter::Antialiasing, false);
@@ -128,14 +150,7 @@ void TReversi::DrawBoard(const TShown& shown) {
     const int x = c * pitch + 2, y = r * pitch + 2;
     if (cell != 0) {
       const bool white = cell == kWhite;
-      p.setPen(blackPen);
-      p.setBrush(white ? Qt::white : Qt::black);
-      Ellipse(p, x, y, x + d, y + d);
-      if (d > 12) {
-        p.setPen(white ? blackPen : whitePen);
-        p.setBrush(Qt::NoBrush);
-        Arc(p, x + 3, y + 3, x + d - 3, y + d - 3, x + d / 3, y + 3, x + 3, y + d / 3);
-      }
+      p.drawImage(x, y, DiscStamp(white, background));
       if (!thinking && FlipPreview[i] == 1 && ShowFlips()) {
         p.setPen(blackPen);
         p.setBrush(white ? Qt::black : Qt::white);

@@ -159,6 +159,19 @@ class TWidgetTest : public QObject {
     }
   }
 
+  // Discs painted at other sizes and colours first leave no trace: D4's box
+  // on the 320 board holds the disc and the board colour only.
+  void DiscsFollowSizeAndColour() {
+    TShownBoard s(160, 160);
+    s.Board.resize(320, 320);
+    Grab(s.Board);
+    s.Board.SetColor(clNavy);
+    const QRgb navy = qRgb(0, 0, 128);
+    QCOMPARE(Matching(Grab(s.Board), QRect(121, 121, 39, 39), [&](QRgb c) { return c != navy; }),
+             (TBox{122, 122, 159, 159}));
+    for (QPoint p : {QPoint(122, 122), QPoint(158, 158)}) QCOMPARE(Grab(s.Board).pixel(p), navy);
+  }
+
   void BackgroundGridAndLegalDots() {
     TShownBoard s(320, 320);
     TReversi& board = s.Board;

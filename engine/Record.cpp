@@ -87,6 +87,8 @@ TFileResult WriteGameFile(const std::string& fileName, const std::string& text) 
   const safefile::TReplaceResult saved = safefile::ReplaceFile(fileName, text);
   switch (saved.Status) {
     case TReplaceStatus::Ok:
+      // Saves of this file cut short by a crash left their temporary files.
+      safefile::RemoveLeftovers(fileName);
       return TFileResult{true, {}};
     case TReplaceStatus::Folder:
       return Failure("it is a folder, not a file");
@@ -175,11 +177,16 @@ TFileResult TReversiCore::LoadRecordText(const std::string& text) {
   std::string bad;
   const auto numbers = ParseNumbers(text, bad);
   if (!numbers) return Failure("\"" + bad + "\" is not a whole number");
+  // No save looks like an empty or cut-off file (a new game saves as "0 0"):
+  // such a file was damaged, and loading it as a new game would lose the game
+  // on the board for nothing.
+  if (numbers->empty()) return Failure("the file is empty");
   size_t next = 0;
   auto take = [&]() { return next < numbers->size() ? (*numbers)[next++] : 0; };
 
   const int32_t n = take();
   if (n < 0 || n > 60) return Failure("the move count " + std::to_string(n) + " is not between 0 and 60");
+  if (numbers->size() < static_cast<size_t>(n) + 2) return Failure("the file ends before the current move");
   std::array<int32_t, kMaxRecord> record{};
   for (int i = 0; i < n; ++i) record[i] = take();
   const int32_t current = take();

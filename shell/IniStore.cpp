@@ -1,9 +1,12 @@
 #include "IniStore.h"
 
 #include <climits>
+#include <map>
 #include <new>
+#include <utility>
 #include <vector>
 
+#include "IniText.h"
 #include "SafeFile.h"
 
 // Debian ships SimpleIni's implementation behind SI_IMPLEMENTATION; the plain
@@ -107,6 +110,83 @@ std::string ExistingKeySpelling(const CSimpleIniA& ini, const std::string& secti
   return key;
 }
 
+// Everything a reader can get out of a text: each section (also one without
+// keys) and each key's values in file order, names in lower case.
+using TContent = std::map<std::pair<std::string, std::string>, std::vector<std::string>>;
+
+std::string LowerName(const char* name) {
+  std::string s(name);
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+TContent ContentOf(const CSimpleIniA& ini) {
+  TContent content;
+  CSimpleIniA::TNamesDepend sections;
+  ini.GetAllSections(sections);
+  for (const CSimpleIniA::Entry& section : sections) {
+    const std::string name = LowerName(section.pItem);
+    content[{name, std::string()}];  // the section itself; no key has an empty name
+    CSimpleIniA::TNamesDepend keys;
+    ini.GetAllKeys(section.pItem, keys);
+    for (const CSimpleIniA::Entry& key : keys) {
+      CSimpleIniA::TNamesDepend values;
+      ini.GetAllValues(section.pItem, key.pItem, values);
+      values.sort(CSimpleIniA::Entry::LoadOrder());
+      std::vector<std::string>& out = content[{name, LowerName(key.pItem)}];
+      for (const CSimpleIniA::Entry& value : values) out.emplace_back(value.pItem);
+    }
+  }
+  return content;
+}
+
+// What the writes should make of content.
+void ApplyTo(TContent& content, const std::vector<TIniWrite>& writes) {
+  for (const TIniWrite& w : writes) {
+    const std::string section = LowerName(w.Section.c_str());
+    std::vector<std::string>& values = content[{section, LowerName(w.Key.c_str())}];
+    content[{section, std::string()}];
+    if (values.empty())
+      values.push_back(w.Value);
+    else if (!w.OnlyIfMissing)
+      values.front() = w.Value;
+  }
+}
+
+// The whole file rewritten by SimpleIni: sound for any text it reads, but it
+// spaces sections and comments its own way and ends lines with "\n".
+std::optional<std::string> Rewritten(TIni& ini, std::string_view old, const std::vector<TIniWrite>& writes) {
+  for (const TIniWrite& w : writes) {
+    if (w.OnlyIfMissing && ini.GetValue(w.Section.c_str(), w.Key.c_str(), nullptr)) continue;
+    const std::string spelling = ExistingKeySpelling(ini, w.Section, w.Key);
+    if (ini.SetValue(w.Section.c_str(), spelling.c_str(), w.Value.c_str(), nullptr, /*a_bForceReplace=*/true) < 0)
+      return std::nullopt;
+  }
+  std::string out;
+  if (ini.Save(out, /*a_bAddSignature=*/true) < 0) return std::nullopt;
+  const std::string tail = TrailingComments(old);
+  if (!tail.empty()) {
+    if (!out.empty()) out.push_back('\n');
+    out += tail;
+  }
+  return out;
+}
+
+// The new text: edited line by line when the edit reads back exactly as the
+// writes intend (everything else as before), else rewritten whole.
+std::optional<std::string> UpdatedText(const std::string& old, const std::vector<TIniWrite>& writes) {
+  TIni before;
+  if (before.LoadData(old) < 0) return std::nullopt;
+  if (const std::optional<std::string> edited = ApplyIniWrites(old, writes)) {
+    TContent want = ContentOf(before);
+    ApplyTo(want, writes);
+    TIni after;
+    if (after.LoadData(*edited) >= 0 && ContentOf(after) == want) return edited;
+  }
+  return Rewritten(before, old, writes);
+}
+
 }  // namespace
 
 std::optional<int32_t> ParseIniInteger(std::string_view text) {
@@ -157,29 +237,21 @@ std::optional<std::string> TIniStore::ReadString(const std::string& section, con
 }
 
 bool TIniStore::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+  return Write({TIniWrite{section, key, value}});
+}
+
+bool TIniStore::Write(const std::vector<TIniWrite>& writes) {
   try {
     // A missing file is created; one that is there but cannot be read is
-    // left alone rather than replaced by a file of this one key.
+    // left alone rather than replaced by a file of these keys only.
     const safefile::TReadResult file = safefile::ReadSmallFile(safefile::WriteTarget(path_), kMaxFileSize);
     if (!file && file.Status != safefile::TReadStatus::Missing) return false;
     // SimpleIni stops at a NUL byte; whatever follows one would be lost.
     if (file.Text.find('\0') != std::string::npos) return false;
-
-    TIni ini;
-    if (ini.LoadData(file.Text) < 0) return false;
-    const std::string spelling = ExistingKeySpelling(ini, section, key);
-    if (ini.SetValue(section.c_str(), spelling.c_str(), value.c_str(), nullptr, /*a_bForceReplace=*/true) < 0) {
-      return false;
-    }
-    std::string out;
-    if (ini.Save(out, /*a_bAddSignature=*/true) < 0) return false;
-    const std::string tail = TrailingComments(file.Text);
-    if (!tail.empty()) {
-      if (!out.empty()) out.push_back('\n');
-      out += tail;
-    }
-    if (out.size() > kMaxFileSize) return false;
-    return static_cast<bool>(safefile::ReplaceFile(path_, out));
+    const std::optional<std::string> out = UpdatedText(file.Text, writes);
+    if (!out || out->size() > kMaxFileSize) return false;
+    if (file && *out == file.Text) return true;
+    return static_cast<bool>(safefile::ReplaceFile(path_, *out));
   } catch (const std::bad_alloc&) {
     return false;
   }

@@ -8,7 +8,8 @@
 // when missing.
 //
 // A write never leaves the file half-written and touches no other file: the
-// file is replaced whole, keeping its permissions (SafeFile.h).
+// file is replaced whole, keeping its permissions (SafeFile.h). It keeps the
+// file's line ends, comments and blank lines (IniText.h).
 // Reads never fail; a file that cannot be read (missing, not a regular file,
 // unreadable, or larger than kMaxFileSize) reads as empty, and a write to it
 // fails rather than replace what it could not read.
@@ -19,6 +20,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "IniText.h"
 
 // The integer a settings value holds, or nothing when the text is not one:
 // "0x"/"0X" at the start of a text longer than two characters stands for "$";
@@ -50,6 +54,13 @@ class TIniStore {
   // The raw value text with the blanks around it removed, if the key exists.
   std::optional<std::string> ReadString(const std::string& section, const std::string& key) const;
   bool WriteString(const std::string& section, const std::string& key, const std::string& value);
+
+  // The writes in their order, as one replace of the file: a reader or a
+  // crash sees all of them or none. The file's own layout is kept as
+  // ApplyIniWrites (IniText.h) describes; a text it cannot edit for certain
+  // is rewritten whole with the same content. A write that changes nothing
+  // leaves the file untouched.
+  bool Write(const std::vector<TIniWrite>& writes);
 
  private:
   std::string path_;

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -123,9 +124,14 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), s
     return QFileDialog::getOpenFileName(this, QString(), QString(),
                                         tr("Game Files (*.RGM);;GGF Games (*.ggf);;Text (*.txt);;All Files (*)"));
   };
+  // The dialog asks itself before the name picked in it replaces a file.
   ChooseSaveFile = [this] {
-    return QFileDialog::getSaveFileName(this, QString(), QString(), tr("Reversi Game Files (*.RGM);;GGF Games (*.ggf)"),
-                                        nullptr, QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(this, QString(), QString(), tr("Reversi Game Files (*.RGM);;GGF Games (*.ggf)"));
+  };
+  ConfirmOverwrite = [this](const QString& name) {
+    return QMessageBox::question(this, windowTitle(),
+                                 tr("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QFileInfo(name).fileName())) == QMessageBox::Yes;
   };
   ReportFileFailure = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
 
@@ -456,6 +462,19 @@ void TMain::FormCreate() {
   FormResize();
   ShowGame();
   ResetStats();
+  settingsAtStart_ = SettingsBaseline(*Reversi1, Switches());
+}
+
+TShellSwitches TMain::Switches() const {
+  TShellSwitches switches;
+  switches.Statistics = Statistics1->isChecked();
+  switches.Sound = Sound1->isChecked();
+  switches.BestLine = BestLine1->isChecked();
+  switches.TwoPlayer = TwoPlayer1->isChecked();
+  switches.ShowThinking = Reversi1->ShowThinking();
+  switches.ShowFlips = Reversi1->ShowFlips();
+  switches.ShowLegal = Reversi1->ShowLegal();
+  return switches;
 }
 
 // ---------------------------------------------------------------------------
@@ -650,7 +669,16 @@ void TMain::ShowFileFailure(const QString& text) {
   if (ReportFileFailure) ReportFileFailure(text);
 }
 
+// Open and Save are refused while the computer thinks before any dialog
+// shows: a dialog would stop the search under it only to refuse the file.
+bool TMain::RefusedWhileThinking(const QString& text) {
+  if (!Reversi1->Thinking()) return false;
+  ShowFileFailure(text);
+  return true;
+}
+
 void TMain::OpenItemClick() {
+  if (RefusedWhileThinking(tr("The game could not be opened: the computer is thinking.\nThe current game is kept."))) return;
   const QString name = ChooseOpenFile ? ChooseOpenFile() : QString();
   if (name.isEmpty()) return;
   OpenGameFile(name);
@@ -668,11 +696,20 @@ void TMain::OpenGameFile(const QString& name) {
   ResetStats();
 }
 
+QString WithGameExtension(const QString& name) {
+  // The file's own name only: a "." in a folder's name does not count.
+  const qsizetype slash = std::max(name.lastIndexOf(u'/'), name.lastIndexOf(QDir::separator()));
+  return name.indexOf(u'.', slash + 1) >= 0 ? name : name + QStringLiteral(".RGM");
+}
+
 void TMain::SaveItemClick() {
-  QString name = ChooseSaveFile ? ChooseSaveFile() : QString();
-  if (name.isEmpty()) return;
-  // Looks for "." in the whole path, not only in the file's own name.
-  if (!name.contains(u'.')) name += QStringLiteral(".RGM");
+  if (RefusedWhileThinking(tr("The game could not be saved: the computer is thinking."))) return;
+  const QString chosen = ChooseSaveFile ? ChooseSaveFile() : QString();
+  if (chosen.isEmpty()) return;
+  const QString name = WithGameExtension(chosen);
+  // The dialog asked about the name picked in it, not about the one the
+  // extension makes.
+  if (name != chosen && QFileInfo::exists(name) && !(ConfirmOverwrite && ConfirmOverwrite(name))) return;
   const std::string file = QFile::encodeName(name).toStdString();
   const reversi::TFileResult result = name.endsWith(QStringLiteral(".ggf"), Qt::CaseInsensitive)
                                           ? Reversi1->SaveGgf(file, shell::GgfHeaderNow())
@@ -872,14 +909,8 @@ void TMain::closeEvent(QCloseEvent* e) {
 
 void TMain::FormClose() {
   closed_ = true;
-  TShellSwitches switches;
-  switches.Statistics = Statistics1->isChecked();
-  switches.Sound = Sound1->isChecked();
-  switches.BestLine = BestLine1->isChecked();
-  switches.TwoPlayer = TwoPlayer1->isChecked();
-  switches.ShowThinking = Reversi1->ShowThinking();
-  switches.ShowFlips = Reversi1->ShowFlips();
-  switches.ShowLegal = Reversi1->ShowLegal();
-  // A failed write stops the writing; the program closes all the same.
-  if (SaveSettings(settingsPath_, *Reversi1, switches)) PerfectEndgame.Save(settingsPath_);
+  // Only what this run changed, so that another copy's changes stay; a
+  // failed write leaves the file as it was, and the program closes all the
+  // same.
+  if (SaveSettings(settingsPath_, *Reversi1, Switches(), &settingsAtStart_)) PerfectEndgame.Save(settingsPath_);
 }

@@ -22,6 +22,7 @@
 #include "Levelunt.h"
 #include "PerfectEndgame.h"
 #include "Reversi.h"
+#include "Settings.h"
 
 class QAction;
 class QFrame;
@@ -39,6 +40,10 @@ class TDropShadow;
 class TFlatButton;
 class TShape;
 class TWaveSound;
+
+// The name a save writes to: the chosen one, with ".RGM" added when the
+// file's own name (not the folder's) has no ".".
+QString WithGameExtension(const QString& name);
 
 // The part of a hint shown in the status line: the text after the first
 // "|", or the whole hint when it has none.
@@ -71,6 +76,9 @@ class TMain : public QMainWindow {
   // Tells the user that a game could not be saved or opened; by default a
   // warning box. Replaceable for the same reason.
   std::function<void(const QString& text)> ReportFileFailure;
+  // Asks whether the game may replace the existing file at path; by default
+  // a question box. Replaceable for the same reason.
+  std::function<bool(const QString& path)> ConfirmOverwrite;
 
   // ---- Operations ----
   // Opens the game at path as File > Open does once its dialog has given a
@@ -263,8 +271,12 @@ class TMain : public QMainWindow {
   // Open) or a Take Back also stops the review of the game.
   void AnalysisPositionChanged(bool gameChanged = false);
   void StopAnalysis();
+  // The four switches as the check marks hold them.
+  TShellSwitches Switches() const;
+  bool RefusedWhileThinking(const QString& text);
 
   std::string settingsPath_;
+  TSettingsBaseline settingsAtStart_;
   QPointer<QDialog> aboutBox_;
   QPointer<TLevelFrm> levelDialog_;
   int searchDepth_ = 0;        // nested searches running (a pass can nest one)

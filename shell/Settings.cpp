@@ -5,9 +5,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QStandardPaths>
 
 #include "IniStore.h"
+#include "SafeFile.h"
 
 namespace {
 
@@ -17,6 +19,9 @@ const QString kFileName = QStringLiteral("Reversi.ini");
 const QString kConfigFolder = QStringLiteral("vezari-zaduder");
 const std::string kTimeLimit = "Time_Limit";
 const std::string kStrict = "Strict";
+// Long enough for another copy's write of a settings file, short enough
+// that a close never seems to hang.
+constexpr int kLockWaitMs = 3000;
 
 }  // namespace
 
@@ -60,25 +65,59 @@ void LoadSettings(const std::string& path, reversi::TReversiCore& engine, TShell
   engine.SetStrictTime(ini.ReadBool(kTimeLimit, kStrict, false));
 }
 
-bool SaveSettings(const std::string& path, const reversi::TReversiCore& engine, const TShellSwitches& switches) {
+namespace {
+
+// The thirteen write steps with the values the run holds, in their order,
+// and the strict time limit last. The order decides the order of the keys
+// in a new file; Two_Player comes twice because the program always wrote it
+// twice (the second changes nothing).
+std::vector<TIniWrite> SettingsWrites(const reversi::TReversiCore& engine, const TShellSwitches& switches) {
+  const auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
+  const std::string twoPlayer = flag(engine.Mode() == reversi::TwoPlayer);
+  return {
+      {kPreferences, "Thinking", flag(switches.ShowThinking)},
+      {kPreferences, "ShowFlips", flag(switches.ShowFlips)},
+      {kPreferences, "Show_Legal_Moves", flag(switches.ShowLegal)},
+      {kPreferences, "Statistics", flag(switches.Statistics)},
+      {kPreferences, "Best_Line", flag(switches.BestLine)},
+      {kLevel, "Move_Time", std::to_string(engine.MoveTime())},
+      {kLevel, "Two_Player", twoPlayer},
+      {kPreferences, "Sound", flag(switches.Sound)},
+      {kPreferences, "Selective", flag(engine.Selective())},
+      {kLevel, "Two_Player", twoPlayer},
+      {kLevel, "Level", std::to_string(static_cast<int32_t>(engine.Level()))},
+      {kLevel, "Gamma", std::to_string(engine.Gamma())},
+      {kLevel, "Selective_Depth", std::to_string(engine.SelectiveDepth())},
+      {kTimeLimit, kStrict, flag(engine.StrictTime())},
+  };
+}
+
+}  // namespace
+
+TSettingsBaseline SettingsBaseline(const reversi::TReversiCore& engine, const TShellSwitches& switches) {
+  TSettingsBaseline baseline;
+  for (const TIniWrite& w : SettingsWrites(engine, switches)) baseline.Values.push_back(w.Value);
+  return baseline;
+}
+
+bool SaveSettings(const std::string& path, const reversi::TReversiCore& engine, const TShellSwitches& switches,
+                  const TSettingsBaseline* startedWith) {
+  std::vector<TIniWrite> writes = SettingsWrites(engine, switches);
+  const bool known = startedWith && startedWith->Values.size() == writes.size();
+  const auto changed = [&](std::size_t i) { return !known || writes[i].Value != startedWith->Values[i]; };
+  for (std::size_t i = 0; i < writes.size(); ++i) writes[i].OnlyIfMissing = !changed(i);
+  // Another copy of the program may be writing at the same moment: under
+  // the lock the file is read afresh, so its changes stay. A lock that
+  // cannot be had in time (a copy hung while holding it, or a folder that
+  // takes no lock file) does not cost this run its settings: the write goes
+  // ahead, still whole.
+  QLockFile lock(QFile::decodeName(safefile::WriteTarget(path).c_str()) + QStringLiteral(".lock"));
+  (void)lock.tryLock(kLockWaitMs);
+  safefile::RemoveLeftovers(path);
   TIniStore ini(path);
-  const bool twoPlayer = engine.Mode() == reversi::TwoPlayer;
-  // The order decides the order of the keys in a new file. Two_Player is
-  // written twice because the program always made these thirteen writes, and
-  // a failed write stops the rest, so their number and order are kept.
-  return ini.WriteBool(kPreferences, "Thinking", switches.ShowThinking) &&
-         ini.WriteBool(kPreferences, "ShowFlips", switches.ShowFlips) &&
-         ini.WriteBool(kPreferences, "Show_Legal_Moves", switches.ShowLegal) &&
-         ini.WriteBool(kPreferences, "Statistics", switches.Statistics) &&
-         ini.WriteBool(kPreferences, "Best_Line", switches.BestLine) &&
-         ini.WriteInteger(kLevel, "Move_Time", engine.MoveTime()) && ini.WriteBool(kLevel, "Two_Player", twoPlayer) &&
-         ini.WriteBool(kPreferences, "Sound", switches.Sound) &&
-         ini.WriteBool(kPreferences, "Selective", engine.Selective()) &&
-         ini.WriteBool(kLevel, "Two_Player", twoPlayer) &&
-         ini.WriteInteger(kLevel, "Level", static_cast<int32_t>(engine.Level())) &&
-         ini.WriteInteger(kLevel, "Gamma", engine.Gamma()) &&
-         ini.WriteInteger(kLevel, "Selective_Depth", engine.SelectiveDepth()) &&
-         // Written once set, so a file that never had it keeps the keys it always had.
-         ((!engine.StrictTime() && !ini.ReadString(kTimeLimit, kStrict)) ||
-          ini.WriteBool(kTimeLimit, kStrict, engine.StrictTime()));
+  // The strict time limit is written only once set, so that a file that
+  // never had it keeps the keys it always had.
+  if (!engine.StrictTime() && (known ? !changed(writes.size() - 1) : !ini.ReadString(kTimeLimit, kStrict)))
+    writes.pop_back();
+  return ini.Write(writes);
 }

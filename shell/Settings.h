@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ReversiCore.h"
 
@@ -41,7 +42,21 @@ std::string SettingsPathFor(const std::string& programDir);
 // missing or unreadable gives its default.
 void LoadSettings(const std::string& path, reversi::TReversiCore& engine, TShellSwitches& switches) noexcept;
 
-// The thirteen writes, in their order, then the strict time limit if it is
-// on or already in the file. Stops at the first write that fails and returns
-// false; the keys written before it stay written.
-bool SaveSettings(const std::string& path, const reversi::TReversiCore& engine, const TShellSwitches& switches);
+// The settings as this run started with them (once read), to tell at the
+// end which of them it changed.
+struct TSettingsBaseline {
+  std::vector<std::string> Values;
+};
+TSettingsBaseline SettingsBaseline(const reversi::TReversiCore& engine, const TShellSwitches& switches);
+
+// The thirteen write steps, and the strict time limit when it is on or was
+// switched off in this run (without startedWith: on, or already in the
+// file), made as one replace of the file: a crash leaves
+// it wholly old or wholly new. Under a lock beside the file (another copy of
+// the program may close at the same moment), the file is read afresh and
+// only the keys this run changed since startedWith are written, together
+// with any key the file lacks; without startedWith every key is written.
+// Temporary files of earlier writes cut short by a crash are removed. False
+// when the file could not be written; it is then as it was.
+bool SaveSettings(const std::string& path, const reversi::TReversiCore& engine, const TShellSwitches& switches,
+                  const TSettingsBaseline* startedWith = nullptr);

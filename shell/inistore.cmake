@@ -3,7 +3,8 @@
 # builds without the windows; Settings.cpp adds the Qt side.
 find_path(VZ_SIMPLEINI_INCLUDE_DIR SimpleIni.h REQUIRED)
 
-add_library(vz_inistore STATIC ${CMAKE_CURRENT_LIST_DIR}/IniStore.cpp ${CMAKE_CURRENT_LIST_DIR}/IniStore.h)
+add_library(vz_inistore STATIC ${CMAKE_CURRENT_LIST_DIR}/IniStore.cpp ${CMAKE_CURRENT_LIST_DIR}/IniStore.h
+  ${CMAKE_CURRENT_LIST_DIR}/IniText.cpp ${CMAKE_CURRENT_LIST_DIR}/IniText.h)
 target_include_directories(vz_inistore PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_include_directories(vz_inistore SYSTEM PRIVATE ${VZ_SIMPLEINI_INCLUDE_DIR})
 target_link_libraries(vz_inistore PRIVATE vz_common)

@@ -7,4 +7,4 @@ add_library(vz_settings STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/Levelunt.h
 )
 target_include_directories(vz_settings PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(vz_settings PUBLIC vz_engine vz_widgets Qt6::Widgets PRIVATE vz_inistore)
+target_link_libraries(vz_settings PUBLIC vz_engine vz_widgets Qt6::Widgets PRIVATE vz_inistore vz_common)

@@ -183,19 +183,24 @@ TEST(GameFile, LoadCutsTheRecordAtTheCurrentMove) {
   EXPECT_EQ(e.JustPlayedSquare, 60);
 }
 
-TEST(GameFile, LenientSpacingAndMissingNumbers) {
+TEST(GameFile, LenientSpacingButNoMissingNumbers) {
   TempDir dir;
   TReversiCore e;
   WriteFile(dir.File("g.rgm"), "\t3\r\n51   60\n59\n\n3\n");
   ASSERT_TRUE(e.LoadGame(dir.File("g.rgm")));
   EXPECT_EQ(e.MovesPlayed, 3);
-  WriteFile(dir.File("empty.rgm"), "");
-  ASSERT_TRUE(e.LoadGame(dir.File("empty.rgm")));  // an empty file is a new game
-  EXPECT_EQ(e.MovesPlayed, 0);
-  EXPECT_EQ(e.Discs(kBlack), 2);
-  WriteFile(dir.File("short.rgm"), "3 51 60");  // current missing: reads as 0
-  PlayTwoPlayer(e, {51});
-  ASSERT_TRUE(e.LoadGame(dir.File("short.rgm")));
+  // Empty or cut off before the current move: damaged, and the game stays.
+  const std::pair<const char*, const char*> damaged[] = {
+      {"", "empty"}, {" \n", "empty"}, {"0", "ends before"}, {"3 51 60", "ends before"}, {"3 51 60 59", "ends before"}};
+  for (const auto& [text, reason] : damaged) {
+    WriteFile(dir.File("short.rgm"), text);
+    const TFileResult r = e.LoadGame(dir.File("short.rgm"));
+    EXPECT_FALSE(r.Ok) << '"' << text << '"';
+    EXPECT_NE(r.Reason.find(reason), std::string::npos) << r.Reason;
+    EXPECT_EQ(e.MovesPlayed, 3);
+  }
+  WriteFile(dir.File("new.rgm"), "0 0");
+  ASSERT_TRUE(e.LoadGame(dir.File("new.rgm")));
   EXPECT_EQ(e.MovesPlayed, 0);
 }
 

@@ -50,8 +50,8 @@ struct TExpectedLoad {
 
 // nullopt when the text must be refused: a token that is not an integer, a
 // move count outside 0..60, a current move outside 0..count, or a move
-// before the current one that is not legal in its turn. Missing numbers
-// read as 0.
+// before the current one that is not legal in its turn, or a text that
+// ends before the current move.
 inline std::optional<TExpectedLoad> ExpectedLoad(std::string_view text) {
   if (text.size() > (1u << 20)) return std::nullopt;
   const auto numbers = GameFileNumbers(text);
@@ -60,6 +60,8 @@ inline std::optional<TExpectedLoad> ExpectedLoad(std::string_view text) {
   auto take = [&]() -> int64_t { return next < numbers->size() ? (*numbers)[next++] : 0; };
   const int64_t n = take();
   if (n < 0 || n > 60) return std::nullopt;
+  // An empty file, or one cut off before its current move, is damaged.
+  if (numbers->size() < static_cast<size_t>(n) + 2) return std::nullopt;
   std::vector<int> moves;
   for (int64_t i = 0; i < n; ++i) moves.push_back(static_cast<int>(take()));
   const int64_t current = take();

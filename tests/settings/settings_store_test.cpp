@@ -160,26 +160,25 @@ TEST(IniStore, WriteKeepsEverythingElseAndReplacesInPlace) {
   TIniStore ini(dir.File());
   ASSERT_TRUE(ini.WriteBool("Preferences", "Thinking", false));
   ASSERT_TRUE(ini.WriteInteger("Level", "Gamma", -7));
+  // Comments and blank lines stay where they were; a new section goes at
+  // the end, after two blank lines as in a file made from nothing.
   const std::string expected =
       "; settings of the game\n"
       "\n"
-      "\n"
       "; the display\n"
       "[preferences]\n"
-      "\n"
       "; whether to show the search\n"
       "thinking=0\n"
       "Unknown=abc\n"
       "\n"
-      "\n"
       "[Other]\n"
       "x=1\n"
       "\n"
+      "; the end\n"
+      "\n"
       "\n"
       "[Level]\n"
-      "Gamma=-7\n"
-      "\n"
-      "; the end\n";
+      "Gamma=-7\n";
   EXPECT_EQ(Slurp(dir.File()), expected);
   // Writing again changes the value only: the layout does not creep.
   ASSERT_TRUE(ini.WriteInteger("Level", "Gamma", -7));
@@ -312,14 +311,15 @@ TEST(Settings, ReadingEdgeCases) {
   }
 }
 
-TEST(Settings, FailedWriteStopsTheWritingThere) {
+TEST(Settings, FailedWriteLeavesTheFileWhole) {
   TempDir dir;
   TReversiCore engine;
   EXPECT_FALSE(SaveSettings(dir.File("missing/Reversi.ini"), engine, TShellSwitches{}));
 
-  // Let the file grow to hold three keys only: the fourth write fails, and
-  // neither it nor the nine after it reach the file.
+  // Let the file grow to hold three keys only: the write of all thirteen
+  // steps fails at once, and the file stays as it was.
   const std::string threeKeys = "[Preferences]\nThinking=0\nShowFlips=1\nShow_Legal_Moves=0\n";
+  Put(dir.File(), threeKeys);
   rlimit old{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
   const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
@@ -358,4 +358,99 @@ TEST(Settings, BesideAWritableProgramElseInTheUsersConfigurationFolder) {
   LoadSettings(inConfig, again, switches);
   EXPECT_EQ(again.Level(), Ply5);
   ::unsetenv("XDG_CONFIG_HOME");
+}
+
+// ---- Written back at exit ----
+
+// A run as the main window makes it: read at start, changes, write at exit.
+struct TRun {
+  TReversiCore Engine;
+  TShellSwitches Switches;
+  TSettingsBaseline Start;
+  explicit TRun(const std::string& path) {
+    LoadSettings(path, Engine, Switches);
+    Start = SettingsBaseline(Engine, Switches);
+  }
+  bool Close(const std::string& path) const { return SaveSettings(path, Engine, Switches, &Start); }
+};
+
+TEST(SettingsAtExit, AHandWrittenFileKeepsItsLayout) {
+  TempDir dir;
+  Put(dir.File(),
+      "; my settings\r\n"
+      "[Preferences]\r\n"
+      "; the search display\r\n"
+      "Thinking = 1\r\n"
+      "ShowFlips=0\r\n"
+      "Show_Legal_Moves=0\r\n"
+      "Statistics=1\r\n"
+      "Best_Line=1\r\n"
+      "Sound=yes\r\n"
+      "\r\n"
+      "; mine, not the game's\r\n"
+      "[Mine]\r\n"
+      "colour=blue\r\n"
+      "\r\n"
+      "[Level]\r\n"
+      "Move_Time=2\r\n"
+      "Two_Player=0\r\n"
+      "Level=0\r\n"
+      "Gamma=40\r\n"
+      "Selective_Depth=5\r\n");
+  TRun run(dir.File());
+  run.Engine.SetLevel(Ply4);
+  ASSERT_TRUE(run.Close(dir.File()));
+  // Only the changed key and the missing one are written; "yes" stays.
+  EXPECT_EQ(Slurp(dir.File()),
+            "; my settings\r\n"
+            "[Preferences]\r\n"
+            "; the search display\r\n"
+            "Thinking = 1\r\n"
+            "ShowFlips=0\r\n"
+            "Show_Legal_Moves=0\r\n"
+            "Statistics=1\r\n"
+            "Best_Line=1\r\n"
+            "Sound=yes\r\n"
+            "Selective=1\r\n"
+            "\r\n"
+            "; mine, not the game's\r\n"
+            "[Mine]\r\n"
+            "colour=blue\r\n"
+            "\r\n"
+            "[Level]\r\n"
+            "Move_Time=2\r\n"
+            "Two_Player=0\r\n"
+            "Level=4\r\n"
+            "Gamma=40\r\n"
+            "Selective_Depth=5\r\n");
+  // A second start and exit without changes leaves the file as it is.
+  const auto written = fs::last_write_time(dir.File());
+  ASSERT_TRUE(TRun(dir.File()).Close(dir.File()));
+  EXPECT_EQ(fs::last_write_time(dir.File()), written);
+  EXPECT_EQ(dir.Leftovers(), 0);
+}
+
+TEST(SettingsAtExit, TwoCopiesKeepEachOthersChanges) {
+  TempDir dir;
+  TRun first(dir.File()), second(dir.File());
+  first.Switches.Sound = false;
+  second.Engine.SetLevel(Ply7);
+  second.Switches.ShowLegal = true;
+  ASSERT_TRUE(first.Close(dir.File()));
+  ASSERT_TRUE(second.Close(dir.File()));
+  TRun after(dir.File());
+  EXPECT_FALSE(after.Switches.Sound);
+  EXPECT_EQ(after.Engine.Level(), Ply7);
+  EXPECT_TRUE(after.Switches.ShowLegal);
+  // A file made from nothing this way is the usual one, key for key.
+  TempDir fresh;
+  ASSERT_TRUE(TRun(fresh.File()).Close(fresh.File()));
+  EXPECT_EQ(Slurp(fresh.File()), kFreshFile);
+}
+
+TEST(SettingsAtExit, TemporaryFilesOfACrashedWriteGo) {
+  TempDir dir;
+  Put(dir.File(".Reversi.ini.tmp999999999-0"), "[Level]\nLevel=9\n");  // a process long gone
+  ASSERT_TRUE(TRun(dir.File()).Close(dir.File()));
+  EXPECT_EQ(dir.Leftovers(), 0);  // neither it nor the lock file stays
 }

@@ -1,5 +1,5 @@
 # --save writes the game file; --load of it gives the same position; a bad
-# file and an unwritable target fail with their own exit codes.
+# file (also an empty or cut-off one) and an unwritable target fail with their own exit codes.
 set(game ${WORKDIR}/saved.rgm)
 file(REMOVE ${game})
 execute_process(COMMAND ${TOOL} --eval --save ${game} f5d6c3 OUTPUT_VARIABLE direct RESULT_VARIABLE s1)
@@ -11,11 +11,14 @@ execute_process(COMMAND ${TOOL} --eval --load ${game} OUTPUT_VARIABLE loaded RES
 if(NOT s2 EQUAL 0 OR NOT loaded STREQUAL direct)
   message(FATAL_ERROR "load: status ${s2}\n${loaded}\nvs\n${direct}")
 endif()
-file(WRITE ${WORKDIR}/bad.rgm "2 51 51 2")
-execute_process(COMMAND ${TOOL} --load ${WORKDIR}/bad.rgm OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE s3)
-if(NOT s3 EQUAL 4 OR NOT out STREQUAL "" OR err STREQUAL "")
-  message(FATAL_ERROR "bad file: status ${s3}, out '${out}', err '${err}'")
-endif()
+# An illegal move, an empty file and files cut off before the current move.
+foreach(bad "2 51 51 2" "" "0" "3 51 58 30")
+  file(WRITE ${WORKDIR}/bad.rgm "${bad}")
+  execute_process(COMMAND ${TOOL} --load ${WORKDIR}/bad.rgm OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE s3)
+  if(NOT s3 EQUAL 4 OR NOT out STREQUAL "" OR err STREQUAL "")
+    message(FATAL_ERROR "bad file '${bad}': status ${s3}, out '${out}', err '${err}'")
+  endif()
+endforeach()
 execute_process(COMMAND ${TOOL} --save ${WORKDIR}/no/such/dir/x.rgm f5 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE s4)
 if(NOT s4 EQUAL 5 OR NOT out STREQUAL "" OR err STREQUAL "")
   message(FATAL_ERROR "failed save: status ${s4}, out '${out}', err '${err}'")

@@ -4,12 +4,15 @@
 // to. Reads must agree with the value texts they come from, names must match
 // regardless of letter case, and a write must read back while every other
 // setting reads as before (checked for plain text; when the write fails, the
-// file must be left byte for byte).
+// file must be left byte for byte). Then a batch of writes, as the window
+// makes at exit, must read back the same way.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "EngineState.h"
 #include "FuzzCheck.h"
@@ -75,6 +78,35 @@ bool PlainText(std::string_view text) {
   return true;
 }
 
+// Several writes made at once, as the closing window makes them: keys the
+// run did not change are written only when missing. Each key must read as
+// the writes in their order make it, and (for plain text) every other key as
+// before.
+void CheckBatch(TIniStore& store, const uint8_t* data, size_t size, const std::string& text) {
+  std::optional<std::string> now[std::size(kKeys)];
+  for (size_t k = 0; k < std::size(kKeys); ++k) now[k] = store.ReadString(kKeys[k].Section, kKeys[k].Key);
+  const std::optional<std::string> old = vztest::ReadText(store.Path());
+  std::vector<TIniWrite> batch;
+  std::optional<std::string> want[std::size(kKeys)];
+  std::copy(std::begin(now), std::end(now), std::begin(want));
+  for (size_t b = 0; b < 3 && b < size; ++b) {
+    const size_t k = data[size - 1 - b] % std::size(kKeys);
+    const bool onlyIfMissing = data[size - 1 - b] & 0x80;
+    const std::string value = std::to_string(static_cast<int>(data[b]) - 100);
+    batch.push_back({kKeys[k].Section, kKeys[k].Key, value, onlyIfMissing});
+    if (!(onlyIfMissing && want[k])) want[k] = value;
+  }
+  if (!store.Write(batch)) {
+    if (vztest::ReadText(store.Path()) != old) Broken("a failed batch changed the file", text);
+    return;
+  }
+  for (size_t k = 0; k < std::size(kKeys); ++k) {
+    const bool written = want[k] != now[k];
+    if ((written || PlainText(text)) && store.ReadString(kKeys[k].Section, kKeys[k].Key) != want[k])
+      Broken(std::string("after a batch of writes ") + kKeys[k].Key + " reads wrong", text);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -118,9 +150,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // move a key: a key of the unsectioned part whose name starts with a
   // mid-file signature is saved first in the file, and read back as the
   // signature and a section header.
-  if (!PlainText(text)) return 0;
-  for (size_t other = 0; other < std::size(kKeys); ++other)
-    if (other != k && store.ReadString(kKeys[other].Section, kKeys[other].Key) != before[other])
-      Broken(std::string("writing ") + kKeys[k].Key + " changed " + kKeys[other].Key, text);
+  if (PlainText(text)) {
+    for (size_t other = 0; other < std::size(kKeys); ++other)
+      if (other != k && store.ReadString(kKeys[other].Section, kKeys[other].Key) != before[other])
+        Broken(std::string("writing ") + kKeys[k].Key + " changed " + kKeys[other].Key, text);
+  }
+  CheckBatch(store, data, size, text);
   return 0;
 }

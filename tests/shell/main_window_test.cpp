@@ -414,7 +414,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!w.TakeBack1->isEnabled());
   }
 
-  void saveAppendsRgmOnlyWhenThePathHasNoPoint_data() {
+  void saveAppendsRgmOnlyWhenTheFileNameHasNoPoint_data() {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");
     QTest::newRow("no extension") << "games/match"
@@ -422,9 +422,9 @@ class MainWindowTest : public QObject {
     QTest::newRow("own extension") << "games/match.txt"
                                    << "games/match.txt";
     QTest::newRow("point in a folder") << "my.games/match"
-                                       << "my.games/match";
+                                       << "my.games/match.RGM";
   }
-  void saveAppendsRgmOnlyWhenThePathHasNoPoint() {
+  void saveAppendsRgmOnlyWhenTheFileNameHasNoPoint() {
     QFETCH(QString, chosen);
     QFETCH(QString, written);
     QTemporaryDir files;
@@ -446,6 +446,57 @@ class MainWindowTest : public QObject {
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
     QCOMPARE(ReadAll(base + u'/' + written), QStringLiteral("1 51 1"));
     QDir(base).removeRecursively();
+  }
+
+  // The dialog confirms the name picked in it; a file the added ".RGM"
+  // names is asked about here, and kept on No.
+  void savingOverAGameTheExtensionNamesAsksFirst() {
+    TMain w(IniPath());
+    const QString game = dir_.filePath(QStringLiteral("match.RGM"));
+    WriteAll(game, "0 0");
+    QStringList asked;
+    bool answer = false;
+    w.ConfirmOverwrite = [&](const QString& name) {
+      asked << name;
+      return answer;
+    };
+    w.ChooseSaveFile = [&] { return dir_.filePath(QStringLiteral("match")); };
+    w.TwoPlayer1->trigger();
+    w.Reversi1->PlayMove(51);
+    w.SaveItemClick();
+    QCOMPARE(asked, QStringList{game});
+    QCOMPARE(ReadAll(game), QStringLiteral("0 0"));
+    answer = true;
+    w.SaveItemClick();
+    QCOMPARE(ReadAll(game), QStringLiteral("1 51 1"));
+    w.ChooseSaveFile = [&] { return game; };  // already confirmed in the dialog
+    w.SaveItemClick();
+    QCOMPARE(asked.size(), 2);
+  }
+
+  // While the computer thinks, Open and Save are refused before any dialog.
+  void openAndSaveWhileThinkingAreRefusedAtOnce() {
+    TMain w(IniPath());
+    QStringList failures;
+    int dialogs = 0;
+    w.ReportFileFailure = [&](const QString& text) { failures << text; };
+    w.ChooseOpenFile = w.ChooseSaveFile = [&] {
+      ++dialogs;
+      return QString();
+    };
+    w.Reversi1->SetLevel(reversi::Infinite);
+    DuringSearch(
+        w, [&] { w.Reversi1->SetThinking(true); },
+        [&] {
+          w.OpenItemClick();
+          w.SaveItemClick();
+          QVERIFY(w.Reversi1->Thinking());  // the search goes on
+          w.PlayButton->click();
+        });
+    QCOMPARE(dialogs, 0);
+    QCOMPARE(failures, (QStringList{QStringLiteral("The game could not be opened: the computer is thinking.\n"
+                                                   "The current game is kept."),
+                                    QStringLiteral("The game could not be saved: the computer is thinking.")}));
   }
 
   void saveFailureIsReportedAndTheGameKept() {

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <chrono>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -19,8 +21,10 @@ const QString kFileName = QStringLiteral("Reversi.ini");
 const QString kConfigFolder = QStringLiteral("vezari-zaduder");
 const std::string kTimeLimit = "Time_Limit";
 const std::string kStrict = "Strict";
-// Long enough for another copy's write of a settings file, short enough
-// that a close never seems to hang.
+// A write takes milliseconds. A lock older than kStaleLockMs is taken for
+// one a crash left behind (also when that crash left it empty, so that its
+// owner is unknown); a close waits at most kLockWaitMs for the lock.
+constexpr int kStaleLockMs = 2000;
 constexpr int kLockWaitMs = 3000;
 
 }  // namespace
@@ -112,7 +116,8 @@ bool SaveSettings(const std::string& path, const reversi::TReversiCore& engine, 
   // takes no lock file) does not cost this run its settings: the write goes
   // ahead, still whole.
   QLockFile lock(QFile::decodeName(safefile::WriteTarget(path).c_str()) + QStringLiteral(".lock"));
-  (void)lock.tryLock(kLockWaitMs);
+  lock.setStaleLockTime(std::chrono::milliseconds(kStaleLockMs));
+  (void)lock.tryLock(std::chrono::milliseconds(kLockWaitMs));
   safefile::RemoveLeftovers(path);
   TIniStore ini(path);
   // The strict time limit is written only once set, so that a file that

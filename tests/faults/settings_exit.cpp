@@ -25,9 +25,7 @@ void Run(const char* path, void (*change)(reversi::TReversiCore&, TShellSwitches
 
 void Flip(reversi::TReversiCore& e, TShellSwitches& s) {
   const bool on = !s.Sound;
-  s.Sound = s.Statistics = s.BestLine = on;
-  e.SetShowThinking(on);
-  e.SetShowFlips(on);
+  s.Sound = s.Statistics = s.BestLine = s.ShowThinking = s.ShowFlips = on;
   e.SetSelective(on);
   e.SetMoveTime(on ? 2 : 9);
   e.SetLevel(on ? reversi::TimeLevel : reversi::Ply9);

@@ -36,9 +36,9 @@ TEST(SelfPlay, ShortRunFindsNothing) {
 // The harness's own references must agree with each other before they can
 // judge the engine: the oracle's view of a few hand-made files.
 TEST(SelfPlay, GameFileOracleReadsTheFormat) {
-  EXPECT_TRUE(ExpectedLoad(""));
+  EXPECT_FALSE(ExpectedLoad(""));  // empty, or cut off before the current move: damaged
   EXPECT_TRUE(ExpectedLoad("0 0"));
-  EXPECT_TRUE(ExpectedLoad("5 51 60"));  // the current move is missing: read as 0
+  EXPECT_FALSE(ExpectedLoad("5 51 60"));
   const auto three = ExpectedLoad("3 51 60 59 2");
   ASSERT_TRUE(three);
   EXPECT_EQ(three->Moves, (std::vector<int>{51, 60}));

@@ -15,14 +15,18 @@ enum class TKind { Blank, Comment, Section, Key, Other, Broken };
 
 struct TParsed {
   TKind Kind = TKind::Other;
-  std::string_view Name;        // of a section or key
-  std::size_t ValueBegin = 0;   // of a key's value, blanks around it excluded
+  std::string_view Name;       // of a section or key
+  std::size_t ValueBegin = 0;  // of a key's value, blanks around it excluded
   std::size_t ValueEnd = 0;
 };
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -93,8 +97,8 @@ bool Writable(const TIniWrite& w) {
 
 // Where a key stands, or where its section's first block ends.
 struct TPlace {
-  std::ptrdiff_t Key = -1;           // the line of the key, when there
-  std::ptrdiff_t InsertAfter = -1;   // the last key of the section's first block, or its header
+  std::ptrdiff_t Key = -1;          // the line of the key, when there
+  std::ptrdiff_t InsertAfter = -1;  // the last key of the section's first block, or its header
 };
 
 TPlace Find(const std::vector<TLine>& lines, std::string_view section, std::string_view key) {

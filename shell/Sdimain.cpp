@@ -129,9 +129,10 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), s
     return QFileDialog::getSaveFileName(this, QString(), QString(), tr("Reversi Game Files (*.RGM);;GGF Games (*.ggf)"));
   };
   ConfirmOverwrite = [this](const QString& name) {
-    return QMessageBox::question(this, windowTitle(),
-                                 tr("%1 already exists.\nDo you want to replace it?")
-                                     .arg(QFileInfo(name).fileName())) == QMessageBox::Yes;
+    return QMessageBox::question(
+               this, windowTitle(),
+               tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(name).fileName())) ==
+           QMessageBox::Yes;
   };
   ReportFileFailure = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
 
@@ -678,7 +679,8 @@ bool TMain::RefusedWhileThinking(const QString& text) {
 }
 
 void TMain::OpenItemClick() {
-  if (RefusedWhileThinking(tr("The game could not be opened: the computer is thinking.\nThe current game is kept."))) return;
+  if (RefusedWhileThinking(tr("The game could not be opened: the computer is thinking.\nThe current game is kept.")))
+    return;
   const QString name = ChooseOpenFile ? ChooseOpenFile() : QString();
   if (name.isEmpty()) return;
   OpenGameFile(name);

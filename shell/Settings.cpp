@@ -2,13 +2,12 @@
 
 #include <unistd.h>
 
-#include <chrono>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <chrono>
 
 #include "IniStore.h"
 #include "SafeFile.h"

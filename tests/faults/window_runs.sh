@@ -22,7 +22,7 @@ start() {
   sleep 4.5
   echo "$pid $(xdotool search --sync --pid "$pid" --name '^Vezari Zaduder$' | tail -1)"
 }
-# View menu item $2 (0 = Show Thinking, 1 = Show Legal Moves, 5 = Sound).
+# View menu item $2 (0 = Show Thinking, 1 = Show Legal Moves, 6 = Sound).
 toggle() {
   xdotool windowactivate --sync "$1" key alt+v
   sleep 0.3
@@ -54,7 +54,7 @@ for order in "A then B" "B then A" "at once"; do
     rm -f Reversi.ini
     read -r pa wa < <(start)
     read -r pb wb < <(start)
-    toggle "$wa" 5
+    toggle "$wa" 6
     toggle "$wb" 1
     case $order in
       "A then B") quit "$wa"; gone "$pa"; quit "$wb"; gone "$pb" ;;
@@ -71,7 +71,7 @@ old=$(cat Reversi.ini) wholeOld=0 wholeNew=0 other=0
 for ((i = 0; i < runs * 4; i++)); do
   before=$(cat Reversi.ini)
   read -r pid win < <(start)
-  toggle "$win" 5
+  toggle "$win" 6
   quit "$win"
   sleep "0.0$((RANDOM % 3))$((RANDOM % 10))"
   kill -9 "$pid" 2>/dev/null

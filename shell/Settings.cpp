@@ -32,12 +32,19 @@ std::string SettingsPath() {
   return SettingsPathFor(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
 }
 
+std::string InstalledMarkerFor(const std::string& programDir) {
+  const QString marker = QDir(QFile::decodeName(programDir.c_str())).filePath(QStringLiteral(VZ_ENTRY_FROM_BINDIR));
+  return QFile::encodeName(QDir::cleanPath(marker)).toStdString();
+}
+
 std::string SettingsPathFor(const std::string& programDir) {
   const QString beside = QDir(QFile::decodeName(programDir.c_str())).filePath(kFileName);
   const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
   // access() answers for this user: its groups, the folder's ACL and a
   // read-only mount all count.
-  if (::access(programDir.c_str(), W_OK) == 0 || config.isEmpty()) return QFile::encodeName(beside).toStdString();
+  const bool portable = ::access(programDir.c_str(), W_OK) == 0 && !QFile::exists(QFile::decodeName(
+                                                                        InstalledMarkerFor(programDir).c_str()));
+  if (portable || config.isEmpty()) return QFile::encodeName(beside).toStdString();
   const QString folder = QDir(config).filePath(kConfigFolder);
   // A folder that cannot be made shows later as a failed write, as any
   // other unwritable settings file does.

@@ -27,11 +27,18 @@ struct TShellSwitches {
 std::string SettingsPath();
 
 // Where a program in programDir keeps "Reversi.ini": beside it when this user
-// may write that folder, so a copy run from a folder of its own carries its
-// settings along; otherwise (installed for the whole system) in the user's
-// configuration folder, $XDG_CONFIG_HOME/vezari-zaduder, which is made when
-// missing. Both paths in the local file-name encoding.
+// may write that folder and the program is not an installed copy, so a copy
+// run from a folder of its own carries its settings along; otherwise in the
+// user's configuration folder, $XDG_CONFIG_HOME/vezari-zaduder, which is made
+// when missing. An installed copy never writes beside itself, not even for a
+// user (root) who could. Both paths in the local file-name encoding.
 std::string SettingsPathFor(const std::string& programDir);
+
+// The file that marks programDir as an installed copy's folder: the game's
+// desktop entry in the data folder of the prefix whose bin folder programDir
+// would be (programDir/../share/applications/<id>.desktop in the usual
+// layout), so it holds for any prefix the game was installed under.
+std::string InstalledMarkerFor(const std::string& programDir);
 
 // The twelve reads, in the file's reading order, then the strict time limit
 // from its own section [Time_Limit] (Strict, off when missing); a read that

@@ -453,4 +453,19 @@ TEST(SettingsAtExit, TemporaryFilesOfACrashedWriteGo) {
   Put(dir.File(".Reversi.ini.tmp999999999-0"), "[Level]\nLevel=9\n");  // a process long gone
   ASSERT_TRUE(TRun(dir.File()).Close(dir.File()));
   EXPECT_EQ(dir.Leftovers(), 0);  // neither it nor the lock file stays
+
+TEST(Settings, AnInstalledCopyKeepsItsSettingsInTheUsersFolderEvenWhereItCouldWrite) {
+  TempDir prefix, config;
+  ::setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+  const fs::path bin = prefix.Path() / "bin";
+  fs::create_directories(bin);
+  EXPECT_EQ(SettingsPathFor(bin.string()), (bin / "Reversi.ini").string()) << "a portable copy";
+
+  const fs::path entry = InstalledMarkerFor(bin.string());
+  EXPECT_EQ(entry.extension(), ".desktop");
+  EXPECT_NE(entry.parent_path(), bin) << "the entry lies in the prefix's data folder";
+  fs::create_directories(entry.parent_path());
+  Put(entry.string(), "[Desktop Entry]\n");
+  EXPECT_EQ(SettingsPathFor(bin.string()), (config.Path() / "vezari-zaduder" / "Reversi.ini").string());
+  ::unsetenv("XDG_CONFIG_HOME");
 }

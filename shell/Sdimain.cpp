@@ -915,4 +915,5 @@ void TMain::FormClose() {
   // failed write leaves the file as it was, and the program closes all the
   // same.
   if (SaveSettings(settingsPath_, *Reversi1, Switches(), &settingsAtStart_)) PerfectEndgame.Save(settingsPath_);
+  SavePlacement();
 }

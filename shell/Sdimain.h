@@ -91,6 +91,10 @@ class TMain : public QMainWindow {
   void PasteGameText(const QString& text);
   // Starts a game from the position, as Edit > Set Up Position does on OK.
   bool SetUpPosition(reversi::TPosition position);
+  // Before the window is first shown: where it was when it last closed, if
+  // that is on one of the screens now; otherwise maximised, as on a first
+  // start (WindowMemory.cpp).
+  void RestorePlacement();
   void FormResize();
   void ShowGame();
   void ResetStats();
@@ -262,6 +266,8 @@ class TMain : public QMainWindow {
   void BindEngine();
   void FormCreate();
   void FormClose();
+  // Keeps the shown window's place in the settings file, beside the settings.
+  void SavePlacement();
   void FitShadow();
   void KeepHintsOfEnabledItems(QMenu* menu);
   void ShowFileFailure(const QString& text);

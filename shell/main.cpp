@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
   TStartupSteps steps;
   steps.CreateMainWindow = [&] {
     Main = std::make_unique<TMain>();
-    Main->setWindowState(Main->windowState() | Qt::WindowMaximized);
+    Main->RestorePlacement();
     QApplication::setWindowIcon(Main->windowIcon());
     return Main.get();
   };

@@ -23,6 +23,7 @@ add_library(vz_mainwindow STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/GameReview.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/PerfectEndgame.h
   ${CMAKE_CURRENT_SOURCE_DIR}/PerfectEndgame.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/WindowMemory.cpp
   ${PROJECT_SOURCE_DIR}/assets/assets.qrc
 )
 set_target_properties(vz_mainwindow PROPERTIES AUTOMOC ON AUTORCC ON)

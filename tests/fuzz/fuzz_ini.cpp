@@ -5,9 +5,11 @@
 // regardless of letter case, and a write must read back while every other
 // setting reads as before (checked for plain text; when the write fails, the
 // file must be left byte for byte). Then a batch of writes, as the window
-// makes at exit, must read back the same way.
+// makes at exit, must read back the same way. A window placement read from it
+// must lie within the range a screen could show.
 #include <algorithm>
 #include <cstddef>
+#include <cstdlib>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,6 +19,7 @@
 #include "EngineState.h"
 #include "FuzzCheck.h"
 #include "IniStore.h"
+#include "WindowPlacement.h"
 
 using vzfuzz::Broken;
 
@@ -136,6 +139,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (store.ReadBool(section, key, true) != (stored.value_or(1) != 0) ||
       store.ReadBool(section, key, false) != (stored.value_or(0) != 0))
     Broken(std::string("ReadBool of ") + key + " does not follow its text", text);
+
+  // The window's place: only values a screen could show come through, and
+  // the test against a screen taken from the input stays in range.
+  if (const auto placed = LoadWindowPlacement(path)) {
+    if (placed->Width < 1 || placed->Height < 1 || placed->Width > 65536 || placed->Height > 65536 ||
+        std::abs(int64_t{placed->Left}) > 1000000 || std::abs(int64_t{placed->Top}) > 1000000)
+      Broken("a window placement outside the screens' range came through", text);
+    const int32_t corner = before[j] ? ParseIniInteger(*before[j]).value_or(0) : 0;
+    ShowsOn(*placed, {corner, -corner, INT32_MAX, corner});
+  }
 
   // One write, of a key chosen by the input, as the main window's closing does.
   const size_t k = size ? data[size - 1] % std::size(kKeys) : 0;

@@ -13,6 +13,7 @@
 #include "IniStore.h"
 #include "ReversiCore.h"
 #include "Settings.h"
+#include "WindowPlacement.h"
 
 namespace fs = std::filesystem;
 using namespace reversi;
@@ -468,4 +469,47 @@ TEST(Settings, AnInstalledCopyKeepsItsSettingsInTheUsersFolderEvenWhereItCouldWr
   Put(entry.string(), "[Desktop Entry]\n");
   EXPECT_EQ(SettingsPathFor(bin.string()), (config.Path() / "vezari-zaduder" / "Reversi.ini").string());
   ::unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(WindowPlacement, KeptInASectionOfItsOwnAfterTheSettings) {
+  TempDir dir;
+  TReversiCore engine;
+  ASSERT_TRUE(SaveSettings(dir.File(), engine, TShellSwitches{}));
+  const std::string settings = Slurp(dir.File());
+  EXPECT_FALSE(LoadWindowPlacement(dir.File())) << "a file without the section";
+
+  ASSERT_TRUE(SaveWindowPlacement(dir.File(), {-20, 30, 800, 600, true}));
+  const std::string both = Slurp(dir.File());
+  EXPECT_EQ(both.substr(0, settings.size()), settings) << "the settings' keys stay as they were";
+  const auto back = LoadWindowPlacement(dir.File());
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->Left, -20);
+  EXPECT_EQ(back->Top, 30);
+  EXPECT_EQ(back->Width, 800);
+  EXPECT_EQ(back->Height, 600);
+  EXPECT_TRUE(back->Maximized);
+
+  // A key missing, unreadable or beyond any screen: no placement at all.
+  for (const char* bad : {"Width=0", "Width=65537", "Width=wide", "Left=2000000", "Top=-$7FFFFFFF", "Maximized="}) {
+    SCOPED_TRACE(bad);
+    std::string text = both;
+    const std::string key = std::string(bad).substr(0, std::string(bad).find('=') + 1);
+    const size_t at = text.find("\n" + key);
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at + 1, text.find('\n', at + 1) - at - 1, bad);
+    Put(dir.File(), text);
+    EXPECT_FALSE(LoadWindowPlacement(dir.File()));
+  }
+}
+
+TEST(WindowPlacement, ShowsOnAScreenWhenEnoughOfItIsThere) {
+  const TScreenArea screen{0, 0, 1600, 1200};
+  EXPECT_TRUE(ShowsOn({100, 100, 640, 480, false}, screen));
+  EXPECT_TRUE(ShowsOn({1536, 1168, 640, 480, false}, screen)) << "64 x 32 of it on the screen";
+  EXPECT_FALSE(ShowsOn({1537, 100, 640, 480, false}, screen));
+  EXPECT_FALSE(ShowsOn({100, 1169, 640, 480, false}, screen));
+  EXPECT_FALSE(ShowsOn({-5000, 100, 640, 480, false}, screen)) << "on a screen that is gone";
+  EXPECT_TRUE(ShowsOn({1580, 1190, 20, 10, false}, screen)) << "a small window wholly on it";
+  EXPECT_TRUE(ShowsOn({1700, 100, 640, 480, false}, {1600, 0, 1024, 768})) << "on a second screen";
+  EXPECT_FALSE(ShowsOn({INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX, false}, {INT32_MIN, INT32_MIN, INT32_MAX, 1}));
 }

@@ -30,6 +30,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -177,9 +178,17 @@ class TReversi : public QWidget, public reversi::TReversiCore {
 
   void Settle();
   void RepaintBoard();
+  // Logical pixels to device pixels at one ratio; every box edge is rounded
+  // on its own, so neighbouring boxes still meet.
+  struct TDevice {
+    qreal Ratio = 1.0;
+    int operator()(int logical) const { return static_cast<int>(std::lround(logical * Ratio)); }
+  };
+
   void DrawBoard(const TShown& shown);
+  void PaintBoard(const TShown& shown, const TDevice& px);
   void DrawOverlay(QPainter& p, const TShown& shown);
-  const QImage& DiscStamp(bool white, const QColor& background);
+  const QImage& DiscStamp(bool white, const QColor& background, const TDevice& px);
   TShown Shown() const;
   void EnterSearch();
   void LeaveSearch();

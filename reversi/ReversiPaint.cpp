@@ -6,6 +6,12 @@
 // y1..y2-1. Qt's raster painter, antialiasing off and with a one-pixel
 // cosmetic pen, draws a rectangle or ellipse of width w over w + 1 columns,
 // so every figure is handed to Qt one pixel smaller than its box.
+//
+// The geometry is in logical pixels; on a screen of device pixel ratio r the
+// image holds r x r device pixels for each of them, and every box is scaled
+// to device pixels before it is drawn, so the outlines and grid lines stay
+// one device pixel wide and the picture is as sharp as the screen. At ratio
+// 1 that is exactly the logical drawing.
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -98,46 +104,62 @@ TReversi::TShown TReversi::Shown() const {
 // The disc's box, outline, fill and highlight, over the board colour. The
 // painter draws without antialiasing, so a figure moved by whole pixels
 // covers the same pixels moved alike, and the copy matches drawing in place.
-const QImage& TReversi::DiscStamp(bool white, const QColor& background) {
+// Drawn in device pixels, like the rest of the board.
+const QImage& TReversi::DiscStamp(bool white, const QColor& background, const TDevice& px) {
   const int d = discSize_;
+  const int side = px(d);
   QImage& stamp = discStamps_[white ? 1 : 0];
-  if (stamp.width() == d && stamp.height() == d && stamp.pixel(0, 0) == background.rgb()) return stamp;
-  stamp = QImage(d, d, QImage::Format_RGB32);
+  if (stamp.width() == side && stamp.height() == side && stamp.pixel(0, 0) == background.rgb()) return stamp;
+  stamp = QImage(side, side, QImage::Format_RGB32);
   stamp.fill(background);
   const QPen blackPen(Qt::black, 0);
   QPainter p(&stamp);
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setPen(blackPen);
   p.setBrush(white ? Qt::white : Qt::black);
-  Ellipse(p, 0, 0, d, d);
+  Ellipse(p, 0, 0, side, side);
   if (d > 12) {
     p.setPen(white ? blackPen : QPen(Qt::white, 0));
     p.setBrush(Qt::NoBrush);
-    Arc(p, 3, 3, d - 3, d - 3, d / 3, 3, 3, d / 3);
+    Arc(p, px(3), px(3), px(d - 3), px(d - 3), px(d / 3), px(3), px(3), px(d / 3));
   }
   return stamp;
 }
 
 void TReversi::DrawBoard(const TShown& shown) {
+  const TDevice px{devicePixelRatioF()};
+  const int deviceSide = px(8 * (discSize_ + 3));
+  if (boardImage_.width() != deviceSide || boardImage_.height() != deviceSide)
+    boardImage_ = QImage(deviceSide, deviceSide, QImage::Format_RGB32);
+  // Drawn in device pixels (the painter would scale an image of a higher
+  // ratio, and its scaling draws a figure one device pixel short of its
+  // box); the image takes its ratio once the picture is done.
+  boardImage_.setDevicePixelRatio(1.0);
+  PaintBoard(shown, px);
+  boardImage_.setDevicePixelRatio(px.Ratio);
+}
+
+void TReversi::PaintBoard(const TShown& shown, const TDevice& px) {
   const int d = discSize_;
   const int pitch = d + 3;
   const int side = 8 * pitch;
-  if (boardImage_.width() != side || boardImage_.height() != side)
-    boardImage_ = QImage(side, side, QImage::Format_RGB32);
+  const int deviceSide = px(side);
 
   const QColor background = ToQColor(Color());
   const QPen blackPen(Qt::black, 0);
+  // A figure in the box (x1, y1)-(x2, y2) of logical pixels.
+  auto ellipse = [&](QPainter& p, int x1, int y1, int x2, int y2) { Ellipse(p, px(x1), px(y1), px(x2), px(y2)); };
 
   QPainter p(&boardImage_);
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setPen(blackPen);
   p.setBrush(background);
-  p.drawRect(Figure(0, 0, side, side));
+  p.drawRect(Figure(0, 0, deviceSide, deviceSide));
 
   // Line k = 8 would fall just outside the image; the border closes the board.
   for (int k = 0; k < 8; ++k) {
-    p.drawLine(0, k * pitch, side - 1, k * pitch);
-    p.drawLine(k * pitch, 0, k * pitch, side - 1);
+    p.drawLine(0, px(k * pitch), deviceSide - 1, px(k * pitch));
+    p.drawLine(px(k * pitch), 0, px(k * pitch), deviceSide - 1);
   }
 
   const bool thinking = Thinking();
@@ -150,30 +172,33 @@ void TReversi::DrawBoard(const TShown& shown) {
     const int x = c * pitch + 2, y = r * pitch + 2;
     if (cell != 0) {
       const bool white = cell == kWhite;
-      p.drawImage(x, y, DiscStamp(white, background));
+      p.drawImage(px(x), px(y), DiscStamp(white, background, px));
       if (!thinking && FlipPreview[i] == 1 && ShowFlips()) {
         p.setPen(blackPen);
         p.setBrush(white ? Qt::black : Qt::white);
-        Ellipse(p, x + d / 3, y + d / 3, x + 2 * d / 3, y + 2 * d / 3);
+        ellipse(p, x + d / 3, y + d / 3, x + 2 * d / 3, y + 2 * d / 3);
       }
       if (i == shown.JustPlayed && ShowJustPlayed()) {
         p.setPen(blackPen);
         p.setBrush(ToQColor(JustPlayedColour()));
-        Ellipse(p, x + 2 * d / 5, y + 2 * d / 5, x + 3 * d / 5, y + 3 * d / 5);
+        ellipse(p, x + 2 * d / 5, y + 2 * d / 5, x + 3 * d / 5, y + 3 * d / 5);
       }
     } else {
       if (ring && i == best) {
         p.setPen(blackPen);
         p.setBrush(background);
-        Ellipse(p, x, y, x + d, y + d);
+        ellipse(p, x, y, x + d, y + d);
       }
       if (ShowLegal() && LegalOn(shown.Cells, shown.SideToMove, i)) {
         p.setPen(blackPen);
         p.setBrush(ToQColor(ShowLegalColor()));
-        Ellipse(p, x + d / 3, y + d / 3, x + 2 * d / 3, y + 2 * d / 3);
+        ellipse(p, x + d / 3, y + d / 3, x + 2 * d / 3, y + 2 * d / 3);
       }
     }
   }
+  // The overlay and the cursor are drawn in logical pixels, the painter
+  // scaling them to the device (they are smooth shapes and text).
+  p.scale(px.Ratio, px.Ratio);
   if (!marks_.isEmpty() || !squareTexts_.isEmpty()) DrawOverlay(p, shown);
   DrawKeyCursor(p, pitch);
 }
@@ -251,5 +276,5 @@ void TReversi::paintEvent(QPaintEvent*) {
   // One copy of the finished picture: the board never shows half drawn.
   QPainter screen(this);
   screen.setCompositionMode(QPainter::CompositionMode_Source);
-  screen.drawImage(0, 0, boardImage_);
+  screen.drawImage(0, 0, boardImage_);  // its device pixel ratio maps it 1:1
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
   clang libclang-rt-dev clang-format-14
   fonts-liberation

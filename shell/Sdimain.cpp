@@ -37,6 +37,7 @@
 #include "widgets/DropShadow.h"
 #include "widgets/FlatButton.h"
 #include "widgets/FormStyle.h"
+#include "widgets/ScalableIcon.h"
 #include "widgets/Shape.h"
 #include "widgets/WaveSound.h"
 
@@ -113,7 +114,8 @@ TMain::TMain(QWidget* parent) : TMain(SettingsPath(), parent) {}
 TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), settingsPath_(std::move(settingsPath)) {
   InitShellAssets();
   setWindowTitle(QStringLiteral("Vezari Zaduder"));
-  setWindowIcon(QIcon(QStringLiteral(":/assets/icon.xpm")));
+  setWindowIcon(ScalableIcon(QStringLiteral(":/assets/icon.xpm"), QStringLiteral(":/assets/icon.svg"),
+                             {16, 22, 24, 48, 64, 128, 256}));
   setFont(FormFont());
   CreateMenus();
   CreateControls();
@@ -241,17 +243,16 @@ void TMain::CreateControls() {
   Toolbar->setFixedHeight(26);
   auto toolButton = [this](const QString& glyph, int x, const QString& hint, void (TMain::*handler)()) {
     auto* b = new TFlatButton(Toolbar);
-    b->setIcon(QIcon(glyph));
+    b->setIcon(
+        ScalableIcon(QStringLiteral(":/assets/%1.xpm").arg(glyph), QStringLiteral(":/assets/%1.svg").arg(glyph)));
     b->setGeometry(x, 2, 23, 22);
     SetHint(b, hint);
     connect(b, &QAbstractButton::clicked, this, handler);
     return b;
   };
-  OpenButton =
-      toolButton(QStringLiteral(":/assets/open.xpm"), 4, QStringLiteral("|Open a game file"), &TMain::OpenItemClick);
-  SaveButton =
-      toolButton(QStringLiteral(":/assets/save.xpm"), 28, QStringLiteral("|Save a game file"), &TMain::SaveItemClick);
-  NewButton = toolButton(QStringLiteral(":/assets/new.xpm"), 52, QStringLiteral("|New game"), &TMain::New1Click);
+  OpenButton = toolButton(QStringLiteral("open"), 4, QStringLiteral("|Open a game file"), &TMain::OpenItemClick);
+  SaveButton = toolButton(QStringLiteral("save"), 28, QStringLiteral("|Save a game file"), &TMain::SaveItemClick);
+  NewButton = toolButton(QStringLiteral("new"), 52, QStringLiteral("|New game"), &TMain::New1Click);
   column->addWidget(Toolbar);
 
   auto* middle = new QWidget(client);
@@ -355,7 +356,8 @@ void TMain::CreateGameBox() {
   Label5->setAccessibleDescription(tr("Black discs"));
 
   ToMoveCaption = MakeLabel(box, QStringLiteral("To Move"), 12, 58);
-  const QPixmap marker(QStringLiteral(":/assets/tomove.xpm"));
+  const QPixmap marker = ScalableIcon(QStringLiteral(":/assets/tomove.xpm"), QStringLiteral(":/assets/tomove.svg"))
+                             .pixmap(QSize(16, 16), devicePixelRatioF());
   WhiteMarker = new QLabel(box);
   WhiteMarker->setPixmap(marker);
   WhiteMarker->setGeometry(120, 56, 16, 16);

@@ -42,8 +42,8 @@ std::string SettingsPathFor(const std::string& programDir) {
   const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
   // access() answers for this user: its groups, the folder's ACL and a
   // read-only mount all count.
-  const bool portable = ::access(programDir.c_str(), W_OK) == 0 && !QFile::exists(QFile::decodeName(
-                                                                        InstalledMarkerFor(programDir).c_str()));
+  const bool portable = ::access(programDir.c_str(), W_OK) == 0 &&
+                        !QFile::exists(QFile::decodeName(InstalledMarkerFor(programDir).c_str()));
   if (portable || config.isEmpty()) return QFile::encodeName(beside).toStdString();
   const QString folder = QDir(config).filePath(kConfigFolder);
   // A folder that cannot be made shows later as a failed write, as any

@@ -9,8 +9,8 @@
 // must lie within the range a screen could show.
 #include <algorithm>
 #include <cstddef>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,10 +61,11 @@ struct TKey {
   const char* Section;
   const char* Key;
 };
-constexpr TKey kKeys[] = {{"Preferences", "Thinking"},  {"Preferences", "ShowFlips"},  {"Preferences", "Show_Legal_Moves"},
-                          {"Preferences", "Selective"}, {"Preferences", "Statistics"}, {"Preferences", "Sound"},
-                          {"Preferences", "Best_Line"}, {"Level", "Move_Time"},        {"Level", "Gamma"},
-                          {"Level", "Selective_Depth"}, {"Level", "Two_Player"},       {"Level", "Level"}};
+constexpr TKey kKeys[] = {
+    {"Preferences", "Thinking"},  {"Preferences", "ShowFlips"},  {"Preferences", "Show_Legal_Moves"},
+    {"Preferences", "Selective"}, {"Preferences", "Statistics"}, {"Preferences", "Sound"},
+    {"Preferences", "Best_Line"}, {"Level", "Move_Time"},        {"Level", "Gamma"},
+    {"Level", "Selective_Depth"}, {"Level", "Two_Player"},       {"Level", "Level"}};
 
 std::string Swapcase(std::string s) {
   for (char& c : s)

@@ -13,6 +13,7 @@
 #include "Levelunt.h"
 #include "Sdimain.h"
 #include "Startup.h"
+#include "Translations.h"
 
 int main(int argc, char* argv[]) {
   const TCommandLine line = ParseCommandLine(ArgumentsOf(argc, argv));
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
   const QString gameFile = line.GameFile.isEmpty() ? QString() : QFileInfo(line.GameFile).absoluteFilePath();
 
   QApplication app(argc, argv);
+  InstallTranslations(app);
 
   // The dialogs belong to the main window and go with it.
   std::unique_ptr<TMain> Main;

@@ -32,4 +32,4 @@ target_link_libraries(vz_mainwindow PUBLIC reversi_widget vz_analysis vz_setting
                                            Qt6::Multimedia)
 
 add_executable(vezari-zaduder ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
-target_link_libraries(vezari-zaduder PRIVATE vz_mainwindow vz_startup)
+target_link_libraries(vezari-zaduder PRIVATE vz_mainwindow vz_startup vz_translations)

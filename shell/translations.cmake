@@ -1,0 +1,23 @@
+# vz_translations: the program's texts in other languages. The .ts files in
+# translations/ are built into .qm files and compiled in; InstallTranslations
+# picks the one for the system's language.
+#   cmake --build BUILD --target vz_lupdate
+# brings the .ts files up to date with the texts in the sources (new texts
+# come in unfinished for a translator to fill in, e.g. with Qt Linguist).
+find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
+
+set(vz_ts_files ${PROJECT_SOURCE_DIR}/translations/vezari-zaduder_de.ts)
+
+add_library(vz_translations STATIC
+  ${CMAKE_CURRENT_SOURCE_DIR}/Translations.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/Translations.h
+)
+target_include_directories(vz_translations PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(vz_translations PUBLIC Qt6::Core)
+qt_add_lrelease(vz_translations TS_FILES ${vz_ts_files} QM_FILES_OUTPUT_VARIABLE vz_qm_files)
+qt_add_resources(vz_translations vz_translations PREFIX /i18n BASE ${CMAKE_CURRENT_BINARY_DIR} FILES ${vz_qm_files})
+
+add_custom_target(vz_lupdate
+  COMMAND Qt6::lupdate -locations none -no-obsolete ${PROJECT_SOURCE_DIR}/shell ${PROJECT_SOURCE_DIR}/reversi
+          -ts ${vz_ts_files}
+  COMMENT "Updating the translations from the sources" VERBATIM)

@@ -63,7 +63,7 @@ class TReversiHooks final : public reversi::THooks {
   }
 
   void ShowPassBox() override {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Reversi"), QStringLiteral("You must pass"),
+    QMessageBox box(QMessageBox::NoIcon, TReversi::tr("Reversi"), TReversi::tr("You must pass"),
                     QMessageBox::Ok | QMessageBox::Cancel, board_);
     box.exec();
   }

@@ -15,23 +15,28 @@ struct TKindText {
 
 // Indexed by TVersionResources.
 constexpr std::array<TKindText, 10> kKinds{{
-    {"CompanyName", "Company Name:"},
-    {"FileDescription", "File Description:"},
-    {"FileVersion", "File Version:"},
-    {"InternalName", "Internal Name:"},
-    {"LegalCopyright", "Legal Copyright:"},
-    {"OriginalFilename", "Original Filename:"},
-    {"ProductName", "Product Name:"},
-    {"ProductVersion", "Product Version:"},
-    {"Comments", "Comments:"},
-    {"Flags", "Flags:"},
+    {"CompanyName", QT_TRANSLATE_NOOP("TVersionLabel", "Company Name:")},
+    {"FileDescription", QT_TRANSLATE_NOOP("TVersionLabel", "File Description:")},
+    {"FileVersion", QT_TRANSLATE_NOOP("TVersionLabel", "File Version:")},
+    {"InternalName", QT_TRANSLATE_NOOP("TVersionLabel", "Internal Name:")},
+    {"LegalCopyright", QT_TRANSLATE_NOOP("TVersionLabel", "Legal Copyright:")},
+    {"OriginalFilename", QT_TRANSLATE_NOOP("TVersionLabel", "Original Filename:")},
+    {"ProductName", QT_TRANSLATE_NOOP("TVersionLabel", "Product Name:")},
+    {"ProductVersion", QT_TRANSLATE_NOOP("TVersionLabel", "Product Version:")},
+    {"Comments", QT_TRANSLATE_NOOP("TVersionLabel", "Comments:")},
+    {"Flags", QT_TRANSLATE_NOOP("TVersionLabel", "Flags:")},
 }};
 
-const QString kNoDesignInfo = QStringLiteral("< No design info >");
-const QString kNoData = QStringLiteral("< No Data Available >");
-const QString kErrorVersion = QStringLiteral("< Error retrieving version info >");
-const QString kErrorTranslation = QStringLiteral("< Error retrieving translation info >");
-const QString kNoVersionInfo = QStringLiteral("< No Version Info >");
+// Texts in English; Tr gives them in the user's language.
+const char* const kNoDesignInfo = QT_TRANSLATE_NOOP("TVersionLabel", "< No design info >");
+const char* const kNoData = QT_TRANSLATE_NOOP("TVersionLabel", "< No Data Available >");
+const char* const kErrorVersion = QT_TRANSLATE_NOOP("TVersionLabel", "< Error retrieving version info >");
+const char* const kErrorTranslation = QT_TRANSLATE_NOOP("TVersionLabel", "< Error retrieving translation info >");
+const char* const kNoVersionInfo = QT_TRANSLATE_NOOP("TVersionLabel", "< No Version Info >");
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("TVersionLabel", text);
+}
 
 struct TFlagName {
   uint32_t Bit;
@@ -39,12 +44,12 @@ struct TFlagName {
 };
 
 constexpr std::array<TFlagName, 6> kFlagNames{{
-    {0x01, ", Debug Build"},
-    {0x02, ", Pre-Release Build"},
-    {0x04, ", Patched Build"},
-    {0x08, ", Private Build"},
-    {0x10, ", InfoInferred"},
-    {0x20, ", Special Build"},
+    {0x01, QT_TRANSLATE_NOOP("TVersionLabel", ", Debug Build")},
+    {0x02, QT_TRANSLATE_NOOP("TVersionLabel", ", Pre-Release Build")},
+    {0x04, QT_TRANSLATE_NOOP("TVersionLabel", ", Patched Build")},
+    {0x08, QT_TRANSLATE_NOOP("TVersionLabel", ", Private Build")},
+    {0x10, QT_TRANSLATE_NOOP("TVersionLabel", ", InfoInferred")},
+    {0x20, QT_TRANSLATE_NOOP("TVersionLabel", ", Special Build")},
 }};
 
 }  // namespace
@@ -61,7 +66,7 @@ void TVersionLabel::SetVersionResource(TVersionResources value) {
   if (value >= kKinds.size()) return;
   versionResource_ = value;
   SetVersionResourceKey(QString::fromLatin1(kKinds[value].Key));
-  SetInfoPrefix(QString::fromLatin1(kKinds[value].Prefix));
+  SetInfoPrefix(Tr(kKinds[value].Prefix));
 }
 
 void TVersionLabel::SetInfoPrefix(const QString& value) {
@@ -117,13 +122,13 @@ void TVersionLabel::UpdateCaption() {
 QString TVersionLabel::VersionText() {
   QString text;
   if (designing_) {
-    text = kNoDesignInfo;
+    text = Tr(kNoDesignInfo);
   } else if (const uint32_t size = vz::GetFileVersionInfoSize(FileName()); size == 0) {
-    text = kNoData;
+    text = Tr(kNoData);
   } else {
     QByteArray versionData;
     if (!vz::GetFileVersionInfo(FileName(), size, versionData)) {
-      text = kErrorVersion;
+      text = Tr(kErrorVersion);
     } else {
       text = versionResource_ == vrFlags ? FlagsText(versionData) : StringValue(versionData);
     }
@@ -133,7 +138,7 @@ QString TVersionLabel::VersionText() {
 
 QString TVersionLabel::FlagsText(const QByteArray& versionData) {
   vz::TVersionValue value;
-  if (!vz::VerQueryValue(versionData, QStringLiteral("\\"), value)) return kErrorVersion;
+  if (!vz::VerQueryValue(versionData, QStringLiteral("\\"), value)) return Tr(kErrorVersion);
   // A fixed part too short to hold the flags word is read as empty, like the
   // 0- or 1-byte answer, rather than read past its end.
   if (value.Length <= 1 || static_cast<size_t>(value.Data.size()) < sizeof(vz::TFixedFileInfo)) return QString();
@@ -141,7 +146,7 @@ QString TVersionLabel::FlagsText(const QByteArray& versionData) {
   std::memcpy(&fixed, value.Data.constData(), sizeof fixed);
   QString text;
   for (const TFlagName& flag : kFlagNames) {
-    if (fixed.FileFlags & flag.Bit) text += QLatin1String(flag.Text);
+    if (fixed.FileFlags & flag.Bit) text += Tr(flag.Text);
   }
   if (text.startsWith(QLatin1Char(','))) text.remove(0, 2);
   return text;
@@ -151,7 +156,7 @@ QString TVersionLabel::StringValue(const QByteArray& versionData) {
   vz::TVersionValue value;
   if (langCharset_ == QLatin1String("-1")) {
     if (!vz::VerQueryValue(versionData, QStringLiteral("\\VarFileInfo\\Translation"), value) || value.Length < 4) {
-      return kErrorTranslation;
+      return Tr(kErrorTranslation);
     }
     uint16_t words[2];
     std::memcpy(words, value.Data.constData(), sizeof words);
@@ -162,7 +167,7 @@ QString TVersionLabel::StringValue(const QByteArray& versionData) {
                        .toUpper();
   }
   const QString path = QStringLiteral("\\StringFileInfo\\") + langCharset_ + QLatin1Char('\\') + versionResourceKey_;
-  if (!vz::VerQueryValue(versionData, path, value)) return kErrorVersion;
-  if (value.Length <= 1) return kNoVersionInfo;
+  if (!vz::VerQueryValue(versionData, path, value)) return Tr(kErrorVersion);
+  if (value.Length <= 1) return Tr(kNoVersionInfo);
   return QString::fromUtf8(value.Data.constData());
 }

@@ -28,8 +28,8 @@ add_library(vz_mainwindow STATIC
 )
 set_target_properties(vz_mainwindow PROPERTIES AUTOMOC ON AUTORCC ON)
 target_include_directories(vz_mainwindow PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(vz_mainwindow PUBLIC reversi_widget vz_analysis vz_settings vz_widgets vz_numberformat Qt6::Widgets
-                                           Qt6::Multimedia)
+target_link_libraries(vz_mainwindow PUBLIC reversi_widget vz_analysis vz_settings vz_widgets vz_numberformat
+                                           vz_translations Qt6::Widgets Qt6::Multimedia)
 
 add_executable(vezari-zaduder ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
-target_link_libraries(vezari-zaduder PRIVATE vz_mainwindow vz_startup vz_translations)
+target_link_libraries(vezari-zaduder PRIVATE vz_mainwindow vz_startup)

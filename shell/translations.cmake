@@ -11,6 +11,8 @@ set(vz_ts_files ${PROJECT_SOURCE_DIR}/translations/vezari-zaduder_de.ts)
 add_library(vz_translations STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/Translations.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/Translations.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/FileReasons.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/FileReasons.h
 )
 target_include_directories(vz_translations PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(vz_translations PUBLIC Qt6::Core)

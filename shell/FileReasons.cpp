@@ -1,0 +1,73 @@
+#include "FileReasons.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace {
+
+constexpr const char* kContext = "TFileReason";
+
+// The engine's reasons as patterns, for the translation tools to find; keep
+// them in step with the engine's game-file code.
+[[maybe_unused]] constexpr const char* kPatterns[] = {
+    QT_TRANSLATE_NOOP("TFileReason", "no file name was given"),
+    QT_TRANSLATE_NOOP("TFileReason", "the file does not exist"),
+    QT_TRANSLATE_NOOP("TFileReason", "the file cannot be opened: %1"),
+    QT_TRANSLATE_NOOP("TFileReason", "it is a folder, not a file"),
+    QT_TRANSLATE_NOOP("TFileReason", "it is not an ordinary file"),
+    QT_TRANSLATE_NOOP("TFileReason", "the file is far too large to be a game"),
+    QT_TRANSLATE_NOOP("TFileReason", "the file cannot be read: %1"),
+    QT_TRANSLATE_NOOP("TFileReason", "the computer is thinking"),
+    QT_TRANSLATE_NOOP("TFileReason", "the file cannot be created: %1"),
+    QT_TRANSLATE_NOOP("TFileReason", "the file cannot be replaced: %1"),
+    QT_TRANSLATE_NOOP("TFileReason", "the file cannot be written (is the disk full?)"),
+    QT_TRANSLATE_NOOP("TFileReason", "%1 is not a whole number"),
+    QT_TRANSLATE_NOOP("TFileReason", "the move count %1 is not between %2 and %3"),
+    QT_TRANSLATE_NOOP("TFileReason", "the current move %1 is not between %2 and %3"),
+    QT_TRANSLATE_NOOP("TFileReason", "move %1 (%2) is not a legal move"),
+};
+
+// Puts particulars[n - 1] in place of every %n, in one pass, so a particular
+// that itself holds "%2" stays as it is.
+QString Fill(const QString& pattern, const QStringList& particulars) {
+  static const QRegularExpression marker(QStringLiteral("%(\\d+)"));
+  QString out;
+  qsizetype last = 0;
+  for (auto it = marker.globalMatch(pattern); it.hasNext();) {
+    const QRegularExpressionMatch m = it.next();
+    const qsizetype n = m.captured(1).toLongLong();
+    out += pattern.mid(last, m.capturedStart() - last);
+    out += n >= 1 && n <= particulars.size() ? particulars[n - 1] : m.captured();
+    last = m.capturedEnd();
+  }
+  return out + pattern.mid(last);
+}
+
+}  // namespace
+
+QString TranslatedReason(const std::string& reason) {
+  QString text = QString::fromStdString(reason);
+  QString tail;
+  const qsizetype colon = text.indexOf(QStringLiteral(": "));
+  if (colon >= 0) {
+    tail = text.mid(colon + 2);
+    text.truncate(colon + 2);
+  }
+  static const QRegularExpression particular(QStringLiteral("\"[^\"]*\"|\\d+|%"));
+  QStringList particulars;
+  QString pattern;
+  qsizetype last = 0;
+  for (auto it = particular.globalMatch(text); it.hasNext();) {
+    const QRegularExpressionMatch m = it.next();
+    particulars << m.captured();
+    pattern += text.mid(last, m.capturedStart() - last) + u'%' + QString::number(particulars.size());
+    last = m.capturedEnd();
+  }
+  pattern += text.mid(last);
+  if (colon >= 0) {
+    particulars << tail;
+    pattern += u'%' + QString::number(particulars.size());
+  }
+  return Fill(QCoreApplication::translate(kContext, pattern.toUtf8().constData()), particulars);
+}

@@ -84,7 +84,7 @@ QLabel* AddLabel(QWidget* parent, const QString& text, int x, int y, bool bold) 
 TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
-  setWindowTitle(QStringLiteral("About"));
+  setWindowTitle(tr("About"));
   setFont(ArialPixels(11, true));
   setFixedSize(kClientSize);
   QPalette black = palette();
@@ -120,16 +120,16 @@ TAboutBox::TAboutBox(QWidget* parent)
   TitleLabel->SetShadowDepth(2);
   TitleLabel->SetTextFlags(Qt::AlignCenter);
 
-  AddLabel(Panel1, QStringLiteral("Version"), 8, 84, true);
+  AddLabel(Panel1, tr("Version"), 8, 84, true);
   Label1 = AddLabel(Panel1, QString(), 76, 84, false);
   AddLabel(Panel1, QStringLiteral("DevIdoz"), 8, 101, true);
   Label4 = AddLabel(Panel1, QString(), 76, 101, false);
-  AddLabel(Panel1, QStringLiteral("Copyright"), 8, 119, true);
+  AddLabel(Panel1, tr("Copyright"), 8, 119, true);
   CopyrightLabel = AddLabel(Panel1, QStringLiteral("\u00A9 " VZ_COPYRIGHT_YEAR " " VZ_AUTHOR), 76, 119, false);
-  AddLabel(Panel1, QStringLiteral("e-mail"), 8, 136, true);
+  AddLabel(Panel1, tr("e-mail"), 8, 136, true);
   EmailLabel = AddLabel(Panel1, QStringLiteral(VZ_CONTACT), 76, 136, false);
   EmailLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  AddLabel(Panel1, QStringLiteral("WWW"), 8, 154, true);
+  AddLabel(Panel1, tr("WWW"), 8, 154, true);
 
   WebLabel = new TUrlLabel(Panel1);
   QFont web = ArialPixels(11, false);
@@ -146,7 +146,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     box->open();
   };
 
-  OKButton = new QPushButton(TickIcon(), QStringLiteral("OK"), this);
+  OKButton = new QPushButton(TickIcon(), tr("OK"), this);
   OKButton->setGeometry(116, 190, 65, 33);
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,12 +1,14 @@
 #include "Levelunt.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
 
 #include "widgets/FormStyle.h"
 #include "widgets/SpinField.h"
@@ -14,10 +16,18 @@
 
 using namespace reversi;
 
+QString SecondsPerMoveText(int seconds) {
+  // Qt fills in %n only for counts of 0 and more; a negative time, which
+  // only a hand-edited settings file gives, takes the plural's words.
+  if (seconds >= 0) return QCoreApplication::translate("TLevelFrm", "%n seconds per move", nullptr, seconds);
+  return QCoreApplication::translate("TLevelFrm", "%n seconds per move", nullptr, 2)
+      .replace(u'2', QString::number(seconds));
+}
+
 TLevelFrm::TLevelFrm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
-  setWindowTitle(QStringLiteral("Level"));
+  setWindowTitle(tr("Level"));
   setFont(formstyle::ArialPixels(11));
   QPalette pal = palette();
   pal.setColor(QPalette::WindowText, Qt::black);
@@ -30,12 +40,16 @@ TLevelFrm::TLevelFrm(QWidget* parent)
   Panel1->setLineWidth(1);
   Panel1->setGeometry(4, 4, 293, 169);
 
-  RadioButton1 = new QRadioButton(QStringLiteral("Time per move"), Panel1);
+  RadioButton1 = new QRadioButton(tr("Time per move"), Panel1);
   RadioButton1->setGeometry(24, 20, 113, 17);
-  RadioButton2 = new QRadioButton(QStringLiteral("Fixed depth search"), Panel1);
+  RadioButton2 = new QRadioButton(tr("Fixed depth search"), Panel1);
   RadioButton2->setGeometry(24, 48, 113, 17);
-  RadioButton3 = new QRadioButton(QStringLiteral("Infinite time"), Panel1);
+  RadioButton3 = new QRadioButton(tr("Infinite time"), Panel1);
   RadioButton3->setGeometry(24, 76, 113, 17);
+  // A caption longer than the design's room (in another language) widens
+  // its button rather than being cut off.
+  for (QRadioButton* b : {RadioButton1, RadioButton2, RadioButton3})
+    b->resize(std::max(b->width(), b->sizeHint().width()), b->height());
   auto* group = new QButtonGroup(this);
   group->addButton(RadioButton1);
   group->addButton(RadioButton2);
@@ -52,21 +66,21 @@ TLevelFrm::TLevelFrm(QWidget* parent)
   DepthEdit->setGeometry(176, 45, 82, 22);
   DepthEdit->SetValue(1);
 
-  Label1 = new QLabel(QStringLiteral("Gamma Selectivity"), Panel1);
+  Label1 = new QLabel(tr("Gamma Selectivity"), Panel1);
   Label1->move(28, 114);
   Label1->adjustSize();
   GammaEdit = new TSpinField(-10000, 10000, Panel1);
   GammaEdit->setGeometry(176, 110, 85, 22);
   GammaEdit->SetValue(0);
 
-  Label2 = new QLabel(QStringLiteral("Maximum Selective Depth"), Panel1);
+  Label2 = new QLabel(tr("Maximum Selective Depth"), Panel1);
   Label2->move(28, 138);
   Label2->adjustSize();
   SelDepthEdit = new TSpinField(1, 20, Panel1);
   SelDepthEdit->setGeometry(176, 134, 85, 22);
   SelDepthEdit->SetValue(1);
 
-  BitBtn1 = new QPushButton(TickIcon(), QStringLiteral("OK"), this);
+  BitBtn1 = new QPushButton(TickIcon(), tr("OK"), this);
   BitBtn1->setGeometry(107, 188, 89, 33);
   BitBtn1->setDefault(true);
   connect(BitBtn1, &QPushButton::clicked, this, &TLevelFrm::BitBtn1Click);
@@ -133,7 +147,7 @@ void TLevelFrm::BitBtn1Click() {
       const int seconds = SecondsEdit->Value();
       engine.SetLevel(TimeLevel);
       engine.SetMoveTime(seconds);
-      if (OnLevelText) OnLevelText(QString::number(seconds) + QStringLiteral(" seconds per move"));
+      if (OnLevelText) OnLevelText(SecondsPerMoveText(seconds));
     } else if (RadioButton2->isChecked()) {
       const int depth = DepthEdit->Value();
       if (depth >= 1 && depth <= 12) engine.SetLevel(static_cast<TLevel>(depth));

@@ -17,6 +17,10 @@ class QPushButton;
 class QRadioButton;
 class TSpinField;
 
+// The level text of the time level, "2 seconds per move". A translation may
+// give 1 a singular; the English keeps "1 seconds per move".
+QString SecondsPerMoveText(int seconds);
+
 class TLevelFrm : public QDialog {
   Q_OBJECT
 

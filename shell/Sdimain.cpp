@@ -29,6 +29,7 @@
 #include "BestLine.h"
 #include "BoardCoordinates.h"
 #include "DesignValues.h"
+#include "FileReasons.h"
 #include "GameClipboard.h"
 #include "Levelunt.h"
 #include "NumberFormat.h"
@@ -176,55 +177,47 @@ void TMain::CreateMenus() {
   };
   QMenuBar* bar = menuBar();
 
-  File1 = bar->addMenu(QStringLiteral("&File"));
-  New1 = item(File1, QStringLiteral("&New"), QStringLiteral("New game"), &TMain::New1Click);
-  OpenItem = item(File1, QStringLiteral("&Open..."), QStringLiteral("Open a file"), &TMain::OpenItemClick);
-  SaveItem = item(File1, QStringLiteral("&Save..."), QStringLiteral("Save current file"), &TMain::SaveItemClick);
+  File1 = bar->addMenu(tr("&File"));
+  New1 = item(File1, tr("&New"), tr("New game"), &TMain::New1Click);
+  OpenItem = item(File1, tr("&Open..."), tr("Open a file"), &TMain::OpenItemClick);
+  SaveItem = item(File1, tr("&Save..."), tr("Save current file"), &TMain::SaveItemClick);
   File1->addSeparator();
-  ExitItem = item(File1, QStringLiteral("E&xit"), QStringLiteral("Exit application"), &TMain::ExitItemClick, false,
-                  QKeySequence(Qt::ALT | Qt::Key_X));
+  ExitItem =
+      item(File1, tr("E&xit"), tr("Exit application"), &TMain::ExitItemClick, false, QKeySequence(Qt::ALT | Qt::Key_X));
 
-  Edit1 = bar->addMenu(QStringLiteral("&Edit"));
-  Level1 = item(Edit1, QStringLiteral("Level..."), QStringLiteral("Set level of play"), &TMain::Level1Click, false,
+  Edit1 = bar->addMenu(tr("&Edit"));
+  Level1 = item(Edit1, tr("Level..."), tr("Set level of play"), &TMain::Level1Click, false,
                 QKeySequence(Qt::CTRL | Qt::Key_L));
-  StrictTime1 = item(Edit1, QStringLiteral("Strict Time Limit"),
-                     QStringLiteral("Never think longer than the time per move"), &TMain::StrictTime1Click, true);
-  TwoPlayer1 =
-      item(Edit1, QStringLiteral("Two Player"), QStringLiteral("Two player mode"), &TMain::TwoPlayer1Click, true);
+  StrictTime1 = item(Edit1, tr("Strict Time Limit"), tr("Never think longer than the time per move"),
+                     &TMain::StrictTime1Click, true);
+  TwoPlayer1 = item(Edit1, tr("Two Player"), tr("Two player mode"), &TMain::TwoPlayer1Click, true);
   Edit1->addSeparator();
-  TakeBack1 = item(Edit1, QStringLiteral("Take Back"), QStringLiteral("Take back a move"), &TMain::TakeBack1Click,
-                   false, QKeySequence(Qt::Key_Delete));
-  MoveForward1 = item(Edit1, QStringLiteral("Move Forward"), QStringLiteral("Move forward one move"),
-                      &TMain::MoveForward1Click, false, QKeySequence(Qt::Key_Insert));
+  TakeBack1 =
+      item(Edit1, tr("Take Back"), tr("Take back a move"), &TMain::TakeBack1Click, false, QKeySequence(Qt::Key_Delete));
+  MoveForward1 = item(Edit1, tr("Move Forward"), tr("Move forward one move"), &TMain::MoveForward1Click, false,
+                      QKeySequence(Qt::Key_Insert));
   Edit1->addSeparator();
-  Move1 = item(Edit1, QStringLiteral("Move Now"), QStringLiteral("Force the computer to play"), &TMain::Move1Click);
+  Move1 = item(Edit1, tr("Move Now"), tr("Force the computer to play"), &TMain::Move1Click);
   CreateEditGameItems();
   connect(Edit1, &QMenu::aboutToShow, this, &TMain::Edit1Click);
 
-  View1 = bar->addMenu(QStringLiteral("&View"));
-  Thinking1 = item(View1, QStringLiteral("Show Thinking"), QStringLiteral("Display the candidate move"),
-                   &TMain::Thinking1Click, true);
-  LegalMoves1 = item(View1, QStringLiteral("Show Legal Moves"), QStringLiteral("Display all legal moves"),
-                     &TMain::LegalMoves1Click, true);
-  ShowFlipableSquares1 =
-      item(View1, QStringLiteral("Show Flipable Discs"), QStringLiteral("Diplay the disc that would be flipped"),
-           &TMain::ShowFlipableSquares1Click, true);
-  Statistics1 = item(View1, QStringLiteral("Statistics"), QStringLiteral("Display the game statistics"),
-                     &TMain::Statistics1Click, true);
-  BestLine1 = item(View1, QStringLiteral("Show Best Line"), QStringLiteral("Display the best line of play"),
-                   &TMain::BestLine1Click, true);
+  View1 = bar->addMenu(tr("&View"));
+  Thinking1 = item(View1, tr("Show Thinking"), tr("Display the candidate move"), &TMain::Thinking1Click, true);
+  LegalMoves1 = item(View1, tr("Show Legal Moves"), tr("Display all legal moves"), &TMain::LegalMoves1Click, true);
+  ShowFlipableSquares1 = item(View1, tr("Show Flipable Discs"), tr("Diplay the disc that would be flipped"),
+                              &TMain::ShowFlipableSquares1Click, true);
+  Statistics1 = item(View1, tr("Statistics"), tr("Display the game statistics"), &TMain::Statistics1Click, true);
+  BestLine1 = item(View1, tr("Show Best Line"), tr("Display the best line of play"), &TMain::BestLine1Click, true);
   Coordinates1 = item(View1, tr("Coordinates"), tr("Show the letters and digits of the squares around the board"),
                       &TMain::Coordinates1Click, true);
   View1->addSeparator();
-  Sound1 =
-      item(View1, QStringLiteral("Sound"), QStringLiteral("Make a sound after each move"), &TMain::Sound1Click, true);
-  Selective1 =
-      item(View1, QStringLiteral("Selective"), QStringLiteral("Selective search"), &TMain::Selective1Click, true);
+  Sound1 = item(View1, tr("Sound"), tr("Make a sound after each move"), &TMain::Sound1Click, true);
+  Selective1 = item(View1, tr("Selective"), tr("Selective search"), &TMain::Selective1Click, true);
   Selective1->setChecked(true);
   connect(View1, &QMenu::aboutToShow, this, &TMain::View1Click);
 
-  Help1 = bar->addMenu(QStringLiteral("&Help"));
-  About1 = item(Help1, QStringLiteral("&About..."), QStringLiteral("Display about box"), &TMain::About1Click);
+  Help1 = bar->addMenu(tr("&Help"));
+  About1 = item(Help1, tr("&About..."), tr("Display about box"), &TMain::About1Click);
 }
 
 void TMain::CreateControls() {
@@ -250,9 +243,9 @@ void TMain::CreateControls() {
     connect(b, &QAbstractButton::clicked, this, handler);
     return b;
   };
-  OpenButton = toolButton(QStringLiteral("open"), 4, QStringLiteral("|Open a game file"), &TMain::OpenItemClick);
-  SaveButton = toolButton(QStringLiteral("save"), 28, QStringLiteral("|Save a game file"), &TMain::SaveItemClick);
-  NewButton = toolButton(QStringLiteral("new"), 52, QStringLiteral("|New game"), &TMain::New1Click);
+  OpenButton = toolButton(QStringLiteral("open"), 4, tr("|Open a game file"), &TMain::OpenItemClick);
+  SaveButton = toolButton(QStringLiteral("save"), 28, tr("|Save a game file"), &TMain::SaveItemClick);
+  NewButton = toolButton(QStringLiteral("new"), 52, tr("|New game"), &TMain::New1Click);
   column->addWidget(Toolbar);
 
   auto* middle = new QWidget(client);
@@ -265,11 +258,11 @@ void TMain::CreateControls() {
   auto* panel = new QVBoxLayout(SidePanel);
   panel->setContentsMargins(0, 0, 0, 0);
   panel->setSpacing(0);
-  GroupBox1 = new QGroupBox(QStringLiteral("Game"), SidePanel);
+  GroupBox1 = new QGroupBox(tr("Game"), SidePanel);
   GroupBox1->setFixedHeight(97);
-  GroupBox2 = new QGroupBox(QStringLiteral("Statistics"), SidePanel);
+  GroupBox2 = new QGroupBox(tr("Statistics"), SidePanel);
   GroupBox2->setFixedHeight(84);
-  GroupBox3 = new QGroupBox(QStringLiteral("Best Line"), SidePanel);
+  GroupBox3 = new QGroupBox(tr("Best Line"), SidePanel);
   for (QGroupBox* box : {GroupBox1, GroupBox2, GroupBox3}) box->setFont(FormFont(true));
   panel->addWidget(GroupBox1);
   panel->addWidget(GroupBox2);
@@ -292,7 +285,7 @@ void TMain::CreateControls() {
   BackButton = new TArrowButton(TArrowButton::TDirection::Left, BottomBar);
   BackButton->setGeometry(64, 4, 45, 33);
   BackButton->SetColors(Qt::blue, Qt::blue, Qt::red);
-  SetHint(BackButton, QStringLiteral("|Take back a move"));
+  SetHint(BackButton, tr("|Take back a move"));
   connect(BackButton, &QAbstractButton::clicked, this, &TMain::TakeBack1Click);
   PlayButton = new TFlatButton(BottomBar);
   PlayButton->setGeometry(112, 4, 97, 29);
@@ -300,12 +293,12 @@ void TMain::CreateControls() {
   PlayButton->setFont(FormFont(/*bold=*/true, /*pixels=*/19));
   PlayButton->SetColor(kRed);
   PlayButton->SetFontColor(Qt::white);
-  SetHint(PlayButton, QStringLiteral("|Force the computer to play"));
+  SetHint(PlayButton, tr("|Force the computer to play"));
   connect(PlayButton, &QAbstractButton::clicked, this, &TMain::Move1Click);
   ForwardButton = new TArrowButton(TArrowButton::TDirection::Right, BottomBar);
   ForwardButton->setGeometry(212, 3, 45, 33);
   ForwardButton->SetColors(Qt::blue, Qt::blue, Qt::red);
-  SetHint(ForwardButton, QStringLiteral("|Move forward one move"));
+  SetHint(ForwardButton, tr("|Move forward one move"));
   connect(ForwardButton, &QAbstractButton::clicked, this, &TMain::MoveForward1Click);
   column->addWidget(BottomBar);
 
@@ -349,13 +342,13 @@ void TMain::CreateGameBox() {
   BlackDisc->setGeometry(193, 15, 21, 17);
   BlackDisc->SetBrushColor(Qt::black);
 
-  MakeLabel(box, QStringLiteral("Disks"), 12, 40);
+  MakeLabel(box, tr("Disks"), 12, 40);
   Label4 = MakeFixedLabel(box, 105, 40, 45, Qt::AlignHCenter, kValueBlue);
   Label5 = MakeFixedLabel(box, 181, 40, 45, Qt::AlignHCenter, kValueBlue);
   Label4->setAccessibleDescription(tr("White discs"));
   Label5->setAccessibleDescription(tr("Black discs"));
 
-  ToMoveCaption = MakeLabel(box, QStringLiteral("To Move"), 12, 58);
+  ToMoveCaption = MakeLabel(box, tr("To Move"), 12, 58);
   const QPixmap marker = ScalableIcon(QStringLiteral(":/assets/tomove.xpm"), QStringLiteral(":/assets/tomove.svg"))
                              .pixmap(QSize(16, 16), devicePixelRatioF());
   WhiteMarker = new QLabel(box);
@@ -371,24 +364,24 @@ void TMain::CreateGameBox() {
   ResultLabel->setAccessibleDescription(tr("Result"));
   ResultLabel->hide();
 
-  Label6Caption = MakeLabel(box, QStringLiteral("Level"), 12, 76);
+  Label6Caption = MakeLabel(box, tr("Level"), 12, 76);
   Label6 = MakeFixedLabel(box, 109, 76, 174, Qt::AlignLeft, kValueBlue);
   Label6->setAccessibleDescription(tr("Level"));
 }
 
 void TMain::CreateStatisticsBox() {
   QWidget* box = GroupBox2;
-  MakeLabel(box, QStringLiteral("Candidate Move"), 12, 24);
+  MakeLabel(box, tr("Candidate Move"), 12, 24);
   Label11 = MakeLabel(box, QStringLiteral("-"), 109, 24, kValueBlue);
-  MakeLabel(box, QStringLiteral("Evaluation"), 176, 24);
+  MakeLabel(box, tr("Evaluation"), 176, 24);
   Label13 = MakeLabel(box, QStringLiteral("-"), 237, 24, kValueBlue);
-  MakeLabel(box, QStringLiteral("Considering"), 12, 44);
+  MakeLabel(box, tr("Considering"), 12, 44);
   Label12 = MakeLabel(box, QStringLiteral("-"), 109, 44, kValueBlue);
-  MakeLabel(box, QStringLiteral("Depth"), 176, 44);
+  MakeLabel(box, tr("Depth"), 176, 44);
   Label14 = MakeLabel(box, QStringLiteral("-"), 237, 44, kValueBlue);
   Label15 = MakeLabel(box, QStringLiteral(":"), 252, 43, Qt::black, true);
   Label16 = MakeLabel(box, QStringLiteral("-"), 260, 44, kValueBlue);
-  MakeLabel(box, QStringLiteral("Nodes"), 12, 64);
+  MakeLabel(box, tr("Nodes"), 12, 64);
   Label18 = MakeLabel(box, QStringLiteral("-"), 109, 64, kValueBlue);
   // What a screen reader says with each value: its caption.
   Label11->setAccessibleDescription(tr("Candidate Move"));
@@ -516,14 +509,14 @@ void TMain::ShowGame() {
   WhiteMarker->setVisible(!over && !blackToMove);
   ResultLabel->setText(over ? ResultText(black, white) : QString());
   ResultLabel->setVisible(over);
-  SetCaption(ToMoveCaption, over ? tr("Result") : QStringLiteral("To Move"));
+  SetCaption(ToMoveCaption, over ? tr("Result") : tr("To Move"));
   const int level = static_cast<int>(r.Level());
   if (level == reversi::TimeLevel) {
-    Label6->setText(QString::number(r.MoveTime()) + QStringLiteral(" seconds per move"));
+    Label6->setText(SecondsPerMoveText(r.MoveTime()));
   } else if (level == reversi::Infinite) {
-    Label6->setText(QStringLiteral("Infinite thinking time"));
+    Label6->setText(tr("Infinite thinking time"));
   } else {
-    Label6->setText(QString::number(level) + QStringLiteral(" ply search"));
+    Label6->setText(tr("%n ply search", nullptr, level));
   }
 }
 
@@ -648,7 +641,7 @@ void TMain::Reversi1EndGame() {
 }
 
 void TMain::Timer1Timer() {
-  PlayButton->setText(QStringLiteral("Thinking"));
+  PlayButton->setText(tr("Thinking"));
   if (PlayButton->Color() != QColor(Qt::black)) {
     PlayButton->SetColor(Qt::black);
     PlayButton->SetFontColor(Qt::white);
@@ -691,8 +684,8 @@ void TMain::OpenItemClick() {
 void TMain::OpenGameFile(const QString& name) {
   const reversi::TFileResult result = Reversi1->OpenGame(QFile::encodeName(name).toStdString());
   if (!result) {
-    ShowFileFailure(QStringLiteral("The game \"%1\" could not be opened: %2.\nThe current game is kept.")
-                        .arg(QDir::toNativeSeparators(name), QString::fromStdString(result.Reason)));
+    ShowFileFailure(tr("The game \"%1\" could not be opened: %2.\nThe current game is kept.")
+                        .arg(QDir::toNativeSeparators(name), TranslatedReason(result.Reason)));
     return;
   }
   AnalysisPositionChanged(true);
@@ -719,8 +712,8 @@ void TMain::SaveItemClick() {
                                           ? Reversi1->SaveGgf(file, shell::GgfHeaderNow())
                                           : Reversi1->SaveGame(file);
   if (!result) {
-    ShowFileFailure(QStringLiteral("The game could not be saved to \"%1\": %2.")
-                        .arg(QDir::toNativeSeparators(name), QString::fromStdString(result.Reason)));
+    ShowFileFailure(tr("The game could not be saved to \"%1\": %2.")
+                        .arg(QDir::toNativeSeparators(name), TranslatedReason(result.Reason)));
   }
 }
 

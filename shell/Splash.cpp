@@ -59,7 +59,7 @@ class TSplashPanel : public QWidget {
     painter.setFont(ArialPixels(16, true));
     painter.setPen(kNavy);
     painter.drawText(QRect(20, 164, 325, 48), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     QStringLiteral("The game that will send you flipping mad!!"));
+                     QCoreApplication::translate("TSplashForm", "The game that will send you flipping mad!!"));
 
     // The blue bars above and below the title, over its shadow.
     painter.setPen(Qt::black);
@@ -117,7 +117,7 @@ TSplashForm::TSplashForm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Q
   VersionLabel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   VersionLabel1->SetVersionResource(vrFileVersion);
   VersionLabel1->SetVersionResourceKey(QStringLiteral("FileVersion"));
-  VersionLabel1->SetInfoPrefix(QStringLiteral("File Version:"));
+  VersionLabel1->SetInfoPrefix(QCoreApplication::translate("TVersionLabel", "File Version:"));
   VersionLabel1->SetShowInfoPrefix(true);
   VersionLabel1->SetLangCharset(QStringLiteral("-1"));
   strip->addWidget(VersionLabel1);

@@ -1,4 +1,489 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>e-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>WWW</source>
+        <translation>WWW</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFileReason</name>
+    <message>
+        <source>no file name was given</source>
+        <translation>es wurde kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened: %1</source>
+        <translation>die Datei lässt sich nicht öffnen: %1</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>das ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the file is far too large to be a game</source>
+        <translation>die Datei ist viel zu groß für ein Spiel</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>die Datei lässt sich nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>the computer is thinking</source>
+        <translation>der Computer denkt gerade nach</translation>
+    </message>
+    <message>
+        <source>the file cannot be created: %1</source>
+        <translation>die Datei lässt sich nicht anlegen: %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be replaced: %1</source>
+        <translation>die Datei lässt sich nicht ersetzen: %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be written (is the disk full?)</source>
+        <translation>die Datei lässt sich nicht schreiben (ist der Datenträger voll?)</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>the move count %1 is not between %2 and %3</source>
+        <translation>die Zahl der Züge, %1, liegt nicht zwischen %2 und %3</translation>
+    </message>
+    <message>
+        <source>the current move %1 is not between %2 and %3</source>
+        <translation>der aktuelle Zug %1 liegt nicht zwischen %2 und %3</translation>
+    </message>
+    <message>
+        <source>move %1 (%2) is not a legal move</source>
+        <translation>Zug %1 (%2) ist kein gültiger Zug</translation>
+    </message>
+</context>
+<context>
+    <name>TLevelFrm</name>
+    <message numerus="yes">
+        <source>%n seconds per move</source>
+        <translation>
+            <numerusform>%n Sekunde pro Zug</numerusform>
+            <numerusform>%n Sekunden pro Zug</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Time per move</source>
+        <translation>Zeit pro Zug</translation>
+    </message>
+    <message>
+        <source>Fixed depth search</source>
+        <translation>Feste Suchtiefe</translation>
+    </message>
+    <message>
+        <source>Infinite time</source>
+        <translation>Unbegrenzte Zeit</translation>
+    </message>
+    <message>
+        <source>Gamma Selectivity</source>
+        <translation>Gamma-Selektivität</translation>
+    </message>
+    <message>
+        <source>Maximum Selective Depth</source>
+        <translation>Maximale selektive Tiefe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMain</name>
+    <message>
+        <source>Game Files (*.RGM)</source>
+        <translation>Spieldateien (*.RGM)</translation>
+    </message>
+    <message>
+        <source>Reversi Game Files (*.RGM)</source>
+        <translation>Reversi-Spieldateien (*.RGM)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Ein neues Spiel beginnen</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>Eine Datei öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>Save current file</source>
+        <translation>Das aktuelle Spiel speichern</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Exit application</source>
+        <translation>Das Programm beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Level...</source>
+        <translation>Stufe...</translation>
+    </message>
+    <message>
+        <source>Set level of play</source>
+        <translation>Die Spielstärke einstellen</translation>
+    </message>
+    <message>
+        <source>Two Player</source>
+        <translation>Zwei Spieler</translation>
+    </message>
+    <message>
+        <source>Two player mode</source>
+        <translation>Zwei Menschen spielen gegeneinander</translation>
+    </message>
+    <message>
+        <source>Take Back</source>
+        <translation>Zug zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Take back a move</source>
+        <translation>Einen Zug zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Move Forward</source>
+        <translation>Zug wiederholen</translation>
+    </message>
+    <message>
+        <source>Move forward one move</source>
+        <translation>Einen zurückgenommenen Zug wiederholen</translation>
+    </message>
+    <message>
+        <source>Move Now</source>
+        <translation>Jetzt ziehen</translation>
+    </message>
+    <message>
+        <source>Force the computer to play</source>
+        <translation>Den Computer sofort ziehen lassen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Show Thinking</source>
+        <translation>Überlegung zeigen</translation>
+    </message>
+    <message>
+        <source>Display the candidate move</source>
+        <translation>Den Zug zeigen, den der Computer gerade erwägt</translation>
+    </message>
+    <message>
+        <source>Show Legal Moves</source>
+        <translation>Gültige Züge zeigen</translation>
+    </message>
+    <message>
+        <source>Display all legal moves</source>
+        <translation>Alle gültigen Züge zeigen</translation>
+    </message>
+    <message>
+        <source>Show Flipable Discs</source>
+        <translation>Umdrehbare Steine zeigen</translation>
+    </message>
+    <message>
+        <source>Diplay the disc that would be flipped</source>
+        <translation>Die Steine zeigen, die ein Zug umdrehen würde</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Display the game statistics</source>
+        <translation>Die Statistik der Suche zeigen</translation>
+    </message>
+    <message>
+        <source>Show Best Line</source>
+        <translation>Beste Zugfolge zeigen</translation>
+    </message>
+    <message>
+        <source>Display the best line of play</source>
+        <translation>Die beste Zugfolge zeigen</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Make a sound after each move</source>
+        <translation>Nach jedem Zug einen Ton spielen</translation>
+    </message>
+    <message>
+        <source>Selective</source>
+        <translation>Selektiv</translation>
+    </message>
+    <message>
+        <source>Selective search</source>
+        <translation>Selektive Suche</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Über...</translation>
+    </message>
+    <message>
+        <source>Display about box</source>
+        <translation>Informationen über das Programm zeigen</translation>
+    </message>
+    <message>
+        <source>|Open a game file</source>
+        <translation>|Eine Spieldatei öffnen</translation>
+    </message>
+    <message>
+        <source>|Save a game file</source>
+        <translation>|Das Spiel in einer Datei speichern</translation>
+    </message>
+    <message>
+        <source>|New game</source>
+        <translation>|Ein neues Spiel beginnen</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Best Line</source>
+        <translation>Beste Zugfolge</translation>
+    </message>
+    <message>
+        <source>|Take back a move</source>
+        <translation>|Einen Zug zurücknehmen</translation>
+    </message>
+    <message>
+        <source>|Force the computer to play</source>
+        <translation>|Den Computer sofort ziehen lassen</translation>
+    </message>
+    <message>
+        <source>|Move forward one move</source>
+        <translation>|Einen zurückgenommenen Zug wiederholen</translation>
+    </message>
+    <message>
+        <source>Disks</source>
+        <translation>Steine</translation>
+    </message>
+    <message>
+        <source>To Move</source>
+        <translation>Am Zug</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Candidate Move</source>
+        <translation>Bester Zug</translation>
+    </message>
+    <message>
+        <source>Evaluation</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>Considering</source>
+        <translation>Untersucht</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>Tiefe</translation>
+    </message>
+    <message>
+        <source>Nodes</source>
+        <translation>Knoten</translation>
+    </message>
+    <message>
+        <source>Infinite thinking time</source>
+        <translation>Unbegrenzte Bedenkzeit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ply search</source>
+        <translation>
+            <numerusform>Suche über %n Zug</numerusform>
+            <numerusform>Suche über %n Züge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Thinking</source>
+        <translation>Rechnet</translation>
+    </message>
+    <message>
+        <source>The game &quot;%1&quot; could not be opened: %2.
+The current game is kept.</source>
+        <translation>Das Spiel „%1“ lässt sich nicht öffnen: %2.
+Das aktuelle Spiel bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to &quot;%1&quot;: %2.</source>
+        <translation>Das Spiel lässt sich nicht unter „%1“ speichern: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TReversi</name>
+    <message>
+        <source>Reversi</source>
+        <translation>Reversi</translation>
+    </message>
+    <message>
+        <source>You must pass</source>
+        <translation>Sie müssen passen</translation>
+    </message>
+</context>
+<context>
+    <name>TSplashForm</name>
+    <message>
+        <source>The game that will send you flipping mad!!</source>
+        <translation>Das Spiel, bei dem Sie vor lauter Umdrehen durchdrehen!!</translation>
+    </message>
+</context>
+<context>
+    <name>TVersionLabel</name>
+    <message>
+        <source>File Version:</source>
+        <translation>Dateiversion:</translation>
+    </message>
+    <message>
+        <source>Company Name:</source>
+        <translation>Firma:</translation>
+    </message>
+    <message>
+        <source>File Description:</source>
+        <translation>Dateibeschreibung:</translation>
+    </message>
+    <message>
+        <source>Internal Name:</source>
+        <translation>Interner Name:</translation>
+    </message>
+    <message>
+        <source>Legal Copyright:</source>
+        <translation>Copyright:</translation>
+    </message>
+    <message>
+        <source>Original Filename:</source>
+        <translation>Ursprünglicher Dateiname:</translation>
+    </message>
+    <message>
+        <source>Product Name:</source>
+        <translation>Produktname:</translation>
+    </message>
+    <message>
+        <source>Product Version:</source>
+        <translation>Produktversion:</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>Kommentare:</translation>
+    </message>
+    <message>
+        <source>Flags:</source>
+        <translation>Merkmale:</translation>
+    </message>
+    <message>
+        <source>&lt; No design info &gt;</source>
+        <translation>&lt; Keine Entwurfsangaben &gt;</translation>
+    </message>
+    <message>
+        <source>&lt; No Data Available &gt;</source>
+        <translation>&lt; Keine Daten vorhanden &gt;</translation>
+    </message>
+    <message>
+        <source>&lt; Error retrieving version info &gt;</source>
+        <translation>&lt; Fehler beim Lesen der Versionsangaben &gt;</translation>
+    </message>
+    <message>
+        <source>&lt; Error retrieving translation info &gt;</source>
+        <translation>&lt; Fehler beim Lesen der Sprachangaben &gt;</translation>
+    </message>
+    <message>
+        <source>&lt; No Version Info &gt;</source>
+        <translation>&lt; Keine Versionsangaben &gt;</translation>
+    </message>
+    <message>
+        <source>, Debug Build</source>
+        <translation>, Debug-Build</translation>
+    </message>
+    <message>
+        <source>, Pre-Release Build</source>
+        <translation>, Vorabversion</translation>
+    </message>
+    <message>
+        <source>, Patched Build</source>
+        <translation>, Gepatchte Version</translation>
+    </message>
+    <message>
+        <source>, Private Build</source>
+        <translation>, Private Version</translation>
+    </message>
+    <message>
+        <source>, InfoInferred</source>
+        <translation>, Angaben erschlossen</translation>
+    </message>
+    <message>
+        <source>, Special Build</source>
+        <translation>, Sonderversion</translation>
+    </message>
+</context>
 </TS>

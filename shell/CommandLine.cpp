@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
 
@@ -75,28 +76,31 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
   if (parser.isSet(help)) return {TCommandLine::Help, {}, {}};
   if (parser.isSet(version)) return {TCommandLine::Version, {}, {}};
   const QStringList files = parser.positionalArguments();
-  if (files.size() > 1) return {TCommandLine::Mistake, {}, QStringLiteral("Only one game file can be opened.")};
+  if (files.size() > 1)
+    return {
+        TCommandLine::Mistake, {}, QCoreApplication::translate("TCommandLine", "Only one game file can be opened.")};
   if (files.size() == 1 && files[0].isEmpty()) {
-    return {TCommandLine::Mistake, {}, QStringLiteral("The game file's name is empty.")};
+    return {TCommandLine::Mistake, {}, QCoreApplication::translate("TCommandLine", "The game file's name is empty.")};
   }
   return {TCommandLine::Play, files.value(0), {}};
 }
 
 QString CommandLineUsage() {
-  return QStringLiteral(
-      "Usage: vezari-zaduder [OPTION]... [FILE]\n"
-      "Play Reversi (Othello) against the computer or with a friend on one board.\n"
-      "\n"
-      "FILE, a saved game (.RGM), is opened once the window is up, as File > Open\n"
-      "opens it; a file that cannot be opened leaves a new game and says why.\n"
-      "\n"
-      "Options:\n"
-      "  -h, --help     show this help and exit\n"
-      "  -v, --version  show the version and exit\n"
-      "\n"
-      "Qt's own options, such as -platform, -style and -qwindowgeometry, are\n"
-      "accepted too. The settings are kept in Reversi.ini beside the program when\n"
-      "its folder can be written, otherwise in $XDG_CONFIG_HOME/vezari-zaduder.\n");
+  return QCoreApplication::translate("TCommandLine",
+                                     "Usage: vezari-zaduder [OPTION]... [FILE]\n"
+                                     "Play Reversi (Othello) against the computer or with a friend on one board.\n"
+                                     "\n"
+                                     "FILE, a saved game (.RGM), is opened once the window is up, as File > Open\n"
+                                     "opens it; a file that cannot be opened leaves a new game and says why.\n"
+                                     "\n"
+                                     "Options:\n"
+                                     "  -h, --help     show this help and exit\n"
+                                     "  -v, --version  show the version and exit\n"
+                                     "\n"
+                                     "Qt's own options, such as -platform, -style and -qwindowgeometry, are\n"
+                                     "accepted too. The settings are kept in Reversi.ini beside the program when\n"
+                                     "it runs from a folder of its own that it may write, otherwise (installed)\n"
+                                     "in $XDG_CONFIG_HOME/vezari-zaduder.\n");
 }
 
 QString VersionText(const QString& executable) {
@@ -119,7 +123,11 @@ int AnswerCommandLine(const TCommandLine& line, const QString& executable) {
     case TCommandLine::Version: {
       const QString text = VersionText(executable);
       if (text.isEmpty()) {
-        Print(stderr, kProgram + QStringLiteral(": the version data cannot be read from ") + executable + u'\n');
+        Print(
+            stderr,
+            kProgram + QStringLiteral(": ") +
+                QCoreApplication::translate("TCommandLine", "the version data cannot be read from %1").arg(executable) +
+                u'\n');
         return 1;
       }
       Print(stdout, text);

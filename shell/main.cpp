@@ -17,7 +17,13 @@
 
 int main(int argc, char* argv[]) {
   const TCommandLine line = ParseCommandLine(ArgumentsOf(argc, argv));
-  if (line.Action != TCommandLine::Play) return AnswerCommandLine(line, QStringLiteral("/proc/self/exe"));
+  if (line.Action != TCommandLine::Play) {
+    // Answered in the user's language, still without a display: read again
+    // once the translations are in, for the parser's own messages.
+    QCoreApplication console(argc, argv);
+    InstallTranslations(console);
+    return AnswerCommandLine(ParseCommandLine(ArgumentsOf(argc, argv)), QStringLiteral("/proc/self/exe"));
+  }
   // Named in full now: the message about a refused file shows where it was
   // looked for.
   const QString gameFile = line.GameFile.isEmpty() ? QString() : QFileInfo(line.GameFile).absoluteFilePath();

@@ -29,6 +29,54 @@
     </message>
 </context>
 <context>
+    <name>TCommandLine</name>
+    <message>
+        <source>Only one game file can be opened.</source>
+        <translation>Nur eine Spieldatei kann geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The game file&apos;s name is empty.</source>
+        <translation>Der Name der Spieldatei ist leer.</translation>
+    </message>
+    <message>
+        <source>Usage: vezari-zaduder [OPTION]... [FILE]
+Play Reversi (Othello) against the computer or with a friend on one board.
+
+FILE, a saved game (.RGM), is opened once the window is up, as File &gt; Open
+opens it; a file that cannot be opened leaves a new game and says why.
+
+Options:
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+
+Qt&apos;s own options, such as -platform, -style and -qwindowgeometry, are
+accepted too. The settings are kept in Reversi.ini beside the program when
+it runs from a folder of its own that it may write, otherwise (installed)
+in $XDG_CONFIG_HOME/vezari-zaduder.
+</source>
+        <translation>Aufruf: vezari-zaduder [OPTION]... [DATEI]
+Reversi (Othello) gegen den Computer oder zu zweit an einem Brett spielen.
+
+DATEI, ein gespeichertes Spiel (.RGM), wird geöffnet, sobald das Fenster da
+ist, wie Datei &gt; Öffnen es öffnet; lässt sich die Datei nicht öffnen, bleibt
+es beim neuen Spiel, und das Programm sagt, warum.
+
+Optionen:
+  -h, --help     diese Hilfe zeigen und beenden
+  -v, --version  die Version zeigen und beenden
+
+Qts eigene Optionen wie -platform, -style und -qwindowgeometry werden ebenfalls
+angenommen. Die Einstellungen liegen in Reversi.ini neben dem Programm, wenn es
+aus einem eigenen Ordner läuft, in den es schreiben darf, sonst (installiert)
+in $XDG_CONFIG_HOME/vezari-zaduder.
+</translation>
+    </message>
+    <message>
+        <source>the version data cannot be read from %1</source>
+        <translation>die Versionsangaben lassen sich nicht aus %1 lesen</translation>
+    </message>
+</context>
+<context>
     <name>TFileReason</name>
     <message>
         <source>no file name was given</source>

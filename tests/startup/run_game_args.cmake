@@ -9,7 +9,14 @@ function(expect code pattern)
 endfunction()
 
 set(ENV{QT_QPA_PLATFORM} "no-such-platform")
+set(ENV{LC_ALL} "C.UTF-8")
+set(ENV{LANGUAGE} "")
 expect(0 "^Usage: vezari-zaduder " --help)
 expect(0 "^vezari-zaduder [0-9]+\\.[0-9]+\\.[0-9]+\\.[0-9]+\n" --version)
 expect(2 "Unknown option 'bogus'.*Usage: " --bogus)
 expect(2 "Only one game file" a.RGM b.RGM)
+
+# In the user's language, the parser's own messages too.
+set(ENV{LC_ALL} "de_DE.UTF-8")
+expect(2 "Nur eine Spieldatei.*Aufruf: vezari-zaduder" a.RGM b.RGM)
+expect(2 "bogus.*Aufruf: " --bogus)

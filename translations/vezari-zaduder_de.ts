@@ -428,6 +428,14 @@ Das aktuelle Spiel bleibt erhalten.</translation>
         <source>The game could not be saved to &quot;%1&quot;: %2.</source>
         <translation>Das Spiel lässt sich nicht unter „%1“ speichern: %2.</translation>
     </message>
+    <message>
+        <source>Strict Time Limit</source>
+        <translation>Zeitlimit streng einhalten</translation>
+    </message>
+    <message>
+        <source>Never think longer than the time per move</source>
+        <translation>Nie länger nachdenken als die Zeit pro Zug</translation>
+    </message>
 </context>
 <context>
     <name>TReversi</name>

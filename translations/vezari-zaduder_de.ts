@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>pass</source>
+        <translation>passen</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <source>About</source>
@@ -26,6 +33,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The web page %1 could not be opened.</source>
+        <translation>Die Webseite %1 lässt sich nicht öffnen.</translation>
     </message>
 </context>
 <context>
@@ -74,6 +85,17 @@ in $XDG_CONFIG_HOME/vezari-zaduder.
     <message>
         <source>the version data cannot be read from %1</source>
         <translation>die Versionsangaben lassen sich nicht aus %1 lesen</translation>
+    </message>
+</context>
+<context>
+    <name>TEvalGraph</name>
+    <message>
+        <source>Value of the position for Black; click to show it</source>
+        <translation>Wert der Stellung für Schwarz; zum Anzeigen klicken</translation>
+    </message>
+    <message>
+        <source>Black ahead above the line</source>
+        <translation>Über der Linie liegt Schwarz vorn</translation>
     </message>
 </context>
 <context>
@@ -137,6 +159,92 @@ in $XDG_CONFIG_HOME/vezari-zaduder.
     <message>
         <source>move %1 (%2) is not a legal move</source>
         <translation>Zug %1 (%2) ist kein gültiger Zug</translation>
+    </message>
+</context>
+<context>
+    <name>TGameReview</name>
+    <message>
+        <source>Game Review</source>
+        <translation>Spielanalyse</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespielt</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Bester</translation>
+    </message>
+    <message>
+        <source>Best value</source>
+        <translation>Bester Wert</translation>
+    </message>
+    <message>
+        <source>Played value</source>
+        <translation>Gespielter Wert</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Verlust</translation>
+    </message>
+    <message>
+        <source>Analysing...</source>
+        <translation>Wird analysiert...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Done; * marks exact values</source>
+        <translation>Fertig; * kennzeichnet exakte Werte</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>THintControl</name>
+    <message>
+        <source>Hint: thinking...</source>
+        <translation>Tipp: wird berechnet...</translation>
+    </message>
+    <message>
+        <source>Hint: the game is over</source>
+        <translation>Tipp: das Spiel ist zu Ende</translation>
+    </message>
+    <message>
+        <source>Hint: pass</source>
+        <translation>Tipp: passen</translation>
+    </message>
+    <message>
+        <source>Hint: %1, %2 discs (exact)</source>
+        <translation>Tipp: %1, %2 Steine (exakt)</translation>
+    </message>
+    <message>
+        <source>Hint: %1, %2 discs (%3 ply search)</source>
+        <translation>Tipp: %1, %2 Steine (Suche über %3 Züge)</translation>
     </message>
 </context>
 <context>
@@ -436,6 +544,122 @@ Das aktuelle Spiel bleibt erhalten.</translation>
         <source>Never think longer than the time per move</source>
         <translation>Nie länger nachdenken als die Zeit pro Zug</translation>
     </message>
+    <message>
+        <source>Perfect Endgame</source>
+        <translation>Perfektes Endspiel</translation>
+    </message>
+    <message>
+        <source>Empty squares solved exactly:</source>
+        <translation>Exakt gelöste leere Felder:</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Show the best move</source>
+        <translation>Den besten Zug zeigen</translation>
+    </message>
+    <message>
+        <source>Analyse Game...</source>
+        <translation>Spiel analysieren...</translation>
+    </message>
+    <message>
+        <source>Review every move of the game</source>
+        <translation>Jeden Zug des Spiels bewerten</translation>
+    </message>
+    <message>
+        <source>Solve the Endgame</source>
+        <translation>Endspiel exakt lösen</translation>
+    </message>
+    <message>
+        <source>The computer plays perfectly in the last empties</source>
+        <translation>Der Computer spielt die letzten leeren Felder fehlerfrei</translation>
+    </message>
+    <message>
+        <source>How many empty squares the computer solves</source>
+        <translation>Wie viele leere Felder der Computer exakt löst</translation>
+    </message>
+    <message>
+        <source>Move Values</source>
+        <translation>Zugwerte</translation>
+    </message>
+    <message>
+        <source>Show the value of every legal move</source>
+        <translation>Den Wert jedes gültigen Zuges zeigen</translation>
+    </message>
+    <message>
+        <source>Empty Squares: %1...</source>
+        <translation>Leere Felder: %1...</translation>
+    </message>
+    <message>
+        <source>The game has changed since it was analysed</source>
+        <translation>Das Spiel hat sich seit der Analyse geändert</translation>
+    </message>
+    <message>
+        <source>Coordinates</source>
+        <translation>Koordinaten</translation>
+    </message>
+    <message>
+        <source>Show the letters and digits of the squares around the board</source>
+        <translation>Die Buchstaben und Ziffern der Felder um das Brett zeigen</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Brett</translation>
+    </message>
+    <message>
+        <source>White discs</source>
+        <translation>Weiße Steine</translation>
+    </message>
+    <message>
+        <source>Black discs</source>
+        <translation>Schwarze Steine</translation>
+    </message>
+    <message>
+        <source>White to move</source>
+        <translation>Weiß am Zug</translation>
+    </message>
+    <message>
+        <source>Black to move</source>
+        <translation>Schwarz am Zug</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Root move, then deepest depth</source>
+        <translation>Untersuchter Zug, danach größte Tiefe</translation>
+    </message>
+    <message>
+        <source>Black wins %1 : %2</source>
+        <translation>Schwarz gewinnt %1 : %2</translation>
+    </message>
+    <message>
+        <source>White wins %1 : %2</source>
+        <translation>Weiß gewinnt %1 : %2</translation>
+    </message>
+    <message>
+        <source>Draw %1 : %2</source>
+        <translation>Unentschieden %1 : %2</translation>
+    </message>
+    <message>
+        <source>Black plays %1</source>
+        <translation>Schwarz spielt %1</translation>
+    </message>
+    <message>
+        <source>White plays %1</source>
+        <translation>Weiß spielt %1</translation>
+    </message>
+    <message>
+        <source>Black has no legal move and passes</source>
+        <translation>Schwarz hat keinen gültigen Zug und passt</translation>
+    </message>
+    <message>
+        <source>White has no legal move and passes</source>
+        <translation>Weiß hat keinen gültigen Zug und passt</translation>
+    </message>
 </context>
 <context>
     <name>TReversi</name>
@@ -446,6 +670,26 @@ Das aktuelle Spiel bleibt erhalten.</translation>
     <message>
         <source>You must pass</source>
         <translation>Sie müssen passen</translation>
+    </message>
+    <message>
+        <source>%1, black</source>
+        <translation>%1, schwarz</translation>
+    </message>
+    <message>
+        <source>%1, white</source>
+        <translation>%1, weiß</translation>
+    </message>
+    <message>
+        <source>%1, empty, legal move</source>
+        <translation>%1, leer, gültiger Zug</translation>
+    </message>
+    <message>
+        <source>%1, empty</source>
+        <translation>%1, leer</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Brett</translation>
     </message>
 </context>
 <context>

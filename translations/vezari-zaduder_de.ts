@@ -288,14 +288,6 @@ in $XDG_CONFIG_HOME/vezari-zaduder.
 <context>
     <name>TMain</name>
     <message>
-        <source>Game Files (*.RGM)</source>
-        <translation>Spieldateien (*.RGM)</translation>
-    </message>
-    <message>
-        <source>Reversi Game Files (*.RGM)</source>
-        <translation>Reversi-Spieldateien (*.RGM)</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -660,6 +652,51 @@ Das aktuelle Spiel bleibt erhalten.</translation>
         <source>White has no legal move and passes</source>
         <translation>Weiß hat keinen gültigen Zug und passt</translation>
     </message>
+    <message>
+        <source>Copy Game</source>
+        <translation>Spiel kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the moves of the game</source>
+        <translation>Die Züge des Spiels kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Position</source>
+        <translation>Stellung kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the position on the board</source>
+        <translation>Die Stellung auf dem Brett kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Take a move list, a board or a GGF game from the clipboard</source>
+        <translation>Eine Zugliste, ein Brett oder ein GGF-Spiel aus der Zwischenablage übernehmen</translation>
+    </message>
+    <message>
+        <source>Set Up Position...</source>
+        <translation>Stellung aufbauen...</translation>
+    </message>
+    <message>
+        <source>Start a game from a position of your own</source>
+        <translation>Ein Spiel aus einer eigenen Stellung beginnen</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no game that can be played: %1.
+The current game is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game Files (*.RGM);;GGF Games (*.ggf);;Text (*.txt);;All Files (*)</source>
+        <translation>Spieldateien (*.RGM);;GGF-Spiele (*.ggf);;Text (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Reversi Game Files (*.RGM);;GGF Games (*.ggf)</source>
+        <translation>Reversi-Spieldateien (*.RGM);;GGF-Spiele (*.ggf)</translation>
+    </message>
 </context>
 <context>
     <name>TReversi</name>
@@ -690,6 +727,37 @@ Das aktuelle Spiel bleibt erhalten.</translation>
     <message>
         <source>Board</source>
         <translation>Brett</translation>
+    </message>
+</context>
+<context>
+    <name>TSetupDialog</name>
+    <message>
+        <source>Set Up Position</source>
+        <translation>Stellung aufbauen</translation>
+    </message>
+    <message>
+        <source>Empty Board</source>
+        <translation>Leeres Brett</translation>
+    </message>
+    <message>
+        <source>Standard Start</source>
+        <translation>Grundstellung</translation>
+    </message>
+    <message>
+        <source>Black to move</source>
+        <translation>Schwarz am Zug</translation>
+    </message>
+    <message>
+        <source>White to move</source>
+        <translation>Weiß am Zug</translation>
+    </message>
+    <message>
+        <source>The position has no white disc; place at least one of each colour.</source>
+        <translation>Die Stellung hat keinen weißen Stein; setzen Sie mindestens einen jeder Farbe.</translation>
+    </message>
+    <message>
+        <source>The position has no black disc; place at least one of each colour.</source>
+        <translation>Die Stellung hat keinen schwarzen Stein; setzen Sie mindestens einen jeder Farbe.</translation>
     </message>
 </context>
 <context>

@@ -687,7 +687,8 @@ Das aktuelle Spiel bleibt erhalten.</translation>
     <message>
         <source>The clipboard holds no game that can be played: %1.
 The current game is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage enthält kein spielbares Spiel: %1.
+Das aktuelle Spiel bleibt erhalten.</translation>
     </message>
     <message>
         <source>Game Files (*.RGM);;GGF Games (*.ggf);;Text (*.txt);;All Files (*)</source>

@@ -454,6 +454,7 @@ TEST(SettingsAtExit, TemporaryFilesOfACrashedWriteGo) {
   Put(dir.File(".Reversi.ini.tmp999999999-0"), "[Level]\nLevel=9\n");  // a process long gone
   ASSERT_TRUE(TRun(dir.File()).Close(dir.File()));
   EXPECT_EQ(dir.Leftovers(), 0);  // neither it nor the lock file stays
+}
 
 TEST(Settings, AnInstalledCopyKeepsItsSettingsInTheUsersFolderEvenWhereItCouldWrite) {
   TempDir prefix, config;

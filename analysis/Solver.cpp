@@ -39,7 +39,8 @@ int Judge(TBits player, TBits opponent) {
   const TBits mine = LegalMoves(player, opponent), theirs = LegalMoves(opponent, player);
   const TBits empty = ~(player | opponent);
   return 16 * (Count(mine) + Count(mine & kCorners) - Count(theirs) - Count(theirs & kCorners)) +
-         32 * (Count(player & kCorners) - Count(opponent & kCorners)) + 8 * (CornerHold(player) - CornerHold(opponent)) +
+         32 * (Count(player & kCorners) - Count(opponent & kCorners)) +
+         8 * (CornerHold(player) - CornerHold(opponent)) +
          4 * (Count(Neighbours(opponent) & empty) - Count(Neighbours(player) & empty));
 }
 

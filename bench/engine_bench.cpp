@@ -77,9 +77,15 @@ void SearchAll(benchmark::State& state) {
   state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
 }
 
-void BM_Search(benchmark::State& state) { SearchAll<THooks>(state); }
-void BM_SearchCountingHook(benchmark::State& state) { SearchAll<CountingHooks>(state); }
-void BM_SearchLiteralEvaluate(benchmark::State& state) { SearchAll<THooks, TLiteralEngine>(state); }
+void BM_Search(benchmark::State& state) {
+  SearchAll<THooks>(state);
+}
+void BM_SearchCountingHook(benchmark::State& state) {
+  SearchAll<CountingHooks>(state);
+}
+void BM_SearchLiteralEvaluate(benchmark::State& state) {
+  SearchAll<THooks, TLiteralEngine>(state);
+}
 BENCHMARK(BM_Search)->Arg(5)->Arg(7)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchLiteralEvaluate)->Arg(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchCountingHook)->Arg(7)->Unit(benchmark::kMillisecond);

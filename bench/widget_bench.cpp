@@ -12,10 +12,11 @@
 //  WhileThinking  a 10 ms timer and a repaint request per tick during an
 //               unlimited search stopped after 500 ms: ticks, paints, the
 //               longest gap between ticks and how long the stop took.
+#include <benchmark/benchmark.h>
+
 #include <QApplication>
 #include <QTimer>
 #include <QWindow>
-#include <benchmark/benchmark.h>
 #include <chrono>
 #include <ctime>
 

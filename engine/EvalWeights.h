@@ -7,6 +7,7 @@ namespace reversi::weights {
 
 inline constexpr int kWin = 22000;  // a won finished game: kWin + margin
 
+// clang-format off
 inline constexpr int kOwnSafeMove = 109;
 inline constexpr int kOppSafeMove = -62;
 inline constexpr int kDisc = -17;         // more discs is worse in the middle game
@@ -22,6 +23,7 @@ inline constexpr int kOwnEmptyContact = -41;
 inline constexpr int kOwnEnemyContact = -10;
 inline constexpr int kOppEmptyContact = 25;
 inline constexpr int kOppEnemyContact = 8;
+// clang-format on
 
 // Quadrant parity by the empties left in a quadrant (index 1..5; 0 and more
 // than 5 count nothing): when the side has more moves in the quadrant than

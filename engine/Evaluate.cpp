@@ -22,7 +22,9 @@ constexpr uint64_t kFileH = kFileA << 7;
 constexpr uint64_t kNotA = ~kFileA;
 constexpr uint64_t kNotH = ~kFileH;
 
-constexpr uint64_t Bit(int square) { return uint64_t{1} << kBitIndex[square]; }
+constexpr uint64_t Bit(int square) {
+  return uint64_t{1} << kBitIndex[square];
+}
 
 constexpr uint64_t MaskOf(std::initializer_list<int> squares) {
   uint64_t m = 0;
@@ -95,10 +97,10 @@ constexpr std::array<uint64_t, 16> kCByEmptyCorners = [] {
 // The eight neighbour shifts of a bit board, wrap-around masked off.
 template <int Dir>
 constexpr uint64_t Shift(uint64_t b) {
-  if constexpr (Dir == 0) return (b << 1) & kNotA;   // next letter
-  if constexpr (Dir == 1) return (b >> 1) & kNotH;   // previous letter
-  if constexpr (Dir == 2) return b << 8;             // next digit
-  if constexpr (Dir == 3) return b >> 8;             // previous digit
+  if constexpr (Dir == 0) return (b << 1) & kNotA;  // next letter
+  if constexpr (Dir == 1) return (b >> 1) & kNotH;  // previous letter
+  if constexpr (Dir == 2) return b << 8;            // next digit
+  if constexpr (Dir == 3) return b >> 8;            // previous digit
   if constexpr (Dir == 4) return (b << 9) & kNotA;
   if constexpr (Dir == 5) return (b >> 9) & kNotH;
   if constexpr (Dir == 6) return (b << 7) & kNotH;

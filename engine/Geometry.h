@@ -34,9 +34,11 @@ inline constexpr int kPassSquare = 91;  // stands for a pass in a line of play
 inline constexpr int kCellTableSize = kPassSquare + 1;
 
 // The square of row r (digit r+1) and column c (letter A+c).
+// clang-format off
 constexpr int SquareOf(int row, int col) { return 10 + 9 * row + col; }
 constexpr int RowOf(int sq) { return (sq - 9) / 9; }
 constexpr int ColOf(int sq) { return (sq - 1) % 9; }
+// clang-format on
 constexpr bool IsPlayingSquare(int sq) {
   return sq >= 10 && sq <= 80 && (sq % 9) != 0;
 }

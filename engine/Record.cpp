@@ -19,9 +19,13 @@ namespace {
 // No game file is anywhere near this; a larger file is not a game.
 constexpr std::uintmax_t kMaxGameFileBytes = 1 << 20;
 
-TFileResult Failure(std::string reason) { return TFileResult{false, std::move(reason)}; }
+TFileResult Failure(std::string reason) {
+  return TFileResult{false, std::move(reason)};
+}
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 // Splits the text into 32-bit integers; nullopt names the first bad token.
 std::optional<std::vector<int32_t>> ParseNumbers(const std::string& text, std::string& bad) {

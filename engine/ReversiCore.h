@@ -19,7 +19,20 @@
 namespace reversi {
 
 enum TLevel : int32_t {
-  TimeLevel = 0, Ply1, Ply2, Ply3, Ply4, Ply5, Ply6, Ply7, Ply8, Ply9, Ply10, Ply11, Ply12, Infinite
+  TimeLevel = 0,
+  Ply1,
+  Ply2,
+  Ply3,
+  Ply4,
+  Ply5,
+  Ply6,
+  Ply7,
+  Ply8,
+  Ply9,
+  Ply10,
+  Ply11,
+  Ply12,
+  Infinite
 };
 enum TMode : int32_t { Normal = 0, TwoPlayer };
 enum TToMove : int32_t { White = 0, Black };
@@ -78,7 +91,7 @@ class TReversiCore : public TBoard {
   void SetWhiteDiscs(int) {}  // ignored, see above
   int BlackDiscs() const { return DiscCount[1]; }
   void SetBlackDiscs(int) {}  // ignored, see above
-  double DevIdoz();  // runs the one-second measurement
+  double DevIdoz();           // runs the one-second measurement
   void SetDevIdoz(double) {}  // ignored, see above
   bool Selective() const { return search_.Selective(); }
   void SetSelective(bool value) { search_.SetSelective(value); }

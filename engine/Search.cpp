@@ -18,7 +18,9 @@ namespace reversi {
 
 namespace {
 
-constexpr uint64_t SquareBit(int square) { return uint64_t{1} << kBitIndex[square]; }
+constexpr uint64_t SquareBit(int square) {
+  return uint64_t{1} << kBitIndex[square];
+}
 
 // The checks build (VZ_CHECKS) confirms the whole board after every make and
 // unmake, and stops at the first disagreement with what it found.
@@ -35,9 +37,13 @@ inline void CheckBoard([[maybe_unused]] const TBoard& board) {
 
 TSearch::TSearch(TReversiCore& game) : game_(game), board_(game) {}
 
-inline void TSearch::ProcessMessages() { game_.Hooks().ProcessMessages(); }
+inline void TSearch::ProcessMessages() {
+  game_.Hooks().ProcessMessages();
+}
 
-inline int TSearch::Evaluate(int depth, int colour) { return game_.Evaluate(depth, colour); }
+inline int TSearch::Evaluate(int depth, int colour) {
+  return game_.Evaluate(depth, colour);
+}
 
 // Flips are recorded nearest first within a direction, directions in their
 // fixed order, and made in that order: each flip moves a node to the head of
@@ -292,7 +298,9 @@ void TSearch::ReadClock() {
   if (static_cast<uint32_t>(game_.Hooks().TickCount() - startTick_) > limitMs_) stopRequested_ = true;
 }
 
-int TSearch::GenerateRootMoves(int colour) { return GenerateMoves(0, colour, 0, false); }
+int TSearch::GenerateRootMoves(int colour) {
+  return GenerateMoves(0, colour, 0, false);
+}
 
 int TSearch::SearchRootMove(int i, int colour, int low, int high) {
   return -AlphaBeta(-high, -low, 1, -colour, MoveList[0][i], -MoveScore[0][i]);

@@ -18,11 +18,15 @@ uint32_t THooks::TickCount() {
   return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-TReversiCore::TReversiCore() : hooks_(&HeadlessHooks()) { NewGame(); }
+TReversiCore::TReversiCore() : hooks_(&HeadlessHooks()) {
+  NewGame();
+}
 
 TReversiCore::~TReversiCore() = default;
 
-void TReversiCore::SetHooks(THooks* hooks) { hooks_ = hooks ? hooks : &HeadlessHooks(); }
+void TReversiCore::SetHooks(THooks* hooks) {
+  hooks_ = hooks ? hooks : &HeadlessHooks();
+}
 
 void TReversiCore::SetGamma(int value) {
   if (value != search_.Gamma() && value > -10000 && value < 10000) search_.SetGamma(value);

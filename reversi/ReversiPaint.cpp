@@ -25,10 +25,14 @@ using namespace reversi;
 
 namespace {
 
-QColor ToQColor(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor ToQColor(TColor c) {
+  return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 
 // Qt's rectangle for a box with exclusive right and bottom edges.
-QRect Figure(int x1, int y1, int x2, int y2) { return QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1); }
+QRect Figure(int x1, int y1, int x2, int y2) {
+  return QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
+}
 
 // Outline with the current pen, inside with the current brush. Boxes of one
 // or two pixels are too small for Qt to draw a figure; they are filled with

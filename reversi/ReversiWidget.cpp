@@ -125,7 +125,9 @@ double TReversi::DevIdoz() {
   return value;
 }
 
-QSize TReversi::sizeHint() const { return size(); }
+QSize TReversi::sizeHint() const {
+  return size();
+}
 
 template <class T>
 void TReversi::Change(T& field, T value) {
@@ -134,17 +136,29 @@ void TReversi::Change(T& field, T value) {
   RepaintBoard();
 }
 
-void TReversi::SetColor(TColor value) { Change(color_, value); }
-void TReversi::SetShowJustPlayed(bool value) { Change(showJustPlayed_, value); }
-void TReversi::SetJustPlayedColour(TColor value) { Change(justPlayedColour_, value); }
-void TReversi::SetShowLegal(bool value) { Change(showLegal_, value); }
-void TReversi::SetShowLegalColor(TColor value) { Change(showLegalColor_, value); }
+void TReversi::SetColor(TColor value) {
+  Change(color_, value);
+}
+void TReversi::SetShowJustPlayed(bool value) {
+  Change(showJustPlayed_, value);
+}
+void TReversi::SetJustPlayedColour(TColor value) {
+  Change(justPlayedColour_, value);
+}
+void TReversi::SetShowLegal(bool value) {
+  Change(showLegal_, value);
+}
+void TReversi::SetShowLegalColor(TColor value) {
+  Change(showLegalColor_, value);
+}
 
 void TReversi::SetShowThinking(bool value) {
   if (!Thinking()) Change(showThinking_, value);
 }
 
-void TReversi::RepaintBoard() { repaint(); }
+void TReversi::RepaintBoard() {
+  repaint();
+}
 
 void TReversi::ClearFlipPreview() {
   HoverSquare = 0;

@@ -9,6 +9,9 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 jobs=$(nproc)
 
+echo "== Format"
+bash scripts/format.sh --check
+
 echo "== Release build and tests"
 cmake --preset release
 cmake --build --preset release -j "$jobs"

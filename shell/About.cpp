@@ -139,9 +139,9 @@ TAboutBox::TAboutBox(QWidget* parent)
   WebLabel->setGeometry(76, 154, 147, 16);
   // Said in a box that does not hold up the about box.
   WebLabel->OnOpenFailed = [this](const QUrl& url) {
-    auto* box = new QMessageBox(QMessageBox::Information, windowTitle(),
-                                tr("The web page %1 could not be opened.").arg(url.toDisplayString()),
-                                QMessageBox::Ok, this);
+    auto* box =
+        new QMessageBox(QMessageBox::Information, windowTitle(),
+                        tr("The web page %1 could not be opened.").arg(url.toDisplayString()), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
   };

@@ -129,7 +129,8 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), s
   };
   // The dialog asks itself before the name picked in it replaces a file.
   ChooseSaveFile = [this] {
-    return QFileDialog::getSaveFileName(this, QString(), QString(), tr("Reversi Game Files (*.RGM);;GGF Games (*.ggf)"));
+    return QFileDialog::getSaveFileName(this, QString(), QString(),
+                                        tr("Reversi Game Files (*.RGM);;GGF Games (*.ggf)"));
   };
   ConfirmOverwrite = [this](const QString& name) {
     return QMessageBox::question(
@@ -525,7 +526,9 @@ void TMain::ResetStats() {
   ListBox1->clear();
 }
 
-bool TMain::GameOver() const { return Reversi1->ShownGameOver(); }
+bool TMain::GameOver() const {
+  return Reversi1->ShownGameOver();
+}
 
 QString TMain::ResultText(int black, int white) {
   if (black > white) return tr("Black wins %1 : %2").arg(black).arg(white);

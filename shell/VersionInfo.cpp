@@ -68,8 +68,7 @@ std::optional<TSpan> FindSection(QFile& file) {
 std::optional<TSpan> FindVersionData(QFile& file) {
   unsigned char ident[EI_NIDENT];
   if (!ReadAt(file, 0, ident, sizeof ident) || std::memcmp(ident, ELFMAG, SELFMAG) != 0) return std::nullopt;
-  constexpr unsigned char kNativeOrder =
-      std::endian::native == std::endian::little ? ELFDATA2LSB : ELFDATA2MSB;
+  constexpr unsigned char kNativeOrder = std::endian::native == std::endian::little ? ELFDATA2LSB : ELFDATA2MSB;
   if (ident[EI_DATA] != kNativeOrder) return std::nullopt;
   std::optional<TSpan> span;
   if (ident[EI_CLASS] == ELFCLASS64) {

@@ -161,10 +161,8 @@ QString TVersionLabel::StringValue(const QByteArray& versionData) {
     uint16_t words[2];
     std::memcpy(words, value.Data.constData(), sizeof words);
     // Stored directly: the caption is being computed right now.
-    langCharset_ = QStringLiteral("%1%2")
-                       .arg(words[0], 4, 16, QLatin1Char('0'))
-                       .arg(words[1], 4, 16, QLatin1Char('0'))
-                       .toUpper();
+    langCharset_ =
+        QStringLiteral("%1%2").arg(words[0], 4, 16, QLatin1Char('0')).arg(words[1], 4, 16, QLatin1Char('0')).toUpper();
   }
   const QString path = QStringLiteral("\\StringFileInfo\\") + langCharset_ + QLatin1Char('\\') + versionResourceKey_;
   if (!vz::VerQueryValue(versionData, path, value)) return Tr(kErrorVersion);

@@ -40,9 +40,11 @@ const std::string kUsage =
     "  --level N        fixed search depth 1..12 (default 3)\n"
     "  --selective      selective search on or off (default on)\n"
     "  --gamma G        selective margin (default " +
-    std::to_string(design::kGamma) + "; outside -9999..9999 ignored)\n"
+    std::to_string(design::kGamma) +
+    "; outside -9999..9999 ignored)\n"
     "  --selective-depth D  selective depth (default " +
-    std::to_string(design::kSelectiveDepth) + "; outside 1..20 ignored)\n"
+    std::to_string(design::kSelectiveDepth) +
+    "; outside 1..20 ignored)\n"
     "  --events         print every event of the search as it is raised\n"
     "  --eval           print the static evaluation instead of searching\n"
     "  --perft N        count the leaves N plies deep instead of searching\n"
@@ -175,8 +177,7 @@ int ParseArgs(int argc, char** argv, Options& o) {
       o.moves = arg;
     }
   }
-  if (o.load && o.moves && !o.moves->empty() && *o.moves != "-")
-    return Usage("give either MOVES or --load, not both");
+  if (o.load && o.moves && !o.moves->empty() && *o.moves != "-") return Usage("give either MOVES or --load, not both");
   if (o.load && o.position) return Usage("give either --position or --load, not both");
   if ((o.eval ? 1 : 0) + (o.perft ? 1 : 0) + (o.bench ? 1 : 0) + (o.solve ? 1 : 0) > 1)
     return Usage(o.solve ? "--solve excludes --eval, --perft and --bench"
@@ -193,7 +194,9 @@ std::string Score(double score) {
   return buffer;
 }
 
-const char* Bool(bool b) { return b ? "true" : "false"; }
+const char* Bool(bool b) {
+  return b ? "true" : "false";
+}
 
 // Writes the search's events as JSON lines and keeps what the summary needs.
 class SearchReport {
@@ -345,9 +348,9 @@ int PrintEval(TReversiCore& engine) {
   const int movesBlack = black.Moves, safeBlack = black.Safe;
   const int movesWhite = white.Moves, safeWhite = white.Safe;
   std::cout << "{\"tomove\":\"" << toMove << "\",\"eval_black\":" << evalBlack << ",\"eval_white\":" << evalWhite
-            << ",\"moves_black\":" << movesBlack << ",\"moves_white\":" << movesWhite
-            << ",\"safe_black\":" << safeBlack << ",\"safe_white\":" << safeWhite
-            << ",\"discs_black\":" << engine.BlackDiscs() << ",\"discs_white\":" << engine.WhiteDiscs() << "}\n";
+            << ",\"moves_black\":" << movesBlack << ",\"moves_white\":" << movesWhite << ",\"safe_black\":" << safeBlack
+            << ",\"safe_white\":" << safeWhite << ",\"discs_black\":" << engine.BlackDiscs()
+            << ",\"discs_white\":" << engine.WhiteDiscs() << "}\n";
   return 0;
 }
 
@@ -360,10 +363,10 @@ int PrintSolve(const TBoard& board, bool wld) {
     return Usage("--solve takes positions with at most " + std::to_string(kMaxSolveEmpties) + " empty squares, not " +
                  std::to_string(empties));
   analysis::TSolver solver;
-  const auto r = solver.Solve(analysis::FromBoard(board),
-                              wld ? analysis::TSolveMode::WinLossDraw : analysis::TSolveMode::Exact);
-  std::cout << "{\"score\":" << r.Score << ",\"best\":\"" << analysis::MoveName(r.Best)
-            << "\",\"nodes\":" << r.Nodes << "}\n";
+  const auto r =
+      solver.Solve(analysis::FromBoard(board), wld ? analysis::TSolveMode::WinLossDraw : analysis::TSolveMode::Exact);
+  std::cout << "{\"score\":" << r.Score << ",\"best\":\"" << analysis::MoveName(r.Best) << "\",\"nodes\":" << r.Nodes
+            << "}\n";
   return 0;
 }
 
@@ -397,8 +400,7 @@ int RunBench(const Options& o) {
   const double cpuNps = cpuSeconds > 0 ? static_cast<double>(total) / cpuSeconds : 0.0;
   std::cout << "Nodes/CPU second: " << static_cast<int64_t>(cpuNps) << "\n";
   std::cout << "{\"bench_nodes\":" << total << ",\"positions\":" << positions.size() << ",\"level\":" << o.level
-            << ",\"ms\":" << static_cast<int64_t>(seconds * 1000) << ",\"nps\":" << static_cast<int64_t>(nps)
-            << "}\n";
+            << ",\"ms\":" << static_cast<int64_t>(seconds * 1000) << ",\"nps\":" << static_cast<int64_t>(nps) << "}\n";
   return 0;
 }
 

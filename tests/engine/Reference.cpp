@@ -11,7 +11,9 @@ using namespace reversi;
 
 namespace {
 
-int At(const TBoard& b, int row, int col) { return b.Cell(SquareOf(row, col)); }
+int At(const TBoard& b, int row, int col) {
+  return b.Cell(SquareOf(row, col));
+}
 
 // Own minus opponent over a list of squares.
 int Balance(const TBoard& b, int a, std::initializer_list<int> squares) {
@@ -73,7 +75,9 @@ std::vector<int> Flips(const TBoard& b, int colour, int square) {
   return flips;
 }
 
-bool Legal(const TBoard& b, int colour, int square) { return !Flips(b, colour, square).empty(); }
+bool Legal(const TBoard& b, int colour, int square) {
+  return !Flips(b, colour, square).empty();
+}
 
 std::vector<int> LegalMoves(const TBoard& b, int colour) {
   std::vector<int> moves;
@@ -146,7 +150,8 @@ int Evaluate(TReversiCore& e, int a) {
   struct Corner {
     int sq, x, c1, c2, r1, r2;
   };
-  const Corner corners[] = {{10, 20, 11, 19, 1, 2}, {17, 25, 16, 26, 1, 3}, {73, 65, 64, 74, 4, 2}, {80, 70, 71, 79, 3, 4}};
+  const Corner corners[] = {
+      {10, 20, 11, 19, 1, 2}, {17, 25, 16, 26, 1, 3}, {73, 65, 64, 74, 4, 2}, {80, 70, 71, 79, 3, 4}};
   int xA = 0, xO = 0, cA = 0, cO = 0;
   for (const Corner& c : corners) {
     if (e.Cell(c.sq) != 0) continue;

@@ -50,7 +50,10 @@ struct Snapshot {
   std::array<int32_t, TReversiCore::kMaxRecord> record;
   int movesPlayed, side, justPlayed;
   explicit Snapshot(const TReversiCore& e)
-      : cells(e.Cells), record(e.GameRecord), movesPlayed(e.MovesPlayed), side(e.SideToMove),
+      : cells(e.Cells),
+        record(e.GameRecord),
+        movesPlayed(e.MovesPlayed),
+        side(e.SideToMove),
         justPlayed(e.JustPlayedSquare) {}
   bool operator==(const Snapshot&) const = default;
 };
@@ -207,7 +210,8 @@ TEST(GameFile, LenientSpacingButNoMissingNumbers) {
 TEST(GameFile, RoundTripsAWholeGame) {
   TempDir dir;
   TReversiCore a, b;
-  const auto line = FindLine([](TReversiCore& g) { return g.MovesPlayed == 60 || g.FlipPotential(g.SideToMove) == 0; }, 9);
+  const auto line =
+      FindLine([](TReversiCore& g) { return g.MovesPlayed == 60 || g.FlipPotential(g.SideToMove) == 0; }, 9);
   Replay(a, line);
   a.TakeBack();
   a.TakeBack();

@@ -10,8 +10,9 @@ namespace vzfuzz {
 std::string ScratchFolder() {
   static const std::string folder = [] {
     std::error_code ec;
-    const std::filesystem::path base =
-        std::filesystem::is_directory("/dev/shm", ec) ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path();
+    const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", ec)
+                                           ? std::filesystem::path("/dev/shm")
+                                           : std::filesystem::temp_directory_path();
     std::string pattern = (base / "vezari-fuzz-XXXXXX").string();
     if (!mkdtemp(pattern.data())) Broken("cannot make a scratch folder", pattern);
     // Removed when the fuzzer exits normally; a crash leaves it for a look.

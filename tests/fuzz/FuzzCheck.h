@@ -11,7 +11,8 @@ namespace vzfuzz {
 [[noreturn]] inline void Broken(const std::string& what, const std::string& input) {
   std::string shown;
   for (unsigned char c : input.substr(0, 400)) {
-    if (c >= 32 && c < 127) shown += static_cast<char>(c);
+    if (c >= 32 && c < 127)
+      shown += static_cast<char>(c);
     else {
       char hex[8];
       std::snprintf(hex, sizeof hex, "\\x%02x", c);

@@ -83,8 +83,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string numbers = std::to_string(n) + " ";
   for (int m : expected->Moves) numbers += std::to_string(m) + " ";
   numbers += std::to_string(n);
-  if (!savedText || *savedText != numbers) Broken("saved back as \"" + savedText.value_or("?") + "\", not \"" + numbers + "\"", text);
-  if (TFileResult again = f.Replica.LoadGame(f.Saved); !again) Broken("the saved game does not load: " + again.Reason, text);
+  if (!savedText || *savedText != numbers)
+    Broken("saved back as \"" + savedText.value_or("?") + "\", not \"" + numbers + "\"", text);
+  if (TFileResult again = f.Replica.LoadGame(f.Saved); !again)
+    Broken("the saved game does not load: " + again.Reason, text);
   if (f.Replica.Cells != e.Cells || f.Replica.MovesPlayed != n || f.Replica.RecordText() != e.RecordText() ||
       (!expected->Position.Over() && f.Replica.SideToMove != e.SideToMove))
     Broken("the saved game loads to another position", text);

@@ -4,7 +4,9 @@ namespace vztest {
 
 namespace {
 constexpr int kSteps[8][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}, {1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
-bool Inside(int row, int col) { return row >= 0 && row < 8 && col >= 0 && col < 8; }
+bool Inside(int row, int col) {
+  return row >= 0 && row < 8 && col >= 0 && col < 8;
+}
 }  // namespace
 
 TRefBoard::TRefBoard() {

@@ -41,7 +41,9 @@ class TRefBoard {
 };
 
 // Cell numbers of game files: A1 = 10, H1 = 17, A2 = 19, H8 = 80.
-constexpr int CellOf(int row, int col) { return 10 + 9 * row + col; }
+constexpr int CellOf(int row, int col) {
+  return 10 + 9 * row + col;
+}
 bool RowColOf(int cell, int& row, int& col);
 
 // Replays cell numbers from the start, passes implied; nullopt at the first

@@ -136,8 +136,8 @@ void TSelfPlayGame::Fail(const std::string& why) {
   if (failed_) return;
   failed_ = true;
   std::ostringstream text;
-  text << "seed " << seed_ << ", move " << e_.MovesPlayed << ", " << step_ << ": " << why
-       << " [record " << e_.RecordText() << "; replay with vezari-selfplay --games 1 --seed " << seed_ << "]";
+  text << "seed " << seed_ << ", move " << e_.MovesPlayed << ", " << step_ << ": " << why << " [record "
+       << e_.RecordText() << "; replay with vezari-selfplay --games 1 --seed " << seed_ << "]";
   stats_.Failures.push_back(text.str());
 }
 
@@ -188,7 +188,8 @@ void TSelfPlayGame::Moved(const std::string& name) {
   if (!ref) return Fail("an illegal move was played: " + why);
   for (int r = 0; r < 8; ++r)
     for (int c = 0; c < 8; ++c)
-      if (e_.Cells[CellOf(r, c)] != ref->At(r, c)) return Fail("after " + name + " square " + SquareName(CellOf(r, c)) + " is wrong");
+      if (e_.Cells[CellOf(r, c)] != ref->At(r, c))
+        return Fail("after " + name + " square " + SquareName(CellOf(r, c)) + " is wrong");
   if (std::string d = e_.CheckConsistency(); !d.empty()) Fail("after " + name + ": " + d);
   lastMoveEnded_ = ref->Over();
   expectedEnds_ += lastMoveEnded_;
@@ -196,7 +197,8 @@ void TSelfPlayGame::Moved(const std::string& name) {
 
 void TSelfPlayGame::CheckRecordModel(const std::string& where) {
   if (e_.MovesPlayed != current_)
-    return Fail(where + ": MovesPlayed is " + std::to_string(e_.MovesPlayed) + ", should be " + std::to_string(current_));
+    return Fail(where + ": MovesPlayed is " + std::to_string(e_.MovesPlayed) + ", should be " +
+                std::to_string(current_));
   for (size_t i = 0; i < model_.size(); ++i)
     if (e_.GameRecord[i] != model_[i]) return Fail(where + ": record entry " + std::to_string(i) + " is wrong");
   if (e_.GameRecord[model_.size()] != 0) return Fail(where + ": the record does not end after its last move");
@@ -372,7 +374,8 @@ std::string TSelfPlayGame::Damage(std::string text) {
       tokens[any()] = std::to_string(Between(-100, 200));
       return join();
     case 1:
-      tokens[any()] = std::array<const char*, 9>{"x", "1.5", "0x1F", "99999999999", "--", "+", "3e1", "\x01", "2147483648"}[Between(0, 8)];
+      tokens[any()] = std::array<const char*, 9>{"x", "1.5", "0x1F", "99999999999", "--",
+                                                 "+", "3e1", "\x01", "2147483648"}[Between(0, 8)];
       return join();
     case 2:
       return text.substr(0, Between(0, static_cast<int>(text.size())));
@@ -380,10 +383,12 @@ std::string TSelfPlayGame::Damage(std::string text) {
       tokens.push_back(std::to_string(Between(-5, 90)));
       return join() + (Chance(0.5) ? "\n" : "  \t");
     case 4:
-      if (tokens.size() > 3) std::swap(tokens[1 + any() % (tokens.size() - 2)], tokens[1 + any() % (tokens.size() - 2)]);
+      if (tokens.size() > 3)
+        std::swap(tokens[1 + any() % (tokens.size() - 2)], tokens[1 + any() % (tokens.size() - 2)]);
       return join();
     case 5:
-      if (tokens.size() > 2) tokens.insert(tokens.begin() + 1 + any() % (tokens.size() - 1), tokens[1 + any() % (tokens.size() - 1)]);
+      if (tokens.size() > 2)
+        tokens.insert(tokens.begin() + 1 + any() % (tokens.size() - 1), tokens[1 + any() % (tokens.size() - 1)]);
       return join();
     case 6:
       tokens.back() = std::to_string(std::array{-1, 61, 64, 65, Between(0, 60)}[Between(0, 4)]);
@@ -401,8 +406,8 @@ std::string TSelfPlayGame::Damage(std::string text) {
 
 void TSelfPlayGame::LoadBroken() {
   step_ = "load a damaged file";
-  const std::string base = !saved_.empty() && Chance(0.5) ? saved_[Between(0, static_cast<int>(saved_.size()) - 1)].Text
-                                                          : e_.RecordText();
+  const std::string base =
+      !saved_.empty() && Chance(0.5) ? saved_[Between(0, static_cast<int>(saved_.size()) - 1)].Text : e_.RecordText();
   const std::string text = Damage(base);
   const std::string file = dir_.File("damaged.rgm");
   if (!WriteText(file, text)) return Fail("cannot write " + file);
@@ -429,7 +434,8 @@ void TSelfPlayGame::RefusedSave() {
   const std::string file = Chance(0.5) ? dir_.File("no-such-folder/game.rgm") : dir_.Path();
   if (e_.SaveGame(file)) return Fail("saving to " + file + " reported success");
   ++stats_.RefusedSaves;
-  if (std::string d = Difference(before, TEngineState::Of(e_)); !d.empty()) Fail("a failed save changed the game: " + d);
+  if (std::string d = Difference(before, TEngineState::Of(e_)); !d.empty())
+    Fail("a failed save changed the game: " + d);
 }
 
 void TSelfPlayGame::Play() {

@@ -30,10 +30,10 @@ struct TSelfPlayStats {
   int64_t Loads = 0;
   int64_t BrokenAccepted = 0;  // damaged files that still held a loadable game
   int64_t BrokenRejected = 0;
-  int64_t RefusedSaves = 0;    // saves into a folder that does not exist
-  int64_t Interruptions = 0;   // record and file operations tried during a search
-  int64_t MoveNows = 0;        // searches told to move at once
-  int64_t Checks = 0;          // full checks of engine against the references
+  int64_t RefusedSaves = 0;   // saves into a folder that does not exist
+  int64_t Interruptions = 0;  // record and file operations tried during a search
+  int64_t MoveNows = 0;       // searches told to move at once
+  int64_t Checks = 0;         // full checks of engine against the references
   std::vector<std::string> Failures;
 };
 

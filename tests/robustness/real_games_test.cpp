@@ -109,7 +109,8 @@ std::string ReplayGame(const TRealGame& g, TTempDir& dir) {
   if (endGames != 1 || endAfter != n)
     return "the game should end once, after move " + std::to_string(n) + "; OnEndGame came " +
            std::to_string(endGames) + " times, after move " + std::to_string(endAfter);
-  if (passes != refPasses) return "OnComputerPass came " + std::to_string(passes) + " times for " + std::to_string(refPasses) + " passes";
+  if (passes != refPasses)
+    return "OnComputerPass came " + std::to_string(passes) + " times for " + std::to_string(refPasses) + " passes";
   if (hooks.Messages) return "a message box was shown although handlers are attached";
   if (std::string d = CheckScore(g, e.BlackDiscs(), e.WhiteDiscs()); !d.empty()) return d;
 
@@ -123,12 +124,15 @@ std::string ReplayGame(const TRealGame& g, TTempDir& dir) {
     return "the saved game loads to a different game";
   for (int k = n - 1; k >= 0; --k) {
     loaded.TakeBack();
-    if (loaded.Cells != positions[k].Cells) return "taking back to move " + std::to_string(k) + " gives another position";
-    if (k > 0 && positions[k].SideToMove != loaded.SideToMove) return "taking back to move " + std::to_string(k) + " gives the wrong side to move";
+    if (loaded.Cells != positions[k].Cells)
+      return "taking back to move " + std::to_string(k) + " gives another position";
+    if (k > 0 && positions[k].SideToMove != loaded.SideToMove)
+      return "taking back to move " + std::to_string(k) + " gives the wrong side to move";
   }
   for (int k = 1; k <= n; ++k) {
     loaded.MoveForward();
-    if (loaded.Cells != positions[k].Cells) return "moving forward to move " + std::to_string(k) + " gives another position";
+    if (loaded.Cells != positions[k].Cells)
+      return "moving forward to move " + std::to_string(k) + " gives another position";
   }
   if (std::string d = loaded.CheckConsistency(); !d.empty()) return "after walking the record: " + d;
   return {};

@@ -1,6 +1,7 @@
-#include <gtest/gtest.h>
+#include "SelfPlay.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,7 +14,6 @@
 #include "EngineState.h"
 #include "GameFileOracle.h"
 #include "ReversiCore.h"
-#include "SelfPlay.h"
 
 using namespace reversi;
 using namespace vztest;

@@ -35,7 +35,9 @@ bool LegalDotAt(const TReversi& board, int square) {
   return board.BoardImage().pixel(ColOf(square) * pitch + centre, RowOf(square) * pitch + centre) == qRgb(255, 0, 0);
 }
 
-QString AccessibleName(QObject* object) { return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name); }
+QString AccessibleName(QObject* object) {
+  return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+}
 
 }  // namespace
 
@@ -60,8 +62,8 @@ class PlayTest : public QObject {
   // goes in front of the message handler of the moment, here the test's.
   void noSoundServerNoise() {
     static QStringList seen;
-    const QtMessageHandler outer = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext&, const QString& message) { seen << message; });
+    const QtMessageHandler outer =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) { seen << message; });
     TWaveSound sound(QUrl(QStringLiteral("qrc:/assets/click.wav")));
     sound.Play();
     qWarning("PulseAudioService: pa_context_connect() failed");
@@ -218,8 +220,7 @@ class PlayTest : public QObject {
     QAccessibleInterface* blackDiscs = QAccessible::queryAccessibleInterface(w.Label5);
     QCOMPARE(blackDiscs->text(QAccessible::Name), QStringLiteral("2"));
     QCOMPARE(blackDiscs->text(QAccessible::Description), QStringLiteral("Black discs"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(w.Label6)->text(QAccessible::Description),
-             QStringLiteral("Level"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.Label6)->text(QAccessible::Description), QStringLiteral("Level"));
     QCOMPARE(QAccessible::queryAccessibleInterface(w.Label11)->text(QAccessible::Description),
              QStringLiteral("Candidate Move"));
     QCOMPARE(AccessibleName(w.BlackMarker), QStringLiteral("Black to move"));
@@ -251,9 +252,9 @@ class PlayTest : public QObject {
       return false;
     };
     const int pitch = w.Reversi1->height() / 8;
-    QVERIFY(inked(QRect(strip, 0, pitch, strip)));          // a
+    QVERIFY(inked(QRect(strip, 0, pitch, strip)));              // a
     QVERIFY(inked(QRect(strip + 7 * pitch, 0, pitch, strip)));  // h
-    QVERIFY(inked(QRect(0, strip + 7 * pitch, strip, pitch)));   // 8
+    QVERIFY(inked(QRect(0, strip + 7 * pitch, strip, pitch)));  // 8
     w.Coordinates1->trigger();
     QCOMPARE(w.Reversi1->pos(), QPoint(4, 32));
   }

@@ -1,13 +1,14 @@
 // The about box: its texts, the speed figure on every showing, its own board
 // left alone by the measurement, the busy pointer meanwhile, the web address
 // and the OK button.
+#include "About.h"
+
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
-#include "About.h"
 #include "Reversi.h"
 #include "widgets/StartupWidgets.h"
 #include "widgets/TickIcon.h"

@@ -1,2 +1,4 @@
 // A program with no version data linked in.
-int main() { return 0; }
+int main() {
+  return 0;
+}

@@ -1,12 +1,13 @@
 // The splash window's look, its timing rule under a clock the test drives,
 // and the start-up sequence with stand-in windows.
+#include "Splash.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QtTest>
 #include <deque>
 
 #include "Reversi.h"
-#include "Splash.h"
 #include "Startup.h"
 #include "verslab.h"
 
@@ -123,8 +124,8 @@ void TSplashTest::waitsUntil3000msAfterTheShow_data() {
   QTest::addColumn<uint32_t>("start");
   QTest::addColumn<uint32_t>("step");
   QTest::addColumn<int>("passes");
-  QTest::newRow("steps of 700") << 1000u << 700u << 4;      // 700 .. 2800 wait, 3500 ends
-  QTest::newRow("exactly 3000") << 1000u << 1000u << 2;     // 1000, 2000 wait, 3000 ends
+  QTest::newRow("steps of 700") << 1000u << 700u << 4;            // 700 .. 2800 wait, 3500 ends
+  QTest::newRow("exactly 3000") << 1000u << 1000u << 2;           // 1000, 2000 wait, 3000 ends
   QTest::newRow("across the wrap") << 0xFFFFF830u << 1000u << 2;  // the counter passes 0
   QTest::newRow("start at the top") << 0xFFFFFFFFu << 1u << 2999;
   QTest::newRow("creation took 5 s") << 5u << 5000u << 0;

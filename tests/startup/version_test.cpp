@@ -1,5 +1,7 @@
 // The version data linked into this test program, read back from its file,
 // and TVersionLabel over it, over files without it and over damaged copies.
+#include <elf.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
@@ -7,14 +9,14 @@
 #include <QtTest>
 #include <cstring>
 
-#include <elf.h>
-
 #include "VersionInfo.h"
 #include "verslab.h"
 
 namespace {
 
-QString OwnFile() { return QCoreApplication::applicationFilePath(); }
+QString OwnFile() {
+  return QCoreApplication::applicationFilePath();
+}
 
 QByteArray ReadAll(const QString& path) {
   QFile file(path);
@@ -38,7 +40,9 @@ QString PatchedCopy(const QTemporaryDir& dir, const QByteArray& from, const QByt
   return WriteAll(path, bytes) ? path : QString();
 }
 
-QByteArray Block(const char* lines) { return QByteArray("VZVERSIONINFO 1\n") + lines + '\0'; }
+QByteArray Block(const char* lines) {
+  return QByteArray("VZVERSIONINFO 1\n") + lines + '\0';
+}
 
 }  // namespace
 
@@ -159,8 +163,7 @@ void TVersionTest::labelTexts_data() {
 
   const QString own;
   const QString none;
-  QTest::newRow("file version") << int(vrFileVersion) << true << none << none << own
-                                << "File Version: 1.0.0.16";
+  QTest::newRow("file version") << int(vrFileVersion) << true << none << none << own << "File Version: 1.0.0.16";
   QTest::newRow("bare value") << int(vrFileVersion) << false << none << none << own << "1.0.0.16";
   QTest::newRow("product version") << int(vrProductVersion) << true << none << none << own
                                    << "Product Version: 1.0.0.0";
@@ -169,16 +172,16 @@ void TVersionTest::labelTexts_data() {
                                  << "Company Name: < No Version Info >";
   QTest::newRow("key chosen freely becomes the prefix")
       << int(vrFileVersion) << true << "ProductVersion" << none << own << "ProductVersion 1.0.0.0";
-  QTest::newRow("key that does not exist")
-      << int(vrFileVersion) << true << "PrivateBuild" << none << own << "PrivateBuild < Error retrieving version info >";
+  QTest::newRow("key that does not exist") << int(vrFileVersion) << true << "PrivateBuild" << none << own
+                                           << "PrivateBuild < Error retrieving version info >";
   QTest::newRow("string table that does not exist")
       << int(vrFileVersion) << true << none << "040904B0" << own << "File Version: < Error retrieving version info >";
   QTest::newRow("table named directly") << int(vrFileVersion) << true << none << "080904E4" << own
                                         << "File Version: 1.0.0.16";
   QTest::newRow("file without data") << int(vrFileVersion) << true << none << none << VZ_PLAIN_EXE
                                      << "File Version: < No Data Available >";
-  QTest::newRow("file without data, bare") << int(vrFlags) << false << none << none << VZ_PLAIN_EXE
-                                           << "< No Data Available >";
+  QTest::newRow("file without data, bare")
+      << int(vrFlags) << false << none << none << VZ_PLAIN_EXE << "< No Data Available >";
 }
 
 void TVersionTest::labelTexts() {
@@ -206,13 +209,13 @@ void TVersionTest::labelOverDamagedData_data() {
   QTest::addColumn<QString>("expected");
   QTest::newRow("unreadable data") << QByteArray("VZVERSIONINFO 1\n") << QByteArray("VZVERSIONINFO 9\n")
                                    << int(vrFileVersion) << "File Version: < Error retrieving version info >";
-  QTest::newRow("no translation table")
-      << QByteArray("W\\VarFileInfo\\Translation=") << QByteArray("W\\VarFileInfo\\Translatiom=")
-      << int(vrFileVersion) << "File Version: < Error retrieving translation info >";
-  QTest::newRow("no fixed part") << QByteArray("D\\=0xFEEF04BD") << QByteArray("D\\X=0xFEEF04B")
-                                 << int(vrFlags) << "Flags: < Error retrieving version info >";
-  QTest::newRow("flags set") << QByteArray(" 0x3F 0x0 0x0 0x1") << QByteArray(" 0x3F 0x9 0x0 0x1")
-                             << int(vrFlags) << "Flags: Debug Build, Private Build";
+  QTest::newRow("no translation table") << QByteArray("W\\VarFileInfo\\Translation=")
+                                        << QByteArray("W\\VarFileInfo\\Translatiom=") << int(vrFileVersion)
+                                        << "File Version: < Error retrieving translation info >";
+  QTest::newRow("no fixed part") << QByteArray("D\\=0xFEEF04BD") << QByteArray("D\\X=0xFEEF04B") << int(vrFlags)
+                                 << "Flags: < Error retrieving version info >";
+  QTest::newRow("flags set") << QByteArray(" 0x3F 0x0 0x0 0x1") << QByteArray(" 0x3F 0x9 0x0 0x1") << int(vrFlags)
+                             << "Flags: Debug Build, Private Build";
 }
 
 void TVersionTest::labelOverDamagedData() {

@@ -23,9 +23,13 @@ struct TBox {
   bool operator==(const TBox&) const = default;
 };
 
-char* toString(const TBox& b) { return QTest::toString(QString("(%1,%2)-(%3,%4)").arg(b.X1).arg(b.Y1).arg(b.X2).arg(b.Y2)); }
+char* toString(const TBox& b) {
+  return QTest::toString(QString("(%1,%2)-(%3,%4)").arg(b.X1).arg(b.Y1).arg(b.X2).arg(b.Y2));
+}
 
-QImage Grab(TReversi& board) { return board.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage Grab(TReversi& board) {
+  return board.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 TBox Differences(const QImage& a, const QImage& b) {
   TBox box;
@@ -184,7 +188,8 @@ class TWidgetTest : public QObject {
     for (QPoint p : {QPoint(1, 1), QPoint(41, 20), QPoint(318, 318), QPoint(318, 20)}) QCOMPARE(image.pixel(p), navy);
     for (int i = 10; i <= 80; ++i) {
       if (!IsPlayingSquare(i)) continue;
-      const bool dot = Matching(image, QRect(ColOf(i) * 40, RowOf(i) * 40, 40, 40), [&](QRgb c) { return c == red; }).X2 > 0;
+      const bool dot =
+          Matching(image, QRect(ColOf(i) * 40, RowOf(i) * 40, 40, 40), [&](QRgb c) { return c == red; }).X2 > 0;
       QCOMPARE(dot, i == D3 || i == C4 || i == F5 || i == E6);
     }
     QCOMPARE(Matching(image, QRect(121, 81, 39, 39), [&](QRgb c) { return c != navy; }), (TBox{134, 94, 146, 106}));
@@ -221,16 +226,16 @@ class TWidgetTest : public QObject {
     };
     step(Centre(board, A1), 0, Qt::ArrowCursor);
     QCOMPARE(flagged(), QList<int>{});
-    step(Centre(board, B1), 0, Qt::ArrowCursor);      // between squares that are not legal
-    step(Centre(board, D3), 1, Qt::CrossCursor);      // onto a legal square
+    step(Centre(board, B1), 0, Qt::ArrowCursor);  // between squares that are not legal
+    step(Centre(board, D3), 1, Qt::CrossCursor);  // onto a legal square
     QCOMPARE(flagged(), QList<int>{D4});
     QCOMPARE(board.HoverSquare, D3);
     step(Centre(board, D3) + QPoint(5, 5), 0, Qt::CrossCursor);  // within it
-    step(Centre(board, C4), 1, Qt::CrossCursor);      // straight onto another legal square
+    step(Centre(board, C4), 1, Qt::CrossCursor);                 // straight onto another legal square
     QCOMPARE(flagged(), QList<int>{D4});
-    step(Centre(board, A1), 1, Qt::ArrowCursor);      // off to one that is not
+    step(Centre(board, A1), 1, Qt::ArrowCursor);  // off to one that is not
     QCOMPARE(flagged(), QList<int>{});
-    step(QPoint(-5, 400), 0, Qt::ArrowCursor);        // captured drag far off the board
+    step(QPoint(-5, 400), 0, Qt::ArrowCursor);  // captured drag far off the board
     QCOMPARE(board.HoverSquare, 0);
     step(Centre(board, D3), 1, Qt::CrossCursor);
     step(QPoint(330, 10), 1, Qt::ArrowCursor);
@@ -276,7 +281,9 @@ class TWidgetTest : public QObject {
     TReversi& board = s.Board;
     board.SetMode(TwoPlayer);
     QStringList log;
-    board.OnMouseDown = [&](TReversi*, Qt::MouseButton b, Qt::KeyboardModifiers, int, int) { log << QString("down %1").arg(b); };
+    board.OnMouseDown = [&](TReversi*, Qt::MouseButton b, Qt::KeyboardModifiers, int, int) {
+      log << QString("down %1").arg(b);
+    };
     board.OnMove = [&](TReversiCore*, const std::string& m) { log << QString::fromStdString(m); };
     Press(board, D3, Qt::RightButton);
     QCOMPARE(log, QStringList{QString("down %1").arg(Qt::RightButton)});

@@ -698,6 +698,22 @@ Das aktuelle Spiel bleibt erhalten.</translation>
         <source>Reversi Game Files (*.RGM);;GGF Games (*.ggf)</source>
         <translation>Reversi-Spieldateien (*.RGM);;GGF-Spiele (*.ggf)</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>The game could not be opened: the computer is thinking.
+The current game is kept.</source>
+        <translation>Das Spiel konnte nicht geöffnet werden: Der Computer rechnet.
+Das aktuelle Spiel bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: the computer is thinking.</source>
+        <translation>Das Spiel konnte nicht gespeichert werden: Der Computer rechnet.</translation>
+    </message>
 </context>
 <context>
     <name>TReversi</name>

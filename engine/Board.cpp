@@ -66,25 +66,24 @@ void TBoard::FlipDisc(int square) {
   ToHead(square);
 }
 
-void TBoard::FlipDiscs(const int32_t* squares, int count) {
-  if (count <= 0) return;
-  const int colour = -Cells[squares[0]];
+void TBoard::FlipDiscs(uint64_t discs, const std::array<uint8_t, 64>& turnOrder) {
+  if (discs == 0) return;
+  const int colour = -Cells[kCellOfBit[std::countr_zero(discs)]];
   const int from = Side(-colour);
   const int to = Side(colour);
-  uint64_t bits = 0;
-  uint64_t clock = clock_;
-  for (int j = 0; j < count; ++j) {
-    const int square = squares[j];
-    Cells[square] = colour;
-    bits |= uint64_t{1} << kBitIndex[square];
-    headTime_[kBitIndex[square]] = ++clock;
+  const uint64_t tick = ++clock_ << 6;
+  int count = 0;
+  for (uint64_t rest = discs; rest; rest &= rest - 1) {
+    const int b = std::countr_zero(rest);
+    Cells[kCellOfBit[b]] = colour;
+    headTime_[b] = tick | turnOrder[b];
+    ++count;
   }
-  clock_ = clock;
   listsStale_ = true;
   DiscCount[from] -= count;
   DiscCount[to] += count;
-  Bits[from] &= ~bits;
-  Bits[to] |= bits;
+  Bits[from] &= ~discs;
+  Bits[to] |= discs;
 }
 
 void TBoard::ApplyMove(int colour, int square) {

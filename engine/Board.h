@@ -32,10 +32,10 @@ class TBoard {
   void PlaceDisc(int colour, int square);
   void RemoveDisc(int square);
   void FlipDisc(int square);
-  // FlipDisc on squares[0..count-1] in that order, all discs of one colour:
-  // the same cells, counters and list order, with the shared bookkeeping
-  // done once for the lot.
-  void FlipDiscs(const int32_t* squares, int count);
+  // FlipDisc on every disc of discs (all of one colour) in rising order of
+  // turnOrder[bit index] (distinct values): the same cells, counters and list
+  // order, with the shared bookkeeping done once for the lot.
+  void FlipDiscs(uint64_t discs, const std::array<uint8_t, 64>& turnOrder);
 
   // PlaceDisc plus every flip of the move, each run flipped from its far end
   // back towards the square. Does not test legality.
@@ -71,7 +71,8 @@ class TBoard {
     return Head[colour > 0 ? 1 : 0];
   }
   // When the disc on each bit index last went to the head of its colour's
-  // list: a list runs in falling order of these. Read this instead of walking
+  // list: a list runs in falling order of these. A time is a tick of the
+  // board's clock times 64, plus a disc's place among several turned at once. Read this instead of walking
   // a list where speed matters.
   const std::array<uint64_t, 64>& HeadTimes() const { return headTime_; }
   uint64_t BitsOf(int colour) const { return Bits[colour > 0 ? 1 : 0]; }
@@ -92,7 +93,7 @@ class TBoard {
   // note the time; the links are made when somebody reads a list, since the
   // search changes the lists far more often than anybody reads them whole.
   void ToHead(int square) {
-    headTime_[kBitIndex[square]] = ++clock_;
+    headTime_[kBitIndex[square]] = ++clock_ << 6;
     listsStale_ = true;
   }
   void LinkLists() const;

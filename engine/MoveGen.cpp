@@ -70,56 +70,28 @@ int AppendMovesInWalkOrder(const std::array<uint64_t, 64>& headTimes, const TRun
 
 namespace {
 
-// Eight cells in a row, for writing a whole run at once.
-typedef int32_t TCellRow __attribute__((vector_size(32)));
-
-// The cells square + j * d, j = 1..8, for each direction d of the fixed order.
-alignas(32) constexpr std::array<std::array<int32_t, 8>, 8> kRunSteps = [] {
-  std::array<std::array<int32_t, 8>, 8> steps{};
-  for (int k = 0; k < 8; ++k)
-    for (int j = 0; j < 8; ++j) steps[k][j] = (j + 1) * kDirections[k];
-  return steps;
-}();
-
-// The number of discs turned in direction k. No branch depends on the board:
-// moves are too varied for a branch predictor to learn. A sentinel square at
-// the far end of the board stands in when the whole ray is the opponent's; it
-// is never an own square of the ray.
+// The discs turned in direction k: the run of opponent discs from b up to the
+// first square of the ray that is not the opponent's, kept only when that
+// square is own. No branch depends on the board: moves are too varied for a
+// branch predictor to learn.
 template <int K>
-int RunLength(uint64_t own, uint64_t opp, int b) {
-  constexpr int step = kBitSteps[K];
-  constexpr uint64_t sentinel = step > 0 ? uint64_t{1} << 63 : uint64_t{1};
+[[gnu::always_inline]] inline uint64_t RunTurned(uint64_t own, uint64_t opp, int b) {
   const uint64_t ray = kRays[K][b];
-  const uint64_t stops = (ray & ~opp) | sentinel;
-  const int end = step > 0 ? __builtin_ctzll(stops) : 63 - __builtin_clzll(stops);  // stops is not empty
-  const int closed = static_cast<int>((own & ray) >> end & 1);
-  // Steps from b to end, read off the columns along a row, the rows otherwise.
-  const int distance = step == 1 || step == -1 ? (end & 7) - (b & 7) : (end >> 3) - (b >> 3);
-  return ((step > 0 ? distance : -distance) - 1) & -closed;
-}
-
-template <int K>
-int AppendRun(uint64_t own, uint64_t opp, int b, const TCellRow& square, int32_t* out, int count) {
-  TCellRow steps;
-  __builtin_memcpy(&steps, kRunSteps[K].data(), sizeof steps);
-  const TCellRow cells = square + steps;
-  __builtin_memcpy(out + count, &cells, sizeof cells);
-  return count + RunLength<K>(own, opp, b);
+  const uint64_t stops = ray & ~opp;
+  if constexpr (kBitSteps[K] > 0) {
+    const uint64_t end = stops & (0 - stops);  // 0 when the whole ray is the opponent's
+    return ray & (end - 1) & (0 - static_cast<uint64_t>((own & end) != 0));
+  } else {
+    const uint64_t end = stops & (uint64_t{1} << (63 - __builtin_clzll(stops | 1)));
+    return ray & ~((end << 1) - 1) & (0 - static_cast<uint64_t>((own & end) != 0));
+  }
 }
 
 }  // namespace
 
-int FlipsInTurningOrder(uint64_t own, uint64_t opp, int b, int32_t* out) {
-  const int32_t q = kCellOfBit[b];
-  const TCellRow square = TCellRow{} + q;
-  int count = AppendRun<0>(own, opp, b, square, out, 0);
-  count = AppendRun<1>(own, opp, b, square, out, count);
-  count = AppendRun<2>(own, opp, b, square, out, count);
-  count = AppendRun<3>(own, opp, b, square, out, count);
-  count = AppendRun<4>(own, opp, b, square, out, count);
-  count = AppendRun<5>(own, opp, b, square, out, count);
-  count = AppendRun<6>(own, opp, b, square, out, count);
-  return AppendRun<7>(own, opp, b, square, out, count);
+uint64_t FlipMask(uint64_t own, uint64_t opp, int b) {
+  return RunTurned<0>(own, opp, b) | RunTurned<1>(own, opp, b) | RunTurned<2>(own, opp, b) | RunTurned<3>(own, opp, b) |
+         RunTurned<4>(own, opp, b) | RunTurned<5>(own, opp, b) | RunTurned<6>(own, opp, b) | RunTurned<7>(own, opp, b);
 }
 
 }  // namespace reversi::movegen

@@ -6,7 +6,8 @@
 // move turns in the order they are turned (it decides the next disc-list
 // order). Both are recovered here from bit boards: the boards say which disc
 // starts a capture in which direction, so the walk only stops at those discs
-// and looks up each capture's end instead of stepping along it.
+// and looks up each capture's end instead of stepping along it; a move's
+// flips are one mask, and their turning order a table by square.
 //
 // Everything works on bit indexes (8 * row + col, see kBitIndex) and plain
 // data; squares handed back are cell numbers.
@@ -68,10 +69,22 @@ TRunStarts RunStarts(uint64_t own, uint64_t opp);
 int AppendMovesInWalkOrder(const std::array<uint64_t, 64>& headTimes, const TRunStarts& starts, uint64_t opp,
                            uint64_t& listed, int32_t* out, int n);
 
-// The discs that own turns by playing bit index b: cells into out in turning
-// order (directions in the fixed order, nearest disc first within one), their
-// count returned. b must be empty; an illegal move turns nothing. out needs
-// room for 64 entries: whole runs are written at once, past the count.
-int FlipsInTurningOrder(uint64_t own, uint64_t opp, int b, int32_t* out);
+// For a move on bit index b, the place of each disc it can turn in turning
+// order: directions in the fixed order, nearest disc first within one
+// (direction * 8 + distance, so the values of one move's discs differ).
+inline constexpr std::array<std::array<uint8_t, 64>, 64> kTurnOrder = [] {
+  std::array<std::array<uint8_t, 64>, 64> order{};
+  for (int b = 0; b < 64; ++b)
+    for (int k = 0; k < 8; ++k) {
+      int distance = 0;
+      for (int sq = kCellOfBit[b] + kDirections[k]; IsPlayingSquare(sq); sq += kDirections[k])
+        order[b][kBitIndex[sq]] = static_cast<uint8_t>(8 * k + ++distance);
+    }
+  return order;
+}();
+
+// The discs that own turns by playing bit index b (which must be empty); none
+// for an illegal move.
+uint64_t FlipMask(uint64_t own, uint64_t opp, int b);
 
 }  // namespace reversi::movegen

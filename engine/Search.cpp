@@ -45,25 +45,25 @@ inline int TSearch::Evaluate(int depth, int colour) {
   return game_.Evaluate(depth, colour);
 }
 
-// Flips are recorded nearest first within a direction, directions in their
-// fixed order, and made in that order: each flip moves a node to the head of
-// the mover's list, which is the order FindMoves walks next.
+// Each flip moves a node to the head of the mover's list, nearest disc first
+// within a direction, directions in their fixed order: the order FindMoves
+// walks next. Unmake turns the same discs back in the same order.
 void TSearch::MakeMove(int depth, int i, int colour) {
   TBoard& board = board_;
   const int q = MoveList[depth][i];
-  auto& flips = FlipList[depth];
-  const int k = movegen::FlipsInTurningOrder(board.BitsOf(colour), board.BitsOf(-colour), kBitIndex[q], flips.data());
-  flips[k] = 0;
-  FlipCount[depth] = k;
+  const int b = kBitIndex[q];
+  const uint64_t flips = movegen::FlipMask(board.BitsOf(colour), board.BitsOf(-colour), b);
+  FlipList[depth] = flips;
   board.PlaceDisc(colour, q);
-  board.FlipDiscs(flips.data(), k);
+  board.FlipDiscs(flips, movegen::kTurnOrder[b]);
   CheckBoard(board);
 }
 
 void TSearch::UnmakeMove(int depth, int i) {
   TBoard& board = board_;
-  board.RemoveDisc(MoveList[depth][i]);
-  board.FlipDiscs(FlipList[depth].data(), FlipCount[depth]);
+  const int q = MoveList[depth][i];
+  board.RemoveDisc(q);
+  board.FlipDiscs(FlipList[depth], movegen::kTurnOrder[kBitIndex[q]]);
   CheckBoard(board);
 }
 

@@ -121,8 +121,7 @@ class TSearch {
   std::array<std::array<int32_t, kRowSize>, kMaxDepth + 2> MoveScore{};
   std::array<std::array<uint8_t, kRowSize>, kMaxDepth + 2> NewMove{};
   std::array<int32_t, kMaxDepth + 2> MoveCount{};
-  std::array<std::array<int32_t, kRowSize>, kMaxDepth + 2> FlipList{};
-  std::array<int32_t, kMaxDepth + 2> FlipCount{};  // the length of each FlipList row
+  std::array<uint64_t, kMaxDepth + 2> FlipList{};  // the discs turned by the move made at each level
   std::array<std::array<int32_t, kLineSize>, kMaxDepth + 2> LineTable{};
   std::array<std::array<int32_t, kCells>, 3> Refutation{};  // [colour + 1][previous move]
   std::array<std::array<int32_t, 5>, 2> QuadrantMoves{};    // [0] white, [1] black; quadrants 1..4

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "MoveGen.h"
 #include "ReversiCore.h"
 
 namespace reversi {
@@ -23,10 +24,15 @@ class TSearchProbe {
 
   int Move(int row, int i) const { return s_.MoveList[row][i]; }
   std::vector<int> Moves(int row, int n) const { return {s_.MoveList[row].begin(), s_.MoveList[row].begin() + n}; }
-  // The flips of the move made at depth, up to the terminating 0.
-  std::vector<int> Flips(int depth) const {
+  // The discs turned by move i made at depth, in the order they were turned.
+  std::vector<int> Flips(int depth, int i) const {
+    const auto& order = movegen::kTurnOrder[kBitIndex[s_.MoveList[depth][i]]];
+    std::vector<int> bits;
+    for (int b = 0; b < 64; ++b)
+      if (s_.FlipList[depth] >> b & 1) bits.push_back(b);
+    std::sort(bits.begin(), bits.end(), [&](int x, int y) { return order[x] < order[y]; });
     std::vector<int> flips;
-    for (int k = 0; s_.FlipList[depth][k] != 0; ++k) flips.push_back(s_.FlipList[depth][k]);
+    for (int b : bits) flips.push_back(kCellOfBit[b]);
     return flips;
   }
   void SetRow(int row, const std::vector<int>& moves, const std::vector<int>& scores) {

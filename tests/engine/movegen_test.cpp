@@ -67,7 +67,7 @@ TEST(MoveGen, FindMovesAndFlipsFollowTheListWalk) {
       for (int i = 0; i < n; ++i) {
         const auto turned = reference::TurningOrder(game, colour, e.Move(0, i));
         e.MakeMove(0, i, colour);
-        ASSERT_EQ(e.Flips(0), turned) << "move " << SquareName(e.Move(0, i));
+        ASSERT_EQ(e.Flips(0, i), turned) << "move " << SquareName(e.Move(0, i));
         e.UnmakeMove(0, i);
         ASSERT_EQ(game.CheckConsistency(), "");
       }
@@ -102,11 +102,15 @@ TEST(MoveGen, DiscListsFollowEveryPrimitive) {
       for (int disc : list(c))
         if (disc == sq || rng() % 3 == 0) several.push_back(disc);
       std::shuffle(several.begin(), several.end(), rng);
-      for (int disc : several) {
-        drop(c, disc);
-        toHead(-c, disc);
+      uint64_t discs = 0;
+      std::array<uint8_t, 64> turnOrder{};
+      for (size_t k = 0; k < several.size(); ++k) {
+        drop(c, several[k]);
+        toHead(-c, several[k]);
+        discs |= uint64_t{1} << kBitIndex[several[k]];
+        turnOrder[kBitIndex[several[k]]] = static_cast<uint8_t>(k);
       }
-      b.FlipDiscs(several.data(), static_cast<int>(several.size()));
+      b.FlipDiscs(discs, turnOrder);
     }
     if (step % 7 != 0) continue;
     for (int colour : {kBlack, kWhite}) {

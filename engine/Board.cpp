@@ -71,7 +71,7 @@ void TBoard::FlipDiscs(uint64_t discs, const std::array<uint8_t, 64>& turnOrder)
   const int colour = -Cells[kCellOfBit[std::countr_zero(discs)]];
   const int from = Side(-colour);
   const int to = Side(colour);
-  const uint64_t tick = ++clock_ << 6;
+  const int32_t tick = NextTick();
   int count = 0;
   for (uint64_t rest = discs; rest; rest &= rest - 1) {
     const int b = std::countr_zero(rest);
@@ -154,7 +154,7 @@ void TBoard::LinkLists() const {
     int n = 0;
     for (uint64_t rest = Bits[side]; rest; rest &= rest - 1) {
       const int b = std::countr_zero(rest);
-      order[n++] = headTime_[b] << 6 | static_cast<uint64_t>(b);
+      order[n++] = static_cast<uint64_t>(headTime_[b]) << 6 | static_cast<uint64_t>(b);
     }
     std::sort(order.begin(), order.begin() + n, std::greater<>());
     TSqr* prev = nullptr;
@@ -167,6 +167,20 @@ void TBoard::LinkLists() const {
     }
   }
   listsStale_ = false;
+}
+
+// The discs keep their order by time; empty squares' times mean nothing.
+void TBoard::Renumber() {
+  std::array<uint64_t, 64> order;  // time above, bit index below
+  int n = 0;
+  for (uint64_t rest = Bits[0] | Bits[1]; rest; rest &= rest - 1) {
+    const int b = std::countr_zero(rest);
+    order[n++] = static_cast<uint64_t>(headTime_[b]) << 6 | static_cast<uint64_t>(b);
+  }
+  std::sort(order.begin(), order.begin() + n);
+  headTime_.fill(0);
+  for (int i = 0; i < n; ++i) headTime_[order[i] & 63] = (i + 1) << 6;
+  clock_ = n;
 }
 
 void TBoard::Clear() {

@@ -72,9 +72,15 @@ class TBoard {
   }
   // When the disc on each bit index last went to the head of its colour's
   // list: a list runs in falling order of these. A time is a tick of the
-  // board's clock times 64, plus a disc's place among several turned at once. Read this instead of walking
-  // a list where speed matters.
-  const std::array<uint64_t, 64>& HeadTimes() const { return headTime_; }
+  // board's clock times 64, plus a disc's place among several turned at once.
+  // Only the order of times means anything: they are renumbered when the
+  // clock runs high, so that they stay small enough to compare four at once.
+  // Read this instead of walking a list where speed matters.
+  const std::array<int32_t, 64>& HeadTimes() const { return headTime_; }
+  // For tests: runs the clock on as if ticks changes had been made.
+  void AdvanceClock(int32_t ticks) {
+    for (int32_t k = 0; k < ticks; ++k) NextTick();
+  }
   uint64_t BitsOf(int colour) const { return Bits[colour > 0 ? 1 : 0]; }
 
   std::array<int32_t, kCells> Cells{};
@@ -93,13 +99,20 @@ class TBoard {
   // note the time; the links are made when somebody reads a list, since the
   // search changes the lists far more often than anybody reads them whole.
   void ToHead(int square) {
-    headTime_[kBitIndex[square]] = ++clock_ << 6;
+    headTime_[kBitIndex[square]] = NextTick();
     listsStale_ = true;
   }
   void LinkLists() const;
+  int32_t NextTick() {
+    if (clock_ == kLastTick) Renumber();
+    return ++clock_ << 6;
+  }
+  void Renumber();
 
-  std::array<uint64_t, 64> headTime_{};
-  uint64_t clock_ = 0;
+  static constexpr int32_t kLastTick = (int32_t{1} << 25) - 1;  // times stay below 2^31
+
+  std::array<int32_t, 64> headTime_{};
+  int32_t clock_ = 0;
   mutable bool listsStale_ = true;
   mutable std::array<TSqr*, 2> Head{};             // [0] white, [1] black
   mutable std::array<TSqr, kCells> SquareNodes{};  // entries 10..90 used

@@ -32,12 +32,12 @@ TRunStarts RunStarts(uint64_t own, uint64_t opp) {
   return s;
 }
 
-int AppendMovesInWalkOrder(const std::array<uint64_t, 64>& headTimes, const TRunStarts& starts, uint64_t opp,
+int AppendMovesInWalkOrder(const std::array<int32_t, 64>& headTimes, const TRunStarts& starts, uint64_t opp,
                            uint64_t& listed, int32_t* out, int n) {
   // The discs that start a capture, latest head time first: each one's place
   // is the count of later ones (no branch on the times, which a predictor
-  // could not learn).
-  std::array<uint64_t, 64> time;
+  // could not learn, and the comparisons go four at a time).
+  std::array<int32_t, 64> time;
   std::array<int, 64> disc;
   int count = 0;
   for (uint64_t rest = starts.Any; rest; rest &= rest - 1) {
@@ -58,7 +58,11 @@ int AppendMovesInWalkOrder(const std::array<uint64_t, 64>& headTimes, const TRun
     for (; directions; directions &= directions - 1) {
       const int k = std::countr_zero(directions);
       const uint64_t stops = kRays[k][b] & ~opp;  // not empty: the run ends on an empty square
-      const int m = kBitSteps[k] > 0 ? std::countr_zero(stops) : 63 - std::countl_zero(stops);
+      // The nearest stop: the lowest one in a rising direction (even k), the
+      // highest in a falling one, picked without a branch.
+      const int low = std::countr_zero(stops);
+      const int high = 63 - std::countl_zero(stops);
+      const int m = low ^ ((low ^ high) & -(k & 1));
       const uint64_t mBit = uint64_t{1} << m;
       out[n] = kCellOfBit[m];
       n += (listed & mBit) == 0;

@@ -66,7 +66,7 @@ TRunStarts RunStarts(uint64_t own, uint64_t opp);
 // skipping the squares in listed and adding each appended one to it. The
 // list order is given by headTimes (see TBoard::HeadTimes). Returns the new
 // n; out needs room for one entry past it.
-int AppendMovesInWalkOrder(const std::array<uint64_t, 64>& headTimes, const TRunStarts& starts, uint64_t opp,
+int AppendMovesInWalkOrder(const std::array<int32_t, 64>& headTimes, const TRunStarts& starts, uint64_t opp,
                            uint64_t& listed, int32_t* out, int n);
 
 // For a move on bit index b, the place of each disc it can turn in turning

@@ -1,5 +1,7 @@
 #include "MoveGen.h"
 
+#include "RankSort.h"
+
 namespace reversi::movegen {
 
 namespace {
@@ -35,8 +37,7 @@ TRunStarts RunStarts(uint64_t own, uint64_t opp) {
 int AppendMovesInWalkOrder(const std::array<int32_t, 64>& headTimes, const TRunStarts& starts, uint64_t opp,
                            uint64_t& listed, int32_t* out, int n) {
   // The discs that start a capture, latest head time first: each one's place
-  // is the count of later ones (no branch on the times, which a predictor
-  // could not learn, and the comparisons go four at a time).
+  // is the count of later ones.
   std::array<int32_t, 64> time;
   std::array<int, 64> disc;
   int count = 0;
@@ -45,12 +46,10 @@ int AppendMovesInWalkOrder(const std::array<int32_t, 64>& headTimes, const TRunS
     time[count] = headTimes[disc[count]];
     ++count;
   }
+  std::array<int32_t, 64> later;
+  RankByHigher(time.data(), count, later.data());
   std::array<int, 64> order;
-  for (int i = 0; i < count; ++i) {
-    int later = 0;
-    for (int j = 0; j < count; ++j) later += time[j] > time[i];
-    order[later] = disc[i];
-  }
+  for (int i = 0; i < count; ++i) order[later[i]] = disc[i];
   for (int i = 0; i < count; ++i) {
     const int b = order[i];
     unsigned directions = 0;  // bit k: the disc finds a move in direction k

@@ -37,7 +37,7 @@ void TBoard::PlaceDisc(int colour, int square) {
   Cells[square] = colour;
   DiscCount[side] += 1;
   QuadrantEmpties[kQuadrant[square]] -= 1;
-  if (kRimClass[square] != 0) RimEmpties[kRimClass[square]] -= 1;
+  RimEmpties[kRimClass[square]] -= kRimClass[square] != 0;  // class 0 stays 0, without a branch
   Bits[side] |= uint64_t{1} << kBitIndex[square];
   ToHead(square);
 }
@@ -47,7 +47,7 @@ void TBoard::RemoveDisc(int square) {
   Cells[square] = 0;
   DiscCount[side] -= 1;
   QuadrantEmpties[kQuadrant[square]] += 1;
-  if (kRimClass[square] != 0) RimEmpties[kRimClass[square]] += 1;
+  RimEmpties[kRimClass[square]] += kRimClass[square] != 0;
   Bits[side] &= ~(uint64_t{1} << kBitIndex[square]);
   listsStale_ = true;
 }

@@ -92,9 +92,71 @@ template <int K>
 
 }  // namespace
 
-uint64_t FlipMask(uint64_t own, uint64_t opp, int b) {
+uint64_t FlipMaskPortable(uint64_t own, uint64_t opp, int b) {
   return RunTurned<0>(own, opp, b) | RunTurned<1>(own, opp, b) | RunTurned<2>(own, opp, b) | RunTurned<3>(own, opp, b) |
          RunTurned<4>(own, opp, b) | RunTurned<5>(own, opp, b) | RunTurned<6>(own, opp, b) | RunTurned<7>(own, opp, b);
 }
+
+#if defined(__x86_64__) && defined(__GNUC__)
+
+namespace {
+
+typedef uint64_t U64x4 __attribute__((vector_size(32)));
+
+// The rays of the rising directions (+1, +7, +8, +9) and of the falling ones
+// (-1, -7, -8, -9) from each bit index, four to a row.
+struct TRayRows {
+  alignas(32) std::array<std::array<uint64_t, 4>, 64> Rising{}, Falling{};
+};
+constexpr TRayRows kRayRows = [] {
+  TRayRows r;
+  for (int b = 0; b < 64; ++b)
+    for (int lane = 0; lane < 4; ++lane) {
+      r.Rising[b][lane] = kRays[2 * lane][b];
+      r.Falling[b][lane] = kRays[2 * lane + 1][b];
+    }
+  return r;
+}();
+
+}  // namespace
+
+// The same as FlipMaskPortable, four directions at a time. In a falling
+// direction the nearest stop is the highest, which AVX2 cannot find in a lane
+// directly: every square of the ray at or below it is found by smearing the
+// stops down the ray instead.
+__attribute__((target("avx2"))) uint64_t FlipMaskWide(uint64_t own, uint64_t opp, int b) {
+  const U64x4 step = {1, 7, 8, 9};
+  const U64x4 own4 = U64x4{} + own;
+  const U64x4 notOpp = U64x4{} + ~opp;
+  U64x4 rising;
+  U64x4 falling;
+  __builtin_memcpy(&rising, kRayRows.Rising[b].data(), sizeof rising);
+  __builtin_memcpy(&falling, kRayRows.Falling[b].data(), sizeof falling);
+
+  const U64x4 upStops = rising & notOpp;
+  const U64x4 upEnd = upStops & (U64x4{} - upStops);  // the lowest stop, or none
+  const U64x4 up = rising & (upEnd - 1) & (U64x4)((own4 & upEnd) != 0);
+
+  const U64x4 downStops = falling & notOpp;
+  U64x4 below = downStops | (downStops >> step);
+  below |= below >> (step * 2);
+  below |= below >> (step * 4);  // each ray square at or below the highest stop
+  const U64x4 downEnd = downStops & ~(below >> step);
+  const U64x4 down = falling & ~below & (U64x4)((own4 & downEnd) != 0);
+
+  const U64x4 all = up | down;
+  return all[0] | all[1] | all[2] | all[3];
+}
+
+const TFlipMask FlipMask = [] {
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("avx2") ? &FlipMaskWide : &FlipMaskPortable;
+}();
+
+#else
+
+const TFlipMask FlipMask = &FlipMaskPortable;
+
+#endif
 
 }  // namespace reversi::movegen

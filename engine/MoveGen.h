@@ -84,7 +84,13 @@ inline constexpr std::array<std::array<uint8_t, 64>, 64> kTurnOrder = [] {
 }();
 
 // The discs that own turns by playing bit index b (which must be empty); none
-// for an illegal move.
-uint64_t FlipMask(uint64_t own, uint64_t opp, int b);
+// for an illegal move. FlipMask is the build for the processor the program
+// runs on, picked once at start-up; the others are there for the tests.
+using TFlipMask = uint64_t (*)(uint64_t own, uint64_t opp, int b);
+extern const TFlipMask FlipMask;
+uint64_t FlipMaskPortable(uint64_t own, uint64_t opp, int b);
+#if defined(__x86_64__) && defined(__GNUC__)
+uint64_t FlipMaskWide(uint64_t own, uint64_t opp, int b);  // for processors with AVX2
+#endif
 
 }  // namespace reversi::movegen

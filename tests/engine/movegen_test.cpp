@@ -66,6 +66,14 @@ TEST(MoveGen, FindMovesAndFlipsFollowTheListWalk) {
 
       for (int i = 0; i < n; ++i) {
         const auto turned = reference::TurningOrder(game, colour, e.Move(0, i));
+        uint64_t turnedMask = 0;
+        for (int sq : turned) turnedMask |= uint64_t{1} << kBitIndex[sq];
+        const uint64_t own = game.BitsOf(colour), opp = game.BitsOf(-colour);
+        const int b = kBitIndex[e.Move(0, i)];
+        ASSERT_EQ(movegen::FlipMaskPortable(own, opp, b), turnedMask);
+#if defined(__x86_64__) && defined(__GNUC__)
+        if (__builtin_cpu_supports("avx2")) ASSERT_EQ(movegen::FlipMaskWide(own, opp, b), turnedMask);
+#endif
         e.MakeMove(0, i, colour);
         ASSERT_EQ(e.Flips(0, i), turned) << "move " << SquareName(e.Move(0, i));
         e.UnmakeMove(0, i);

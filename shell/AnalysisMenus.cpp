@@ -13,6 +13,7 @@ void TMain::CreateAnalysis() {
   Hints = new THintControl(Reversi1, this);
   Hints->OnStatus = [this](const QString& text) { ShowHint(text); };
   PerfectEndgame.Load(settingsPath_);
+  perfectAtStart_ = PerfectEndgame;
   InstallPerfectEndgame(*Reversi1, PerfectEndgame);
   ChooseEmpties = [this](int current) {
     bool ok = false;

@@ -40,11 +40,9 @@ void TPerfectEndgame::Load(const std::string& path) {
   Empties = empties >= kMinEmpties && empties <= kMaxEmpties ? empties : kDefaultEmpties;
 }
 
-bool TPerfectEndgame::Save(const std::string& path) const {
-  TIniStore ini(path);
-  const bool used = Enabled || Empties != kDefaultEmpties || ini.ReadString(kSection, "Enabled").has_value();
-  if (!used) return true;
-  return ini.WriteBool(kSection, "Enabled", Enabled) && ini.WriteInteger(kSection, "Empties", Empties);
+std::vector<TIniWrite> TPerfectEndgame::Writes(const TPerfectEndgame& atStart) const {
+  if (Enabled == atStart.Enabled && Empties == atStart.Empties) return {};
+  return {{kSection, "Enabled", Enabled ? "1" : "0"}, {kSection, "Empties", std::to_string(Empties)}};
 }
 
 void InstallPerfectEndgame(TReversiCore& engine, const TPerfectEndgame& options) {

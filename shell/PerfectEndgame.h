@@ -1,11 +1,13 @@
 // Perfect endgame: once no more than a chosen number of squares are empty,
 // the computer plays a move the exact solver proves best instead of the one
 // its search would choose. Off by default; kept in the settings file's
-// section "Perfect_Endgame", written only once the option has been used.
+// section "Perfect_Endgame", written only once the option has been changed.
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "IniText.h"
 #include "ReversiCore.h"
 
 struct TPerfectEndgame {
@@ -17,8 +19,9 @@ struct TPerfectEndgame {
   int Empties = kDefaultEmpties;
 
   void Load(const std::string& path);
-  // False when the file could not be written.
-  bool Save(const std::string& path) const;
+  // The section's keys when they differ from atStart (what Load read), for
+  // SaveSettings; nothing otherwise, so that another copy's change stays.
+  std::vector<TIniWrite> Writes(const TPerfectEndgame& atStart) const;
 };
 
 // Makes engine ask the solver for its move whenever options (which must

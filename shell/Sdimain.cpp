@@ -455,6 +455,9 @@ void TMain::FormCreate() {
   LegalMoves1->setChecked(Reversi1->ShowLegal());
   Selective1->setChecked(Reversi1->Selective());
   StrictTime1->setChecked(Reversi1->StrictTime());
+  coordinatesAtStart_ = LoadCoordinates(settingsPath_);
+  Coordinates1->setChecked(coordinatesAtStart_);
+  Coordinates->setVisible(coordinatesAtStart_);
   // 4.
   FormResize();
   ShowGame();
@@ -909,9 +912,12 @@ void TMain::closeEvent(QCloseEvent* e) {
 
 void TMain::FormClose() {
   closed_ = true;
-  // Only what this run changed, so that another copy's changes stay; a
-  // failed write leaves the file as it was, and the program closes all the
-  // same.
-  if (SaveSettings(settingsPath_, *Reversi1, Switches(), &settingsAtStart_)) PerfectEndgame.Save(settingsPath_);
-  SavePlacement();
+  // Only what this run changed, so that another copy's changes stay, and all
+  // of it in one write; a failed write leaves the file as it was, and the
+  // program closes all the same.
+  std::vector<TIniWrite> more = PerfectEndgame.Writes(perfectAtStart_);
+  if (Coordinates1->isChecked() != coordinatesAtStart_) more.push_back(CoordinatesWrite(Coordinates1->isChecked()));
+  const std::vector<TIniWrite> placement = PlacementWrites();
+  more.insert(more.end(), placement.begin(), placement.end());
+  SaveSettings(settingsPath_, *Reversi1, Switches(), &settingsAtStart_, more);
 }

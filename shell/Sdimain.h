@@ -267,7 +267,7 @@ class TMain : public QMainWindow {
   void FormCreate();
   void FormClose();
   // Keeps the shown window's place in the settings file, beside the settings.
-  void SavePlacement();
+  std::vector<TIniWrite> PlacementWrites() const;
   void FitShadow();
   void KeepHintsOfEnabledItems(QMenu* menu);
   void ShowFileFailure(const QString& text);
@@ -283,6 +283,8 @@ class TMain : public QMainWindow {
 
   std::string settingsPath_;
   TSettingsBaseline settingsAtStart_;
+  TPerfectEndgame perfectAtStart_;
+  bool coordinatesAtStart_ = false;
   QPointer<QDialog> aboutBox_;
   QPointer<TLevelFrm> levelDialog_;
   int searchDepth_ = 0;        // nested searches running (a pass can nest one)

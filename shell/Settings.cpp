@@ -111,7 +111,7 @@ TSettingsBaseline SettingsBaseline(const reversi::TReversiCore& engine, const TS
 }
 
 bool SaveSettings(const std::string& path, const reversi::TReversiCore& engine, const TShellSwitches& switches,
-                  const TSettingsBaseline* startedWith) {
+                  const TSettingsBaseline* startedWith, const std::vector<TIniWrite>& more) {
   std::vector<TIniWrite> writes = SettingsWrites(engine, switches);
   const bool known = startedWith && startedWith->Values.size() == writes.size();
   const auto changed = [&](std::size_t i) { return !known || writes[i].Value != startedWith->Values[i]; };
@@ -130,5 +130,14 @@ bool SaveSettings(const std::string& path, const reversi::TReversiCore& engine, 
   // never had it keeps the keys it always had.
   if (!engine.StrictTime() && (known ? !changed(writes.size() - 1) : !ini.ReadString(kTimeLimit, kStrict)))
     writes.pop_back();
+  writes.insert(writes.end(), more.begin(), more.end());
   return ini.Write(writes);
+}
+
+bool LoadCoordinates(const std::string& path) {
+  return TIniStore(path).ReadBool(kPreferences, "Coordinates", false);
+}
+
+TIniWrite CoordinatesWrite(bool shown) {
+  return {kPreferences, "Coordinates", shown ? "1" : "0"};
 }

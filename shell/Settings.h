@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "IniText.h"
 #include "ReversiCore.h"
 
 // The switches the main window keeps in its menu check marks: its own four,
@@ -63,7 +64,16 @@ TSettingsBaseline SettingsBaseline(const reversi::TReversiCore& engine, const TS
 // the program may close at the same moment), the file is read afresh and
 // only the keys this run changed since startedWith are written, together
 // with any key the file lacks; without startedWith every key is written.
-// Temporary files of earlier writes cut short by a crash are removed. False
-// when the file could not be written; it is then as it was.
+// Temporary files of earlier writes cut short by a crash are removed. The
+// writes of the program's other sections (more) follow in the same replace,
+// under the same lock. False when the file could not be written; it is then
+// as it was.
 bool SaveSettings(const std::string& path, const reversi::TReversiCore& engine, const TShellSwitches& switches,
-                  const TSettingsBaseline* startedWith = nullptr);
+                  const TSettingsBaseline* startedWith = nullptr, const std::vector<TIniWrite>& more = {});
+
+// Whether the board shows its coordinates (View > Coordinates): off unless
+// the file says otherwise. The key sits with the preferences and is written
+// only once the choice has been changed, so a file never written with it
+// keeps the keys it had.
+bool LoadCoordinates(const std::string& path);
+TIniWrite CoordinatesWrite(bool shown);

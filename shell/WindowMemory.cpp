@@ -24,9 +24,9 @@ void TMain::RestorePlacement() {
   if (stored->Maximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-void TMain::SavePlacement() {
+std::vector<TIniWrite> TMain::PlacementWrites() const {
   // A window never shown has no place of its own to remember.
-  if (!isVisible()) return;
+  if (!isVisible()) return {};
   const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
-  SaveWindowPlacement(settingsPath_, {normal.x(), normal.y(), normal.width(), normal.height(), isMaximized()});
+  return WindowPlacementWrites({normal.x(), normal.y(), normal.width(), normal.height(), isMaximized()});
 }

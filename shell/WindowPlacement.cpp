@@ -40,11 +40,12 @@ std::optional<TWindowPlacement> LoadWindowPlacement(const std::string& path) {
   return p;
 }
 
-bool SaveWindowPlacement(const std::string& path, const TWindowPlacement& placement) {
-  TIniStore ini(path);
-  return ini.WriteInteger(kWindow, "Left", placement.Left) && ini.WriteInteger(kWindow, "Top", placement.Top) &&
-         ini.WriteInteger(kWindow, "Width", placement.Width) && ini.WriteInteger(kWindow, "Height", placement.Height) &&
-         ini.WriteBool(kWindow, "Maximized", placement.Maximized);
+std::vector<TIniWrite> WindowPlacementWrites(const TWindowPlacement& placement) {
+  return {{kWindow, "Left", std::to_string(placement.Left)},
+          {kWindow, "Top", std::to_string(placement.Top)},
+          {kWindow, "Width", std::to_string(placement.Width)},
+          {kWindow, "Height", std::to_string(placement.Height)},
+          {kWindow, "Maximized", placement.Maximized ? "1" : "0"}};
 }
 
 bool ShowsOn(const TWindowPlacement& placement, const TScreenArea& screen) {

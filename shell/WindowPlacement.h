@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "IniText.h"
 
 // The window's geometry when not maximised (its client area, frame
 // excluded, in logical pixels) and whether it was maximised.
@@ -31,9 +34,8 @@ struct TScreenArea {
 // origin). Never fails otherwise.
 std::optional<TWindowPlacement> LoadWindowPlacement(const std::string& path);
 
-// Writes the section's five keys; false when a write fails (the keys written
-// before it stay written).
-bool SaveWindowPlacement(const std::string& path, const TWindowPlacement& placement);
+// The section's five keys, for SaveSettings.
+std::vector<TIniWrite> WindowPlacementWrites(const TWindowPlacement& placement);
 
 // True when enough of the window lies on the screen for the user to see it
 // and take hold of it: an overlap of at least 64 x 32 pixels, or of the whole

@@ -479,7 +479,8 @@ TEST(WindowPlacement, KeptInASectionOfItsOwnAfterTheSettings) {
   const std::string settings = Slurp(dir.File());
   EXPECT_FALSE(LoadWindowPlacement(dir.File())) << "a file without the section";
 
-  ASSERT_TRUE(SaveWindowPlacement(dir.File(), {-20, 30, 800, 600, true}));
+  ASSERT_TRUE(
+      SaveSettings(dir.File(), engine, TShellSwitches{}, nullptr, WindowPlacementWrites({-20, 30, 800, 600, true})));
   const std::string both = Slurp(dir.File());
   EXPECT_EQ(both.substr(0, settings.size()), settings) << "the settings' keys stay as they were";
   const auto back = LoadWindowPlacement(dir.File());

@@ -11,6 +11,7 @@
 
 #include "GameReview.h"
 #include "Hint.h"
+#include "IniStore.h"
 #include "Sdimain.h"
 
 namespace {
@@ -230,11 +231,11 @@ class AnalysisWindowTest : public QObject {
   void perfectEndgameIsKeptInItsOwnSection() {
     const std::string path = QFile::encodeName(dir_.filePath("Perfect.ini")).toStdString();
     TPerfectEndgame options;
-    QVERIFY(options.Save(path));
-    QVERIFY(!QFile::exists(QString::fromStdString(path)));  // unused: nothing written
+    const TPerfectEndgame atStart = options;
+    QVERIFY(options.Writes(atStart).empty());  // unchanged: nothing written
     options.Enabled = true;
     options.Empties = 12;
-    QVERIFY(options.Save(path));
+    QVERIFY(TIniStore(path).Write(options.Writes(atStart)));
     TPerfectEndgame read;
     read.Load(path);
     QVERIFY(read.Enabled);

@@ -15,6 +15,10 @@ class WindowMemoryTest : public QObject {
  private:
   QTemporaryDir dir_;
   std::string Ini() const { return QFile::encodeName(dir_.filePath(QStringLiteral("Reversi.ini"))).toStdString(); }
+  QByteArray Slurp() const {
+    QFile f(dir_.filePath(QStringLiteral("Reversi.ini")));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
 
   // Runs the program's window from creation to close.
   template <typename Shown>
@@ -49,6 +53,30 @@ class WindowMemoryTest : public QObject {
       w.setWindowState(Qt::WindowNoState);
       QTRY_COMPARE(w.geometry(), place);
     });
+  }
+
+  // The coordinates and the perfect endgame come back too; an option left
+  // alone is not written, so another copy's change to it stays.
+  void theViewAndAnalysisOptionsComeBackAndUntouchedOnesAreNotWritten() {
+    Run([&](TMain& w) {
+      QVERIFY(!w.Coordinates1->isChecked());
+      w.Coordinates1->trigger();
+      w.PerfectEnabled1->trigger();
+    });
+    const QByteArray first = Slurp();
+    QVERIFY(first.contains("Coordinates=1"));
+    QVERIFY(first.contains("[Perfect_Endgame]"));
+    QVERIFY(first.indexOf("[Perfect_Endgame]") < first.indexOf("[Window]"));
+    // Another copy switches the coordinates off while this one runs.
+    Run([&](TMain& w) {
+      QVERIFY(w.Coordinates1->isChecked());
+      QVERIFY(w.PerfectEnabled1->isChecked());
+      QByteArray changed = Slurp();
+      changed.replace("Coordinates=1", "Coordinates=0");
+      QFile f(dir_.filePath(QStringLiteral("Reversi.ini")));
+      QVERIFY(f.open(QIODevice::WriteOnly) && f.write(changed) == changed.size());
+    });
+    QVERIFY(Slurp().contains("Coordinates=0"));
   }
 
   void aPlaceOnNoScreenGivesTheDesignPlacement() {

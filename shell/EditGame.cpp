@@ -29,7 +29,7 @@ void TMain::CreateEditGameItems() {
 }
 
 void TMain::CopyGame1Click() {
-  QApplication::clipboard()->setText(shell::GameMoveList(*Reversi1));
+  QApplication::clipboard()->setText(shell::GameText(*Reversi1));
 }
 
 void TMain::CopyPosition1Click() {

@@ -4,8 +4,10 @@
 
 namespace shell {
 
-QString GameMoveList(const reversi::TReversiCore& engine) {
-  return QString::fromStdString(reversi::WriteMoveList(engine.CurrentGame()));
+QString GameText(const reversi::TReversiCore& engine) {
+  const reversi::TGame game = engine.CurrentGame();
+  if (game.Start == reversi::TPosition::Standard()) return QString::fromStdString(reversi::WriteMoveList(game));
+  return QString::fromStdString(reversi::WriteGgf(game, GgfHeaderNow()));
 }
 
 QString GameBoard(const reversi::TReversiCore& engine) {

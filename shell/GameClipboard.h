@@ -11,8 +11,10 @@
 
 namespace shell {
 
-// The moves played from the game's start ("f5d6c3").
-QString GameMoveList(const reversi::TReversiCore& engine);
+// The game for Copy Game: the moves played ("f5d6c3") when it began at the
+// standard start; a GGF game otherwise, since only that carries the position
+// it began from (and Paste takes it back).
+QString GameText(const reversi::TReversiCore& engine);
 // The position on the board: 64 squares, a blank, the side to move.
 QString GameBoard(const reversi::TReversiCore& engine);
 // Makes the game in text (a move list, a board string or a GGF game) the

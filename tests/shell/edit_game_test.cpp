@@ -45,6 +45,14 @@ class EditGameTest : public QObject {
     QCOMPARE(w.Reversi1->ToMove(), reversi::White);
     w.CopyPosition1->trigger();
     QCOMPARE(QApplication::clipboard()->text(), kAfterF5);
+    w.Reversi1->PlayMove(reversi::F6);
+    w.CopyGame1->trigger();  // a set-up game copies as GGF, which pastes back whole
+    const QString ggf = QApplication::clipboard()->text();
+    QVERIFY2(ggf.startsWith(QStringLiteral("(;GM[Othello]")) && ggf.contains(QStringLiteral("W[F6]")), qPrintable(ggf));
+    const reversi::TGame copied = w.Reversi1->CurrentGame();
+    paste(QStringLiteral("f5"));
+    paste(ggf);
+    QVERIFY(w.Reversi1->CurrentGame() == copied);
 
     paste(
         QStringLiteral("(;GM[Othello]PC[Club]PB[a]PW[b]TY[8]"

@@ -129,8 +129,12 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), s
   };
   // The dialog asks itself before the name picked in it replaces a file.
   ChooseSaveFile = [this] {
-    return QFileDialog::getSaveFileName(this, QString(), QString(),
-                                        tr("Reversi Game Files (*.RGM);;GGF Games (*.ggf)"));
+    const QString ggf = tr("GGF Games (*.ggf)");
+    QString filter;
+    const QString name = QFileDialog::getSaveFileName(this, QString(), QString(),
+                                                      tr("Reversi Game Files (*.RGM)") + ";;" + ggf, &filter);
+    SaveAsGgf = filter == ggf;
+    return name;
   };
   ConfirmOverwrite = [this](const QString& name) {
     return QMessageBox::question(
@@ -699,17 +703,18 @@ void TMain::OpenGameFile(const QString& name) {
   ResetStats();
 }
 
-QString WithGameExtension(const QString& name) {
+QString WithGameExtension(const QString& name, const QString& extension) {
   // The file's own name only: a "." in a folder's name does not count.
   const qsizetype slash = std::max(name.lastIndexOf(u'/'), name.lastIndexOf(QDir::separator()));
-  return name.indexOf(u'.', slash + 1) >= 0 ? name : name + QStringLiteral(".RGM");
+  return name.indexOf(u'.', slash + 1) >= 0 ? name : name + extension;
 }
 
 void TMain::SaveItemClick() {
   if (RefusedWhileThinking(tr("The game could not be saved: the computer is thinking."))) return;
+  SaveAsGgf = false;
   const QString chosen = ChooseSaveFile ? ChooseSaveFile() : QString();
   if (chosen.isEmpty()) return;
-  const QString name = WithGameExtension(chosen);
+  const QString name = WithGameExtension(chosen, SaveAsGgf ? QStringLiteral(".ggf") : QStringLiteral(".RGM"));
   // The dialog asked about the name picked in it, not about the one the
   // extension makes.
   if (name != chosen && QFileInfo::exists(name) && !(ConfirmOverwrite && ConfirmOverwrite(name))) return;

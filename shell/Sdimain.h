@@ -41,9 +41,9 @@ class TFlatButton;
 class TShape;
 class TWaveSound;
 
-// The name a save writes to: the chosen one, with ".RGM" added when the
-// file's own name (not the folder's) has no ".".
-QString WithGameExtension(const QString& name);
+// The name a save writes to: the chosen one, with extension (".RGM" unless
+// given) added when the file's own name (not the folder's) has no ".".
+QString WithGameExtension(const QString& name, const QString& extension = QStringLiteral(".RGM"));
 
 // The part of a hint shown in the status line: the text after the first
 // "|", or the whole hint when it has none.
@@ -73,6 +73,9 @@ class TMain : public QMainWindow {
   // when the user cancels. Replaceable, so tests need no modal dialog.
   std::function<QString()> ChooseOpenFile;
   std::function<QString()> ChooseSaveFile;
+  // Set by the save dialog when its GGF filter was chosen: a name without an
+  // extension then gets ".ggf".
+  bool SaveAsGgf = false;
   // Tells the user that a game could not be saved or opened; by default a
   // warning box. Replaceable for the same reason.
   std::function<void(const QString& text)> ReportFileFailure;

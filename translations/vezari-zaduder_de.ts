@@ -695,10 +695,6 @@ Das aktuelle Spiel bleibt erhalten.</translation>
         <translation>Spieldateien (*.RGM);;GGF-Spiele (*.ggf);;Text (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>Reversi Game Files (*.RGM);;GGF Games (*.ggf)</source>
-        <translation>Reversi-Spieldateien (*.RGM);;GGF-Spiele (*.ggf)</translation>
-    </message>
-    <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 ist bereits vorhanden.
@@ -713,6 +709,14 @@ Das aktuelle Spiel bleibt erhalten.</translation>
     <message>
         <source>The game could not be saved: the computer is thinking.</source>
         <translation>Das Spiel konnte nicht gespeichert werden: Der Computer rechnet.</translation>
+    </message>
+    <message>
+        <source>GGF Games (*.ggf)</source>
+        <translation>GGF-Spiele (*.ggf)</translation>
+    </message>
+    <message>
+        <source>Reversi Game Files (*.RGM)</source>
+        <translation>Reversi-Spieldateien (*.RGM)</translation>
     </message>
 </context>
 <context>

@@ -472,6 +472,12 @@ class MainWindowTest : public QObject {
     w.ChooseSaveFile = [&] { return game; };  // already confirmed in the dialog
     w.SaveItemClick();
     QCOMPARE(asked.size(), 2);
+    w.ChooseSaveFile = [&] {  // the GGF filter chosen
+      w.SaveAsGgf = true;
+      return dir_.filePath(QStringLiteral("match"));
+    };
+    w.SaveItemClick();
+    QVERIFY(ReadAll(dir_.filePath(QStringLiteral("match.ggf"))).startsWith(QStringLiteral("(;GM[Othello]")));
   }
 
   // While the computer thinks, Open and Save are refused before any dialog.

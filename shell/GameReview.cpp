@@ -146,6 +146,7 @@ TGameReview::TGameReview(const TGameRecord& record, std::function<void(int)> sho
   column->addLayout(row);
   resize(620, 560);
   values_.resize(record_.Played + 1);
+  played_.resize(record_.Played + 1);
   movers_.resize(record_.Played + 1);
   graph_->SetValues(QVector<double>(record_.Played + 1, std::nan("")));
   Start();
@@ -157,7 +158,12 @@ void TGameReview::Start() {
     TSolver solver;
     TValueLimits limits;
     limits.ExactEmpties = kExactEmpties;
-    limits.Level = Ply6;
+    limits.Level = kLevel;
+    // A move played from a position is searched one ply less than the
+    // position, so that it is valued as deep as the search valued the best
+    // move there: the two values compare.
+    TValueLimits afterMove = limits;
+    afterMove.Level = static_cast<reversi::TLevel>(kLevel - 1);
     for (int k = 0; k <= record.Played; ++k) {
       TGameRecord prefix = record;
       prefix.Played = k;
@@ -165,13 +171,19 @@ void TGameReview::Start() {
       const int mover = engine->SideToMove;
       const TPositionValue value = ValuePosition(*engine, solver, limits, job.Stop());
       if (!value.Valid) return;
-      job.Post([this, k, value, mover] { Take(k, value, mover); });
+      TPositionValue played;
+      if (k < record.Played && !value.Exact && value.Cell != record.Moves[k]) {
+        played = ValueMove(prefix, record.Moves[k], solver, afterMove, job.Stop());
+        if (!played.Valid) return;
+      }
+      job.Post([this, k, value, played, mover] { Take(k, value, played, mover); });
     }
   });
 }
 
-void TGameReview::Take(int index, const TPositionValue& value, int mover) {
+void TGameReview::Take(int index, const TPositionValue& value, const TPositionValue& played, int mover) {
   values_[index] = value;
+  played_[index] = played;
   movers_[index] = mover;
   done_ = index + 1;
   progress_->setValue(done_);
@@ -189,7 +201,16 @@ void TGameReview::FillRow(int move) {
   const TPositionValue& best = values_[move];
   const TPositionValue& after = values_[move + 1];
   const int mover = movers_[move];
-  const double played = movers_[move + 1] == mover ? after.Discs : -after.Discs;
+  // Exact values compare as they are. A search's value of the best move is
+  // compared with the played move searched as deep; the best move played is
+  // worth just what the search said. A played move the search found no
+  // better than the best, but valued higher on its own, loses nothing.
+  TPositionValue playedValue = after;
+  double played = movers_[move + 1] == mover ? after.Discs : -after.Discs;
+  if (!best.Exact) {
+    playedValue = best;
+    played = played_[move].Valid ? std::min(played_[move].Discs, best.Discs) : best.Discs;
+  }
   const double loss = best.Discs - played;
   auto set = [&](int col, const QString& text) { table_->setItem(move, col, new QTableWidgetItem(text)); };
   set(ColMove, QString::number(move + 1));
@@ -197,7 +218,6 @@ void TGameReview::FillRow(int move) {
   set(ColPlayer, mover == kBlack ? tr("Black") : tr("White"));
   set(ColBest, Square(best.Cell));
   set(ColBestValue, Discs(best, best.Discs));
-  TPositionValue playedValue = after;
   set(ColPlayedValue, Discs(playedValue, played));
   set(ColLoss, QString::number(std::max(0.0, loss), 'f', best.Exact && after.Exact ? 0 : 2));
   if (loss >= kMistake) {

@@ -47,6 +47,8 @@ class TGameReview : public QDialog {
  public:
   // Positions at or below this many empties are solved exactly.
   static constexpr int kExactEmpties = 20;
+  // The search's depth for the other positions.
+  static constexpr reversi::TLevel kLevel = reversi::Ply6;
   // Discs lost that make a mistake.
   static constexpr double kMistake = 4.0;
 
@@ -66,7 +68,7 @@ class TGameReview : public QDialog {
 
  private:
   void Start();
-  void Take(int index, const TPositionValue& value, int mover);
+  void Take(int index, const TPositionValue& value, const TPositionValue& played, int mover);
   void FillRow(int move);
   void ShowPosition(int moves);
 
@@ -74,7 +76,10 @@ class TGameReview : public QDialog {
   std::function<void(int)> show_;
   TAnalysisRunner runner_;
   QVector<TPositionValue> values_;  // before move k, for its side to move
-  QVector<int> movers_;             // that side (kBlack, kWhite)
+  // Move k's value searched as deep as values_[k]'s best move was, when it is
+  // another move and values_[k] is not exact; otherwise not valid.
+  QVector<TPositionValue> played_;
+  QVector<int> movers_;  // that side (kBlack, kWhite)
   int done_ = 0;
   QTableWidget* table_ = nullptr;
   TEvalGraph* graph_ = nullptr;

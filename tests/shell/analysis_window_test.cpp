@@ -97,7 +97,13 @@ class AnalysisWindowTest : public QObject {
     QCOMPARE(table->item(0, 1)->text(), QStringLiteral("Black"));
     QCOMPARE(table->item(1, 1)->text(), QStringLiteral("White"));
     QCOMPARE(table->item(9, 2)->text(), QStringLiteral("E7"));
-    for (int row = 0; row < 10; ++row) QVERIFY(!table->item(row, 6)->text().isEmpty());
+    // Columns: move, player, played, best, best value, played value, loss.
+    auto number = [&](int row, int col) { return table->item(row, col)->text().remove(u'*').toDouble(); };
+    for (int row = 0; row < 10; ++row) {
+      QVERIFY(!table->item(row, 6)->text().isEmpty());
+      QVERIFY2(number(row, 5) <= number(row, 4), qPrintable(QString::number(row)));  // the two values compare
+      if (table->item(row, 2)->text() == table->item(row, 3)->text()) QCOMPARE(number(row, 6), 0.0);
+    }
     emit table->cellClicked(3, 0);
     QCOMPARE(w->Reversi1->MovesPlayed, 3);
     emit w->Review->Graph()->Clicked(10);

@@ -14,7 +14,12 @@ void TMain::CreateAnalysis() {
   Hints->OnStatus = [this](const QString& text) { ShowHint(text); };
   PerfectEndgame.Load(settingsPath_);
   perfectAtStart_ = PerfectEndgame;
-  InstallPerfectEndgame(*Reversi1, PerfectEndgame);
+  InstallPerfectEndgame(*Reversi1, PerfectEndgame, [this](int empties) {
+    if (empties > 0)
+      Announce(tr("Solving the endgame exactly (empty squares: %1)...").arg(empties), true);
+    else
+      ShowHint(QString());
+  });
   ChooseEmpties = [this](int current) {
     bool ok = false;
     const int n = QInputDialog::getInt(this, tr("Perfect Endgame"), tr("Empty squares solved exactly:"), current,

@@ -13,9 +13,11 @@ using namespace reversi;
 namespace {
 const std::string kSection = "Perfect_Endgame";
 
-int ChooseBySolver(TReversiCore& engine, const TPerfectEndgame& options) {
+int ChooseBySolver(TReversiCore& engine, const TPerfectEndgame& options, const std::function<void(int)>& solving) {
   if (!options.Enabled) return 0;
-  if (64 - engine.WhiteDiscs() - engine.BlackDiscs() > options.Empties) return 0;
+  const int empties = 64 - engine.WhiteDiscs() - engine.BlackDiscs();
+  if (empties > options.Empties) return 0;
+  if (solving) solving(empties);
   const analysis::TBitPosition position = analysis::FromBoard(engine);
   auto stop = std::make_shared<std::atomic<bool>>(false);
   auto result = std::async(std::launch::async, [position, stop] {
@@ -28,6 +30,7 @@ int ChooseBySolver(TReversiCore& engine, const TPerfectEndgame& options) {
     if (engine.StopRequested()) stop->store(true);
   }
   const analysis::TSolveResult r = result.get();
+  if (solving) solving(0);
   if (!r.Complete || r.Best < 0) return 0;
   return analysis::CellOf(r.Best);
 }
@@ -45,6 +48,7 @@ std::vector<TIniWrite> TPerfectEndgame::Writes(const TPerfectEndgame& atStart) c
   return {{kSection, "Enabled", Enabled ? "1" : "0"}, {kSection, "Empties", std::to_string(Empties)}};
 }
 
-void InstallPerfectEndgame(TReversiCore& engine, const TPerfectEndgame& options) {
-  engine.ChooseMove = [&options](TReversiCore& e) { return ChooseBySolver(e, options); };
+void InstallPerfectEndgame(TReversiCore& engine, const TPerfectEndgame& options,
+                           std::function<void(int empties)> solving) {
+  engine.ChooseMove = [&options, solving](TReversiCore& e) { return ChooseBySolver(e, options, solving); };
 }

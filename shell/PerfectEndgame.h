@@ -4,6 +4,7 @@
 // section "Perfect_Endgame", written only once the option has been changed.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,5 +29,7 @@ struct TPerfectEndgame {
 // outlive the engine's use of it) is enabled and the empties are few
 // enough. The solve runs on a worker thread while the engine's message loop
 // keeps running; a stop request (Move Now, closing) ends it, and the search
-// then plays at once as it would have.
-void InstallPerfectEndgame(reversi::TReversiCore& engine, const TPerfectEndgame& options);
+// then plays at once as it would have. solving, when set, hears the empties
+// as a solve starts and 0 when it ends, so the window can say what it does.
+void InstallPerfectEndgame(reversi::TReversiCore& engine, const TPerfectEndgame& options,
+                           std::function<void(int empties)> solving = {});

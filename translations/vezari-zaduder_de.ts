@@ -718,6 +718,10 @@ Das aktuelle Spiel bleibt erhalten.</translation>
         <source>Reversi Game Files (*.RGM)</source>
         <translation>Reversi-Spieldateien (*.RGM)</translation>
     </message>
+    <message>
+        <source>Solving the endgame exactly (empty squares: %1)...</source>
+        <translation>Das Endspiel wird genau gelöst (leere Felder: %1)...</translation>
+    </message>
 </context>
 <context>
     <name>TReversi</name>

@@ -230,8 +230,20 @@ class AnalysisWindowTest : public QObject {
     w->PerfectEnabled1->setChecked(perfect);
     w->PerfectEndgameClick();
     w->Move1Click();
+    QVERIFY(!w->StatusLine->text().startsWith(QStringLiteral("Solving")));  // said while solving only
     QCOMPARE(w->Reversi1->MovesPlayed, 47);
     QCOMPARE(QString::fromStdString(reversi::SquareName(w->Reversi1->GameRecord[46])), expected);
+  }
+
+  void perfectEndgameSaysWhenItSolves() {
+    auto w = Window();
+    Play(*w, kEndgame);
+    TPerfectEndgame options;
+    options.Enabled = true;
+    QList<int> heard;
+    InstallPerfectEndgame(*w->Reversi1, options, [&](int empties) { heard << empties; });
+    QCOMPARE(QString::fromStdString(reversi::SquareName(w->Reversi1->ChooseMove(*w->Reversi1))), QStringLiteral("B7"));
+    QCOMPARE(heard, (QList<int>{14, 0}));
   }
 
   void perfectEndgameIsKeptInItsOwnSection() {

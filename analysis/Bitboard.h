@@ -1,6 +1,11 @@
 // Positions as two 64-bit boards: bit 8*row + col, A1 = bit 0, H1 = bit 7,
 // A8 = bit 56. The functions here are the solver's rules: legal moves,
 // flips, disc counts and the discs that can never be turned.
+//
+// The search is built twice, once for any processor and once for those with
+// AVX2, BMI2 and POPCNT (see SearchBuild.h); each build gets its own copy of
+// these functions under its own inner namespace, so that the linker never
+// hands one build's copy to the other.
 #pragma once
 
 #include <array>
@@ -11,17 +16,25 @@ namespace reversi::analysis {
 
 using TBits = uint64_t;
 
+#ifndef VZ_SOLVER_ISA
+#define VZ_SOLVER_ISA base
+#endif
+inline namespace VZ_SOLVER_ISA {
+
 inline constexpr TBits kNotFileA = 0xFEFEFEFEFEFEFEFEull;
 inline constexpr TBits kNotFileH = 0x7F7F7F7F7F7F7F7Full;
 inline constexpr TBits kInnerFiles = kNotFileA & kNotFileH;
 inline constexpr TBits kCorners = 0x8100000000000081ull;
 inline constexpr TBits kRim = 0xFF818181818181FFull;
 
+// Builtins rather than <bit>'s templates: nothing here may be left out of
+// line and shared between the two builds.
 inline int Count(TBits b) {
-  return std::popcount(b);
+  return __builtin_popcountll(b);
 }
+// The lowest square of a non-empty set.
 inline int FirstSquare(TBits b) {
-  return std::countr_zero(b);
+  return __builtin_ctzll(b);
 }
 inline constexpr TBits Bit(int square) {
   return TBits{1} << square;
@@ -113,4 +126,5 @@ inline TBits OddRegions(TBits empty) {
 // another such disc. An under-estimate, grown to a fixed point.
 TBits StableDiscs(TBits player, TBits opponent);
 
+}  // namespace VZ_SOLVER_ISA
 }  // namespace reversi::analysis

@@ -37,8 +37,11 @@ class THashTable {
   // Starts a new search: entries of earlier searches stay valid but give way.
   void NewSearch() { ++date_; }
 
+  // The inline members are built into both builds of the search (see
+  // SearchBuild.h): always inlined, no build ever calls the other's copy.
+
   // The entry of the position, or null.
-  const THashEntry* Find(TBits player, TBits opponent) const {
+  [[gnu::always_inline]] const THashEntry* Find(TBits player, TBits opponent) const {
     const THashEntry* bucket = buckets_[Index(player, opponent)].Entry;
     if (bucket[0].Player == player && bucket[0].Opponent == opponent) return &bucket[0];
     if (bucket[1].Player == player && bucket[1].Opponent == opponent) return &bucket[1];
@@ -46,15 +49,18 @@ class THashTable {
   }
 
   // Starts bringing the position's bucket into the cache for a Find soon.
-  void Prefetch(TBits player, TBits opponent) const { __builtin_prefetch(&buckets_[Index(player, opponent)]); }
+  [[gnu::always_inline]] void Prefetch(TBits player, TBits opponent) const {
+    __builtin_prefetch(&buckets_[Index(player, opponent)]);
+  }
 
   // Records that the margin lies in [lower, upper] and that best proved it.
   void Store(TBits player, TBits opponent, int empties, int lower, int upper, int best);
 
  private:
-  size_t Index(TBits player, TBits opponent) const {
+  [[gnu::always_inline]] size_t Index(TBits player, TBits opponent) const {
     uint64_t h = player * 0x9E3779B97F4A7C15ull;
-    h ^= std::rotl(opponent * 0xC2B2AE3D27D4EB4Full, 31);
+    const uint64_t o = opponent * 0xC2B2AE3D27D4EB4Full;
+    h ^= (o << 31) | (o >> 33);
     h ^= h >> 29;
     return static_cast<size_t>((h * 0xBF58476D1CE4E5B9ull) >> shift_);
   }

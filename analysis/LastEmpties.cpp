@@ -3,32 +3,33 @@
 // that the legal moves are tried in odd regions first (parity: in a region
 // with an odd number of empties, the side that moves there first tends to
 // move there last).
-#include "Solver.h"
+#include "Search.h"
 #include "SolverTuning.h"
 
 namespace reversi::analysis {
+inline namespace VZ_SOLVER_ISA {
 
-int TSolver::Final(TBits player, TBits opponent) const {
+int TSearch::Final(TBits player, TBits opponent) const {
   const int mine = Count(player), theirs = Count(opponent);
   const int margin = mine - theirs, empties = 64 - mine - theirs;
-  if (!emptiesToWinner_ || margin == 0) return margin;
+  if (!setup_.EmptiesToWinner || margin == 0) return margin;
   return margin > 0 ? margin + empties : margin - empties;
 }
 
 // One empty square: the side to move plays it if it can, else the other
 // side does, else the game ends with it empty. 63 discs on the board.
-int TSolver::Solve1(TBits player, int square) {
+int TSearch::Solve1(TBits player, int square) {
   ++nodes_;
   const TBits opponent = ~(player | Bit(square));
   const int mine = Count(player);
   if (const TBits flips = Flips(square, player, opponent)) return 2 * (mine + Count(flips) + 1) - 64;
   if (const TBits flips = Flips(square, opponent, player)) return 2 * (mine - Count(flips)) - 64;
   const int margin = 2 * mine - 63;
-  if (!emptiesToWinner_) return margin;
+  if (!setup_.EmptiesToWinner) return margin;
   return margin > 0 ? margin + 1 : margin - 1;
 }
 
-int TSolver::Solve2(TBits player, TBits opponent, int alpha, int beta, int a, int b) {
+int TSearch::Solve2(TBits player, TBits opponent, int alpha, int beta, int a, int b) {
   ++nodes_;
   int best = -65;
   if (const TBits flips = FlipsNear(a, player, opponent)) {
@@ -53,7 +54,7 @@ int TSolver::Solve2(TBits player, TBits opponent, int alpha, int beta, int a, in
   return worst < 65 ? worst : Final(player, opponent);
 }
 
-int TSolver::Solve3(TBits player, TBits opponent, int alpha, int beta, int a, int b, int c) {
+int TSearch::Solve3(TBits player, TBits opponent, int alpha, int beta, int a, int b, int c) {
   ++nodes_;
   const int squares[3][3] = {{a, b, c}, {b, a, c}, {c, a, b}};
   int best = -65;
@@ -72,7 +73,7 @@ int TSolver::Solve3(TBits player, TBits opponent, int alpha, int beta, int a, in
   return -Solve3(opponent, player, -beta, -alpha, a, b, c);
 }
 
-int TSolver::Solve4(TBits player, TBits opponent, int alpha, int beta, TBits empty) {
+int TSearch::Solve4(TBits player, TBits opponent, int alpha, int beta, TBits empty) {
   ++nodes_;
   if (int top; StabilityCut(player, opponent, alpha, top)) return top;
   // Squares alone in their region first.
@@ -100,7 +101,7 @@ int TSolver::Solve4(TBits player, TBits opponent, int alpha, int beta, TBits emp
   return -Solve4(opponent, player, -beta, -alpha, empty);
 }
 
-int TSolver::SearchShallow(TBits player, TBits opponent, int alpha, int beta, int empties) {
+int TSearch::SearchShallow(TBits player, TBits opponent, int alpha, int beta, int empties) {
   const TBits empty = ~(player | opponent);
   switch (empties) {
     case 0:
@@ -151,4 +152,5 @@ int TSolver::SearchShallow(TBits player, TBits opponent, int alpha, int beta, in
   return best;
 }
 
+}  // namespace VZ_SOLVER_ISA
 }  // namespace reversi::analysis

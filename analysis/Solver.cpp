@@ -1,101 +1,23 @@
-// The upper part of the solve: the root, the series of null-window searches
-// that converges on the exact score, and the hashed alpha-beta search with
-// fastest-first ordering. The last empties are in LastEmpties.cpp.
 #include "Solver.h"
 
-#include <algorithm>
-
-#include "SolverTuning.h"
+#include "Search.h"
 
 namespace reversi::analysis {
 
 namespace {
 
-struct TMove {
-  TBits Flips;
-  int Square;
-  int Key;  // lower is tried first
-};
-
-// The squares next to any of the discs.
-TBits Neighbours(TBits b) {
-  const TBits h = ((b << 1) & kNotFileA) | ((b >> 1) & kNotFileH);
-  const TBits row = b | h;
-  return h | (row << 8) | (row >> 8);
+// The build of the search for the processor the program runs on, not the one
+// it was built on.
+TSolveEntry PickSearch() {
+#ifdef VZ_SOLVER_WIDE
+  __builtin_cpu_init();
+  if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("popcnt"))
+    return &wide::SolvePosition;
+#endif
+  return &base::SolvePosition;
 }
 
-// The corners held and the edge squares next to a held corner, of `discs`:
-// a cheap count of discs that are, or soon become, stable.
-int CornerHold(TBits discs) {
-  const TBits corners = discs & kCorners;
-  const TBits beside = ((corners & 0x0100000000000001ull) << 1) | ((corners & 0x8000000000000080ull) >> 1) |
-                       (corners << 8) | (corners >> 8);
-  return Count(corners | (beside & discs));
-}
-
-// A rough judgement of a position for the side to move, for ordering only:
-// its replies against the opponent's, corners counting double, and corners held.
-int Judge(TBits player, TBits opponent) {
-  const TBits mine = LegalMoves(player, opponent), theirs = LegalMoves(opponent, player);
-  const TBits empty = ~(player | opponent);
-  return 16 * (Count(mine) + Count(mine & kCorners) - Count(theirs) - Count(theirs & kCorners)) +
-         32 * (Count(player & kCorners) - Count(opponent & kCorners)) +
-         8 * (CornerHold(player) - CornerHold(opponent)) +
-         4 * (Count(Neighbours(opponent) & empty) - Count(Neighbours(player) & empty));
-}
-
-// A shallow negamax of Judge, depth plies deep.
-int LookAhead(TBits player, TBits opponent, int depth, int alpha, int beta) {
-  TBits moves = LegalMoves(player, opponent);
-  if (depth == 0 || !moves) return Judge(player, opponent);
-  int best = -100000;
-  for (; moves; moves &= moves - 1) {
-    const int sq = FirstSquare(moves);
-    const TBits flips = Flips(sq, player, opponent);
-    const int v = -LookAhead(opponent ^ flips, player | flips | Bit(sq), depth - 1, -beta, -std::max(alpha, best));
-    if (v > best) {
-      best = v;
-      if (v >= beta) break;
-    }
-  }
-  return best;
-}
-
-// Fastest first: the move that leaves the opponent the fewest replies, a
-// corner reply counting double, so the opponent soon runs out of good ones;
-// then the discs it makes safe at the corners and a move in a region with an
-// odd number of empties; far from the end, a shallow look ahead instead. The move the hash table
-// remembers goes before all.
-int ListMoves(const THashTable& hash, TBits player, TBits opponent, TBits moves, int hashMove, TMove* list,
-              int empties) {
-  const TBits odd = empties < kLookAheadMin ? OddRegions(~(player | opponent)) : 0;
-  int count = 0;
-  for (; moves; moves &= moves - 1) {
-    const int sq = FirstSquare(moves);
-    const TBits flips = Flips(sq, player, opponent);
-    if (empties > kHashMin) hash.Prefetch(opponent ^ flips, player | flips | Bit(sq));
-    int key = -1000000;
-    if (sq != hashMove) {
-      const TBits next = player | flips | Bit(sq);
-      if (empties >= kLookAheadMin) {
-        key = LookAhead(opponent ^ flips, next,
-                        empties >= kLookAheadMin + 6   ? 3
-                        : empties >= kLookAheadMin + 3 ? 2
-                                                       : 1,
-                        -100000, 100000);
-      } else {
-        const TBits replies = LegalMoves(opponent ^ flips, next);
-        key = 16 * (Count(replies) + Count(replies & kCorners)) + Count(Neighbours(next) & ~(next | opponent)) -
-              8 * CornerHold(next) - ((odd & Bit(sq)) ? 4 : 0);
-      }
-    }
-    TMove m{flips, sq, key};
-    int i = count++;
-    for (; i > 0 && list[i - 1].Key > key; --i) list[i] = list[i - 1];
-    list[i] = m;
-  }
-  return count;
-}
+const TSolveEntry kSolvePosition = PickSearch();
 
 }  // namespace
 
@@ -106,154 +28,9 @@ void TSolver::SetEmptiesToWinner(bool value) {
   emptiesToWinner_ = value;
 }
 
-void TSolver::CheckStop() {
-  published_.store(nodes_, std::memory_order_relaxed);
-  if (stop_ && stop_->load(std::memory_order_relaxed)) throw TCancelled{};
-}
-
 TSolveResult TSolver::Solve(const TBitPosition& position, TSolveMode mode) {
-  hash_.NewSearch();
-  nodes_ = 0;
-  const int bound = mode == TSolveMode::Exact ? 64 : 1;
-  const TBits player = position.Player, opponent = position.Opponent & ~position.Player;
-  TSolveResult result;
-  try {
-    if (LegalMoves(player, opponent)) {
-      result = Converge(player, opponent, -bound, bound);
-    } else if (LegalMoves(opponent, player)) {
-      result = Converge(opponent, player, -bound, bound);
-      result.Score = -result.Score;
-      result.Best = kPassMove;
-    } else {
-      result.Score = Final(player, opponent);
-      result.Best = kNoMove;
-    }
-  } catch (const TCancelled&) {
-    result = TSolveResult{0, kNoMove, nodes_, false};
-  }
-  if (mode == TSolveMode::WinLossDraw) result.Score = (result.Score > 0) - (result.Score < 0);
-  result.Nodes = nodes_;
-  published_.store(nodes_, std::memory_order_relaxed);
-  return result;
-}
-
-// The exact score by a series of null-window questions ("is the score at
-// least t?"), each far cheaper than one search with the whole window: the
-// next question starts from the last answer, which, fail-soft, is often the
-// score itself, and the hash table carries what each learnt to the next.
-TSolveResult TSolver::Converge(TBits player, TBits opponent, int lower, int upper) {
-  int bestMove = -1, guess = 0;
-  while (lower < upper) {
-    const int test = std::clamp(guess, lower + 1, upper);
-    const TSolveResult r = SolveMoves(player, opponent, test - 1, test);
-    if (r.Score >= test) {
-      lower = r.Score;
-      bestMove = r.Best;
-      guess = r.Score + 1;
-    } else {
-      upper = r.Score;
-      guess = r.Score;
-    }
-  }
-  // With no answer above the floor every move reaches the floor.
-  if (bestMove < 0) bestMove = FirstSquare(LegalMoves(player, opponent));
-  return TSolveResult{lower, bestMove, nodes_, true};
-}
-
-// The root: the moves in order until one reaches beta.
-TSolveResult TSolver::SolveMoves(TBits player, TBits opponent, int alpha, int beta) {
-  ++nodes_;
-  const int empties = 64 - Count(player | opponent);
-  const THashEntry* entry = hash_.Find(player, opponent);
-  TMove list[kMaxMoves];
-  const int count =
-      ListMoves(hash_, player, opponent, LegalMoves(player, opponent), entry ? entry->Best : -1, list, empties);
-  int best = -65, bestMove = list[0].Square, a = alpha;
-  for (int i = 0; i < count; ++i) {
-    const TBits next = player | list[i].Flips | Bit(list[i].Square), other = opponent ^ list[i].Flips;
-    const int v = -Search(other, next, -beta, -a, empties - 1);
-    if (v > best) {
-      best = v;
-      bestMove = list[i].Square;
-      if (v >= beta) break;
-      a = std::max(a, v);
-    }
-  }
-  Record(player, opponent, empties, alpha, beta, best, bestMove);
-  return TSolveResult{best, bestMove, nodes_, true};
-}
-
-bool TSolver::Probe(TBits player, TBits opponent, int alpha, int beta, int& value, int& bestMove) const {
-  const THashEntry* entry = hash_.Find(player, opponent);
-  if (!entry) return false;
-  bestMove = entry->Best;
-  if (entry->Lower >= beta || entry->Lower == entry->Upper) {
-    value = entry->Lower;
-    return true;
-  }
-  if (entry->Upper <= alpha) {
-    value = entry->Upper;
-    return true;
-  }
-  return false;
-}
-
-void TSolver::Record(TBits player, TBits opponent, int empties, int alpha, int beta, int best, int bestMove) {
-  hash_.Store(player, opponent, empties, best > alpha ? best : -64, best < beta ? best : 64, bestMove);
-}
-
-// Fail-soft alpha-beta with the hash table, enhanced transposition cut-offs
-// (a child already known to be bad enough for the opponent ends the node
-// before any search), and the stability bound.
-int TSolver::Search(TBits player, TBits opponent, int alpha, int beta, int empties) {
-  if (empties < kHashMin) return SearchShallow(player, opponent, alpha, beta, empties);
-  ++nodes_;
-  CheckStop();
-  const TBits moves = LegalMoves(player, opponent);
-  if (!moves) {
-    if (!LegalMoves(opponent, player)) return Final(player, opponent);
-    return -Search(opponent, player, -beta, -alpha, empties);
-  }
-  if (int top; StabilityCut(player, opponent, alpha, top)) return top;
-  int value, hashMove = -1;
-  if (Probe(player, opponent, alpha, beta, value, hashMove)) return value;
-  int best = -65, bestMove = -1, a = alpha;
-  TBits rest = moves;
-  // The remembered move often refutes at once: try it before ordering the others.
-  if (hashMove >= 0 && (moves & Bit(hashMove))) {
-    const TBits flips = Flips(hashMove, player, opponent);
-    best = -Search(opponent ^ flips, player | flips | Bit(hashMove), -beta, -a, empties - 1);
-    bestMove = hashMove;
-    if (best >= beta) {
-      Record(player, opponent, empties, alpha, beta, best, bestMove);
-      return best;
-    }
-    a = std::max(a, best);
-    rest ^= Bit(hashMove);
-  }
-  TMove list[kMaxMoves];
-  const int count = ListMoves(hash_, player, opponent, rest, -1, list, empties);
-  if (empties >= kEtcMin) {
-    for (int i = 0; i < count; ++i) {
-      const THashEntry* child = hash_.Find(opponent ^ list[i].Flips, player | list[i].Flips | Bit(list[i].Square));
-      if (child && -child->Upper >= beta) {
-        Record(player, opponent, empties, alpha, beta, -child->Upper, list[i].Square);
-        return -child->Upper;
-      }
-    }
-  }
-  for (int i = 0; i < count; ++i) {
-    const int v =
-        -Search(opponent ^ list[i].Flips, player | list[i].Flips | Bit(list[i].Square), -beta, -a, empties - 1);
-    if (v > best) {
-      best = v;
-      bestMove = list[i].Square;
-      if (v >= beta) break;
-      a = std::max(a, v);
-    }
-  }
-  Record(player, opponent, empties, alpha, beta, best, bestMove);
-  return best;
+  const TSearchSetup setup{&hash_, &published_, stop_, emptiesToWinner_};
+  return kSolvePosition(setup, position, mode);
 }
 
 }  // namespace reversi::analysis

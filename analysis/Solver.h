@@ -54,34 +54,7 @@ class TSolver {
   void ClearHash() { hash_.Clear(); }
 
  private:
-  struct TCancelled {};
-
-  TSolveResult Converge(TBits player, TBits opponent, int lower, int upper);
-  TSolveResult SolveMoves(TBits player, TBits opponent, int alpha, int beta);
-  int Search(TBits player, TBits opponent, int alpha, int beta, int empties);
-  int SearchShallow(TBits player, TBits opponent, int alpha, int beta, int empties);
-  int Solve4(TBits player, TBits opponent, int alpha, int beta, TBits empty);
-  int Solve3(TBits player, TBits opponent, int alpha, int beta, int a, int b, int c);
-  int Solve2(TBits player, TBits opponent, int alpha, int beta, int a, int b);
-  int Solve1(TBits player, int square);
-  int Final(TBits player, TBits opponent) const;
-  // A stored bound that decides the node sets value and returns true; the
-  // stored best move, if any, goes to bestMove either way.
-  bool Probe(TBits player, TBits opponent, int alpha, int beta, int& value, int& bestMove) const;
-  void Record(TBits player, TBits opponent, int empties, int alpha, int beta, int best, int bestMove);
-  void CheckStop();
-
-  // The opponent keeps its stable discs whatever happens, which caps the
-  // margin at `top`; true when that cap is at or below alpha. Computed only
-  // when the opponent has few enough discs for the cap to matter.
-  static bool StabilityCut(TBits player, TBits opponent, int alpha, int& top) {
-    if (alpha < 64 - 2 * Count(opponent)) return false;
-    top = 64 - 2 * Count(StableDiscs(opponent, player));
-    return top <= alpha;
-  }
-
   THashTable hash_;
-  int64_t nodes_ = 0;
   std::atomic<int64_t> published_{0};
   const std::atomic<bool>* stop_ = nullptr;
   bool emptiesToWinner_ = true;

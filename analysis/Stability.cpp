@@ -3,6 +3,7 @@
 #include "Bitboard.h"
 
 namespace reversi::analysis {
+inline namespace VZ_SOLVER_ISA {
 
 namespace {
 
@@ -64,4 +65,5 @@ TBits StableDiscs(TBits player, TBits opponent) {
   }
 }
 
+}  // namespace VZ_SOLVER_ISA
 }  // namespace reversi::analysis

@@ -1,0 +1,76 @@
+// The search behind TSolver: the series of null-window searches that
+// converges on the exact score, the hashed alpha-beta and the last empties.
+//
+// It is built twice (analysis/CMakeLists.txt): `base` for any processor and,
+// on x86-64, `wide` for processors with AVX2, BMI2 and POPCNT, where a disc
+// count is one instruction instead of a dozen. Each build lives in its own
+// namespace; TSolver picks one at start-up.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+#include "Solver.h"
+
+namespace reversi::analysis {
+
+// What a solve lends its search: the table, where to publish the node count,
+// the stop flag and how an early end is scored.
+struct TSearchSetup {
+  THashTable* Hash = nullptr;
+  std::atomic<int64_t>* Published = nullptr;
+  const std::atomic<bool>* Stop = nullptr;
+  bool EmptiesToWinner = true;
+};
+
+using TSolveEntry = TSolveResult (*)(const TSearchSetup&, const TBitPosition&, TSolveMode);
+
+namespace base {
+TSolveResult SolvePosition(const TSearchSetup& setup, const TBitPosition& position, TSolveMode mode);
+}
+namespace wide {
+TSolveResult SolvePosition(const TSearchSetup& setup, const TBitPosition& position, TSolveMode mode);
+}
+
+inline namespace VZ_SOLVER_ISA {
+
+class TSearch {
+ public:
+  explicit TSearch(const TSearchSetup& setup) : setup_(setup), hash_(*setup.Hash) {}
+
+  // The exact score (or only its sign, with bound 1) of a position where the
+  // side to move has a move.
+  TSolveResult Converge(TBits player, TBits opponent, int lower, int upper);
+  int Final(TBits player, TBits opponent) const;
+  int64_t Nodes() const { return nodes_; }
+
+ private:
+  TSolveResult SolveMoves(TBits player, TBits opponent, int alpha, int beta);
+  int Search(TBits player, TBits opponent, int alpha, int beta, int empties);
+  int SearchShallow(TBits player, TBits opponent, int alpha, int beta, int empties);
+  int Solve4(TBits player, TBits opponent, int alpha, int beta, TBits empty);
+  int Solve3(TBits player, TBits opponent, int alpha, int beta, int a, int b, int c);
+  int Solve2(TBits player, TBits opponent, int alpha, int beta, int a, int b);
+  int Solve1(TBits player, int square);
+  // A stored bound that decides the node sets value and returns true; the
+  // stored best move, if any, goes to bestMove either way.
+  bool Probe(TBits player, TBits opponent, int alpha, int beta, int& value, int& bestMove) const;
+  void Record(TBits player, TBits opponent, int empties, int alpha, int beta, int best, int bestMove);
+  void CheckStop();
+
+  // The opponent keeps its stable discs whatever happens, which caps the
+  // margin at `top`; true when that cap is at or below alpha. Computed only
+  // when the opponent has few enough discs for the cap to matter.
+  static bool StabilityCut(TBits player, TBits opponent, int alpha, int& top) {
+    if (alpha < 64 - 2 * Count(opponent)) return false;
+    top = 64 - 2 * Count(StableDiscs(opponent, player));
+    return top <= alpha;
+  }
+
+  const TSearchSetup& setup_;
+  THashTable& hash_;
+  int64_t nodes_ = 0;
+};
+
+}  // namespace VZ_SOLVER_ISA
+}  // namespace reversi::analysis

@@ -9,16 +9,19 @@
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cstdint>
+
+#ifndef VZ_SOLVER_ISA
+#define VZ_SOLVER_ISA base
+#endif
+#ifdef __AVX2__
+#include "BitboardWide.h"
+#endif
 
 namespace reversi::analysis {
 
 using TBits = uint64_t;
 
-#ifndef VZ_SOLVER_ISA
-#define VZ_SOLVER_ISA base
-#endif
 inline namespace VZ_SOLVER_ISA {
 
 inline constexpr TBits kNotFileA = 0xFEFEFEFEFEFEFEFEull;
@@ -70,6 +73,9 @@ inline TBits MovesAlong(TBits player, TBits run) {
 
 // The empty squares where `player` turns at least one of `opponent`'s discs.
 inline TBits LegalMoves(TBits player, TBits opponent) {
+#ifdef __AVX2__
+  return LegalMovesWide(player, opponent);
+#endif
   const TBits inner = opponent & kInnerFiles;
   const TBits moves = MovesAlong<1>(player, inner) | MovesAlong<-1>(player, inner) | MovesAlong<8>(player, opponent) |
                       MovesAlong<-8>(player, opponent) | MovesAlong<9>(player, inner) | MovesAlong<-9>(player, inner) |
@@ -86,6 +92,9 @@ inline TBits FlipsAlong(TBits move, TBits player, TBits run) {
 // The discs that `player` turns by playing on the empty `square`; 0 when
 // the move is not legal.
 inline TBits Flips(int square, TBits player, TBits opponent) {
+#ifdef __AVX2__
+  return FlipsWide(square, player, opponent);
+#endif
   const TBits m = Bit(square);
   const TBits inner = opponent & kInnerFiles;
   return FlipsAlong<1>(m, player, inner) | FlipsAlong<-1>(m, player, inner) | FlipsAlong<8>(m, player, opponent) |

@@ -10,6 +10,7 @@
 #include "EngineAdapter.h"
 #include "FfoPositions.h"
 #include "ReversiCore.h"
+#include "Search.h"
 
 using namespace reversi;
 using namespace reversi::analysis;
@@ -173,6 +174,29 @@ TEST(Solver, AgreesWithTheEngineSearchAtTenEmpties) {
   }
   EXPECT_EQ(checked, 24);
 }
+
+#ifdef VZ_SOLVER_WIDE
+// The build for AVX2 processors has its own moves and flips: the same
+// scores, moves and node counts as the plain build prove it walks the same
+// tree.
+TEST(Solver, BothBuildsOfTheSearchWalkTheSameTree) {
+  if (!__builtin_cpu_supports("avx2") || !__builtin_cpu_supports("bmi2") || !__builtin_cpu_supports("popcnt"))
+    GTEST_SKIP() << "no AVX2 on this processor";
+  std::mt19937 rng(11);
+  THashTable plainHash(14), wideHash(14);
+  std::atomic<int64_t> published{0};
+  for (int round = 0; round < 40; ++round) {
+    const TBitPosition p = RandomPosition(rng, 8 + round % 9);
+    const bool toWinner = round % 3 != 0;
+    const TSolveMode mode = round % 4 == 0 ? TSolveMode::WinLossDraw : TSolveMode::Exact;
+    const TSolveResult plain = base::SolvePosition({&plainHash, &published, nullptr, toWinner}, p, mode);
+    const TSolveResult wide = wide::SolvePosition({&wideHash, &published, nullptr, toWinner}, p, mode);
+    EXPECT_EQ(plain.Score, wide.Score) << round;
+    EXPECT_EQ(plain.Best, wide.Best) << round;
+    EXPECT_EQ(plain.Nodes, wide.Nodes) << round;
+  }
+}
+#endif
 
 }  // namespace
 

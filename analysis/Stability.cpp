@@ -7,53 +7,45 @@ inline namespace VZ_SOLVER_ISA {
 
 namespace {
 
-// The 15 diagonals of one slant, as masks: `step` 9 runs A1-H8, 7 runs H1-A8.
-constexpr std::array<TBits, 15> MakeDiagonals(int step) {
-  std::array<TBits, 15> lines{};
-  for (int sq = 0; sq < 64; ++sq) {
-    const int row = sq / 8, col = sq % 8;
-    const int index = step == 9 ? col - row + 7 : col + row;
-    lines[index] |= Bit(sq);
-  }
+// The four lines through each square: its row, its column and its two
+// diagonals (the A1-H8 and the H1-A8 slants).
+struct TLines {
+  TBits Row, Column, Diagonal9, Diagonal7;
+};
+
+constexpr std::array<TLines, 64> MakeLines() {
+  std::array<TLines, 64> lines{};
+  for (int sq = 0; sq < 64; ++sq)
+    for (int other = 0; other < 64; ++other) {
+      const int dr = other / 8 - sq / 8, dc = other % 8 - sq % 8;
+      if (dr == 0) lines[sq].Row |= Bit(other);
+      if (dc == 0) lines[sq].Column |= Bit(other);
+      if (dr == dc) lines[sq].Diagonal9 |= Bit(other);
+      if (dr == -dc) lines[sq].Diagonal7 |= Bit(other);
+    }
   return lines;
 }
-constexpr std::array<TBits, 15> kDiagonals9 = MakeDiagonals(9);
-constexpr std::array<TBits, 15> kDiagonals7 = MakeDiagonals(7);
-
-TBits FullLines(TBits filled, const std::array<TBits, 15>& lines) {
-  TBits full = 0;
-  for (TBits line : lines)
-    if ((filled & line) == line) full |= line;
-  return full;
-}
-
-TBits FullRows(TBits filled) {
-  TBits full = 0;
-  for (int row = 0; row < 8; ++row) {
-    const TBits line = TBits{0xFF} << (8 * row);
-    if ((filled & line) == line) full |= line;
-  }
-  return full;
-}
-
-TBits FullColumns(TBits filled) {
-  TBits x = filled;
-  x &= x >> 32;
-  x &= x >> 16;
-  x &= x >> 8;
-  return (x & 0xFF) * 0x0101010101010101ull;
-}
+constexpr std::array<TLines, 64> kLines = MakeLines();
 
 }  // namespace
 
 TBits StableDiscs(TBits player, TBits opponent) {
-  const TBits filled = player | opponent;
   // A line with no empty square can never be played on, so no disc on it
-  // turns along it; the edge plays the same part on one side.
-  const TBits rows = FullRows(filled) | ~kInnerFiles;
-  const TBits columns = FullColumns(filled) | 0xFF000000000000FFull;
-  const TBits diag9 = FullLines(filled, kDiagonals9) | kRim;
-  const TBits diag7 = FullLines(filled, kDiagonals7) | kRim;
+  // turns along it; the edge plays the same part on one side. The solver
+  // asks with few empties left: the lines that are not full are the lines
+  // through the empties.
+  TBits rows = 0, columns = 0, diag9 = 0, diag7 = 0;
+  for (TBits empty = ~(player | opponent); empty; empty &= empty - 1) {
+    const TLines& l = kLines[FirstSquare(empty)];
+    rows |= l.Row;
+    columns |= l.Column;
+    diag9 |= l.Diagonal9;
+    diag7 |= l.Diagonal7;
+  }
+  rows = ~rows | ~kInnerFiles;
+  columns = ~columns | 0xFF000000000000FFull;
+  diag9 = ~diag9 | kRim;
+  diag7 = ~diag7 | kRim;
   TBits stable = 0;
   for (;;) {
     const TBits next = player & (rows | ((stable << 1) & kNotFileA) | ((stable >> 1) & kNotFileH)) &

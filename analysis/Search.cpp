@@ -114,6 +114,12 @@ void TSearch::CheckStop() {
 // score itself, and the hash table carries what each learnt to the next.
 TSolveResult TSearch::Converge(TBits player, TBits opponent, int lower, int upper) {
   int bestMove = -1, guess = 0;
+  // Large exact solves start a little below a guess: a question under the
+  // true score needs one good move at each node of the proof, one above it
+  // every move, so the climb is cheaper than the descent.
+  const int empties = 64 - Count(player | opponent);
+  if (upper - lower > 2 && empties >= kEstimateMin)
+    guess = EstimateScore(player, opponent, std::min(kEstimateDepth, empties - 12)) - kEstimateBelow;
   while (lower < upper) {
     const int test = std::clamp(guess, lower + 1, upper);
     const TSolveResult r = SolveMoves(player, opponent, test - 1, test);

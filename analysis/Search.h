@@ -34,6 +34,10 @@ TSolveResult SolvePosition(const TSearchSetup& setup, const TBitPosition& positi
 
 inline namespace VZ_SOLVER_ISA {
 
+// A guess at the final margin of the position for the side to move, from a
+// look `depth` plies ahead (Estimate.cpp); no more than a starting point.
+int EstimateScore(TBits player, TBits opponent, int depth);
+
 class TSearch {
  public:
   explicit TSearch(const TSearchSetup& setup) : setup_(setup), hash_(*setup.Hash) {}

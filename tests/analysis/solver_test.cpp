@@ -127,6 +127,24 @@ TEST(Solver, DrawnGamesOneEmptyBeforeTheEnd) {
   EXPECT_EQ(drawn, 5);
 }
 
+// Large solves start from a guess; wherever they start, the exact score has
+// the sign the win-loss-draw solve (which starts from none) finds, and the
+// best move reaches it.
+TEST(Solver, SolvesFromAGuessAgreeWithWinLossDraw) {
+  std::mt19937 rng(5);
+  TSolver solver(16);
+  for (int round = 0; round < 8; ++round) {
+    const TBitPosition p = RandomPosition(rng, 16 + round % 2);
+    if (!LegalMoves(p.Player, p.Opponent)) continue;
+    const TSolveResult exact = solver.Solve(p);
+    EXPECT_EQ(solver.Solve(p, TSolveMode::WinLossDraw).Score, (exact.Score > 0) - (exact.Score < 0)) << round;
+    const TBits flips = Flips(exact.Best, p.Player, p.Opponent);
+    ASSERT_NE(flips, 0u);
+    const TBitPosition after{p.Opponent ^ flips, p.Player | flips | Bit(exact.Best)};
+    EXPECT_EQ(-solver.Solve(after).Score, exact.Score) << round;
+  }
+}
+
 TEST(Solver, StopFlagEndsTheSolve) {
   std::atomic<bool> stop{true};
   TSolver solver(10);

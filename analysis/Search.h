@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "Solver.h"
+#include "SolverTuning.h"
 
 namespace reversi::analysis {
 
@@ -64,9 +65,10 @@ class TSearch {
 
   // The opponent keeps its stable discs whatever happens, which caps the
   // margin at `top`; true when that cap is at or below alpha. Computed only
-  // when the opponent has few enough discs for the cap to matter.
+  // when the opponent has few enough discs for the cap to matter, and alpha
+  // is high enough for it to matter often (SolverTuning.h).
   static bool StabilityCut(TBits player, TBits opponent, int alpha, int& top) {
-    if (alpha < 64 - 2 * Count(opponent)) return false;
+    if (alpha < 64 - 2 * Count(opponent) || alpha < StabilityFloor(64 - Count(player | opponent))) return false;
     top = 64 - 2 * Count(StableDiscs(opponent, player));
     return top <= alpha;
   }

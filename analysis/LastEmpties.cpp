@@ -3,6 +3,7 @@
 // that the legal moves are tried in odd regions first (parity: in a region
 // with an odd number of empties, the side that moves there first tends to
 // move there last).
+#include "LastFlips.h"
 #include "Search.h"
 #include "SolverTuning.h"
 
@@ -20,10 +21,9 @@ int TSearch::Final(TBits player, TBits opponent) const {
 // side does, else the game ends with it empty. 63 discs on the board.
 int TSearch::Solve1(TBits player, int square) {
   ++nodes_;
-  const TBits opponent = ~(player | Bit(square));
   const int mine = Count(player);
-  if (const TBits flips = Flips(square, player, opponent)) return 2 * (mine + Count(flips) + 1) - 64;
-  if (const TBits flips = Flips(square, opponent, player)) return 2 * (mine - Count(flips)) - 64;
+  if (const int turned = LastFlipCount(square, player)) return 2 * (mine + turned + 1) - 64;
+  if (const int turned = LastFlipCount(square, ~(player | Bit(square)))) return 2 * (mine - turned) - 64;
   const int margin = 2 * mine - 63;
   if (!setup_.EmptiesToWinner) return margin;
   return margin > 0 ? margin + 1 : margin - 1;

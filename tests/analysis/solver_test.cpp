@@ -9,6 +9,7 @@
 
 #include "EngineAdapter.h"
 #include "FfoPositions.h"
+#include "LastFlips.h"
 #include "ReversiCore.h"
 #include "Search.h"
 
@@ -78,6 +79,18 @@ TEST(Solver, LastEmptiesAgreeWithMinimaxAndWinLossDraw) {
         EXPECT_EQ(-Minimax(p.Opponent ^ flips, p.Player | flips | Bit(r.Best), toWinner), r.Score);
       }
     }
+  }
+}
+
+// The table count of the last move's flips against the flips themselves,
+// on boards with one empty square anywhere, for both sides.
+TEST(Solver, LastFlipCountMatchesTheFlips) {
+  std::mt19937_64 rng(13);
+  for (int round = 0; round < 4000; ++round) {
+    const int square = round % 64;
+    const TBits mover = rng() & ~Bit(square), other = ~(mover | Bit(square));
+    ASSERT_EQ(LastFlipCount(square, mover), Count(Flips(square, mover, other))) << round;
+    ASSERT_EQ(LastFlipCount(square, other), Count(Flips(square, other, mover))) << round;
   }
 }
 

@@ -123,12 +123,13 @@ int TSearch::SearchShallow(TBits player, TBits opponent, int alpha, int beta, in
       break;
   }
   ++nodes_;
+  // The bound holds whoever moves next, so it goes before the moves.
+  if (int top; StabilityCut(player, opponent, alpha, top)) return top;
   const TBits moves = LegalMoves(player, opponent);
   if (!moves) {
     if (!LegalMoves(opponent, player)) return Final(player, opponent);
     return -SearchShallow(opponent, player, -beta, -alpha, empties);
   }
-  if (int top; StabilityCut(player, opponent, alpha, top)) return top;
   const TBits odd = OddRegions(empty);
   int best = -65;
   // Corners first and the squares next to corners last, within each.

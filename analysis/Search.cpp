@@ -119,7 +119,7 @@ TSolveResult TSearch::Converge(TBits player, TBits opponent, int lower, int uppe
   // every move, so the climb is cheaper than the descent.
   const int empties = 64 - Count(player | opponent);
   if (upper - lower > 2 && empties >= kEstimateMin)
-    guess = EstimateScore(player, opponent, std::min(kEstimateDepth, empties - 12)) - kEstimateBelow;
+    guess = EstimateScore(player, opponent, EstimateDepth(empties)) - kEstimateBelow;
   while (lower < upper) {
     const int test = std::clamp(guess, lower + 1, upper);
     const TSolveResult r = SolveMoves(player, opponent, test - 1, test);

@@ -18,14 +18,18 @@ constexpr int StabilityFloor(int empties) {
 }
 
 // The first guess at the score of a large solve (Estimate.cpp): a judgement
-// looked at up to kEstimateDepth plies ahead (fewer below 20 empties), from
-// kEstimateMin empties up; the first question is asked kEstimateBelow under
-// it. The weights, in tenths of a disc of final margin, were fitted by least
+// looked at EstimateDepth plies ahead, from kEstimateMin empties up; the
+// first question is asked kEstimateBelow under it. Each ply costs about five
+// times the one before and each empty about three times the solve, so the
+// look ahead shrinks with the empties to stay a small part of the solve.
+// The weights, in tenths of a disc of final margin, were fitted by least
 // squares to the exact scores of 1500 positions with 14 to 22 empties from
 // games-sample.txt, leaving out its first 200 games, which the benchmark uses.
 inline constexpr int kEstimateMin = 16;
-inline constexpr int kEstimateDepth = 8;
 inline constexpr int kEstimateBelow = 4;
+constexpr int EstimateDepth(int empties) {
+  return empties - 15 < 8 ? empties - 15 : 8;
+}
 struct TEstimateWeights {
   int Mobility = 25;        // per move more than the opponent has
   int CornerMobility = 28;  // per corner move more, on top

@@ -3,7 +3,7 @@
 // flips, disc counts and the discs that can never be turned.
 //
 // The search is built twice, once for any processor and once for those with
-// AVX2, BMI2 and POPCNT (see SearchBuild.h); each build gets its own copy of
+// AVX2, BMI2 and POPCNT (see Search.h); each build gets its own copy of
 // these functions under its own inner namespace, so that the linker never
 // hands one build's copy to the other.
 #pragma once

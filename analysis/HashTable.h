@@ -38,7 +38,7 @@ class THashTable {
   void NewSearch() { ++date_; }
 
   // The inline members are built into both builds of the search (see
-  // SearchBuild.h): always inlined, no build ever calls the other's copy.
+  // Search.h): always inlined, no build ever calls the other's copy.
 
   // The entry of the position, or null.
   [[gnu::always_inline]] const THashEntry* Find(TBits player, TBits opponent) const {

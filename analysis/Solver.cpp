@@ -11,13 +11,12 @@ namespace {
 TSolveEntry PickSearch() {
 #ifdef VZ_SOLVER_WIDE
   __builtin_cpu_init();
-  if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("popcnt"))
+  if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") && __builtin_cpu_supports("bmi2") &&
+      __builtin_cpu_supports("popcnt"))
     return &wide::SolvePosition;
 #endif
   return &base::SolvePosition;
 }
-
-const TSolveEntry kSolvePosition = PickSearch();
 
 }  // namespace
 
@@ -29,8 +28,9 @@ void TSolver::SetEmptiesToWinner(bool value) {
 }
 
 TSolveResult TSolver::Solve(const TBitPosition& position, TSolveMode mode) {
+  static const TSolveEntry solvePosition = PickSearch();  // once, whichever thread comes first
   const TSearchSetup setup{&hash_, &published_, stop_, emptiesToWinner_};
-  return kSolvePosition(setup, position, mode);
+  return solvePosition(setup, position, mode);
 }
 
 }  // namespace reversi::analysis

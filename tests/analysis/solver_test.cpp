@@ -211,7 +211,8 @@ TEST(Solver, AgreesWithTheEngineSearchAtTenEmpties) {
 // scores, moves and node counts as the plain build prove it walks the same
 // tree.
 TEST(Solver, BothBuildsOfTheSearchWalkTheSameTree) {
-  if (!__builtin_cpu_supports("avx2") || !__builtin_cpu_supports("bmi2") || !__builtin_cpu_supports("popcnt"))
+  if (!__builtin_cpu_supports("avx2") || !__builtin_cpu_supports("bmi") || !__builtin_cpu_supports("bmi2") ||
+      !__builtin_cpu_supports("popcnt"))
     GTEST_SKIP() << "no AVX2 on this processor";
   std::mt19937 rng(11);
   THashTable plainHash(14), wideHash(14);

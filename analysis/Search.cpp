@@ -236,7 +236,7 @@ int TSearch::Search(TBits player, TBits opponent, int alpha, int beta, int empti
 }  // namespace VZ_SOLVER_ISA
 
 // This build's entry: passes and finished games at the root, then the search.
-TSolveResult VZ_SOLVER_ISA::SolvePosition(const TSearchSetup& setup, const TBitPosition& position, TSolveMode mode) {
+TSolveResult VZ_SOLVER_ENTRY(const TSearchSetup& setup, const TBitPosition& position, TSolveMode mode) {
   setup.Hash->NewSearch();
   TSearch search(setup);
   const int bound = mode == TSolveMode::Exact ? 64 : 1;

@@ -26,12 +26,9 @@ struct TSearchSetup {
 
 using TSolveEntry = TSolveResult (*)(const TSearchSetup&, const TBitPosition&, TSolveMode);
 
-namespace base {
-TSolveResult SolvePosition(const TSearchSetup& setup, const TBitPosition& position, TSolveMode mode);
-}
-namespace wide {
-TSolveResult SolvePosition(const TSearchSetup& setup, const TBitPosition& position, TSolveMode mode);
-}
+// The two builds' entries (analysis/CMakeLists.txt names each build's).
+TSolveResult SolveOnAnyProcessor(const TSearchSetup& setup, const TBitPosition& position, TSolveMode mode);
+TSolveResult SolveWithAvx2(const TSearchSetup& setup, const TBitPosition& position, TSolveMode mode);
 
 inline namespace VZ_SOLVER_ISA {
 

@@ -13,9 +13,9 @@ TSolveEntry PickSearch() {
   __builtin_cpu_init();
   if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") && __builtin_cpu_supports("bmi2") &&
       __builtin_cpu_supports("popcnt"))
-    return &wide::SolvePosition;
+    return &SolveWithAvx2;
 #endif
-  return &base::SolvePosition;
+  return &SolveOnAnyProcessor;
 }
 
 }  // namespace

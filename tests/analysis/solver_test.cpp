@@ -221,8 +221,8 @@ TEST(Solver, BothBuildsOfTheSearchWalkTheSameTree) {
     const TBitPosition p = RandomPosition(rng, 8 + round % 9);
     const bool toWinner = round % 3 != 0;
     const TSolveMode mode = round % 4 == 0 ? TSolveMode::WinLossDraw : TSolveMode::Exact;
-    const TSolveResult plain = base::SolvePosition({&plainHash, &published, nullptr, toWinner}, p, mode);
-    const TSolveResult wide = wide::SolvePosition({&wideHash, &published, nullptr, toWinner}, p, mode);
+    const TSolveResult plain = SolveOnAnyProcessor({&plainHash, &published, nullptr, toWinner}, p, mode);
+    const TSolveResult wide = SolveWithAvx2({&wideHash, &published, nullptr, toWinner}, p, mode);
     EXPECT_EQ(plain.Score, wide.Score) << round;
     EXPECT_EQ(plain.Best, wide.Best) << round;
     EXPECT_EQ(plain.Nodes, wide.Nodes) << round;

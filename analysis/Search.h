@@ -4,7 +4,7 @@
 // It is built twice (analysis/CMakeLists.txt): `base` for any processor and,
 // on x86-64, `wide` for processors with AVX2, BMI2 and POPCNT, where a disc
 // count is one instruction instead of a dozen. Each build lives in its own
-// namespace; TSolver picks one at start-up.
+// namespace; TSolver picks one on first use.
 #pragma once
 
 #include <atomic>

@@ -70,14 +70,14 @@ int LookAhead(TBits player, TBits opponent, int depth, int alpha, int beta) {
 // then the discs it makes safe at the corners and a move in a region with an
 // odd number of empties; far from the end, a shallow look ahead instead. The move the hash table
 // remembers goes before all.
-int ListMoves(const THashTable& hash, TBits player, TBits opponent, TBits moves, int hashMove, TMove* list,
+int ListMoves(const THashTable& childTable, TBits player, TBits opponent, TBits moves, int hashMove, TMove* list,
               int empties) {
   const TBits odd = empties < kLookAheadMin ? OddRegions(~(player | opponent)) : 0;
   int count = 0;
   for (; moves; moves &= moves - 1) {
     const int sq = FirstSquare(moves);
     const TBits flips = Flips(sq, player, opponent);
-    if (empties > kHashMin) hash.Prefetch(opponent ^ flips, player | flips | Bit(sq));
+    if (empties > kHashMin) childTable.Prefetch(opponent ^ flips, player | flips | Bit(sq));
     int key = -1000000;
     if (sq != hashMove) {
       const TBits next = player | flips | Bit(sq);
@@ -141,10 +141,10 @@ TSolveResult TSearch::Converge(TBits player, TBits opponent, int lower, int uppe
 TSolveResult TSearch::SolveMoves(TBits player, TBits opponent, int alpha, int beta) {
   ++nodes_;
   const int empties = 64 - Count(player | opponent);
-  const THashEntry* entry = hash_.Find(player, opponent);
+  const THashEntry* entry = Table(empties).Find(player, opponent);
   TMove list[kMaxMoves];
-  const int count =
-      ListMoves(hash_, player, opponent, LegalMoves(player, opponent), entry ? entry->Best : -1, list, empties);
+  const int count = ListMoves(Table(empties - 1), player, opponent, LegalMoves(player, opponent),
+                              entry ? entry->Best : -1, list, empties);
   int best = -65, bestMove = list[0].Square, a = alpha;
   for (int i = 0; i < count; ++i) {
     const TBits next = player | list[i].Flips | Bit(list[i].Square), other = opponent ^ list[i].Flips;
@@ -160,8 +160,8 @@ TSolveResult TSearch::SolveMoves(TBits player, TBits opponent, int alpha, int be
   return TSolveResult{best, bestMove, nodes_, true};
 }
 
-bool TSearch::Probe(TBits player, TBits opponent, int alpha, int beta, int& value, int& bestMove) const {
-  const THashEntry* entry = hash_.Find(player, opponent);
+bool TSearch::Probe(TBits player, TBits opponent, int empties, int alpha, int beta, int& value, int& bestMove) const {
+  const THashEntry* entry = Table(empties).Find(player, opponent);
   if (!entry) return false;
   bestMove = entry->Best;
   if (entry->Lower >= beta || entry->Lower == entry->Upper) {
@@ -176,7 +176,7 @@ bool TSearch::Probe(TBits player, TBits opponent, int alpha, int beta, int& valu
 }
 
 void TSearch::Record(TBits player, TBits opponent, int empties, int alpha, int beta, int best, int bestMove) {
-  hash_.Store(player, opponent, empties, best > alpha ? best : -64, best < beta ? best : 64, bestMove);
+  Table(empties).Store(player, opponent, empties, best > alpha ? best : -64, best < beta ? best : 64, bestMove);
 }
 
 // Fail-soft alpha-beta with the hash table, enhanced transposition cut-offs
@@ -193,7 +193,7 @@ int TSearch::Search(TBits player, TBits opponent, int alpha, int beta, int empti
   }
   if (int top; StabilityCut(player, opponent, alpha, top)) return top;
   int value, hashMove = -1;
-  if (Probe(player, opponent, alpha, beta, value, hashMove)) return value;
+  if (Probe(player, opponent, empties, alpha, beta, value, hashMove)) return value;
   int best = -65, bestMove = -1, a = alpha;
   TBits rest = moves;
   // The remembered move often refutes at once: try it before ordering the others.
@@ -209,10 +209,11 @@ int TSearch::Search(TBits player, TBits opponent, int alpha, int beta, int empti
     rest ^= Bit(hashMove);
   }
   TMove list[kMaxMoves];
-  const int count = ListMoves(hash_, player, opponent, rest, -1, list, empties);
+  const int count = ListMoves(Table(empties - 1), player, opponent, rest, -1, list, empties);
   if (empties >= kEtcMin) {
     for (int i = 0; i < count; ++i) {
-      const THashEntry* child = hash_.Find(opponent ^ list[i].Flips, player | list[i].Flips | Bit(list[i].Square));
+      const THashEntry* child =
+          Table(empties - 1).Find(opponent ^ list[i].Flips, player | list[i].Flips | Bit(list[i].Square));
       if (child && -child->Upper >= beta) {
         Record(player, opponent, empties, alpha, beta, -child->Upper, list[i].Square);
         return -child->Upper;
@@ -238,6 +239,7 @@ int TSearch::Search(TBits player, TBits opponent, int alpha, int beta, int empti
 // This build's entry: passes and finished games at the root, then the search.
 TSolveResult VZ_SOLVER_ENTRY(const TSearchSetup& setup, const TBitPosition& position, TSolveMode mode) {
   setup.Hash->NewSearch();
+  setup.Shallow->NewSearch();
   TSearch search(setup);
   const int bound = mode == TSolveMode::Exact ? 64 : 1;
   const TBits player = position.Player, opponent = position.Opponent & ~position.Player;

@@ -18,7 +18,8 @@ namespace reversi::analysis {
 // What a solve lends its search: the table, where to publish the node count,
 // the stop flag and how an early end is scored.
 struct TSearchSetup {
-  THashTable* Hash = nullptr;
+  THashTable* Hash = nullptr;     // positions with kShallowTableMax empties or more
+  THashTable* Shallow = nullptr;  // the others, in a table small enough to stay in the cache
   std::atomic<int64_t>* Published = nullptr;
   const std::atomic<bool>* Stop = nullptr;
   bool EmptiesToWinner = true;
@@ -38,7 +39,7 @@ int EstimateScore(TBits player, TBits opponent, int depth);
 
 class TSearch {
  public:
-  explicit TSearch(const TSearchSetup& setup) : setup_(setup), hash_(*setup.Hash) {}
+  explicit TSearch(const TSearchSetup& setup) : setup_(setup), hash_(*setup.Hash), shallow_(*setup.Shallow) {}
 
   // The exact score (or only its sign, with bound 1) of a position where the
   // side to move has a move.
@@ -56,7 +57,8 @@ class TSearch {
   int Solve1(TBits player, int square);
   // A stored bound that decides the node sets value and returns true; the
   // stored best move, if any, goes to bestMove either way.
-  bool Probe(TBits player, TBits opponent, int alpha, int beta, int& value, int& bestMove) const;
+  bool Probe(TBits player, TBits opponent, int empties, int alpha, int beta, int& value, int& bestMove) const;
+  THashTable& Table(int empties) const { return empties < kShallowTableMax ? shallow_ : hash_; }
   void Record(TBits player, TBits opponent, int empties, int alpha, int beta, int best, int bestMove);
   void CheckStop();
 
@@ -72,6 +74,7 @@ class TSearch {
 
   const TSearchSetup& setup_;
   THashTable& hash_;
+  THashTable& shallow_;
   int64_t nodes_ = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "Solver.h"
 
 #include "Search.h"
+#include "SolverTuning.h"
 
 namespace reversi::analysis {
 
@@ -20,16 +21,16 @@ TSolveEntry PickSearch() {
 
 }  // namespace
 
-TSolver::TSolver(int hashBits) : hash_(hashBits) {}
+TSolver::TSolver(int hashBits) : hash_(hashBits), shallow_(kShallowTableBits) {}
 
 void TSolver::SetEmptiesToWinner(bool value) {
-  if (value != emptiesToWinner_) hash_.Clear();  // the stored margins change meaning
+  if (value != emptiesToWinner_) ClearHash();  // the stored margins change meaning
   emptiesToWinner_ = value;
 }
 
 TSolveResult TSolver::Solve(const TBitPosition& position, TSolveMode mode) {
   static const TSolveEntry solvePosition = PickSearch();  // once, whichever thread comes first
-  const TSearchSetup setup{&hash_, &published_, stop_, emptiesToWinner_};
+  const TSearchSetup setup{&hash_, &shallow_, &published_, stop_, emptiesToWinner_};
   return solvePosition(setup, position, mode);
 }
 

@@ -51,10 +51,14 @@ class TSolver {
   void SetStopFlag(const std::atomic<bool>* stop) { stop_ = stop; }
   int64_t NodesSoFar() const { return published_.load(std::memory_order_relaxed); }
   // Forgets every position: the next solve starts from nothing.
-  void ClearHash() { hash_.Clear(); }
+  void ClearHash() {
+    hash_.Clear();
+    shallow_.Clear();
+  }
 
  private:
   THashTable hash_;
+  THashTable shallow_;  // positions near the end, many and cheap to redo
   std::atomic<int64_t> published_{0};
   const std::atomic<bool>* stop_ = nullptr;
   bool emptiesToWinner_ = true;

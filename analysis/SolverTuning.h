@@ -9,6 +9,10 @@ inline constexpr int kMaxMoves = 64;      // one per empty square at most, whate
 inline constexpr int kHashMin = 7;        // hash table and fastest-first from here up
 inline constexpr int kEtcMin = 10;        // enhanced transposition cut-offs from here up
 inline constexpr int kLookAheadMin = 14;  // ordering by a shallow look ahead from here up
+// Positions with fewer empties than kShallowTableMax go to a table of their
+// own, 2^kShallowTableBits buckets (2 MB), which stays in the cache.
+inline constexpr int kShallowTableMax = 10;
+inline constexpr int kShallowTableBits = 15;
 
 // The lowest alpha at which the stability bound is tried: below it the bound
 // cut fewer than one node in twenty-five (measured by empties on FFO #43), not

@@ -244,14 +244,14 @@ TEST(Solver, BothBuildsOfTheSearchWalkTheSameTree) {
       !__builtin_cpu_supports("popcnt"))
     GTEST_SKIP() << "no AVX2 on this processor";
   std::mt19937 rng(11);
-  THashTable plainHash(14), wideHash(14);
+  THashTable plainHash(14), wideHash(14), plainShallow(12), wideShallow(12);
   std::atomic<int64_t> published{0};
   for (int round = 0; round < 40; ++round) {
     const TBitPosition p = RandomPosition(rng, 8 + round % 9);
     const bool toWinner = round % 3 != 0;
     const TSolveMode mode = round % 4 == 0 ? TSolveMode::WinLossDraw : TSolveMode::Exact;
-    const TSolveResult plain = SolveOnAnyProcessor({&plainHash, &published, nullptr, toWinner}, p, mode);
-    const TSolveResult wide = SolveWithAvx2({&wideHash, &published, nullptr, toWinner}, p, mode);
+    const TSolveResult plain = SolveOnAnyProcessor({&plainHash, &plainShallow, &published, nullptr, toWinner}, p, mode);
+    const TSolveResult wide = SolveWithAvx2({&wideHash, &wideShallow, &published, nullptr, toWinner}, p, mode);
     EXPECT_EQ(plain.Score, wide.Score) << round;
     EXPECT_EQ(plain.Best, wide.Best) << round;
     EXPECT_EQ(plain.Nodes, wide.Nodes) << round;

@@ -37,9 +37,10 @@ struct TSolveResult {
 
 class TSolver {
  public:
-  // A hash table of 2^hashBits buckets of 64 bytes. The default (16 MB) suits
-  // solves of up to about 24 empties: a larger table costs more in cache
-  // misses than it saves in nodes.
+  // A hash table of 2^hashBits buckets of 64 bytes, and a 2 MB one for the
+  // positions near the end. The default (16 MB) suits solves of up to about
+  // 24 empties: a larger table costs more in cache misses than it saves in
+  // nodes.
   explicit TSolver(int hashBits = 18);
 
   TSolveResult Solve(const TBitPosition& position, TSolveMode mode = TSolveMode::Exact);

@@ -6,7 +6,7 @@
 namespace reversi::analysis {
 
 inline constexpr int kMaxMoves = 64;      // one per empty square at most, whatever the position
-inline constexpr int kHashMin = 7;        // hash table and fastest-first from here up
+inline constexpr int kHashMin = 6;        // hash table and fastest-first from here up
 inline constexpr int kEtcMin = 10;        // enhanced transposition cut-offs from here up
 inline constexpr int kLookAheadMin = 14;  // ordering by a shallow look ahead from here up
 // Positions with fewer empties than kShallowTableMax go to a table of their

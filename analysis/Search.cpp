@@ -15,12 +15,6 @@ namespace {
 // Thrown through the search when the stop flag is seen.
 struct TCancelled {};
 
-struct TMove {
-  TBits Flips;
-  int Square;
-  int Key;  // lower is tried first
-};
-
 // The squares next to any of the discs.
 TBits Neighbours(TBits b) {
   const TBits h = ((b << 1) & kNotFileA) | ((b >> 1) & kNotFileH);
@@ -145,17 +139,8 @@ TSolveResult TSearch::SolveMoves(TBits player, TBits opponent, int alpha, int be
   TMove list[kMaxMoves];
   const int count = ListMoves(Table(empties - 1), player, opponent, LegalMoves(player, opponent),
                               entry ? entry->Best : -1, list, empties);
-  int best = -65, bestMove = list[0].Square, a = alpha;
-  for (int i = 0; i < count; ++i) {
-    const TBits next = player | list[i].Flips | Bit(list[i].Square), other = opponent ^ list[i].Flips;
-    const int v = -Search(other, next, -beta, -a, empties - 1);
-    if (v > best) {
-      best = v;
-      bestMove = list[i].Square;
-      if (v >= beta) break;
-      a = std::max(a, v);
-    }
-  }
+  int best = -65, bestMove = list[0].Square;
+  SearchList(player, opponent, list, count, alpha, beta, empties, best, bestMove);
   Record(player, opponent, empties, alpha, beta, best, bestMove);
   return TSolveResult{best, bestMove, nodes_, true};
 }
@@ -220,18 +205,24 @@ int TSearch::Search(TBits player, TBits opponent, int alpha, int beta, int empti
       }
     }
   }
+  SearchList(player, opponent, list, count, a, beta, empties, best, bestMove);
+  Record(player, opponent, empties, alpha, beta, best, bestMove);
+  return best;
+}
+
+void TSearch::SearchList(TBits player, TBits opponent, const TMove* list, int count, int alpha, int beta, int empties,
+                         int& best, int& bestMove) {
+  int a = std::max(alpha, best);
   for (int i = 0; i < count; ++i) {
     const int v =
         -Search(opponent ^ list[i].Flips, player | list[i].Flips | Bit(list[i].Square), -beta, -a, empties - 1);
     if (v > best) {
       best = v;
       bestMove = list[i].Square;
-      if (v >= beta) break;
+      if (v >= beta) return;
       a = std::max(a, v);
     }
   }
-  Record(player, opponent, empties, alpha, beta, best, bestMove);
-  return best;
 }
 
 }  // namespace VZ_SOLVER_ISA

@@ -37,6 +37,13 @@ inline namespace VZ_SOLVER_ISA {
 // look `depth` plies ahead (Estimate.cpp); no more than a starting point.
 int EstimateScore(TBits player, TBits opponent, int depth);
 
+// A move in a node's list: its flips, and its place in the order.
+struct TMove {
+  TBits Flips;
+  int Square;
+  int Key;  // lower is tried first
+};
+
 class TSearch {
  public:
   explicit TSearch(const TSearchSetup& setup) : setup_(setup), hash_(*setup.Hash), shallow_(*setup.Shallow) {}
@@ -50,6 +57,10 @@ class TSearch {
  private:
   TSolveResult SolveMoves(TBits player, TBits opponent, int alpha, int beta);
   int Search(TBits player, TBits opponent, int alpha, int beta, int empties);
+  // Searches the moves in list order with the window (max(alpha, best),
+  // beta), raising best and bestMove, until one reaches beta.
+  void SearchList(TBits player, TBits opponent, const TMove* list, int count, int alpha, int beta, int empties,
+                  int& best, int& bestMove);
   int SearchShallow(TBits player, TBits opponent, int alpha, int beta, int empties);
   int Solve4(TBits player, TBits opponent, int alpha, int beta, TBits empty);
   int Solve3(TBits player, TBits opponent, int alpha, int beta, int a, int b, int c);

@@ -12,7 +12,7 @@ inline namespace VZ_SOLVER_ISA {
 
 namespace {
 
-// Thrown through the search when the stop flag is seen.
+// Thrown through the search when the stop flag is seen or the deadline passes.
 struct TCancelled {};
 
 // The squares next to any of the discs.
@@ -100,6 +100,12 @@ int ListMoves(const THashTable& childTable, TBits player, TBits opponent, TBits 
 void TSearch::CheckStop() {
   setup_.Published->store(nodes_, std::memory_order_relaxed);
   if (setup_.Stop && setup_.Stop->load(std::memory_order_relaxed)) throw TCancelled{};
+  // The clock costs far more than a node near the leaves: read it seldom.
+  if (--untilClock_ > 0) return;
+  untilClock_ = kClockEvery;
+  if (setup_.Deadline != std::chrono::steady_clock::time_point::max() &&
+      std::chrono::steady_clock::now() >= setup_.Deadline)
+    throw TCancelled{};
 }
 
 // The exact score by a series of null-window questions ("is the score at

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 
 #include "Solver.h"
@@ -16,13 +17,14 @@
 namespace reversi::analysis {
 
 // What a solve lends its search: the table, where to publish the node count,
-// the stop flag and how an early end is scored.
+// the stop flag, the deadline and how an early end is scored.
 struct TSearchSetup {
   THashTable* Hash = nullptr;     // positions with kShallowTableMax empties or more
   THashTable* Shallow = nullptr;  // the others, in a table small enough to stay in the cache
   std::atomic<int64_t>* Published = nullptr;
   const std::atomic<bool>* Stop = nullptr;
   bool EmptiesToWinner = true;
+  std::chrono::steady_clock::time_point Deadline = std::chrono::steady_clock::time_point::max();
 };
 
 using TSolveEntry = TSolveResult (*)(const TSearchSetup&, const TBitPosition&, TSolveMode);
@@ -87,6 +89,7 @@ class TSearch {
   THashTable& hash_;
   THashTable& shallow_;
   int64_t nodes_ = 0;
+  int untilClock_ = kClockEvery;  // stop checks left before the next look at the clock
 };
 
 }  // namespace VZ_SOLVER_ISA

@@ -30,7 +30,7 @@ void TSolver::SetEmptiesToWinner(bool value) {
 
 TSolveResult TSolver::Solve(const TBitPosition& position, TSolveMode mode) {
   static const TSolveEntry solvePosition = PickSearch();  // once, whichever thread comes first
-  const TSearchSetup setup{&hash_, &shallow_, &published_, stop_, emptiesToWinner_};
+  const TSearchSetup setup{&hash_, &shallow_, &published_, stop_, emptiesToWinner_, deadline_};
   return solvePosition(setup, position, mode);
 }
 

@@ -1,12 +1,14 @@
 // The exact endgame solver: the final disc margin under perfect play from a
 // position, a move that reaches it, and the nodes it took.
 //
-// A TSolver owns its hash table and its counters, so each thread that solves
-// uses its own object. Another thread may stop a solve through the flag given
-// to SetStopFlag and may read NodesSoFar while it runs.
+// A TSolver owns its two hash tables and its counters, so each thread that
+// solves uses its own object. A solve ends early, incomplete, at the deadline
+// given to SetDeadline or when another thread sets the flag given to
+// SetStopFlag; another thread may read NodesSoFar while it runs.
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 
 #include "Bitboard.h"
@@ -31,7 +33,8 @@ struct TSolveResult {
   // A square 0..63 that reaches Score, kPassMove or kNoMove.
   int Best = kNoMove;
   int64_t Nodes = 0;
-  // False when the stop flag ended the solve; Score and Best mean nothing then.
+  // False when the stop flag or the deadline ended the solve; Score and Best
+  // mean nothing then.
   bool Complete = true;
 };
 
@@ -50,6 +53,10 @@ class TSolver {
   // evaluation does.
   void SetEmptiesToWinner(bool value);
   void SetStopFlag(const std::atomic<bool>* stop) { stop_ = stop; }
+  // Solves give up at this moment; time_point::max() (the default) never.
+  // The search reads the clock every few thousand nodes, so the solve ends
+  // within a millisecond or so of it.
+  void SetDeadline(std::chrono::steady_clock::time_point deadline) { deadline_ = deadline; }
   int64_t NodesSoFar() const { return published_.load(std::memory_order_relaxed); }
   // Forgets every position: the next solve starts from nothing.
   void ClearHash() {
@@ -62,6 +69,7 @@ class TSolver {
   THashTable shallow_;  // positions near the end, many and cheap to redo
   std::atomic<int64_t> published_{0};
   const std::atomic<bool>* stop_ = nullptr;
+  std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
   bool emptiesToWinner_ = true;
 };
 

@@ -13,6 +13,9 @@ inline constexpr int kLookAheadMin = 14;  // ordering by a shallow look ahead fr
 // own, 2^kShallowTableBits buckets (2 MB), which stays in the cache.
 inline constexpr int kShallowTableMax = 10;
 inline constexpr int kShallowTableBits = 15;
+// Checks of the stop flag between two looks at the deadline's clock: about a
+// millisecond of search, and too seldom for the clock to cost anything.
+inline constexpr int kClockEvery = 4096;
 
 // The lowest alpha at which the stability bound is tried: below it the bound
 // cut fewer than one node in twenty-five (measured by empties on FFO #43), not

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <fstream>
 #include <random>
 
@@ -230,6 +231,19 @@ TEST(Solver, StopFlagEndsTheSolve) {
   EXPECT_FALSE(r.Complete);
   stop = false;
   EXPECT_TRUE(solver.Solve(RandomPosition(rng, 12)).Complete);
+}
+
+TEST(Solver, DeadlineEndsTheSolve) {
+  TSolver solver(10);
+  std::mt19937 rng(5);
+  solver.SetDeadline(std::chrono::steady_clock::now());
+  const TSolveResult late = solver.Solve(RandomPosition(rng, 24));
+  EXPECT_FALSE(late.Complete);
+  EXPECT_GT(late.Nodes, 0);
+  solver.SetDeadline(std::chrono::steady_clock::time_point::max());
+  EXPECT_TRUE(solver.Solve(RandomPosition(rng, 12)).Complete);
+  solver.SetDeadline(std::chrono::steady_clock::now() + std::chrono::hours(1));
+  EXPECT_TRUE(solver.Solve(RandomPosition(rng, 14)).Complete);
 }
 
 // With ten empties or fewer the engine's search at its deepest level sees

@@ -5,14 +5,22 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <utility>
 
 namespace safefile {
+
+TSystemCalls& SystemCalls() {
+  static TSystemCalls calls{::write, ::fsync, ::rename};
+  return calls;
+}
 
 namespace {
 
@@ -35,7 +43,7 @@ class TFd {
 
 bool WriteAll(int fd, std::string_view data) {
   while (!data.empty()) {
-    const ssize_t n = ::write(fd, data.data(), data.size());
+    const ssize_t n = SystemCalls().Write(fd, data.data(), data.size());
     if (n < 0) {
       if (errno == EINTR) continue;
       return false;
@@ -49,11 +57,31 @@ std::filesystem::path FolderOf(const std::filesystem::path& target) {
   return target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
 }
 
+// The longest name the folder takes; a folder that cannot say has the usual.
+std::size_t NameLimit(const std::filesystem::path& folder) {
+  const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+  return limit > 0 ? static_cast<std::size_t>(limit) : 255;
+}
+
 // The start of every temporary name for target; the process id, "-" and a
 // counter follow. A dot in front keeps it out of file lists, and the ending
-// keeps it from passing for a game or settings file.
+// keeps it from passing for a game or settings file. A target whose name
+// leaves no room for that within the folder's limit gives only its start,
+// with a hash of the whole name so that two such targets never share
+// temporaries.
 std::string TemporaryPrefix(const std::filesystem::path& target) {
-  return "." + target.filename().string() + ".tmp";
+  constexpr std::size_t kCounters = 21;  // a process id, "-", a counter
+  const std::string name = target.filename().string();
+  const std::size_t limit = NameLimit(FolderOf(target));
+  std::string prefix = "." + name + ".tmp";
+  if (prefix.size() + kCounters <= limit) return prefix;
+  std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+  for (const unsigned char c : name) hash = (hash ^ c) * 1099511628211ull;
+  char hex[17];
+  std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+  const std::size_t fixed = 1 + 1 + 16 + 4 + kCounters;  // ".", "~", hash, ".tmp"
+  const std::size_t keep = limit > fixed ? std::min(name.size(), limit - fixed) : 0;
+  return "." + name.substr(0, keep) + "~" + hex + ".tmp";
 }
 
 // A name in the target's folder that no other write uses.
@@ -67,7 +95,25 @@ std::string TemporaryName(const std::filesystem::path& target) {
 // cannot flush a folder; the rename has happened all the same.
 void SyncFolder(const std::filesystem::path& target) {
   TFd fd(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (fd.Get() >= 0) (void)::fsync(fd.Get());
+  if (fd.Get() >= 0) (void)SystemCalls().Fsync(fd.Get());
+}
+
+// No write permission for anyone (which binds root too, as in editors), or
+// none for this process.
+bool IsReadOnly(const std::filesystem::path& target, const struct stat& info) {
+  if ((info.st_mode & 0222) == 0) return true;
+  return ::access(target.c_str(), W_OK) != 0 && errno == EACCES;
+}
+
+// Whether the file at target may be replaced; Ok also when there is none.
+// WriteTarget ends on a link only when the chain does not end: not regular.
+TReplaceResult CheckTarget(const std::filesystem::path& target, struct stat& info, bool& exists) {
+  exists = ::lstat(target.c_str(), &info) == 0;
+  if (!exists) return {};
+  if (S_ISDIR(info.st_mode)) return {TReplaceStatus::Folder, EISDIR};
+  if (!S_ISREG(info.st_mode)) return {TReplaceStatus::NotRegular, 0};
+  if (IsReadOnly(target, info)) return {TReplaceStatus::ReadOnly, EACCES};
+  return {};
 }
 
 }  // namespace
@@ -143,8 +189,8 @@ std::string WriteTarget(const std::string& path) {
 TReplaceResult ReplaceFile(const std::string& path, std::string_view data) {
   const std::filesystem::path target(WriteTarget(path));
   struct stat old {};
-  const bool exists = ::stat(target.c_str(), &old) == 0;
-  if (exists && S_ISDIR(old.st_mode)) return {TReplaceStatus::Folder, EISDIR};
+  bool exists = false;
+  if (TReplaceResult refused = CheckTarget(target, old, exists); !refused) return refused;
 
   std::string temp;
   int raw = -1;
@@ -158,10 +204,10 @@ TReplaceResult ReplaceFile(const std::string& path, std::string_view data) {
   TFd fd(raw);
 
   TReplaceResult result;
-  if ((exists && S_ISREG(old.st_mode) && ::fchmod(fd.Get(), old.st_mode & 07777) != 0) || !WriteAll(fd.Get(), data) ||
-      ::fsync(fd.Get()) != 0 || !fd.Close()) {
+  if ((exists && ::fchmod(fd.Get(), old.st_mode & 07777) != 0) || !WriteAll(fd.Get(), data) ||
+      SystemCalls().Fsync(fd.Get()) != 0 || !fd.Close()) {
     result = {TReplaceStatus::WriteFailed, errno};
-  } else if (::rename(temp.c_str(), target.c_str()) != 0) {
+  } else if (SystemCalls().Rename(temp.c_str(), target.c_str()) != 0) {
     result = {TReplaceStatus::RenameFailed, errno};
   }
   if (!result) {

@@ -12,6 +12,9 @@
 // the target, and the rename flushed to the folder. A reader or a crash sees
 // either the whole old file or the whole new one. A symbolic link at the
 // target is written through: the file it leads to is replaced, the link stays.
+// Only a regular file the user may write is replaced: a device, a pipe, a
+// socket or a link that leads nowhere in the end (a loop) is refused, and so
+// is a file without write permission, as editors do.
 #pragma once
 
 #include <sys/types.h>
@@ -46,6 +49,8 @@ TReadResult ReadSmallFile(const std::string& path, std::size_t maxBytes);
 enum class TReplaceStatus {
   Ok,
   Folder,        // the target is a folder
+  NotRegular,    // a pipe, device, socket or a loop of links
+  ReadOnly,      // a regular file that may not be written
   CannotCreate,  // no temporary file could be made beside the target (Errno)
   WriteFailed,   // writing or flushing it failed (Errno)
   RenameFailed,  // it could not replace the target (Errno)
@@ -70,5 +75,14 @@ TReplaceResult ReplaceFile(const std::string& path, std::string_view data);
 // process died before the rename; those of a process still running are left
 // to it. Returns how many were removed.
 int RemoveLeftovers(const std::string& path);
+
+// The system calls a replace makes to write, flush and rename, so that a test
+// can make one fail or watch their order. The defaults are the system's own.
+struct TSystemCalls {
+  ssize_t (*Write)(int fd, const void* data, std::size_t size);
+  int (*Fsync)(int fd);
+  int (*Rename)(const char* from, const char* to);
+};
+TSystemCalls& SystemCalls();
 
 }  // namespace safefile

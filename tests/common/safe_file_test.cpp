@@ -3,10 +3,14 @@
 // read refuses what is not a small regular file without waiting on it.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -95,6 +99,90 @@ TEST_F(SafeFile, ReadTakesOnlySmallRegularFiles) {
   EXPECT_EQ(ReadSmallFile(File("pipe"), 10).Status, TReadStatus::NotRegular);  // returns at once
   EXPECT_EQ(ReadSmallFile(dir_.string(), 10).Status, TReadStatus::Folder);
   EXPECT_EQ(ReadSmallFile(File("missing"), 10).Status, TReadStatus::Missing);
+}
+
+TEST_F(SafeFile, OnlyAWritableRegularFileIsReplaced) {
+  ASSERT_EQ(::mkfifo(File("pipe").c_str(), 0600), 0);
+  fs::create_symlink(File("pipe"), File("link-to-pipe"));
+  fs::create_symlink(File("loop-a"), File("loop-b"));
+  fs::create_symlink(File("loop-b"), File("loop-a"));
+  const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, File("socket").c_str(), sizeof address.sun_path - 1);
+  ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  for (const char* name : {"pipe", "link-to-pipe", "loop-a", "socket"})
+    EXPECT_EQ(ReplaceFile(File(name), "x").Status, TReplaceStatus::NotRegular) << name;
+  ::close(sock);
+  EXPECT_TRUE(fs::is_fifo(File("pipe")));
+  EXPECT_TRUE(fs::is_socket(File("socket")));
+  EXPECT_TRUE(fs::is_symlink(File("loop-a")));
+
+  Write(File("kept.rgm"), "0 0");
+  fs::permissions(File("kept.rgm"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_EQ(ReplaceFile(File("kept.rgm"), "1 51 1").Status, TReplaceStatus::ReadOnly);
+  EXPECT_EQ(Read(File("kept.rgm")), "0 0");
+  EXPECT_EQ(EntriesInFolder(), 6);  // no temporary file left behind
+}
+
+TEST_F(SafeFile, ANameNearTheLimitStillGetsTemporaries) {
+  const std::string name = std::string(250, 'g') + ".rgm";
+  ASSERT_TRUE(ReplaceFile(File(name), "0 0"));
+  ASSERT_TRUE(ReplaceFile(File(name), "1 51 1"));
+  EXPECT_EQ(Read(File(name)), "1 51 1");
+  EXPECT_EQ(EntriesInFolder(), 1);
+}
+
+// Records the helper's system calls in place of the system's, and can fail
+// the rename.
+class SafeFileCalls : public SafeFile {
+ protected:
+  void SetUp() override {
+    SafeFile::SetUp();
+    saved_ = SystemCalls();
+    calls_.clear();
+    failRename_ = false;
+    SystemCalls() = {&RecordWrite, &RecordFsync, &RecordRename};
+  }
+  void TearDown() override {
+    SystemCalls() = saved_;
+    SafeFile::TearDown();
+  }
+  static ssize_t RecordWrite(int fd, const void* data, std::size_t size) {
+    calls_ += "write ";
+    return ::write(fd, data, size);
+  }
+  static int RecordFsync(int fd) {
+    struct stat info {};
+    ::fstat(fd, &info);
+    calls_ += S_ISDIR(info.st_mode) ? "fsync(folder) " : "fsync(file) ";
+    return ::fsync(fd);
+  }
+  static int RecordRename(const char* from, const char* to) {
+    calls_ += "rename ";
+    if (!failRename_) return ::rename(from, to);
+    errno = EXDEV;
+    return -1;
+  }
+
+  static inline std::string calls_;
+  static inline bool failRename_ = false;
+  TSystemCalls saved_{};
+};
+
+TEST_F(SafeFileCalls, TheFileIsFlushedBeforeTheRenameAndTheFolderAfter) {
+  ASSERT_TRUE(ReplaceFile(File("game.rgm"), "1 51 1"));
+  EXPECT_EQ(calls_, "write fsync(file) rename fsync(folder) ");
+}
+
+TEST_F(SafeFileCalls, AFailedRenameIsReportedAndLeavesNoTemporary) {
+  Write(File("game.rgm"), "2 51 42 2");
+  failRename_ = true;
+  const TReplaceResult result = ReplaceFile(File("game.rgm"), "0 0");
+  EXPECT_EQ(result.Status, TReplaceStatus::RenameFailed);
+  EXPECT_EQ(result.Errno, EXDEV);
+  EXPECT_EQ(Read(File("game.rgm")), "2 51 42 2");
+  EXPECT_EQ(EntriesInFolder(), 1);
 }
 
 }  // namespace

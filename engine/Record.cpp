@@ -96,6 +96,10 @@ TFileResult WriteGameFile(const std::string& fileName, const std::string& text) 
       return TFileResult{true, {}};
     case TReplaceStatus::Folder:
       return Failure("it is a folder, not a file");
+    case TReplaceStatus::NotRegular:
+      return Failure("it is not a regular file");
+    case TReplaceStatus::ReadOnly:
+      return Failure("the file is read-only");
     case TReplaceStatus::CannotCreate:
       return Failure(std::string("the file cannot be created: ") + std::strerror(saved.Errno));
     case TReplaceStatus::WriteFailed:
@@ -191,14 +195,19 @@ TFileResult TReversiCore::LoadRecordText(const std::string& text) {
   const int32_t n = take();
   if (n < 0 || n > 60) return Failure("the move count " + std::to_string(n) + " is not between 0 and 60");
   if (numbers->size() < static_cast<size_t>(n) + 2) return Failure("the file ends before the current move");
+  // Saves end with the current move; a number after it is a sign of a
+  // damaged file, which would load as another game and lose moves.
+  if (numbers->size() > static_cast<size_t>(n) + 2) return Failure("numbers follow the current move");
   std::array<int32_t, kMaxRecord> record{};
   for (int i = 0; i < n; ++i) record[i] = take();
   const int32_t current = take();
   if (current < 0 || current > n)
     return Failure("the current move " + std::to_string(current) + " is not between 0 and " + std::to_string(n));
 
+  // The moves after the current one are replayed by Move Forward, so they
+  // must be legal too.
   TBoard check;
-  for (int i = 0; i < current; ++i) {
+  for (int i = 0; i < n; ++i) {
     const int q = record[i];
     if (!IsPlayingSquare(q) || !check.IsLegal(q))
       return Failure("move " + std::to_string(i + 1) + " (" + std::to_string(q) + ") is not a legal move");

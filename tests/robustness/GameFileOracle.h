@@ -49,9 +49,9 @@ struct TExpectedLoad {
 };
 
 // nullopt when the text must be refused: a token that is not an integer, a
-// move count outside 0..60, a current move outside 0..count, or a move
-// before the current one that is not legal in its turn, or a text that
-// ends before the current move.
+// move count outside 0..60, a current move outside 0..count, a move that is
+// not legal in its turn (before or after the current one), a text that ends
+// before the current move or goes on after it.
 inline std::optional<TExpectedLoad> ExpectedLoad(std::string_view text) {
   if (text.size() > (1u << 20)) return std::nullopt;
   const auto numbers = GameFileNumbers(text);
@@ -61,11 +61,11 @@ inline std::optional<TExpectedLoad> ExpectedLoad(std::string_view text) {
   const int64_t n = take();
   if (n < 0 || n > 60) return std::nullopt;
   // An empty file, or one cut off before its current move, is damaged.
-  if (numbers->size() < static_cast<size_t>(n) + 2) return std::nullopt;
+  if (numbers->size() != static_cast<size_t>(n) + 2) return std::nullopt;
   std::vector<int> moves;
   for (int64_t i = 0; i < n; ++i) moves.push_back(static_cast<int>(take()));
   const int64_t current = take();
-  if (current < 0 || current > n) return std::nullopt;
+  if (current < 0 || current > n || !Replay(moves)) return std::nullopt;
   moves.resize(static_cast<size_t>(current));
   auto position = Replay(moves);
   if (!position) return std::nullopt;

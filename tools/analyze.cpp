@@ -4,9 +4,11 @@
 //                  [--selective-depth D] [--events] [--eval] [--perft N]
 //                  [--position "BOARD SIDE"] [--load FILE] [--save FILE] [--bench]
 //                  [--solve [--wld]] [--time S [--strict-time]] MOVES
+//   vezari-analyze --analyse [--depth D | --time S] MOVES|--position|--load
 //
 // Exit status: 0 done, 2 bad arguments or an illegal move, 3 no legal move
-// to search, 4 a game file that cannot be loaded, 5 a save that failed.
+// to search, 4 a game file that cannot be loaded, 5 a save that failed,
+// 6 (--analyse) the analyst's weights cannot be loaded.
 #include <time.h>
 
 #include <cctype>
@@ -20,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "Analyse.h"
 #include "BenchPositions.h"
 #include "DesignValues.h"
 #include "EngineAdapter.h"
@@ -35,6 +38,7 @@ const std::string kUsage =
     "                      [--events] [--eval] [--perft N] [--load FILE] [--save FILE] [--bench]\n"
     "                      [--solve [--wld]] [--time S [--strict-time]] MOVES\n"
     "                      [--position \"BOARD SIDE\"]\n"
+    "       vezari-analyze --analyse [--depth D | --time S] MOVES|--position ...|--load FILE\n"
     "  MOVES            the game from the start as square names run together (f5d6c3);\n"
     "                   '-' or nothing for the initial position\n"
     "  --level N        fixed search depth 1..12 (default 3)\n"
@@ -61,6 +65,9 @@ const std::string kUsage =
     "  --time S         search for S seconds per move (1..32000) instead of a fixed depth; the\n"
     "                   summary adds the time taken (ms) and the last iteration completed\n"
     "  --strict-time    with --time: stop inside a root move when the time is up\n"
+    "  --analyse        the analyst's best move and value in discs (one JSON line): for 1 second,\n"
+    "                   for --time S seconds (fractions allowed), or --depth D plies of midgame\n"
+    "                   search and nothing deeper (1..60); \"exact\" when the solver proved it\n"
     "  --position \"BOARD SIDE\"  start from this board: 64 squares a1..h8 of X, O or -, then\n"
     "                   X or O to move; MOVES (any common notation) are played from there\n";
 
@@ -82,7 +89,19 @@ struct Options {
   std::optional<std::string> moves;
   std::optional<int> seconds;  // --time
   bool strictTime = false;
+  bool analyse = false;
+  std::optional<int> depth;              // --depth, with --analyse
+  std::optional<double> analyseSeconds;  // --time with a fraction, for --analyse alone
 };
+
+// --time's value for --analyse: a number of seconds, fractions allowed.
+std::optional<double> ParseSeconds(const std::string& text) {
+  if (text.empty() || text.size() > 12 || !std::isdigit(static_cast<unsigned char>(text[0]))) return std::nullopt;
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (end != text.c_str() + text.size() || !(value >= 0.001 && value <= 32000)) return std::nullopt;
+  return value;
+}
 
 // The bench searches at this depth unless --level says otherwise.
 constexpr int kBenchLevel = 7;
@@ -166,8 +185,19 @@ int ParseArgs(int argc, char** argv, Options& o) {
     } else if (arg == "--time") {
       if (!value(v)) return Usage("--time needs a value");
       auto n = ParseInt(v);
-      if (!n || *n < 1 || *n > 32000) return Usage("--time takes a whole number of seconds from 1 to 32000");
-      o.seconds = *n;
+      o.analyseSeconds = ParseSeconds(v);
+      if (!n || *n < 1 || *n > 32000) {
+        if (!o.analyseSeconds) return Usage("--time takes a whole number of seconds from 1 to 32000");
+      } else {
+        o.seconds = *n;
+      }
+    } else if (arg == "--analyse") {
+      o.analyse = true;
+    } else if (arg == "--depth") {
+      if (!value(v)) return Usage("--depth needs a value");
+      auto n = ParseInt(v);
+      if (!n || *n < 1 || *n > 60) return Usage("--depth takes a whole number from 1 to 60");
+      o.depth = *n;
     } else if (arg == "--strict-time") {
       o.strictTime = true;
     } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
@@ -185,6 +215,14 @@ int ParseArgs(int argc, char** argv, Options& o) {
   if (o.wld && !o.solve) return Usage("--wld goes with --solve");
   if (o.seconds && (o.levelGiven || o.bench)) return Usage("--time excludes --level and --bench");
   if (o.strictTime && !o.seconds) return Usage("--strict-time needs --time");
+  if (o.analyse) {
+    if (o.eval || o.perft || o.bench || o.solve || o.levelGiven || o.strictTime)
+      return Usage("--analyse excludes --eval, --perft, --bench, --solve, --level and --strict-time");
+    if (o.depth && o.analyseSeconds) return Usage("give --analyse either --depth or --time, not both");
+  } else {
+    if (o.depth) return Usage("--depth goes with --analyse");
+    if (o.analyseSeconds && !o.seconds) return Usage("--time takes a whole number of seconds from 1 to 32000");
+  }
   return 0;
 }
 
@@ -443,6 +481,7 @@ int main(int argc, char** argv) {
     }
   }
 
+  if (o.analyse) return RunAnalyse(engine, {o.depth.value_or(0), o.analyseSeconds.value_or(0)});
   if (o.eval) return PrintEval(engine);
   if (o.solve) return PrintSolve(engine, o.wld);
   if (o.perft) {

@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-dev clang-format-14
   fonts-liberation
   librsvg2-bin help2man desktop-file-utils appstream dpkg-dev file
+  grhino  # gtp-rhino: the engine vezari-engine's protocol tests play against
 )
 
 missing=()

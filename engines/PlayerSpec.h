@@ -1,0 +1,26 @@
+// Players named on a command line or in settings:
+//   specified[:LEVEL]   the specified player (a fixed level 1..12 overrides
+//                       the match's budget)
+//   analyst             the analyst, once it is built in
+//   gtp:COMMAND         an external GTP engine, COMMAND split on blanks
+//                       (quotes keep blanks), run without a shell
+// The switch for the engine that vezari-engine itself serves is here too.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "Player.h"
+#include "SearchingPlayer.h"
+
+namespace reversi::engines {
+
+std::unique_ptr<TPlayer> MakePlayer(const std::string& spec, std::string& error);
+
+// The players that search in this process, by name ("specified",
+// "analyst"); null with the reason for an unknown or missing one.
+std::unique_ptr<TSearchingPlayer> MakeSearchingPlayer(const std::string& name, std::string& error);
+// What vezari-engine serves unless told otherwise.
+const char* DefaultEngineName();
+
+}  // namespace reversi::engines

@@ -120,6 +120,7 @@ TSolveResult TSearch::Converge(TBits player, TBits opponent, int lower, int uppe
   const int empties = 64 - Count(player | opponent);
   if (upper - lower > 2 && empties >= kEstimateMin)
     guess = EstimateScore(player, opponent, EstimateDepth(empties)) - kEstimateBelow;
+  provenLower_ = lower, provenUpper_ = upper;
   while (lower < upper) {
     const int test = std::clamp(guess, lower + 1, upper);
     const TSolveResult r = SolveMoves(player, opponent, test - 1, test);
@@ -131,6 +132,10 @@ TSolveResult TSearch::Converge(TBits player, TBits opponent, int lower, int uppe
       upper = r.Score;
       guess = r.Score;
     }
+    // Kept for a solve that ends early (fail-soft answers may pass the range).
+    provenLower_ = std::max(provenLower_, std::min(lower, provenUpper_));
+    provenUpper_ = std::min(provenUpper_, std::max(upper, provenLower_));
+    provenBest_ = bestMove;
   }
   // With no answer above the floor every move reaches the floor.
   if (bestMove < 0) bestMove = FirstSquare(LegalMoves(player, opponent));
@@ -241,10 +246,11 @@ TSolveResult VZ_SOLVER_ENTRY(const TSearchSetup& setup, const TBitPosition& posi
   const int bound = mode == TSolveMode::Exact ? 64 : 1;
   const TBits player = position.Player, opponent = position.Opponent & ~position.Player;
   TSolveResult result;
+  const bool pass = !LegalMoves(player, opponent) && LegalMoves(opponent, player);
   try {
     if (LegalMoves(player, opponent)) {
       result = search.Converge(player, opponent, -bound, bound);
-    } else if (LegalMoves(opponent, player)) {
+    } else if (pass) {
       result = search.Converge(opponent, player, -bound, bound);
       result.Score = -result.Score;
       result.Best = kPassMove;
@@ -252,10 +258,20 @@ TSolveResult VZ_SOLVER_ENTRY(const TSearchSetup& setup, const TBitPosition& posi
       result.Score = search.Final(player, opponent);
       result.Best = kNoMove;
     }
+    result.Lower = result.Upper = result.Score;
   } catch (const TCancelled&) {
-    result = TSolveResult{0, kNoMove, search.Nodes(), false};
+    result = TSolveResult{0,
+                          pass                       ? kPassMove
+                          : search.ProvenBest() >= 0 ? search.ProvenBest()
+                                                     : kNoMove,
+                          search.Nodes(), false};
+    result.Lower = pass ? -search.ProvenUpper() : search.ProvenLower();
+    result.Upper = pass ? -search.ProvenLower() : search.ProvenUpper();
   }
-  if (mode == TSolveMode::WinLossDraw) result.Score = (result.Score > 0) - (result.Score < 0);
+  if (mode == TSolveMode::WinLossDraw) {
+    const auto sign = [](int v) { return (v > 0) - (v < 0); };
+    result.Score = sign(result.Score), result.Lower = sign(result.Lower), result.Upper = sign(result.Upper);
+  }
   result.Nodes = search.Nodes();
   setup.Published->store(result.Nodes, std::memory_order_relaxed);
   return result;

@@ -55,6 +55,11 @@ class TSearch {
   TSolveResult Converge(TBits player, TBits opponent, int lower, int upper);
   int Final(TBits player, TBits opponent) const;
   int64_t Nodes() const { return nodes_; }
+  // The bounds Converge has proven so far, and a move that reaches the lower
+  // one (-1 before any).
+  int ProvenLower() const { return provenLower_; }
+  int ProvenUpper() const { return provenUpper_; }
+  int ProvenBest() const { return provenBest_; }
 
  private:
   TSolveResult SolveMoves(TBits player, TBits opponent, int alpha, int beta);
@@ -89,6 +94,7 @@ class TSearch {
   THashTable& hash_;
   THashTable& shallow_;
   int64_t nodes_ = 0;
+  int provenLower_ = -64, provenUpper_ = 64, provenBest_ = -1;
   int untilClock_ = kClockEvery;  // stop checks left before the next look at the clock
 };
 

@@ -33,9 +33,12 @@ struct TSolveResult {
   // A square 0..63 that reaches Score, kPassMove or kNoMove.
   int Best = kNoMove;
   int64_t Nodes = 0;
-  // False when the stop flag or the deadline ended the solve; Score and Best
-  // mean nothing then.
+  // False when the stop flag or the deadline ended the solve; Score means
+  // nothing then, and Best is a move known to reach Lower, if any.
   bool Complete = true;
+  // What the solve proved: Lower <= the score <= Upper, both Score when it
+  // is complete.
+  int Lower = 0, Upper = 0;
 };
 
 class TSolver {

@@ -246,6 +246,26 @@ TEST(Solver, DeadlineEndsTheSolve) {
   EXPECT_TRUE(solver.Solve(RandomPosition(rng, 14)).Complete);
 }
 
+// A solve cut short still says what it proved: bounds that hold the score,
+// whenever the deadline falls.
+TEST(Solver, ADeadlineLeavesBoundsAroundTheScore) {
+  std::mt19937 rng(31);
+  const TBitPosition p = RandomPosition(rng, 18);
+  for (const TSolveMode mode : {TSolveMode::Exact, TSolveMode::WinLossDraw}) {
+    const int exact = TSolver(16).Solve(p, mode).Score;
+    for (const int ms : {0, 2, 8, 32, 64, 128, 256}) {
+      TSolver solver(16);
+      solver.SetDeadline(std::chrono::steady_clock::now() + std::chrono::milliseconds(ms));
+      const TSolveResult r = solver.Solve(p, mode);
+      EXPECT_LE(r.Lower, exact) << ms;
+      EXPECT_GE(r.Upper, exact) << ms;
+      if (r.Complete) {
+        EXPECT_EQ(r.Lower, r.Upper);
+      }
+    }
+  }
+}
+
 // With ten empties or fewer the engine's search at its deepest level sees
 // every line to the end, so its value and its move are exact (empties to
 // nobody, as its evaluation counts them).

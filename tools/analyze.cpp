@@ -28,6 +28,7 @@
 #include "EngineAdapter.h"
 #include "MoveText.h"
 #include "ReversiCore.h"
+#include "SolveCommand.h"
 
 using namespace reversi;
 
@@ -60,10 +61,13 @@ const std::string kUsage =
     "                   the node count and the speed\n"
     "  --solve          solve the position exactly: the final margin for the side to move\n"
     "                   (empties to the winner), a best move (PASS, NONE when over), the nodes;\n"
-    "                   at most 36 empty squares\n"
+    "                   at most 36 empty squares (past about 26 a solve may take hours; a\n"
+    "                   long one reports its nodes on standard error every few seconds)\n"
     "  --wld            with --solve: only win (1), draw (0) or loss (-1), faster\n"
     "  --time S         search for S seconds per move (1..32000) instead of a fixed depth; the\n"
-    "                   summary adds the time taken (ms) and the last iteration completed\n"
+    "                   summary adds the time taken (ms) and the last iteration completed;\n"
+    "                   with --solve, stop the solve after S seconds and print the bounds\n"
+    "                   it proved (\"lower\", \"upper\") and \"complete\":false\n"
     "  --strict-time    with --time: stop inside a root move when the time is up\n"
     "  --analyse        the analyst's best move and value in discs (one JSON line): for 1 second,\n"
     "                   for --time S seconds (fractions allowed), or --depth D plies of midgame\n"
@@ -395,16 +399,12 @@ int PrintEval(TReversiCore& engine) {
 // Beyond this many empty squares an exact solve would run for days.
 constexpr int kMaxSolveEmpties = 36;
 
-int PrintSolve(const TBoard& board, bool wld) {
+int PrintSolve(const TBoard& board, bool wld, std::optional<int> seconds) {
   const int empties = 64 - board.Discs(kBlack) - board.Discs(kWhite);
   if (empties > kMaxSolveEmpties)
     return Usage("--solve takes positions with at most " + std::to_string(kMaxSolveEmpties) + " empty squares, not " +
                  std::to_string(empties));
-  analysis::TSolver solver;
-  const auto r =
-      solver.Solve(analysis::FromBoard(board), wld ? analysis::TSolveMode::WinLossDraw : analysis::TSolveMode::Exact);
-  std::cout << "{\"score\":" << r.Score << ",\"best\":\"" << analysis::MoveName(r.Best) << "\",\"nodes\":" << r.Nodes
-            << "}\n";
+  tools::PrintSolve(analysis::FromBoard(board), wld, seconds, std::cout);
   return 0;
 }
 
@@ -483,7 +483,7 @@ int main(int argc, char** argv) {
 
   if (o.analyse) return RunAnalyse(engine, {o.depth.value_or(0), o.analyseSeconds.value_or(0)});
   if (o.eval) return PrintEval(engine);
-  if (o.solve) return PrintSolve(engine, o.wld);
+  if (o.solve) return PrintSolve(engine, o.wld, o.seconds);
   if (o.perft) {
     std::cout << "{\"perft\":" << *o.perft << ",\"leaves\":" << engine.Search().Perft(*o.perft) << "}\n";
     return 0;

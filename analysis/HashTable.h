@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "Bitboard.h"
+#include "SolverBits.h"
 
 namespace reversi::analysis {
 

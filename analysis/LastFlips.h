@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "Bitboard.h"
+#include "SolverBits.h"
 
 namespace reversi::analysis {
 inline namespace VZ_SOLVER_ISA {

@@ -11,8 +11,8 @@
 #include <chrono>
 #include <cstdint>
 
-#include "Bitboard.h"
 #include "HashTable.h"
+#include "SolverBits.h"
 
 namespace reversi::analysis {
 

@@ -31,7 +31,7 @@ namespace {
 // Corners count for several discs, mobility for a little: crude, but it
 // keeps the search's values in discs and within the board.
 int StandInValue(TBits player, TBits opponent) {
-  using namespace reversi::analysis;
+  using namespace reversi::bits;
   const int discs = Count(player) - Count(opponent);
   const int corners = Count(player & kCorners) - Count(opponent & kCorners);
   const int empties = 64 - Count(player | opponent);

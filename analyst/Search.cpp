@@ -8,10 +8,10 @@
 
 namespace reversi::analyst {
 
-using analysis::Count;
-using analysis::FirstSquare;
-using analysis::Flips;
-using analysis::LegalMoves;
+using bits::Count;
+using bits::FirstSquare;
+using bits::Flips;
+using bits::LegalMoves;
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "Bitboard.h"
+#include "SolverBits.h"
 
 namespace reversi::analysis {
 

@@ -4,44 +4,20 @@
 #include <cstdio>
 #include <optional>
 
+#include "Bitboard.h"
+
 namespace reversi {
 
 namespace {
 
-// ---- A bitboard of its own: bit 8 * row + column, a1 = 0, h8 = 63 ----
-
-constexpr uint64_t kNotColumnA = 0xfefefefefefefefeULL;
-constexpr uint64_t kNotColumnH = 0x7f7f7f7f7f7f7f7fULL;
-
-// One step in direction d (0..7) of every bit; bits leaving the board go.
-uint64_t Step(uint64_t b, int d) {
-  switch (d) {
-    case 0:
-      return (b << 1) & kNotColumnA;
-    case 1:
-      return (b >> 1) & kNotColumnH;
-    case 2:
-      return b << 8;
-    case 3:
-      return b >> 8;
-    case 4:
-      return (b << 9) & kNotColumnA;
-    case 5:
-      return (b << 7) & kNotColumnH;
-    case 6:
-      return (b >> 7) & kNotColumnA;
-    default:
-      return (b >> 9) & kNotColumnH;
-  }
-}
-
-struct TBits {
+// The side's discs and the other side's, as bits 8 * row + column.
+struct TSides {
   uint64_t Own = 0;
   uint64_t Other = 0;
 };
 
-TBits BitsFor(const TPosition& p, int side) {
-  TBits b;
+TSides SidesFor(const TPosition& p, int side) {
+  TSides b;
   for (int i = 0; i < 64; ++i) {
     if (p.Squares[i] == side) b.Own |= uint64_t{1} << i;
     if (p.Squares[i] == -side) b.Other |= uint64_t{1} << i;
@@ -49,29 +25,8 @@ TBits BitsFor(const TPosition& p, int side) {
   return b;
 }
 
-uint64_t MovesOf(const TBits& b) {
-  const uint64_t empty = ~(b.Own | b.Other);
-  uint64_t moves = 0;
-  for (int d = 0; d < 8; ++d) {
-    uint64_t run = Step(b.Own, d) & b.Other;
-    for (int k = 0; k < 5; ++k) run |= Step(run, d) & b.Other;
-    moves |= Step(run, d) & empty;
-  }
-  return moves;
-}
-
-uint64_t FlipsOf(const TBits& b, uint64_t move) {
-  uint64_t flips = 0;
-  for (int d = 0; d < 8; ++d) {
-    uint64_t run = 0;
-    uint64_t x = Step(move, d);
-    while (x & b.Other) {
-      run |= x;
-      x = Step(x, d);
-    }
-    if (x & b.Own) flips |= run;
-  }
-  return flips;
+uint64_t MovesOf(const TSides& b) {
+  return bits::LegalMoves(b.Own, b.Other);
 }
 
 int BitOfSquare(int square) {
@@ -81,17 +36,17 @@ int BitOfSquare(int square) {
 // Plays the side to move at the bit and hands the move to the opponent
 // without looking whether the opponent can move.
 bool Place(TPosition& p, int bit) {
-  const TBits b = BitsFor(p, p.Side);
+  const TSides b = SidesFor(p, p.Side);
   const uint64_t move = uint64_t{1} << bit;
   if (!(MovesOf(b) & move)) return false;
-  uint64_t flips = FlipsOf(b, move) | move;
+  uint64_t flips = bits::Flips(bit, b.Own, b.Other) | move;
   for (; flips; flips &= flips - 1) p.Squares[std::countr_zero(flips)] = static_cast<int8_t>(p.Side);
   p.Side = -p.Side;
   return true;
 }
 
 bool HasMove(const TPosition& p, int side) {
-  return MovesOf(BitsFor(p, side)) != 0;
+  return MovesOf(SidesFor(p, side)) != 0;
 }
 
 // A side that cannot move passes, unless neither can.
@@ -280,7 +235,7 @@ TPosition TPosition::Standard() {
 }
 
 uint64_t LegalMoves(const TPosition& position) {
-  return MovesOf(BitsFor(position, position.Side));
+  return MovesOf(SidesFor(position, position.Side));
 }
 
 bool IsOver(const TPosition& position) {

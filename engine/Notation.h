@@ -1,8 +1,8 @@
 // Games and positions as Othello players write them: move lists
 // ("f5d6c3"), board strings (64 squares and the side to move) and GGF files.
 // Everything here stands apart from the engine's record: a game is a start
-// position and the squares played from it, checked against the rules by a
-// small bitboard of its own.
+// position and the squares played from it, checked against the rules of the
+// bitboard library (bitboard/).
 //
 // No reader trusts its text: sizes are bounded, nothing recurses on the
 // input's nesting, and a refusal names the problem and returns no game.

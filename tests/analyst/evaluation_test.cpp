@@ -1,16 +1,17 @@
+#include "Evaluation.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <vector>
 
 #include "Bitboard.h"
-#include "Evaluation.h"
 
 namespace {
 
 using reversi::analyst::TBits;
 using reversi::analyst::TEvaluation;
-namespace bb = reversi::analysis;
+namespace bb = reversi::bits;
 
 struct TPos {
   TBits Player, Opponent;

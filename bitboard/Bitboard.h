@@ -1,28 +1,40 @@
 // Positions as two 64-bit boards: bit 8*row + col, A1 = bit 0, H1 = bit 7,
-// A8 = bit 56. The functions here are the solver's rules: legal moves,
-// flips, disc counts and the discs that can never be turned.
+// A8 = bit 56. The rules on them: legal moves, flips, disc counts, the
+// discs that can never be turned. Plain C++, below the engine and the
+// analysis; nothing here knows a game or a search.
 //
-// The search is built twice, once for any processor and once for those with
-// AVX2, BMI2 and POPCNT (see Search.h); each build gets its own copy of
-// these functions under its own inner namespace, so that the linker never
-// hands one build's copy to the other.
+// Two ways in:
+// - Code built once for any processor calls reversi::bits::LegalMoves,
+//   Flips and StableDiscs: out of line, each the build for the processor
+//   the program runs on (AVX2 where it has it), picked on first use.
+// - Code that is itself built once per kind of processor, as the solver's
+//   search is, calls this build's inline copies in bits::VZ_ISA directly.
+//   Each build's copies live under their own namespace (`base`, `wide`),
+//   so that the linker never hands one build's copy to the other: an
+//   inline function compiled with AVX2 would otherwise be free to replace
+//   the plain one everywhere. The build sets VZ_ISA; without it, it follows
+//   the compiler's target.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-#ifndef VZ_SOLVER_ISA
-#define VZ_SOLVER_ISA base
+#ifndef VZ_ISA
+#ifdef __AVX2__
+#define VZ_ISA wide
+#else
+#define VZ_ISA base
+#endif
 #endif
 #ifdef __AVX2__
 #include "BitboardWide.h"
 #endif
 
-namespace reversi::analysis {
+namespace reversi::bits {
 
 using TBits = uint64_t;
 
-inline namespace VZ_SOLVER_ISA {
+namespace VZ_ISA {
 
 inline constexpr TBits kNotFileA = 0xFEFEFEFEFEFEFEFEull;
 inline constexpr TBits kNotFileH = 0x7F7F7F7F7F7F7F7Full;
@@ -135,5 +147,27 @@ inline TBits OddRegions(TBits empty) {
 // another such disc. An under-estimate, grown to a fixed point.
 TBits StableDiscs(TBits player, TBits opponent);
 
-}  // namespace VZ_SOLVER_ISA
-}  // namespace reversi::analysis
+}  // namespace VZ_ISA
+
+// ---- For code built once for any processor ----
+
+// The empty squares where `player` turns at least one of `opponent`'s discs.
+TBits LegalMoves(TBits player, TBits opponent);
+// The discs that `player` turns by playing on the empty `square`; 0 when
+// the move is not legal.
+TBits Flips(int square, TBits player, TBits opponent);
+// Discs of `player` that no sequence of moves can turn (an under-estimate).
+TBits StableDiscs(TBits player, TBits opponent);
+
+// Cheap enough inline whatever the processor.
+using VZ_ISA::Bit;
+using VZ_ISA::Count;
+using VZ_ISA::FirstSquare;
+using VZ_ISA::kCorners;
+using VZ_ISA::kInnerFiles;
+using VZ_ISA::kNotFileA;
+using VZ_ISA::kNotFileH;
+using VZ_ISA::kRim;
+using VZ_ISA::OddRegions;
+
+}  // namespace reversi::bits

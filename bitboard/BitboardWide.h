@@ -1,6 +1,6 @@
-// Legal moves and flips four directions at a time, for the build of the
-// search that runs on processors with AVX2 (see Search.h). Included by
-// Bitboard.h, whose plain versions give the same answers everywhere else.
+// Legal moves and flips four directions at a time, for code built for
+// processors with AVX2. Included by Bitboard.h, whose plain versions give
+// the same answers everywhere else.
 #pragma once
 
 #include <immintrin.h>
@@ -8,8 +8,8 @@
 #include <array>
 #include <cstdint>
 
-namespace reversi::analysis {
-inline namespace VZ_SOLVER_ISA {
+namespace reversi::bits {
+namespace VZ_ISA {
 
 // The squares from a square to the edge, not the square itself, in four
 // directions: towards H8 (lanes E, N, NE, NW as seen from A1) and towards A1
@@ -95,5 +95,5 @@ inline uint64_t LegalMovesWide(uint64_t player, uint64_t opponent) {
   return OrLanes(moves) & ~(player | opponent);
 }
 
-}  // namespace VZ_SOLVER_ISA
-}  // namespace reversi::analysis
+}  // namespace VZ_ISA
+}  // namespace reversi::bits

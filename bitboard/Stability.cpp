@@ -2,8 +2,8 @@
 
 #include "Bitboard.h"
 
-namespace reversi::analysis {
-inline namespace VZ_SOLVER_ISA {
+namespace reversi::bits {
+namespace VZ_ISA {
 
 namespace {
 
@@ -31,9 +31,9 @@ constexpr std::array<TLines, 64> kLines = MakeLines();
 
 TBits StableDiscs(TBits player, TBits opponent) {
   // A line with no empty square can never be played on, so no disc on it
-  // turns along it; the edge plays the same part on one side. The solver
-  // asks with few empties left: the lines that are not full are the lines
-  // through the empties.
+  // turns along it; the edge plays the same part on one side. Asked mostly
+  // with few empties left, so the lines that are not full are found as the
+  // lines through the empties.
   TBits rows = 0, columns = 0, diag9 = 0, diag7 = 0;
   for (TBits empty = ~(player | opponent); empty; empty &= empty - 1) {
     const TLines& l = kLines[FirstSquare(empty)];
@@ -57,5 +57,5 @@ TBits StableDiscs(TBits player, TBits opponent) {
   }
 }
 
-}  // namespace VZ_SOLVER_ISA
-}  // namespace reversi::analysis
+}  // namespace VZ_ISA
+}  // namespace reversi::bits

@@ -27,6 +27,7 @@
 #include "DesignValues.h"
 #include "EngineAdapter.h"
 #include "MoveText.h"
+#include "Openings.h"
 #include "ReversiCore.h"
 #include "SolveCommand.h"
 
@@ -73,7 +74,12 @@ const std::string kUsage =
     "                   for --time S seconds (fractions allowed), or --depth D plies of midgame\n"
     "                   search and nothing deeper (1..60); \"exact\" when the solver proved it\n"
     "  --position \"BOARD SIDE\"  start from this board: 64 squares a1..h8 of X, O or -, then\n"
-    "                   X or O to move; MOVES (any common notation) are played from there\n";
+    "                   X or O to move; MOVES (any common notation) are played from there\n"
+    "  --book MOVES     the opening book's moves after MOVES, with their values in discs for\n"
+    "                   the side to move and how often they were played, and the opening's name\n"
+    "  --library FILE --find MOVES  the games of FILE (WTHOR .wtb, GGF or one game a line)\n"
+    "                   that reached the position after MOVES, under the board's symmetries,\n"
+    "                   and each next move with its count and mean final margin\n";
 
 struct Options {
   int level = 3;
@@ -445,6 +451,7 @@ int RunBench(const Options& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (int status = 0; reversi::tools::RunOpenings(argc, argv, status)) return status;
   Options o;
   if (const int status = ParseArgs(argc, argv, o); status != 0) return status;
   if (o.bench) {

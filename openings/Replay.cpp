@@ -14,12 +14,12 @@ TSidePosition SideView(const TPosition& position) {
 }
 
 TBits Moves(const TSidePosition& p) {
-  return analysis::LegalMoves(p.Player, p.Opponent);
+  return bits::LegalMoves(p.Player, p.Opponent);
 }
 
 TBits FlipsOf(const TSidePosition& p, int square) {
   if ((p.Player | p.Opponent) & (TBits{1} << square)) return 0;
-  return analysis::Flips(square, p.Player, p.Opponent);
+  return bits::Flips(square, p.Player, p.Opponent);
 }
 
 bool WalkGame(const TPosition& start, const std::vector<int>& moves, const std::function<void(const TPly&)>& visit,

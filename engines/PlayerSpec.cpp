@@ -1,5 +1,6 @@
 #include "PlayerSpec.h"
 
+#include "AnalystPlayer.h"
 #include "GtpPlayer.h"
 #include "SpecifiedPlayer.h"
 #include "Words.h"
@@ -12,7 +13,8 @@ const char* DefaultEngineName() {
 
 std::unique_ptr<TSearchingPlayer> MakeSearchingPlayer(const std::string& name, std::string& error) {
   if (name == "specified") return std::make_unique<TSpecifiedPlayer>();
-  error = name == "analyst" ? "the analyst is not built into this version" : "unknown engine \"" + name + "\"";
+  if (name == "analyst") return TAnalystPlayer::Make(error);
+  error = "unknown engine \"" + name + "\"";
   return nullptr;
 }
 

@@ -1,7 +1,7 @@
 // Players named on a command line or in settings:
 //   specified[:LEVEL]   the specified player (a fixed level 1..12 overrides
 //                       the match's budget)
-//   analyst             the analyst, once it is built in
+//   analyst             the analyst: the learned evaluation's search (analyst/)
 //   gtp:COMMAND         an external GTP engine, COMMAND split on blanks
 //                       (quotes keep blanks), run without a shell
 // The switch for the engine that vezari-engine itself serves is here too.

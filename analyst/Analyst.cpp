@@ -8,6 +8,10 @@
 
 namespace reversi::analyst {
 
+using bits::Canonical;
+using bits::TCanonical;
+using bits::UntransformSquare;
+
 using bits::Count;
 using bits::FirstSquare;
 using bits::Flips;

@@ -63,11 +63,11 @@ class TBuilder {
     int ply = 0;
     WalkGame(game.Start, game.Moves, [&](const TPly& at) {
       if (ply++ >= options_.MaxPlies || at.Move < 0) return;
-      const TCanonical c = Canonical(at.Position);
+      const TFolded c = Fold(at.Position);
       TCounted& counted = counted_[KeyOf(c.Position)];
       counted.Position = c.Position;
       ++counted.Games;
-      ++counted.Moves[CanonicalMove(c.Stabilizer, TransformSquare(c.Symmetry, at.Move))];
+      ++counted.Moves[FoldedMove(c, at.Move)];
     });
   }
 
@@ -106,7 +106,7 @@ class TBuilder {
 
  private:
   double ChildValue(const TSidePosition& child) {
-    const TCanonical c = Canonical(child);
+    const TFolded c = Fold(child);
     const uint64_t key = KeyOf(c.Position);
     if (InBook(key)) return Value(key);
     return LeafValue(c.Position);
@@ -245,16 +245,15 @@ const TBook* TBook::Default(std::string* error) {
 }
 
 std::vector<TBookMove> TBook::Find(const TSidePosition& position) const {
-  const TCanonical c = Canonical(position);
+  const TFolded c = Fold(position);
   const uint64_t key = KeyOf(c.Position);
   auto it = std::lower_bound(positions_.begin(), positions_.end(), key,
                              [](const TPositionRecord& r, uint64_t k) { return r.Key < k; });
   std::vector<TBookMove> found;
   if (it == positions_.end() || it->Key != key) return found;
-  const int back = Inverse(c.Symmetry);
   for (uint32_t i = 0; i < it->MoveCount; ++i) {
     const TEntryMove& m = moves_[it->FirstMove + i];
-    found.push_back({TransformSquare(back, m.Square), m.Value / 16.0, static_cast<int>(m.Games)});
+    found.push_back({Unfolded(c, m.Square), m.Value / 16.0, static_cast<int>(m.Games)});
   }
   std::stable_sort(found.begin(), found.end(),
                    [](const TBookMove& a, const TBookMove& b) { return a.Value > b.Value; });

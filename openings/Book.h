@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "GameCollection.h"
-#include "Symmetry.h"
+#include "Position.h"
 
 namespace reversi::openings {
 

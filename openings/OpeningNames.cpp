@@ -15,7 +15,7 @@ std::string_view Trim(std::string_view s) {
 }
 
 uint64_t KeyAt(const TPly& ply) {
-  return KeyOf(Canonical(ply.Position).Position);
+  return KeyOf(Fold(ply.Position).Position);
 }
 
 }  // namespace

@@ -12,10 +12,8 @@ TPositionIndex::TPositionIndex(const std::vector<TCollectedGame>& games) {
   for (uint32_t id = 0; id < games.size(); ++id) {
     const int black = BlackMargin(games[id]);
     WalkGame(games[id].Start, games[id].Moves, [&](const TPly& ply) {
-      const TCanonical c = Canonical(ply.Position);
-      const uint8_t move =
-          ply.Move < 0 ? kNone
-                       : static_cast<uint8_t>(CanonicalMove(c.Stabilizer, TransformSquare(c.Symmetry, ply.Move)));
+      const TFolded c = Fold(ply.Position);
+      const uint8_t move = ply.Move < 0 ? kNone : static_cast<uint8_t>(FoldedMove(c, ply.Move));
       entries_.push_back({KeyOf(c.Position), id, move, static_cast<int8_t>(ply.BlackToMove ? black : -black)});
     });
   }
@@ -23,18 +21,17 @@ TPositionIndex::TPositionIndex(const std::vector<TCollectedGame>& games) {
 }
 
 TLookup TPositionIndex::Find(const TSidePosition& position) const {
-  const TCanonical c = Canonical(position);
+  const TFolded c = Fold(position);
   const uint64_t key = KeyOf(c.Position);
   auto [first, last] = std::equal_range(entries_.begin(), entries_.end(), TEntry{key, 0, 0, 0},
                                         [](const TEntry& a, const TEntry& b) { return a.Key < b.Key; });
   TLookup found;
   std::map<int, TMoveStat> bySquare;
-  const int back = Inverse(c.Symmetry);
   for (auto e = first; e != last; ++e) {
     ++found.Games;
     found.GameIds.push_back(e->Game);
     if (e->Move == kNone) continue;
-    TMoveStat& stat = bySquare[TransformSquare(back, e->Move)];
+    TMoveStat& stat = bySquare[Unfolded(c, e->Move)];
     ++stat.Games;
     stat.Margin += e->Margin;
   }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Notation.h"
-#include "Symmetry.h"
+#include "Position.h"
 
 namespace reversi::openings {
 

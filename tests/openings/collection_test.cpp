@@ -56,18 +56,18 @@ TSidePosition After(const std::string& moves) {
 TEST(Symmetry, EveryImageHasOneCanonicalFormAndInversesUndo) {
   std::mt19937_64 random(7);
   for (int i = 0; i < 200; ++i) {
-    const TSidePosition p{random() & random(), 0};
-    const TSidePosition q{p.Player, random() & random() & ~p.Player};
-    for (int t = 0; t < kSymmetries; ++t) {
-      EXPECT_EQ(Transform(Inverse(t), Transform(t, q)), q);
-      EXPECT_EQ(Canonical(Transform(t, q)).Position, Canonical(q).Position);
+    const uint64_t player = random() & random(), opponent = random() & random() & ~player;
+    for (int s = 0; s < bits::kSymmetries; ++s) {
+      EXPECT_EQ(bits::Transform(bits::Transform(player, s), bits::Inverse(s)), player);
+      const bits::TCanonical a = bits::Canonical(bits::Transform(player, s), bits::Transform(opponent, s));
+      const bits::TCanonical b = bits::Canonical(player, opponent);
+      EXPECT_EQ(a.Player, b.Player);
+      EXPECT_EQ(a.Opponent, b.Opponent);
     }
   }
   // The start position's four moves are one move.
-  const TCanonical start = Canonical(After(""));
-  const int f5 = CanonicalMove(start.Stabilizer, TransformSquare(start.Symmetry, 37));
-  for (int square : {19, 26, 44})
-    EXPECT_EQ(CanonicalMove(start.Stabilizer, TransformSquare(start.Symmetry, square)), f5);
+  const TFolded start = Fold(After(""));
+  for (int square : {19, 26, 44}) EXPECT_EQ(FoldedMove(start, square), FoldedMove(start, 37));
 }
 
 TEST(Collections, WthorRoundTripAndDamagedRecordsKeepTheRest) {

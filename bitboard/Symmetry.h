@@ -1,11 +1,14 @@
 // The eight symmetries of the board on 64-bit boards (bit 8*row+col), and
-// the canonical form of a position: the least of its eight images. A search
-// from the canonical form gives every image of a position the same answer.
+// the canonical form of a position: the least of its eight images. Whatever
+// is kept or searched by position (the analyst's table, the opening book,
+// the game library) finds a position again however the game was turned.
 #pragma once
 
 #include <cstdint>
 
-namespace reversi::analyst {
+namespace reversi::bits {
+
+inline constexpr int kSymmetries = 8;
 
 // Top and bottom rows swapped.
 inline uint64_t FlipVertical(uint64_t b) {
@@ -45,11 +48,15 @@ inline int TransformSquare(int square, int s) {
   return __builtin_ctzll(Transform(uint64_t{1} << square, s));
 }
 
+// The symmetry that undoes s: the mirrors undo themselves, and a diagonal
+// mirror after a row flip is undone by one after a column mirror.
+inline int Inverse(int s) {
+  return (s & 4) && (s & 3) != 3 && (s & 3) != 0 ? s ^ 3 : s;
+}
+
 // The square that becomes `square` under symmetry s.
 inline int UntransformSquare(int square, int s) {
-  for (int k = 0; k < 64; ++k)
-    if (TransformSquare(k, s) == square) return k;
-  return square;
+  return TransformSquare(square, Inverse(s));
 }
 
 struct TCanonical {
@@ -60,11 +67,31 @@ struct TCanonical {
 
 inline TCanonical Canonical(uint64_t player, uint64_t opponent) {
   TCanonical best{player, opponent, 0};
-  for (int s = 1; s < 8; ++s) {
+  for (int s = 1; s < kSymmetries; ++s) {
     const uint64_t p = Transform(player, s), o = Transform(opponent, s);
     if (p < best.Player || (p == best.Player && o < best.Opponent)) best = {p, o, s};
   }
   return best;
 }
 
-}  // namespace reversi::analyst
+// The symmetries that leave a position as it is, a bit each (bit 0 always).
+inline unsigned Stabilizer(uint64_t player, uint64_t opponent) {
+  unsigned found = 1;
+  for (int s = 1; s < kSymmetries; ++s)
+    if (Transform(player, s) == player && Transform(opponent, s) == opponent) found |= 1u << s;
+  return found;
+}
+
+// One name for moves that a position's own symmetries make the same move:
+// the least of the square's images under the stabilizer.
+inline int CanonicalMove(unsigned stabilizer, int square) {
+  int least = square;
+  for (int s = 1; s < kSymmetries; ++s)
+    if (stabilizer & (1u << s)) {
+      const int image = TransformSquare(square, s);
+      if (image < least) least = image;
+    }
+  return least;
+}
+
+}  // namespace reversi::bits

@@ -67,6 +67,8 @@ struct TAnalyst::TRun {
   bool Solve = false;
   double Budget = 0;  // seconds, 0 for none
   TClock::time_point Start, Deadline;
+  double ProcessorStart = 0;
+  double ProcessorDeadline = kNever;  // on ThreadSeconds()'s clock
   std::vector<TRootMove> Moves;
   int Depth = 0;
   bool Exact = false;
@@ -74,7 +76,25 @@ struct TAnalyst::TRun {
   std::function<void()> Report;
 
   int Square(int square) const { return square < 0 ? square : UntransformSquare(square, Symmetry); }
-  bool Stopped() const { return (Stop && Stop->load(std::memory_order_relaxed)) || TClock::now() >= Deadline; }
+  bool Stopped() const {
+    return (Stop && Stop->load(std::memory_order_relaxed)) || TClock::now() >= Deadline ||
+           (ProcessorDeadline != kNever && ThreadSeconds() >= ProcessorDeadline);
+  }
+  // Seconds used, on the clock the limit counts.
+  double Elapsed() const {
+    return ProcessorDeadline != kNever ? ThreadSeconds() - ProcessorStart : SecondsSince(Start);
+  }
+  // The wall-clock deadline for the solver, which reads the wall clock
+  // alone: with a limit on processor time, the time left stretched by how
+  // much slower the wall clock has run so far.
+  TClock::time_point SolverDeadline() const {
+    if (ProcessorDeadline == kNever) return Deadline;
+    const double used = std::max(1e-3, ThreadSeconds() - ProcessorStart);
+    const double stretch = std::max(1.0, SecondsSince(Start) / used);
+    const double left = std::max(0.0, ProcessorDeadline - ThreadSeconds()) * stretch;
+    return std::min(Deadline,
+                    TClock::now() + std::chrono::duration_cast<TClock::duration>(std::chrono::duration<double>(left)));
+  }
 };
 
 TAnalyst::TAnalyst(std::shared_ptr<const TEvaluation> evaluation)
@@ -95,11 +115,15 @@ bool Prepare(TRunT& run, const TEvaluation& evaluation, const analysis::TBitPosi
   run.Start = TClock::now();
   run.Stop = stop;
   run.Deadline = limits.Deadline;
-  if (limits.Seconds > 0) {
+  run.ProcessorStart = ThreadSeconds();
+  if (limits.Seconds > 0 && limits.ProcessorTime) {
+    run.ProcessorDeadline = run.ProcessorStart + limits.Seconds;
+    run.Budget = limits.Seconds;
+  } else if (limits.Seconds > 0) {
     run.Deadline = std::min(run.Deadline, run.Start + std::chrono::duration_cast<TClock::duration>(
                                                           std::chrono::duration<double>(limits.Seconds)));
   }
-  if (run.Deadline != TClock::time_point::max())
+  if (run.Deadline != TClock::time_point::max() && run.Budget == 0)
     run.Budget = std::max(1e-3, std::chrono::duration<double>(run.Deadline - run.Start).count());
   const TCanonical c = Canonical(position.Player, position.Opponent);
   run.Player = c.Player;
@@ -138,11 +162,12 @@ TAnalysis TAnalyst::Run(TRun& run) {
   search_.Reset();
   search_.SetStopFlag(run.Stop);
   search_.SetDeadline(run.Deadline);
+  search_.SetProcessorDeadline(run.ProcessorDeadline);
   table_.NewSearch();
 
   // 1. Iterative deepening of the midgame search.
   for (int depth = 1; depth <= run.MaxDepth; ++depth) {
-    const double elapsed = SecondsSince(run.Start);
+    const double elapsed = run.Elapsed();
     if (depth > 1 && run.Budget > 0 && elapsed > run.Budget * (run.Solve ? kShareBeforeSolve : kShareForNextDepth))
       break;
     if (depth > 1 && run.Budget == 0 && run.Solve && depth > 12) break;
@@ -170,7 +195,7 @@ TAnalysis TAnalyst::Run(TRun& run) {
   // 2. The exact solve, when the time allows.
   if (run.Solve && !run.Stopped()) {
     solver_.SetStopFlag(run.Stop);
-    solver_.SetDeadline(run.Deadline);
+    solver_.SetDeadline(run.SolverDeadline());
     if (run.Every) {
       std::vector<TRootMove> solved = run.Moves;
       bool complete = true;

@@ -31,6 +31,9 @@ struct TLimits {
   double Seconds = 0;
   // The analysis ends here at the latest.
   TClock::time_point Deadline = TClock::time_point::max();
+  // Seconds counts the thread's processor time rather than the wall clock:
+  // for measurements on a machine that other programs share.
+  bool ProcessorTime = false;
 };
 
 struct TAnalysis {

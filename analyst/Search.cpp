@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 
 #include "Bitboard.h"
 #include "ProbCut.h"
@@ -41,6 +42,12 @@ int FinalValue(uint64_t player, uint64_t opponent) {
   return margin * kScale;
 }
 
+double ThreadSeconds() {
+  timespec ts{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
+
 void TSearch::Reset() {
   aborted_ = false;
   nodes_ = 0;
@@ -50,7 +57,10 @@ bool TSearch::Stopped() {
   if (aborted_) return true;
   if ((nodes_ & 1023) == 0) {
     if (stop_ && stop_->load(std::memory_order_relaxed)) aborted_ = true;
-    if ((nodes_ & 4095) == 0 && deadline_ != TClock::time_point::max() && TClock::now() >= deadline_) aborted_ = true;
+    if ((nodes_ & 4095) == 0) {
+      if (deadline_ != TClock::time_point::max() && TClock::now() >= deadline_) aborted_ = true;
+      if (processorDeadline_ != kNever && ThreadSeconds() >= processorDeadline_) aborted_ = true;
+    }
   }
   return aborted_;
 }

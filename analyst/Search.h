@@ -22,6 +22,7 @@
 namespace reversi::analyst {
 
 inline constexpr int kInfinity = kMaxValue + 1;
+inline constexpr double kNever = 1e300;
 
 // Selectivity of a search, as the table records it: values found with
 // ProbCut are trusted less than those found without.
@@ -43,6 +44,9 @@ class TSearch {
 
   void SetStopFlag(const std::atomic<bool>* stop) { stop_ = stop; }
   void SetDeadline(TClock::time_point deadline) { deadline_ = deadline; }
+  // A second deadline on the thread's processor time (ThreadSeconds), for
+  // measurements on a shared machine; infinity (the default) for none.
+  void SetProcessorDeadline(double seconds) { processorDeadline_ = seconds; }
   // ProbCut on (the default) or off.
   void SetSelective(bool on) { selectivity_ = on ? kSelective : kFullWidth; }
   // Starts counting nodes afresh and forgets an earlier stop.
@@ -83,10 +87,14 @@ class TSearch {
   TTransTable& table_;
   const std::atomic<bool>* stop_ = nullptr;
   TClock::time_point deadline_ = TClock::time_point::max();
+  double processorDeadline_ = kNever;
   uint8_t selectivity_ = kSelective;
   bool aborted_ = false;
   int64_t nodes_ = 0;
 };
+
+// The processor time of the calling thread, in seconds.
+double ThreadSeconds();
 
 // The final margin of a finished game for the side to move, empties to the
 // winner, in evaluation units.

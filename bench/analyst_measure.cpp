@@ -3,12 +3,17 @@
 // run, not a test (the exact values are cached in WORKDIR).
 //
 //   analyst_measure GAMES WORKDIR [--only depth|time|speed] [--count24 N]
-//                   [--count26 M] [--seconds S] [--depth D]
+//                   [--count26 M] [--seconds S] [--depth D] [--processor 1]
+//
+// e.g. build/dev/bench/analyst_measure ../shared/data/games-sample.txt /tmp/work
 //
 // depth: --analyse --depth D (6) at 24 and 26 empties, mean |value - exact|.
 // time:  --analyse --time S (1) at 24 empties, how often the move is optimal.
 // speed: nodes per second and the depth reached in S seconds at 40, 30 and
 //        20 empties.
+// With --processor 1 the seconds are the thread's processor time, not the
+// wall clock: on a machine shared with other work the wall clock would
+// give the analyst only a part of them.
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -74,13 +79,14 @@ TBitPosition Play(const TBitPosition& pos, int square) {
 int main(int argc, char** argv) {
   if (argc < 3) {
     std::cerr << "usage: analyst_measure GAMES WORKDIR [--only depth|time|speed] [--count24 N] [--count26 M]"
-                 " [--seconds S] [--depth D]\n";
+                 " [--seconds S] [--depth D] [--processor 1]\n";
     return 2;
   }
   const std::string file = argv[1], work = argv[2];
   std::string only;
   int count24 = 100, count26 = 30, depth = 6;
   double seconds = 1.0;
+  bool processor = false;
   for (int i = 3; i + 1 < argc; i += 2) {
     const std::string a = argv[i], v = argv[i + 1];
     if (a == "--only") only = v;
@@ -88,6 +94,7 @@ int main(int argc, char** argv) {
     if (a == "--count26") count26 = std::stoi(v);
     if (a == "--seconds") seconds = std::stod(v);
     if (a == "--depth") depth = std::stoi(v);
+    if (a == "--processor") processor = v == "1";
   }
   const size_t lines = probcut::CountLines(file);
   const auto games = probcut::ReadGames(file, lines > kHeldOut ? lines - kHeldOut : 0, lines);
@@ -120,7 +127,7 @@ int main(int argc, char** argv) {
     double loss = 0;
     for (const auto& p : positions) {
       analyst.Clear();
-      const auto a = analyst.Analyse(p, {.Seconds = seconds});
+      const auto a = analyst.Analyse(p, {.Seconds = seconds, .ProcessorTime = processor});
       const int best = exact.Score(p), got = -exact.Score(Play(p, a.Move));
       optimal += got == best;
       loss += best - got;
@@ -137,8 +144,10 @@ int main(int argc, char** argv) {
       for (const auto& p : positions) {
         analyst.Clear();
         const auto start = std::chrono::steady_clock::now();
-        const auto a = analyst.Analyse(p, {.Seconds = seconds});
-        time += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double processorStart = analyst::ThreadSeconds();
+        const auto a = analyst.Analyse(p, {.Seconds = seconds, .ProcessorTime = processor});
+        time += processor ? analyst::ThreadSeconds() - processorStart
+                          : std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         nodes += static_cast<double>(a.Nodes);
         depthSum += a.Depth;
         exactCount += a.Exact;

@@ -154,6 +154,11 @@ TEST(AnalystSearch, StopsAtTheDeadlineWithALegalMove) {
     const double seconds = std::chrono::duration<double>(TClock::now() - start).count();
     EXPECT_TRUE(Legal(pos, a.Move));
     EXPECT_LT(seconds, 5.0);
+    // The same on the thread's processor time.
+    const double used = analyst::ThreadSeconds();
+    const auto b = analyst.Analyse(pos, {.Seconds = 0.15, .ProcessorTime = true});
+    EXPECT_TRUE(Legal(pos, b.Move));
+    EXPECT_LT(analyst::ThreadSeconds() - used, 5.0);
   }
 }
 

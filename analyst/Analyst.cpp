@@ -65,7 +65,8 @@ struct TAnalyst::TRun {
   const std::atomic<bool>* Stop = nullptr;
   int MaxDepth = 60;
   bool Solve = false;
-  double Budget = 0;  // seconds, 0 for none
+  bool SelectiveEnd = false;  // ProbCut where the search reaches the end
+  double Budget = 0;          // seconds, 0 for none
   TClock::time_point Start, Deadline;
   double ProcessorStart = 0;
   double ProcessorDeadline = kNever;  // on ThreadSeconds()'s clock
@@ -132,6 +133,10 @@ bool Prepare(TRunT& run, const TEvaluation& evaluation, const analysis::TBitPosi
   const int empties = 64 - Count(c.Player | c.Opponent);
   run.MaxDepth = std::min(limits.Depth > 0 ? limits.Depth : 60, empties);
   run.Solve = limits.Depth == 0 && empties <= SolvableEmpties(run.Budget);
+  // Without a depth the iterations go on to the end of the game, and
+  // selectively there: a timed search then finds the best move near the end
+  // in a fraction of the solver's time.
+  run.SelectiveEnd = limits.Depth == 0;
 
   uint64_t moves = LegalMoves(c.Player, c.Opponent);
   std::vector<TCanonical> children;
@@ -163,6 +168,7 @@ TAnalysis TAnalyst::Run(TRun& run) {
   search_.SetStopFlag(run.Stop);
   search_.SetDeadline(run.Deadline);
   search_.SetProcessorDeadline(run.ProcessorDeadline);
+  search_.SetSelectiveEnd(run.SelectiveEnd);
   table_.NewSearch();
 
   // 1. Iterative deepening of the midgame search.

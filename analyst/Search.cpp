@@ -23,6 +23,13 @@ constexpr double kProbCutT = 1.5;
 constexpr int kMobilityWeight = kScale / 2;
 constexpr uint64_t kCorners = 0x8100000000000081ull;
 constexpr int kMaxMoves = 34;
+// Positions with this many empties or fewer, searched to the end, are
+// searched by LastEmpties.
+constexpr int kLastEmpties = 6;
+
+int FloorDiv(int a, int b) {
+  return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
 
 // The depth of the searches that sort the moves of a node of `depth`: none
 // (mobility alone) near the leaves, then the evaluation, then one or two plies.
@@ -135,6 +142,33 @@ bool TSearch::ProbCut(uint64_t player, uint64_t opponent, int depth, int alpha, 
   return false;
 }
 
+// The last empties exactly, in discs: plain alpha-beta, the moves in the
+// regions with an odd number of empties first (the usual parity order).
+int TSearch::LastEmpties(uint64_t player, uint64_t opponent, int alpha, int beta) {
+  ++nodes_;
+  const uint64_t empty = ~(player | opponent);
+  if (!empty) return 2 * Count(player) - 64;
+  const uint64_t moves = LegalMoves(player, opponent);
+  if (!moves) {
+    if (!LegalMoves(opponent, player)) return FinalValue(player, opponent) / kScale;
+    return -LastEmpties(opponent, player, -beta, -alpha);
+  }
+  const uint64_t odd = bits::OddRegions(empty);
+  int best = -kMaxValue / kScale - 1;
+  for (uint64_t group : {moves & odd, moves & ~odd})
+    for (; group; group &= group - 1) {
+      const int sq = FirstSquare(group);
+      const uint64_t flips = Flips(sq, player, opponent);
+      const int v =
+          -LastEmpties(opponent & ~flips, player | flips | (uint64_t{1} << sq), -beta, -std::max(alpha, best));
+      if (v > best) {
+        best = v;
+        if (v >= beta) return best;
+      }
+    }
+  return best;
+}
+
 int TSearch::Pvs(uint64_t player, uint64_t opponent, int depth, int alpha, int beta, bool pv) {
   ++nodes_;
   if (Stopped()) return 0;
@@ -144,6 +178,13 @@ int TSearch::Pvs(uint64_t player, uint64_t opponent, int depth, int alpha, int b
   if (!moves) {
     if (!LegalMoves(opponent, player)) return FinalValue(player, opponent);
     return -Pvs(opponent, player, depth, -beta, -alpha, pv);
+  }
+  // A search beyond the end of the game is the same as one to its end.
+  const int empties = 64 - Count(player | opponent);
+  depth = std::min(depth, empties);
+  if (depth == empties && empties <= kLastEmpties) {
+    const int discs = LastEmpties(player, opponent, FloorDiv(alpha, kScale), -FloorDiv(-beta, kScale));
+    return discs * kScale;
   }
   if (depth == 1) return LastPly(player, opponent, moves, alpha, beta);
 
@@ -158,10 +199,9 @@ int TSearch::Pvs(uint64_t player, uint64_t opponent, int depth, int alpha, int b
     }
   }
 
-  // 2. ProbCut, away from the principal line and where the search does not
-  // reach the end of the game.
-  const int empties = 64 - Count(player | opponent);
-  if (!pv && selectivity_ == kSelective && depth >= kMinProbCutDepth && depth < empties) {
+  // 2. ProbCut, away from the principal line and, unless asked, where the
+  // search does not reach the end of the game.
+  if (!pv && selectivity_ == kSelective && depth >= kMinProbCutDepth && (depth < empties || selectiveEnd_)) {
     int value;
     if (ProbCut(player, opponent, depth, alpha, beta, value)) return value;
     if (aborted_) return 0;

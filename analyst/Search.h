@@ -49,6 +49,9 @@ class TSearch {
   void SetProcessorDeadline(double seconds) { processorDeadline_ = seconds; }
   // ProbCut on (the default) or off.
   void SetSelective(bool on) { selectivity_ = on ? kSelective : kFullWidth; }
+  // ProbCut also where the search reaches the end of the game (off by
+  // default, so that a search as deep as the empties is exact).
+  void SetSelectiveEnd(bool on) { selectiveEnd_ = on; }
   // Starts counting nodes afresh and forgets an earlier stop.
   void Reset();
 
@@ -79,6 +82,7 @@ class TSearch {
 
   int Pvs(uint64_t player, uint64_t opponent, int depth, int alpha, int beta, bool pv);
   int LastPly(uint64_t player, uint64_t opponent, uint64_t moves, int alpha, int beta);
+  int LastEmpties(uint64_t player, uint64_t opponent, int alpha, int beta);
   bool ProbCut(uint64_t player, uint64_t opponent, int depth, int alpha, int beta, int& value);
   int ListMoves(uint64_t player, uint64_t opponent, uint64_t moves, int depth, int hashMove, TMove* list);
   bool Stopped();
@@ -89,6 +93,7 @@ class TSearch {
   TClock::time_point deadline_ = TClock::time_point::max();
   double processorDeadline_ = kNever;
   uint8_t selectivity_ = kSelective;
+  bool selectiveEnd_ = false;
   bool aborted_ = false;
   int64_t nodes_ = 0;
 };

@@ -1,14 +1,31 @@
-// The main window's place between runs: put back where it was when it last
-// closed, or, on a first start or when that place is on no screen now, at
-// its design placement (640 x 480, centred) and maximised.
+#include "WindowMemory.h"
+
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
-#include "Sdimain.h"
+#include "MainMenus.h"
+#include "Reversi.h"
 #include "WindowPlacement.h"
 
-void TMain::RestorePlacement() {
-  const std::optional<TWindowPlacement> stored = LoadWindowPlacement(settingsPath_);
+bool TWindowMemory::Load(TReversi& board, TMainMenus& menus) {
+  TShellSwitches switches;
+  switches.ShowThinking = board.ShowThinking();
+  switches.ShowFlips = board.ShowFlips();
+  switches.ShowLegal = board.ShowLegal();
+  LoadSettings(path_, board, switches);
+  board.SetShowThinking(switches.ShowThinking);
+  board.SetShowFlips(switches.ShowFlips);
+  board.SetShowLegal(switches.ShowLegal);
+  coordinatesAtStart_ = LoadCoordinates(path_);
+  // The marks that mirror the engine follow it, whatever the settings did.
+  menus.SetSwitches(switches, coordinatesAtStart_);
+  atStart_ = SettingsBaseline(board, menus.Switches());
+  return coordinatesAtStart_;
+}
+
+void TWindowMemory::RestorePlacement(QWidget& window) const {
+  const std::optional<TWindowPlacement> stored = LoadWindowPlacement(path_);
   bool onScreen = false;
   if (stored) {
     for (const QScreen* s : QGuiApplication::screens()) {
@@ -17,16 +34,22 @@ void TMain::RestorePlacement() {
     }
   }
   if (!onScreen) {
-    setWindowState(windowState() | Qt::WindowMaximized);
+    window.setWindowState(window.windowState() | Qt::WindowMaximized);
     return;
   }
-  setGeometry(stored->Left, stored->Top, stored->Width, stored->Height);
-  if (stored->Maximized) setWindowState(windowState() | Qt::WindowMaximized);
+  window.setGeometry(stored->Left, stored->Top, stored->Width, stored->Height);
+  if (stored->Maximized) window.setWindowState(window.windowState() | Qt::WindowMaximized);
 }
 
-std::vector<TIniWrite> TMain::PlacementWrites() const {
+void TWindowMemory::Save(const QWidget& window, const TReversi& board, const TMainMenus& menus,
+                         std::vector<TIniWrite> more) const {
+  if (menus.CoordinatesShown() != coordinatesAtStart_) more.push_back(CoordinatesWrite(menus.CoordinatesShown()));
   // A window never shown has no place of its own to remember.
-  if (!isVisible()) return {};
-  const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
-  return WindowPlacementWrites({normal.x(), normal.y(), normal.width(), normal.height(), isMaximized()});
+  if (window.isVisible()) {
+    const QRect normal = window.normalGeometry().isValid() ? window.normalGeometry() : window.geometry();
+    const std::vector<TIniWrite> place =
+        WindowPlacementWrites({normal.x(), normal.y(), normal.width(), normal.height(), window.isMaximized()});
+    more.insert(more.end(), place.begin(), place.end());
+  }
+  SaveSettings(path_, board, menus.Switches(), &atStart_, more);
 }

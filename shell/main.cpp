@@ -10,6 +10,7 @@
 
 #include "About.h"
 #include "CommandLine.h"
+#include "GameFiles.h"
 #include "Levelunt.h"
 #include "Sdimain.h"
 #include "Startup.h"
@@ -42,6 +43,6 @@ int main(int argc, char* argv[]) {
   };
   steps.CreateAboutBox = [&] { Main->SetAboutBox(new TAboutBox(Main.get())); };
   steps.CreateLevelDialog = [&] { Main->SetLevelDialog(new TLevelFrm(Main.get())); };
-  if (!gameFile.isEmpty()) steps.MainWindowShown = [&] { Main->OpenGameFile(gameFile); };
+  if (!gameFile.isEmpty()) steps.MainWindowShown = [&] { Main->Files().OpenGameFile(gameFile); };
   return RunStartup(app, steps);
 }

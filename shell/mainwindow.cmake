@@ -1,11 +1,24 @@
-# vz_mainwindow: the main window TMain, its best-line list and the
-# compiled-in assets; and the game's executable. Included from
+# vz_mainwindow: the main window TMain and the parts it wires (menus, bars,
+# side panel, game files, analysis), and the compiled-in assets; and the
+# game's executable. Included from
 # shell/CMakeLists.txt after the settings and start-up fragments.
 add_library(vz_mainwindow STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/Sdimain.h
   ${CMAKE_CURRENT_SOURCE_DIR}/Sdimain.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/FileDrop.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/EditGame.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/MainMenus.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/MainMenus.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/PlayBar.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/PlayBar.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/StatusLine.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/StatusLine.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ControlHints.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/ControlHints.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/BoardDesign.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/BoardDesign.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/SidePanel.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/SidePanel.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/GameFiles.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/GameFiles.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/GameClipboard.h
   ${CMAKE_CURRENT_SOURCE_DIR}/GameClipboard.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/SetupDialog.h
@@ -14,7 +27,8 @@ add_library(vz_mainwindow STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/BestLine.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/BoardCoordinates.h
   ${CMAKE_CURRENT_SOURCE_DIR}/BoardCoordinates.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/AnalysisMenus.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/AnalysisController.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/AnalysisController.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/AnalysisWorker.h
   ${CMAKE_CURRENT_SOURCE_DIR}/AnalysisWorker.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/Hint.h
@@ -23,6 +37,7 @@ add_library(vz_mainwindow STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/GameReview.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/PerfectEndgame.h
   ${CMAKE_CURRENT_SOURCE_DIR}/PerfectEndgame.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/WindowMemory.h
   ${CMAKE_CURRENT_SOURCE_DIR}/WindowMemory.cpp
   ${PROJECT_SOURCE_DIR}/assets/assets.qrc
 )

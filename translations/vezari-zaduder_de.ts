@@ -40,6 +40,65 @@
     </message>
 </context>
 <context>
+    <name>TAnalysisController</name>
+    <message>
+        <source>Solving the endgame exactly (empty squares: %1)...</source>
+        <translation>Das Endspiel wird genau gelöst (leere Felder: %1)...</translation>
+    </message>
+    <message>
+        <source>Perfect Endgame</source>
+        <translation>Perfektes Endspiel</translation>
+    </message>
+    <message>
+        <source>Empty squares solved exactly:</source>
+        <translation>Exakt gelöste leere Felder:</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Show the best move</source>
+        <translation>Den besten Zug zeigen</translation>
+    </message>
+    <message>
+        <source>Analyse Game...</source>
+        <translation>Spiel analysieren...</translation>
+    </message>
+    <message>
+        <source>Review every move of the game</source>
+        <translation>Jeden Zug des Spiels bewerten</translation>
+    </message>
+    <message>
+        <source>Solve the Endgame</source>
+        <translation>Endspiel exakt lösen</translation>
+    </message>
+    <message>
+        <source>The computer plays perfectly in the last empties</source>
+        <translation>Der Computer spielt die letzten leeren Felder fehlerfrei</translation>
+    </message>
+    <message>
+        <source>How many empty squares the computer solves</source>
+        <translation>Wie viele leere Felder der Computer exakt löst</translation>
+    </message>
+    <message>
+        <source>Move Values</source>
+        <translation>Zugwerte</translation>
+    </message>
+    <message>
+        <source>Show the value of every legal move</source>
+        <translation>Den Wert jedes gültigen Zuges zeigen</translation>
+    </message>
+    <message>
+        <source>Empty Squares: %1...</source>
+        <translation>Leere Felder: %1...</translation>
+    </message>
+    <message>
+        <source>The game has changed since it was analysed</source>
+        <translation>Das Spiel hat sich seit der Analyse geändert</translation>
+    </message>
+</context>
+<context>
     <name>TCommandLine</name>
     <message>
         <source>Only one game file can be opened.</source>
@@ -159,6 +218,101 @@ in $XDG_CONFIG_HOME/vezari-zaduder.
     <message>
         <source>move %1 (%2) is not a legal move</source>
         <translation>Zug %1 (%2) ist kein gültiger Zug</translation>
+    </message>
+</context>
+<context>
+    <name>TGameFiles</name>
+    <message>
+        <source>Game Files (*.RGM);;GGF Games (*.ggf);;Text (*.txt);;All Files (*)</source>
+        <translation>Spieldateien (*.RGM);;GGF-Spiele (*.ggf);;Text (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>GGF Games (*.ggf)</source>
+        <translation>GGF-Spiele (*.ggf)</translation>
+    </message>
+    <message>
+        <source>Reversi Game Files (*.RGM)</source>
+        <translation>Reversi-Spieldateien (*.RGM)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>Eine Datei öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>Save current file</source>
+        <translation>Das aktuelle Spiel speichern</translation>
+    </message>
+    <message>
+        <source>Copy Game</source>
+        <translation>Spiel kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the moves of the game</source>
+        <translation>Die Züge des Spiels kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Position</source>
+        <translation>Stellung kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the position on the board</source>
+        <translation>Die Stellung auf dem Brett kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Take a move list, a board or a GGF game from the clipboard</source>
+        <translation>Eine Zugliste, ein Brett oder ein GGF-Spiel aus der Zwischenablage übernehmen</translation>
+    </message>
+    <message>
+        <source>Set Up Position...</source>
+        <translation>Stellung aufbauen...</translation>
+    </message>
+    <message>
+        <source>Start a game from a position of your own</source>
+        <translation>Ein Spiel aus einer eigenen Stellung beginnen</translation>
+    </message>
+    <message>
+        <source>The game could not be opened: the computer is thinking.
+The current game is kept.</source>
+        <translation>Das Spiel konnte nicht geöffnet werden: Der Computer rechnet.
+Das aktuelle Spiel bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>The game &quot;%1&quot; could not be opened: %2.
+The current game is kept.</source>
+        <translation>Das Spiel „%1“ lässt sich nicht öffnen: %2.
+Das aktuelle Spiel bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: the computer is thinking.</source>
+        <translation>Das Spiel konnte nicht gespeichert werden: Der Computer rechnet.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to &quot;%1&quot;: %2.</source>
+        <translation>Das Spiel lässt sich nicht unter „%1“ speichern: %2.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no game that can be played: %1.
+The current game is kept.</source>
+        <translation>Die Zwischenablage enthält kein spielbares Spiel: %1.
+Das aktuelle Spiel bleibt erhalten.</translation>
     </message>
 </context>
 <context>
@@ -288,6 +442,29 @@ in $XDG_CONFIG_HOME/vezari-zaduder.
 <context>
     <name>TMain</name>
     <message>
+        <source>Board</source>
+        <translation>Brett</translation>
+    </message>
+    <message>
+        <source>Black plays %1</source>
+        <translation>Schwarz spielt %1</translation>
+    </message>
+    <message>
+        <source>White plays %1</source>
+        <translation>Weiß spielt %1</translation>
+    </message>
+    <message>
+        <source>Black has no legal move and passes</source>
+        <translation>Schwarz hat keinen gültigen Zug und passt</translation>
+    </message>
+    <message>
+        <source>White has no legal move and passes</source>
+        <translation>Weiß hat keinen gültigen Zug und passt</translation>
+    </message>
+</context>
+<context>
+    <name>TMainMenus</name>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -298,22 +475,6 @@ in $XDG_CONFIG_HOME/vezari-zaduder.
     <message>
         <source>New game</source>
         <translation>Ein neues Spiel beginnen</translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation>Ö&amp;ffnen...</translation>
-    </message>
-    <message>
-        <source>Open a file</source>
-        <translation>Eine Datei öffnen</translation>
-    </message>
-    <message>
-        <source>&amp;Save...</source>
-        <translation>&amp;Speichern...</translation>
-    </message>
-    <message>
-        <source>Save current file</source>
-        <translation>Das aktuelle Spiel speichern</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -328,12 +489,36 @@ in $XDG_CONFIG_HOME/vezari-zaduder.
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Über...</translation>
+    </message>
+    <message>
+        <source>Display about box</source>
+        <translation>Informationen über das Programm zeigen</translation>
+    </message>
+    <message>
         <source>Level...</source>
         <translation>Stufe...</translation>
     </message>
     <message>
         <source>Set level of play</source>
         <translation>Die Spielstärke einstellen</translation>
+    </message>
+    <message>
+        <source>Strict Time Limit</source>
+        <translation>Zeitlimit streng einhalten</translation>
+    </message>
+    <message>
+        <source>Never think longer than the time per move</source>
+        <translation>Nie länger nachdenken als die Zeit pro Zug</translation>
     </message>
     <message>
         <source>Two Player</source>
@@ -366,10 +551,6 @@ in $XDG_CONFIG_HOME/vezari-zaduder.
     <message>
         <source>Force the computer to play</source>
         <translation>Den Computer sofort ziehen lassen</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>Show Thinking</source>
@@ -412,6 +593,14 @@ in $XDG_CONFIG_HOME/vezari-zaduder.
         <translation>Die beste Zugfolge zeigen</translation>
     </message>
     <message>
+        <source>Coordinates</source>
+        <translation>Koordinaten</translation>
+    </message>
+    <message>
+        <source>Show the letters and digits of the squares around the board</source>
+        <translation>Die Buchstaben und Ziffern der Felder um das Brett zeigen</translation>
+    </message>
+    <message>
         <source>Sound</source>
         <translation>Ton</translation>
     </message>
@@ -427,38 +616,9 @@ in $XDG_CONFIG_HOME/vezari-zaduder.
         <source>Selective search</source>
         <translation>Selektive Suche</translation>
     </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;About...</source>
-        <translation>&amp;Über...</translation>
-    </message>
-    <message>
-        <source>Display about box</source>
-        <translation>Informationen über das Programm zeigen</translation>
-    </message>
-    <message>
-        <source>|Open a game file</source>
-        <translation>|Eine Spieldatei öffnen</translation>
-    </message>
-    <message>
-        <source>|Save a game file</source>
-        <translation>|Das Spiel in einer Datei speichern</translation>
-    </message>
-    <message>
-        <source>|New game</source>
-        <translation>|Ein neues Spiel beginnen</translation>
-    </message>
-    <message>
-        <source>Game</source>
-        <translation>Spiel</translation>
-    </message>
-    <message>
-        <source>Best Line</source>
-        <translation>Beste Zugfolge</translation>
-    </message>
+</context>
+<context>
+    <name>TPlayBar</name>
     <message>
         <source>|Take back a move</source>
         <translation>|Einen Zug zurücknehmen</translation>
@@ -472,255 +632,8 @@ in $XDG_CONFIG_HOME/vezari-zaduder.
         <translation>|Einen zurückgenommenen Zug wiederholen</translation>
     </message>
     <message>
-        <source>Disks</source>
-        <translation>Steine</translation>
-    </message>
-    <message>
-        <source>To Move</source>
-        <translation>Am Zug</translation>
-    </message>
-    <message>
-        <source>Level</source>
-        <translation>Stufe</translation>
-    </message>
-    <message>
-        <source>Candidate Move</source>
-        <translation>Bester Zug</translation>
-    </message>
-    <message>
-        <source>Evaluation</source>
-        <translation>Wertung</translation>
-    </message>
-    <message>
-        <source>Considering</source>
-        <translation>Untersucht</translation>
-    </message>
-    <message>
-        <source>Depth</source>
-        <translation>Tiefe</translation>
-    </message>
-    <message>
-        <source>Nodes</source>
-        <translation>Knoten</translation>
-    </message>
-    <message>
-        <source>Infinite thinking time</source>
-        <translation>Unbegrenzte Bedenkzeit</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n ply search</source>
-        <translation>
-            <numerusform>Suche über %n Zug</numerusform>
-            <numerusform>Suche über %n Züge</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Thinking</source>
         <translation>Rechnet</translation>
-    </message>
-    <message>
-        <source>The game &quot;%1&quot; could not be opened: %2.
-The current game is kept.</source>
-        <translation>Das Spiel „%1“ lässt sich nicht öffnen: %2.
-Das aktuelle Spiel bleibt erhalten.</translation>
-    </message>
-    <message>
-        <source>The game could not be saved to &quot;%1&quot;: %2.</source>
-        <translation>Das Spiel lässt sich nicht unter „%1“ speichern: %2.</translation>
-    </message>
-    <message>
-        <source>Strict Time Limit</source>
-        <translation>Zeitlimit streng einhalten</translation>
-    </message>
-    <message>
-        <source>Never think longer than the time per move</source>
-        <translation>Nie länger nachdenken als die Zeit pro Zug</translation>
-    </message>
-    <message>
-        <source>Perfect Endgame</source>
-        <translation>Perfektes Endspiel</translation>
-    </message>
-    <message>
-        <source>Empty squares solved exactly:</source>
-        <translation>Exakt gelöste leere Felder:</translation>
-    </message>
-    <message>
-        <source>Hint</source>
-        <translation>Tipp</translation>
-    </message>
-    <message>
-        <source>Show the best move</source>
-        <translation>Den besten Zug zeigen</translation>
-    </message>
-    <message>
-        <source>Analyse Game...</source>
-        <translation>Spiel analysieren...</translation>
-    </message>
-    <message>
-        <source>Review every move of the game</source>
-        <translation>Jeden Zug des Spiels bewerten</translation>
-    </message>
-    <message>
-        <source>Solve the Endgame</source>
-        <translation>Endspiel exakt lösen</translation>
-    </message>
-    <message>
-        <source>The computer plays perfectly in the last empties</source>
-        <translation>Der Computer spielt die letzten leeren Felder fehlerfrei</translation>
-    </message>
-    <message>
-        <source>How many empty squares the computer solves</source>
-        <translation>Wie viele leere Felder der Computer exakt löst</translation>
-    </message>
-    <message>
-        <source>Move Values</source>
-        <translation>Zugwerte</translation>
-    </message>
-    <message>
-        <source>Show the value of every legal move</source>
-        <translation>Den Wert jedes gültigen Zuges zeigen</translation>
-    </message>
-    <message>
-        <source>Empty Squares: %1...</source>
-        <translation>Leere Felder: %1...</translation>
-    </message>
-    <message>
-        <source>The game has changed since it was analysed</source>
-        <translation>Das Spiel hat sich seit der Analyse geändert</translation>
-    </message>
-    <message>
-        <source>Coordinates</source>
-        <translation>Koordinaten</translation>
-    </message>
-    <message>
-        <source>Show the letters and digits of the squares around the board</source>
-        <translation>Die Buchstaben und Ziffern der Felder um das Brett zeigen</translation>
-    </message>
-    <message>
-        <source>Board</source>
-        <translation>Brett</translation>
-    </message>
-    <message>
-        <source>White discs</source>
-        <translation>Weiße Steine</translation>
-    </message>
-    <message>
-        <source>Black discs</source>
-        <translation>Schwarze Steine</translation>
-    </message>
-    <message>
-        <source>White to move</source>
-        <translation>Weiß am Zug</translation>
-    </message>
-    <message>
-        <source>Black to move</source>
-        <translation>Schwarz am Zug</translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation>Ergebnis</translation>
-    </message>
-    <message>
-        <source>Root move, then deepest depth</source>
-        <translation>Untersuchter Zug, danach größte Tiefe</translation>
-    </message>
-    <message>
-        <source>Black wins %1 : %2</source>
-        <translation>Schwarz gewinnt %1 : %2</translation>
-    </message>
-    <message>
-        <source>White wins %1 : %2</source>
-        <translation>Weiß gewinnt %1 : %2</translation>
-    </message>
-    <message>
-        <source>Draw %1 : %2</source>
-        <translation>Unentschieden %1 : %2</translation>
-    </message>
-    <message>
-        <source>Black plays %1</source>
-        <translation>Schwarz spielt %1</translation>
-    </message>
-    <message>
-        <source>White plays %1</source>
-        <translation>Weiß spielt %1</translation>
-    </message>
-    <message>
-        <source>Black has no legal move and passes</source>
-        <translation>Schwarz hat keinen gültigen Zug und passt</translation>
-    </message>
-    <message>
-        <source>White has no legal move and passes</source>
-        <translation>Weiß hat keinen gültigen Zug und passt</translation>
-    </message>
-    <message>
-        <source>Copy Game</source>
-        <translation>Spiel kopieren</translation>
-    </message>
-    <message>
-        <source>Copy the moves of the game</source>
-        <translation>Die Züge des Spiels kopieren</translation>
-    </message>
-    <message>
-        <source>Copy Position</source>
-        <translation>Stellung kopieren</translation>
-    </message>
-    <message>
-        <source>Copy the position on the board</source>
-        <translation>Die Stellung auf dem Brett kopieren</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Einfügen</translation>
-    </message>
-    <message>
-        <source>Take a move list, a board or a GGF game from the clipboard</source>
-        <translation>Eine Zugliste, ein Brett oder ein GGF-Spiel aus der Zwischenablage übernehmen</translation>
-    </message>
-    <message>
-        <source>Set Up Position...</source>
-        <translation>Stellung aufbauen...</translation>
-    </message>
-    <message>
-        <source>Start a game from a position of your own</source>
-        <translation>Ein Spiel aus einer eigenen Stellung beginnen</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no game that can be played: %1.
-The current game is kept.</source>
-        <translation>Die Zwischenablage enthält kein spielbares Spiel: %1.
-Das aktuelle Spiel bleibt erhalten.</translation>
-    </message>
-    <message>
-        <source>Game Files (*.RGM);;GGF Games (*.ggf);;Text (*.txt);;All Files (*)</source>
-        <translation>Spieldateien (*.RGM);;GGF-Spiele (*.ggf);;Text (*.txt);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 ist bereits vorhanden.
-Möchten Sie die Datei ersetzen?</translation>
-    </message>
-    <message>
-        <source>The game could not be opened: the computer is thinking.
-The current game is kept.</source>
-        <translation>Das Spiel konnte nicht geöffnet werden: Der Computer rechnet.
-Das aktuelle Spiel bleibt erhalten.</translation>
-    </message>
-    <message>
-        <source>The game could not be saved: the computer is thinking.</source>
-        <translation>Das Spiel konnte nicht gespeichert werden: Der Computer rechnet.</translation>
-    </message>
-    <message>
-        <source>GGF Games (*.ggf)</source>
-        <translation>GGF-Spiele (*.ggf)</translation>
-    </message>
-    <message>
-        <source>Reversi Game Files (*.RGM)</source>
-        <translation>Reversi-Spieldateien (*.RGM)</translation>
-    </message>
-    <message>
-        <source>Solving the endgame exactly (empty squares: %1)...</source>
-        <translation>Das Endspiel wird genau gelöst (leere Felder: %1)...</translation>
     </message>
 </context>
 <context>
@@ -786,10 +699,119 @@ Das aktuelle Spiel bleibt erhalten.</translation>
     </message>
 </context>
 <context>
+    <name>TSidePanel</name>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Best Line</source>
+        <translation>Beste Zugfolge</translation>
+    </message>
+    <message>
+        <source>Disks</source>
+        <translation>Steine</translation>
+    </message>
+    <message>
+        <source>White discs</source>
+        <translation>Weiße Steine</translation>
+    </message>
+    <message>
+        <source>Black discs</source>
+        <translation>Schwarze Steine</translation>
+    </message>
+    <message>
+        <source>To Move</source>
+        <translation>Am Zug</translation>
+    </message>
+    <message>
+        <source>White to move</source>
+        <translation>Weiß am Zug</translation>
+    </message>
+    <message>
+        <source>Black to move</source>
+        <translation>Schwarz am Zug</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Candidate Move</source>
+        <translation>Bester Zug</translation>
+    </message>
+    <message>
+        <source>Evaluation</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>Considering</source>
+        <translation>Untersucht</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>Tiefe</translation>
+    </message>
+    <message>
+        <source>Root move, then deepest depth</source>
+        <translation>Untersuchter Zug, danach größte Tiefe</translation>
+    </message>
+    <message>
+        <source>Nodes</source>
+        <translation>Knoten</translation>
+    </message>
+    <message>
+        <source>Black wins %1 : %2</source>
+        <translation>Schwarz gewinnt %1 : %2</translation>
+    </message>
+    <message>
+        <source>White wins %1 : %2</source>
+        <translation>Weiß gewinnt %1 : %2</translation>
+    </message>
+    <message>
+        <source>Draw %1 : %2</source>
+        <translation>Unentschieden %1 : %2</translation>
+    </message>
+    <message>
+        <source>Infinite thinking time</source>
+        <translation>Unbegrenzte Bedenkzeit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ply search</source>
+        <translation>
+            <numerusform>Suche über %n Zug</numerusform>
+            <numerusform>Suche über %n Züge</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TSplashForm</name>
     <message>
         <source>The game that will send you flipping mad!!</source>
         <translation>Das Spiel, bei dem Sie vor lauter Umdrehen durchdrehen!!</translation>
+    </message>
+</context>
+<context>
+    <name>TToolbar</name>
+    <message>
+        <source>|Open a game file</source>
+        <translation>|Eine Spieldatei öffnen</translation>
+    </message>
+    <message>
+        <source>|Save a game file</source>
+        <translation>|Das Spiel in einer Datei speichern</translation>
+    </message>
+    <message>
+        <source>|New game</source>
+        <translation>|Ein neues Spiel beginnen</translation>
     </message>
 </context>
 <context>

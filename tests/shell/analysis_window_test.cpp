@@ -13,6 +13,7 @@
 #include "Hint.h"
 #include "IniStore.h"
 #include "Sdimain.h"
+#include "WindowParts.h"
 
 namespace {
 
@@ -30,8 +31,8 @@ int Cell(const char* name) {
 
 // Plays moves (square names run together) as two players would.
 void Play(TMain& w, const char* moves) {
-  w.Reversi1->SetMode(reversi::TwoPlayer);
-  for (const char* p = moves; p[0] && p[1]; p += 2) w.Reversi1->PlayMove(Cell(p));
+  w.Board()->SetMode(reversi::TwoPlayer);
+  for (const char* p = moves; p[0] && p[1]; p += 2) w.Board()->PlayMove(Cell(p));
 }
 
 QList<int> LegalCells(const TReversi& board) {
@@ -56,44 +57,44 @@ class AnalysisWindowTest : public QObject {
   void hintMarksTheSolversMoveAndPlaysNothing() {
     auto w = Window();
     Play(*w, kEndgame);
-    w->Reversi1->SetMode(reversi::Normal);
-    QCOMPARE(w->Reversi1->MovesPlayed, 46);
+    w->Board()->SetMode(reversi::Normal);
+    QCOMPARE(w->Board()->MovesPlayed, 46);
     w->FormKeyPress(u'h');
-    QTRY_VERIFY_WITH_TIMEOUT(!w->Reversi1->Marks().isEmpty(), 20000);
-    QCOMPARE(w->Reversi1->Marks(), QList<int>{Cell("b7")});
-    QVERIFY(w->StatusLine->text().contains(QStringLiteral("+18")));
-    QVERIFY(w->StatusLine->text().contains(QStringLiteral("exact")));
-    QCOMPARE(w->Reversi1->MovesPlayed, 46);
-    QVERIFY(!w->Reversi1->Thinking());
+    QTRY_VERIFY_WITH_TIMEOUT(!w->Board()->Marks().isEmpty(), 20000);
+    QCOMPARE(w->Board()->Marks(), QList<int>{Cell("b7")});
+    QVERIFY(Part<QLabel>(*w, "StatusLine")->text().contains(QStringLiteral("+18")));
+    QVERIFY(Part<QLabel>(*w, "StatusLine")->text().contains(QStringLiteral("exact")));
+    QCOMPARE(w->Board()->MovesPlayed, 46);
+    QVERIFY(!w->Board()->Thinking());
     // A hint still running when the game moves on never shows.
-    w->Hint1->trigger();
-    w->TakeBack1Click();
+    Part<QAction>(*w, "Hint1")->trigger();
+    Part<QAction>(*w, "TakeBack1")->trigger();
     QTest::qWait(1500);
-    QVERIFY(w->Reversi1->Marks().isEmpty());
+    QVERIFY(w->Board()->Marks().isEmpty());
   }
 
   void moveValuesFollowThePosition() {
     auto w = Window();
     Play(*w, kEndgame);
-    w->MoveValues1->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(w->Reversi1->SquareTexts().keys(), LegalCells(*w->Reversi1), 20000);
-    QCOMPARE(w->Reversi1->SquareTexts().value(Cell("b7")), QStringLiteral("+18*"));
-    QCOMPARE(w->Reversi1->SquareTexts().value(Cell("f1")), QStringLiteral("-6*"));
-    w->Reversi1->PlayMove(Cell("b7"));
-    QVERIFY(!w->Reversi1->SquareTexts().contains(Cell("b7")));
-    QTRY_COMPARE_WITH_TIMEOUT(w->Reversi1->SquareTexts().keys(), LegalCells(*w->Reversi1), 20000);
-    w->MoveValues1->trigger();
-    QVERIFY(w->Reversi1->SquareTexts().isEmpty());
+    Part<QAction>(*w, "MoveValues1")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(w->Board()->SquareTexts().keys(), LegalCells(*w->Board()), 20000);
+    QCOMPARE(w->Board()->SquareTexts().value(Cell("b7")), QStringLiteral("+18*"));
+    QCOMPARE(w->Board()->SquareTexts().value(Cell("f1")), QStringLiteral("-6*"));
+    w->Board()->PlayMove(Cell("b7"));
+    QVERIFY(!w->Board()->SquareTexts().contains(Cell("b7")));
+    QTRY_COMPARE_WITH_TIMEOUT(w->Board()->SquareTexts().keys(), LegalCells(*w->Board()), 20000);
+    Part<QAction>(*w, "MoveValues1")->trigger();
+    QVERIFY(w->Board()->SquareTexts().isEmpty());
   }
 
   void reviewListsEveryMoveAndShowsItsPosition() {
     auto w = Window();
     Play(*w, "f5d6c3d3c4f4f6f3e6e7");
-    w->AnalyseGameClick();
-    QVERIFY(w->Review);
-    QTableWidget* table = w->Review->Table();
+    w->Analysis().AnalyseGameClick();
+    QVERIFY(w->Analysis().Review());
+    QTableWidget* table = w->Analysis().Review()->Table();
     QCOMPARE(table->rowCount(), 10);
-    QTRY_VERIFY_WITH_TIMEOUT(w->Review->Finished(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(w->Analysis().Review()->Finished(), 60000);
     QCOMPARE(table->item(0, 1)->text(), QStringLiteral("Black"));
     QCOMPARE(table->item(1, 1)->text(), QStringLiteral("White"));
     QCOMPARE(table->item(9, 2)->text(), QStringLiteral("E7"));
@@ -105,26 +106,26 @@ class AnalysisWindowTest : public QObject {
       if (table->item(row, 2)->text() == table->item(row, 3)->text()) QCOMPARE(number(row, 6), 0.0);
     }
     emit table->cellClicked(3, 0);
-    QCOMPARE(w->Reversi1->MovesPlayed, 3);
-    emit w->Review->Graph()->Clicked(10);
-    QCOMPARE(w->Reversi1->MovesPlayed, 10);
+    QCOMPARE(w->Board()->MovesPlayed, 3);
+    emit w->Analysis().Review()->Graph()->Clicked(10);
+    QCOMPARE(w->Board()->MovesPlayed, 10);
   }
 
   void newGameAndCloseCancelTheWork() {
     auto w = Window();
     Play(*w, kEndgame);
-    w->MoveValues1->trigger();
-    w->AnalyseGameClick();
-    QVERIFY(w->Review->Running());
-    w->New1Click();
-    QVERIFY(!w->Review->Running());
-    QVERIFY(!w->Review->Finished());
+    Part<QAction>(*w, "MoveValues1")->trigger();
+    w->Analysis().AnalyseGameClick();
+    QVERIFY(w->Analysis().Review()->Running());
+    Part<QAction>(*w, "New1")->trigger();
+    QVERIFY(!w->Analysis().Review()->Running());
+    QVERIFY(!w->Analysis().Review()->Finished());
     QTest::qWait(300);
     // Only the new game's values, none of the old position's.
-    for (int cell : w->Reversi1->SquareTexts().keys()) QVERIFY(w->Reversi1->IsLegal(cell));
+    for (int cell : w->Board()->SquareTexts().keys()) QVERIFY(w->Board()->IsLegal(cell));
     Play(*w, kEndgame);
-    w->Hint1->trigger();
-    w->AnalyseGameClick();
+    Part<QAction>(*w, "Hint1")->trigger();
+    w->Analysis().AnalyseGameClick();
     w->close();
     w.reset();  // the worker threads are stopped and joined here
   }
@@ -225,14 +226,14 @@ class AnalysisWindowTest : public QObject {
     QFETCH(QString, expected);
     auto w = Window();
     Play(*w, kEndgame);
-    w->Reversi1->SetMode(reversi::Normal);
-    w->Reversi1->SetLevel(reversi::Ply4);
-    w->PerfectEnabled1->setChecked(perfect);
-    w->PerfectEndgameClick();
-    w->Move1Click();
-    QVERIFY(!w->StatusLine->text().startsWith(QStringLiteral("Solving")));  // said while solving only
-    QCOMPARE(w->Reversi1->MovesPlayed, 47);
-    QCOMPARE(QString::fromStdString(reversi::SquareName(w->Reversi1->GameRecord[46])), expected);
+    w->Board()->SetMode(reversi::Normal);
+    w->Board()->SetLevel(reversi::Ply4);
+    Part<QAction>(*w, "PerfectEnabled1")->setChecked(perfect);
+    w->Analysis().PerfectEndgameClick();
+    Part<QAction>(*w, "Move1")->trigger();
+    QVERIFY(!Part<QLabel>(*w, "StatusLine")->text().startsWith(QStringLiteral("Solving")));  // said while solving only
+    QCOMPARE(w->Board()->MovesPlayed, 47);
+    QCOMPARE(QString::fromStdString(reversi::SquareName(w->Board()->GameRecord[46])), expected);
   }
 
   void perfectEndgameSaysWhenItSolves() {
@@ -241,8 +242,8 @@ class AnalysisWindowTest : public QObject {
     TPerfectEndgame options;
     options.Enabled = true;
     QList<int> heard;
-    InstallPerfectEndgame(*w->Reversi1, options, [&](int empties) { heard << empties; });
-    QCOMPARE(QString::fromStdString(reversi::SquareName(w->Reversi1->ChooseMove(*w->Reversi1))), QStringLiteral("B7"));
+    InstallPerfectEndgame(*w->Board(), options, [&](int empties) { heard << empties; });
+    QCOMPARE(QString::fromStdString(reversi::SquareName(w->Board()->ChooseMove(*w->Board()))), QStringLiteral("B7"));
     QCOMPARE(heard, (QList<int>{14, 0}));
   }
 

@@ -12,6 +12,7 @@
 #include "AnalysisWorker.h"
 #include "Sdimain.h"
 #include "SetupDialog.h"
+#include "WindowParts.h"
 
 // The board after f5: d4 white; e4, d5, e5 and f5 black; White to move.
 const QString kAfterF5 = QStringLiteral("---------------------------OX------XXX-------------------------- O");
@@ -27,41 +28,41 @@ class EditGameTest : public QObject {
   void pasteOfEachKindSetsTheGameAndCopyGivesItBack() {
     TMain w(Ini());
     QStringList failures;
-    w.ReportFileFailure = [&](const QString& text) { failures << text; };
+    w.Files().ReportFileFailure = [&](const QString& text) { failures << text; };
     auto paste = [&](const QString& text) {
       QApplication::clipboard()->setText(text);
-      w.Paste1->trigger();
+      Part<QAction>(w, "Paste1")->trigger();
     };
 
     paste(QStringLiteral("1. F5 d6\n2. c3"));
-    QCOMPARE(w.Reversi1->CurrentGame().Moves.size(), size_t{3});
-    QCOMPARE(w.Label5->text(), QStringLiteral("5"));  // black discs after f5 d6 c3
-    w.CopyGame1->trigger();
+    QCOMPARE(w.Board()->CurrentGame().Moves.size(), size_t{3});
+    QCOMPARE(Part<QLabel>(w, "Label5")->text(), QStringLiteral("5"));  // black discs after f5 d6 c3
+    Part<QAction>(w, "CopyGame1")->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("f5d6c3"));
 
     paste(kAfterF5);
-    QVERIFY(w.Reversi1->IsSetUp());
-    QVERIFY(w.Reversi1->CurrentGame().Moves.empty());
-    QCOMPARE(w.Reversi1->ToMove(), reversi::White);
-    w.CopyPosition1->trigger();
+    QVERIFY(w.Board()->IsSetUp());
+    QVERIFY(w.Board()->CurrentGame().Moves.empty());
+    QCOMPARE(w.Board()->ToMove(), reversi::White);
+    Part<QAction>(w, "CopyPosition1")->trigger();
     QCOMPARE(QApplication::clipboard()->text(), kAfterF5);
-    w.Reversi1->PlayMove(reversi::F6);
-    w.CopyGame1->trigger();  // a set-up game copies as GGF, which pastes back whole
+    w.Board()->PlayMove(reversi::F6);
+    Part<QAction>(w, "CopyGame1")->trigger();  // a set-up game copies as GGF, which pastes back whole
     const QString ggf = QApplication::clipboard()->text();
     QVERIFY2(ggf.startsWith(QStringLiteral("(;GM[Othello]")) && ggf.contains(QStringLiteral("W[F6]")), qPrintable(ggf));
-    const reversi::TGame copied = w.Reversi1->CurrentGame();
+    const reversi::TGame copied = w.Board()->CurrentGame();
     paste(QStringLiteral("f5"));
     paste(ggf);
-    QVERIFY(w.Reversi1->CurrentGame() == copied);
+    QVERIFY(w.Board()->CurrentGame() == copied);
 
     paste(
         QStringLiteral("(;GM[Othello]PC[Club]PB[a]PW[b]TY[8]"
                        "BO[8 ---------------------------O*------*O--------------------------- *]"
                        "B[f5/1.5]W[d6]B[c3];)"));
-    QVERIFY(!w.Reversi1->IsSetUp());
-    w.CopyGame1->trigger();
+    QVERIFY(!w.Board()->IsSetUp());
+    Part<QAction>(w, "CopyGame1")->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("f5d6c3"));
-    w.CopyPosition1->trigger();
+    Part<QAction>(w, "CopyPosition1")->trigger();
     QCOMPARE(QApplication::clipboard()->text(),
              QStringLiteral("------------------X--------XX------OXX-----O-------------------- O"));
     QVERIFY(failures.isEmpty());
@@ -70,28 +71,28 @@ class EditGameTest : public QObject {
   void badPasteKeepsTheGameAndSaysWhy() {
     TMain w(Ini());
     QStringList failures;
-    w.ReportFileFailure = [&](const QString& text) { failures << text; };
-    w.PasteGameText(QStringLiteral("f5d6"));
-    const reversi::TGame before = w.Reversi1->CurrentGame();
-    for (const char* bad : {"f5 h9", "f5 f5", "hello", ""}) w.PasteGameText(QString::fromLatin1(bad));
+    w.Files().ReportFileFailure = [&](const QString& text) { failures << text; };
+    w.Files().PasteGameText(QStringLiteral("f5d6"));
+    const reversi::TGame before = w.Board()->CurrentGame();
+    for (const char* bad : {"f5 h9", "f5 f5", "hello", ""}) w.Files().PasteGameText(QString::fromLatin1(bad));
     QCOMPARE(failures.size(), 4);
     QVERIFY2(failures[0].contains(QStringLiteral("h9")), qPrintable(failures[0]));
     QVERIFY(failures[0].contains(QStringLiteral("The current game is kept")));
-    QVERIFY(w.Reversi1->CurrentGame() == before);
+    QVERIFY(w.Board()->CurrentGame() == before);
 
     // While the computer thinks a paste is not taken, and not reported.
-    w.Reversi1->SetLevel(reversi::Infinite);
+    w.Board()->SetLevel(reversi::Infinite);
     bool pasteEnabled = true;
     QTimer::singleShot(150, &w, [&] {
-      w.Edit1Click();
-      pasteEnabled = w.Paste1->isEnabled() || w.SetUp1->isEnabled();
-      w.PasteGameText(QStringLiteral("c4"));
-      w.Reversi1->SetThinking(false);
+      emit Part<QMenu>(w, "Edit1")->aboutToShow();
+      pasteEnabled = Part<QAction>(w, "Paste1")->isEnabled() || Part<QAction>(w, "SetUp1")->isEnabled();
+      w.Files().PasteGameText(QStringLiteral("c4"));
+      w.Board()->SetThinking(false);
     });
-    w.Reversi1->SetThinking(true);
+    w.Board()->SetThinking(true);
     QVERIFY(!pasteEnabled);
     QCOMPARE(failures.size(), 4);
-    QCOMPARE(w.Reversi1->CurrentGame().Moves.size(), size_t{3});  // f5 d6 and the computer's move
+    QCOMPARE(w.Board()->CurrentGame().Moves.size(), size_t{3});  // f5 d6 and the computer's move
   }
 
   void setUpDialogRefusesAMissingColourAndStartsFromItsPosition() {
@@ -119,36 +120,36 @@ class EditGameTest : public QObject {
     QVERIFY(dialog.Refusal().isEmpty());
 
     TMain w(Ini());
-    QVERIFY(w.SetUpPosition(dialog.Position()));
-    QVERIFY(w.Reversi1->IsSetUp());
-    QCOMPARE(w.Reversi1->ToMove(), reversi::White);
-    QCOMPARE(w.Label4->text(), QStringLiteral("1"));
-    w.Reversi1->SetLevel(reversi::Ply3);
-    w.Reversi1->SetThinking(true);  // the computer plays White from the set-up start
-    QCOMPARE(w.Reversi1->CurrentGame().Moves.size(), size_t{1});
-    QVERIFY(w.Reversi1->CurrentGame().Start == dialog.Position());
+    QVERIFY(w.Files().SetUpPosition(dialog.Position()));
+    QVERIFY(w.Board()->IsSetUp());
+    QCOMPARE(w.Board()->ToMove(), reversi::White);
+    QCOMPARE(Part<QLabel>(w, "Label4")->text(), QStringLiteral("1"));
+    w.Board()->SetLevel(reversi::Ply3);
+    w.Board()->SetThinking(true);  // the computer plays White from the set-up start
+    QCOMPARE(w.Board()->CurrentGame().Moves.size(), size_t{1});
+    QVERIFY(w.Board()->CurrentGame().Start == dialog.Position());
     // Analysis works on copies of the game: they start where it started.
-    QVERIFY(ReplayRecord(TGameRecord::Of(*w.Reversi1))->CurrentGame() == w.Reversi1->CurrentGame());
+    QVERIFY(ReplayRecord(TGameRecord::Of(*w.Board()))->CurrentGame() == w.Board()->CurrentGame());
   }
 
   void setUpGameSavesAsGgfAndIsRefusedAsRgm() {
     TMain w(Ini());
     QStringList failures;
-    w.ReportFileFailure = [&](const QString& text) { failures << text; };
-    w.PasteGameText(kAfterF5);
-    const reversi::TGame game = w.Reversi1->CurrentGame();
+    w.Files().ReportFileFailure = [&](const QString& text) { failures << text; };
+    w.Files().PasteGameText(kAfterF5);
+    const reversi::TGame game = w.Board()->CurrentGame();
     const QString ggf = dir_.filePath(QStringLiteral("set up.GGF")), rgm = dir_.filePath(QStringLiteral("set up"));
     for (const QString& name : {ggf, rgm}) {
-      w.ChooseSaveFile = [&] { return name; };
-      w.SaveItemClick();
+      w.Files().ChooseSaveFile = [&] { return name; };
+      w.Files().SaveItemClick();
     }
     QCOMPARE(failures.size(), 1);
     QVERIFY2(failures[0].contains(QStringLiteral("set up.RGM")) && failures[0].contains(QStringLiteral("GGF")),
              qPrintable(failures[0]));
     QVERIFY(!QFile::exists(rgm + QStringLiteral(".RGM")));
-    w.New1Click();
-    w.OpenGameFile(ggf);
-    QVERIFY(w.Reversi1->CurrentGame() == game);
+    Part<QAction>(w, "New1")->trigger();
+    w.Files().OpenGameFile(ggf);
+    QVERIFY(w.Board()->CurrentGame() == game);
   }
 };
 

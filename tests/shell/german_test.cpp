@@ -12,6 +12,7 @@
 #include "Levelunt.h"
 #include "Sdimain.h"
 #include "Translations.h"
+#include "WindowParts.h"
 
 namespace {
 
@@ -50,25 +51,25 @@ class GermanTest : public QObject {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
 
-    QCOMPARE(w.File1->title(), QStringLiteral("&Datei"));
-    QCOMPARE(w.New1->text(), QStringLiteral("&Neues Spiel"));
-    QCOMPARE(w.Edit1->title(), QStringLiteral("&Bearbeiten"));
-    QCOMPARE(w.Level1->text(), QStringLiteral("Stufe..."));
-    QCOMPARE(w.TakeBack1->text(), QStringLiteral("Zug zurücknehmen"));
-    QCOMPARE(w.View1->title(), QStringLiteral("&Ansicht"));
-    QCOMPARE(w.Help1->title(), QStringLiteral("&Hilfe"));
-    QCOMPARE(w.GroupBox1->title(), QStringLiteral("Spiel"));
-    QCOMPARE(w.Label6->text(), QStringLiteral("2 Sekunden pro Zug"));
-    w.Reversi1->SetLevel(reversi::Ply1);
-    w.ShowGame();
-    QCOMPARE(w.Label6->text(), QStringLiteral("Suche über 1 Zug"));
+    QCOMPARE(Part<QMenu>(w, "File1")->title(), QStringLiteral("&Datei"));
+    QCOMPARE(Part<QAction>(w, "New1")->text(), QStringLiteral("&Neues Spiel"));
+    QCOMPARE(Part<QMenu>(w, "Edit1")->title(), QStringLiteral("&Bearbeiten"));
+    QCOMPARE(Part<QAction>(w, "Level1")->text(), QStringLiteral("Stufe..."));
+    QCOMPARE(Part<QAction>(w, "TakeBack1")->text(), QStringLiteral("Zug zurücknehmen"));
+    QCOMPARE(Part<QMenu>(w, "View1")->title(), QStringLiteral("&Ansicht"));
+    QCOMPARE(Part<QMenu>(w, "Help1")->title(), QStringLiteral("&Hilfe"));
+    QCOMPARE(Part<QGroupBox>(w, "GroupBox1")->title(), QStringLiteral("Spiel"));
+    QCOMPARE(Part<QLabel>(w, "Label6")->text(), QStringLiteral("2 Sekunden pro Zug"));
+    w.Board()->SetLevel(reversi::Ply1);
+    w.Panel().ShowGame();
+    QCOMPARE(Part<QLabel>(w, "Label6")->text(), QStringLiteral("Suche über 1 Zug"));
 
-    for (const QGroupBox* box : {w.GroupBox1, w.GroupBox2}) NothingClipped(box);
+    for (const QGroupBox* box : {Part<QGroupBox>(w, "GroupBox1"), Part<QGroupBox>(w, "GroupBox2")}) NothingClipped(box);
     NothingClipped(w.LevelDialog());
 
     QString told;
-    w.ReportFileFailure = [&](const QString& text) { told = text; };
-    w.OpenGameFile(dir_.filePath(QStringLiteral("nirgends.RGM")));
+    w.Files().ReportFileFailure = [&](const QString& text) { told = text; };
+    w.Files().OpenGameFile(dir_.filePath(QStringLiteral("nirgends.RGM")));
     QVERIFY2(told.contains(QStringLiteral("lässt sich nicht öffnen: die Datei existiert nicht.")), qPrintable(told));
   }
 

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "Sdimain.h"
+#include "WindowParts.h"
 #include "widgets/FlatButton.h"
 
 namespace {
@@ -47,7 +48,7 @@ class HighDpiTest : public QObject {
 
     // The white disc of D4 (row 3, column 3), crossed through its middle
     // from the gap before it: one device pixel of outline, then white.
-    TReversi& board = *w.Reversi1;
+    TReversi& board = *w.Board();
     const QImage shot = board.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const int d = board.DiscSize();
     QCOMPARE(shot.size(), board.size() * 2);
@@ -61,10 +62,10 @@ class HighDpiTest : public QObject {
     QCOMPARE(Run(shot, 2 * (x - 2), mid, 1, 0, black), 1);  // the grid line before the square
 
     // The toolbar's glyph, the side-to-move marker and the window's icon.
-    const QImage glyph = w.OpenButton->grab().toImage();
+    const QImage glyph = Part<TFlatButton>(w, "OpenButton")->grab().toImage();
     QCOMPARE(glyph.size(), QSize(46, 44));
     QVERIFY(!PixelDoubled(glyph.copy(14, 12, 32, 32)));
-    QVERIFY(!PixelDoubled(w.BlackMarker->grab().toImage()));
+    QVERIFY(!PixelDoubled(Part<QLabel>(w, "BlackMarker")->grab().toImage()));
     const QPixmap icon = w.windowIcon().pixmap(QSize(32, 32), 2.0);
     QCOMPARE(icon.size(), QSize(64, 64));
     QVERIFY(!PixelDoubled(icon.toImage()));

@@ -23,8 +23,10 @@
 #include <memory>
 
 #include "About.h"
+#include "ControlHints.h"
 #include "Sdimain.h"
 #include "Startup.h"
+#include "WindowParts.h"
 #include "widgets/ArrowButton.h"
 #include "widgets/DropShadow.h"
 #include "widgets/FlatButton.h"
@@ -96,25 +98,26 @@ class MainWindowTest : public QObject {
   void withoutSettingsFileDefaultsApplyAndCloseWritesEveryKey() {
     {
       TMain w(IniPath());
-      QVERIFY(!w.Thinking1->isChecked());
-      QVERIFY(!w.LegalMoves1->isChecked());
-      QVERIFY(!w.ShowFlipableSquares1->isChecked());
-      QVERIFY(w.Selective1->isChecked());
-      QVERIFY(w.Statistics1->isChecked());
-      QVERIFY(w.Sound1->isChecked());
-      QVERIFY(w.BestLine1->isChecked());
-      QVERIFY(!w.TwoPlayer1->isChecked());
-      QCOMPARE(w.Reversi1->Gamma(), 40);
-      QCOMPARE(w.Reversi1->SelectiveDepth(), 5);
-      QCOMPARE(w.Reversi1->Mode(), reversi::Normal);
-      QCOMPARE(w.Label6->text(), QStringLiteral("2 seconds per move"));
-      QCOMPARE(w.Label4->text(), QStringLiteral("2"));
-      QCOMPARE(w.Label5->text(), QStringLiteral("2"));
-      QVERIFY(!w.BlackMarker->isHidden());
-      QVERIFY(w.WhiteMarker->isHidden());
-      for (QLabel* l : {w.Label11, w.Label12, w.Label13, w.Label14, w.Label16, w.Label18})
+      QVERIFY(!Part<QAction>(w, "Thinking1")->isChecked());
+      QVERIFY(!Part<QAction>(w, "LegalMoves1")->isChecked());
+      QVERIFY(!Part<QAction>(w, "ShowFlipableSquares1")->isChecked());
+      QVERIFY(Part<QAction>(w, "Selective1")->isChecked());
+      QVERIFY(Part<QAction>(w, "Statistics1")->isChecked());
+      QVERIFY(Part<QAction>(w, "Sound1")->isChecked());
+      QVERIFY(Part<QAction>(w, "BestLine1")->isChecked());
+      QVERIFY(!Part<QAction>(w, "TwoPlayer1")->isChecked());
+      QCOMPARE(w.Board()->Gamma(), 40);
+      QCOMPARE(w.Board()->SelectiveDepth(), 5);
+      QCOMPARE(w.Board()->Mode(), reversi::Normal);
+      QCOMPARE(Part<QLabel>(w, "Label6")->text(), QStringLiteral("2 seconds per move"));
+      QCOMPARE(Part<QLabel>(w, "Label4")->text(), QStringLiteral("2"));
+      QCOMPARE(Part<QLabel>(w, "Label5")->text(), QStringLiteral("2"));
+      QVERIFY(!Part<QLabel>(w, "BlackMarker")->isHidden());
+      QVERIFY(Part<QLabel>(w, "WhiteMarker")->isHidden());
+      for (QLabel* l : {Part<QLabel>(w, "Label11"), Part<QLabel>(w, "Label12"), Part<QLabel>(w, "Label13"),
+                        Part<QLabel>(w, "Label14"), Part<QLabel>(w, "Label16"), Part<QLabel>(w, "Label18")})
         QCOMPARE(l->text(), QStringLiteral("-"));
-      QCOMPARE(w.Label15->text(), QStringLiteral(":"));
+      QCOMPARE(Part<QLabel>(w, "Label15")->text(), QStringLiteral(":"));
       QVERIFY(!QFile::exists(Ini()));
       QVERIFY(w.close());
       QVERIFY(w.Closed());
@@ -134,19 +137,19 @@ class MainWindowTest : public QObject {
     auto lines = [this] { return ReadAll(Ini()).split(QRegularExpression(QStringLiteral("\\s+"))); };
     {
       TMain w(IniPath());
-      const auto edit = w.Edit1->actions();
-      QCOMPARE(edit.indexOf(w.StrictTime1), edit.indexOf(w.Level1) + 1);
-      QVERIFY(w.StrictTime1->isCheckable() && !w.StrictTime1->isChecked());
-      w.StrictTime1->trigger();
-      QVERIFY(w.Reversi1->StrictTime());
+      const auto edit = Part<QMenu>(w, "Edit1")->actions();
+      QCOMPARE(edit.indexOf(Part<QAction>(w, "StrictTime1")), edit.indexOf(Part<QAction>(w, "Level1")) + 1);
+      QVERIFY(Part<QAction>(w, "StrictTime1")->isCheckable() && !Part<QAction>(w, "StrictTime1")->isChecked());
+      Part<QAction>(w, "StrictTime1")->trigger();
+      QVERIFY(w.Board()->StrictTime());
       QVERIFY(w.close());
     }
     QVERIFY(lines().join(' ').endsWith(QStringLiteral("[Time_Limit] Strict=1 ")));
     {
       TMain w(IniPath());
-      QVERIFY(w.StrictTime1->isChecked() && w.Reversi1->StrictTime());
-      w.StrictTime1->trigger();
-      QVERIFY(!w.Reversi1->StrictTime());
+      QVERIFY(Part<QAction>(w, "StrictTime1")->isChecked() && w.Board()->StrictTime());
+      Part<QAction>(w, "StrictTime1")->trigger();
+      QVERIFY(!w.Board()->StrictTime());
       QVERIFY(w.close());
     }
     QVERIFY(lines().contains(QStringLiteral("Strict=0")));
@@ -177,83 +180,87 @@ class MainWindowTest : public QObject {
     QFETCH(bool, marks);
     WriteAll(Ini(), ini);
     TMain w(IniPath());
-    QCOMPARE(w.Label6->text(), levelText);
-    for (QAction* a :
-         {w.Thinking1, w.LegalMoves1, w.ShowFlipableSquares1, w.Statistics1, w.Sound1, w.BestLine1, w.TwoPlayer1})
+    QCOMPARE(Part<QLabel>(w, "Label6")->text(), levelText);
+    for (QAction* a : {Part<QAction>(w, "Thinking1"), Part<QAction>(w, "LegalMoves1"),
+                       Part<QAction>(w, "ShowFlipableSquares1"), Part<QAction>(w, "Statistics1"),
+                       Part<QAction>(w, "Sound1"), Part<QAction>(w, "BestLine1"), Part<QAction>(w, "TwoPlayer1")})
       QVERIFY2(a->isChecked() == marks, qPrintable(a->text()));
-    QCOMPARE(w.Reversi1->Mode(), marks ? reversi::TwoPlayer : reversi::Normal);
+    QCOMPARE(w.Board()->Mode(), marks ? reversi::TwoPlayer : reversi::Normal);
     // The mirrored marks follow the engine.
-    QCOMPARE(w.Thinking1->isChecked(), w.Reversi1->ShowThinking());
-    QCOMPARE(w.Selective1->isChecked(), w.Reversi1->Selective());
+    QCOMPARE(Part<QAction>(w, "Thinking1")->isChecked(), w.Board()->ShowThinking());
+    QCOMPARE(Part<QAction>(w, "Selective1")->isChecked(), w.Board()->Selective());
   }
 
   void aSearchFillsStatisticsAndList() {
     TMain w(IniPath());
-    w.Reversi1->SetLevel(reversi::Ply5);
-    w.ListBox1->addItem(QStringLiteral("left over"));
-    w.Reversi1->SetThinking(true);  // the computer plays Black's first move
-    QCOMPARE(w.Reversi1->MovesPlayed, 1);
-    QCOMPARE(w.Label5->text(), QStringLiteral("4"));
-    QCOMPARE(w.Label4->text(), QStringLiteral("1"));
-    QVERIFY(w.BlackMarker->isHidden());
-    QVERIFY(!w.WhiteMarker->isHidden());
-    QCOMPARE(w.Label14->text(), QStringLiteral("5"));
-    QCOMPARE(w.Label16->text(), QString::number(w.Reversi1->Deepest()));
-    QVERIFY(w.Reversi1->Deepest() >= 5);
-    QCOMPARE(w.Label18->text(), QString::number(w.Reversi1->Nodes()));
-    QVERIFY(QRegularExpression(QStringLiteral("^[A-H][1-8]$")).match(w.Label11->text()).hasMatch());
-    QVERIFY(QRegularExpression(QStringLiteral("^[A-H][1-8]$")).match(w.Label12->text()).hasMatch());
-    QVERIFY(w.Label13->text() != QStringLiteral("-"));
+    w.Board()->SetLevel(reversi::Ply5);
+    Part<QListWidget>(w, "ListBox1")->addItem(QStringLiteral("left over"));
+    w.Board()->SetThinking(true);  // the computer plays Black's first move
+    QCOMPARE(w.Board()->MovesPlayed, 1);
+    QCOMPARE(Part<QLabel>(w, "Label5")->text(), QStringLiteral("4"));
+    QCOMPARE(Part<QLabel>(w, "Label4")->text(), QStringLiteral("1"));
+    QVERIFY(Part<QLabel>(w, "BlackMarker")->isHidden());
+    QVERIFY(!Part<QLabel>(w, "WhiteMarker")->isHidden());
+    QCOMPARE(Part<QLabel>(w, "Label14")->text(), QStringLiteral("5"));
+    QCOMPARE(Part<QLabel>(w, "Label16")->text(), QString::number(w.Board()->Deepest()));
+    QVERIFY(w.Board()->Deepest() >= 5);
+    QCOMPARE(Part<QLabel>(w, "Label18")->text(), QString::number(w.Board()->Nodes()));
+    QVERIFY(QRegularExpression(QStringLiteral("^[A-H][1-8]$")).match(Part<QLabel>(w, "Label11")->text()).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("^[A-H][1-8]$")).match(Part<QLabel>(w, "Label12")->text()).hasMatch());
+    QVERIFY(Part<QLabel>(w, "Label13")->text() != QStringLiteral("-"));
     // Cleared at the start of the search, then one entry per best move.
-    QVERIFY(w.ListBox1->count() >= 2);
+    QVERIFY(Part<QListWidget>(w, "ListBox1")->count() >= 2);
     const QRegularExpression entry(QStringLiteral("^[35]\\|-?\\d+\\.\\d\\d\\|[A-H][1-8]( [A-H][1-8])*$"));
-    for (int i = 0; i < w.ListBox1->count(); ++i)
-      QVERIFY2(entry.match(w.ListBox1->item(i)->text()).hasMatch(), qPrintable(w.ListBox1->item(i)->text()));
-    QVERIFY(w.ListBox1->item(0)->text().startsWith(QStringLiteral("5|")));
-    QVERIFY(w.ListBox1->item(0)->text().contains(w.Label11->text()));
+    for (int i = 0; i < Part<QListWidget>(w, "ListBox1")->count(); ++i)
+      QVERIFY2(entry.match(Part<QListWidget>(w, "ListBox1")->item(i)->text()).hasMatch(),
+               qPrintable(Part<QListWidget>(w, "ListBox1")->item(i)->text()));
+    QVERIFY(Part<QListWidget>(w, "ListBox1")->item(0)->text().startsWith(QStringLiteral("5|")));
+    QVERIFY(Part<QListWidget>(w, "ListBox1")->item(0)->text().contains(Part<QLabel>(w, "Label11")->text()));
     // Idle again.
-    QVERIFY(!w.Timer1->isActive());
-    QCOMPARE(w.PlayButton->text(), QStringLiteral("orvane"));
-    QCOMPARE(w.PlayButton->Color(), QColor(255, 0, 0));
-    QCOMPARE(w.PlayButton->FontColor(), QColor(Qt::white));
+    QVERIFY(!Part<QTimer>(w, "Timer1")->isActive());
+    QCOMPARE(Part<TFlatButton>(w, "PlayButton")->text(), QStringLiteral("orvane"));
+    QCOMPARE(Part<TFlatButton>(w, "PlayButton")->Color(), QColor(255, 0, 0));
+    QCOMPARE(Part<TFlatButton>(w, "PlayButton")->FontColor(), QColor(Qt::white));
     QVERIFY(!w.Searching());
   }
 
   void statisticsOffShowsDashesButTheDeepestDepth() {
     TMain w(IniPath());
-    w.Reversi1->SetLevel(reversi::Ply3);
-    w.Reversi1->SetThinking(true);
-    QVERIFY(w.ListBox1->count() > 0);
-    w.Statistics1->trigger();  // clears the mark
-    QVERIFY(!w.Statistics1->isChecked());
-    QCOMPARE(w.ListBox1->count(), 0);
-    QCOMPARE(w.Label11->text(), QStringLiteral("-"));
-    w.Reversi1->SetThinking(true);
-    for (QLabel* l : {w.Label11, w.Label12, w.Label13, w.Label14, w.Label18}) QCOMPARE(l->text(), QStringLiteral("-"));
-    QCOMPARE(w.Label16->text(), QString::number(w.Reversi1->Deepest()));
-    QVERIFY(w.ListBox1->count() > 0);  // the list does not depend on Statistics
+    w.Board()->SetLevel(reversi::Ply3);
+    w.Board()->SetThinking(true);
+    QVERIFY(Part<QListWidget>(w, "ListBox1")->count() > 0);
+    Part<QAction>(w, "Statistics1")->trigger();  // clears the mark
+    QVERIFY(!Part<QAction>(w, "Statistics1")->isChecked());
+    QCOMPARE(Part<QListWidget>(w, "ListBox1")->count(), 0);
+    QCOMPARE(Part<QLabel>(w, "Label11")->text(), QStringLiteral("-"));
+    w.Board()->SetThinking(true);
+    for (QLabel* l : {Part<QLabel>(w, "Label11"), Part<QLabel>(w, "Label12"), Part<QLabel>(w, "Label13"),
+                      Part<QLabel>(w, "Label14"), Part<QLabel>(w, "Label18")})
+      QCOMPARE(l->text(), QStringLiteral("-"));
+    QCOMPARE(Part<QLabel>(w, "Label16")->text(), QString::number(w.Board()->Deepest()));
+    QVERIFY(Part<QListWidget>(w, "ListBox1")->count() > 0);  // the list does not depend on Statistics
   }
 
   void everySearchEmptiesTheListAlsoWithoutBestLine() {
     TMain w(IniPath());
-    w.Reversi1->SetLevel(reversi::Ply3);
-    w.BestLine1->trigger();
-    QVERIFY(!w.BestLine1->isChecked());
-    w.ListBox1->addItem(QStringLiteral("3|1.00|A1"));
-    w.Reversi1->SetThinking(true);
-    QCOMPARE(w.ListBox1->count(), 0);
-    QVERIFY(w.Label11->text() != QStringLiteral("-"));
+    w.Board()->SetLevel(reversi::Ply3);
+    Part<QAction>(w, "BestLine1")->trigger();
+    QVERIFY(!Part<QAction>(w, "BestLine1")->isChecked());
+    Part<QListWidget>(w, "ListBox1")->addItem(QStringLiteral("3|1.00|A1"));
+    w.Board()->SetThinking(true);
+    QCOMPARE(Part<QListWidget>(w, "ListBox1")->count(), 0);
+    QVERIFY(Part<QLabel>(w, "Label11")->text() != QStringLiteral("-"));
   }
 
   void onlyTheNewestEntryIsRed() {
     TMain w(IniPath());
-    w.ListBox1->addItem(QStringLiteral("5|-0.50|D3 C3"));
-    w.ListBox1->addItem(QStringLiteral("3|12.34|F5"));
+    Part<QListWidget>(w, "ListBox1")->addItem(QStringLiteral("5|-0.50|D3 C3"));
+    Part<QListWidget>(w, "ListBox1")->addItem(QStringLiteral("3|12.34|F5"));
     for (int i = 0; i < 2; ++i) {
       QImage image(200, 14, QImage::Format_RGB32);
       image.fill(Qt::black);
       QPainter p(&image);
-      w.ListBox1DrawItem(&p, i, image.rect(), QStyle::State_None);
+      w.Panel().ListBox1DrawItem(&p, i, image.rect(), QStyle::State_None);
       p.end();
       int red = 0, blue = 0;
       for (int y = 0; y < image.height(); ++y)
@@ -269,18 +276,18 @@ class MainWindowTest : public QObject {
 
   void decimalPointsLineUp() {
     TMain w(IniPath());
-    const QFontMetrics fm(w.ListBox1->font());
+    const QFontMetrics fm(Part<QListWidget>(w, "ListBox1")->font());
     const int mark = 5 * fm.horizontalAdvance(QStringLiteral("888.88")) / 4;
     // Entries drawn up to their decimal point end at the same column.
-    w.ListBox1->addItem(QStringLiteral("|12.|"));
-    w.ListBox1->addItem(QStringLiteral("|-0.|"));
+    Part<QListWidget>(w, "ListBox1")->addItem(QStringLiteral("|12.|"));
+    Part<QListWidget>(w, "ListBox1")->addItem(QStringLiteral("|-0.|"));
     // A score with another separator holds no "." and starts at the mark.
-    w.ListBox1->addItem(QStringLiteral("|0,35|"));
+    Part<QListWidget>(w, "ListBox1")->addItem(QStringLiteral("|0,35|"));
     QList<QPair<int, int>> ink;
     for (int i = 0; i < 3; ++i) {
       QImage image(200, 14, QImage::Format_RGB32);
       QPainter p(&image);
-      w.ListBox1DrawItem(&p, i, image.rect(), QStyle::State_None);
+      w.Panel().ListBox1DrawItem(&p, i, image.rect(), QStyle::State_None);
       p.end();
       ink << InkColumns(image);
     }
@@ -291,21 +298,24 @@ class MainWindowTest : public QObject {
 
   void menuStatesWhileThinking() {
     TMain w(IniPath());
-    w.Reversi1->SetLevel(reversi::Infinite);
+    w.Board()->SetLevel(reversi::Infinite);
     QMap<QString, bool> enabled;
     QString caption;
     QColor face;
     DuringSearch(
-        w, [&] { w.Reversi1->SetThinking(true); },
+        w, [&] { w.Board()->SetThinking(true); },
         [&] {
-          w.Edit1Click();
-          w.View1Click();
-          for (QAction* a : {w.Level1, w.TwoPlayer1, w.TakeBack1, w.MoveForward1, w.Move1, w.Thinking1, w.LegalMoves1,
-                             w.ShowFlipableSquares1, w.Statistics1, w.BestLine1, w.Sound1, w.Selective1})
+          emit Part<QMenu>(w, "Edit1")->aboutToShow();
+          emit Part<QMenu>(w, "View1")->aboutToShow();
+          for (QAction* a : {Part<QAction>(w, "Level1"), Part<QAction>(w, "TwoPlayer1"), Part<QAction>(w, "TakeBack1"),
+                             Part<QAction>(w, "MoveForward1"), Part<QAction>(w, "Move1"), Part<QAction>(w, "Thinking1"),
+                             Part<QAction>(w, "LegalMoves1"), Part<QAction>(w, "ShowFlipableSquares1"),
+                             Part<QAction>(w, "Statistics1"), Part<QAction>(w, "BestLine1"), Part<QAction>(w, "Sound1"),
+                             Part<QAction>(w, "Selective1")})
             enabled[a->text()] = a->isEnabled();
-          caption = w.PlayButton->text();
-          face = w.PlayButton->Color();
-          w.Move1->trigger();  // Move Now
+          caption = Part<TFlatButton>(w, "PlayButton")->text();
+          face = Part<TFlatButton>(w, "PlayButton")->Color();
+          Part<QAction>(w, "Move1")->trigger();  // Move Now
         });
     QCOMPARE(caption, QStringLiteral("Thinking"));
     QCOMPARE(face, QColor(Qt::black));
@@ -314,36 +324,36 @@ class MainWindowTest : public QObject {
       QVERIFY2(!enabled.value(QLatin1String(off), true), off);
     for (const char* on : {"Move Now", "Show Flipable Discs", "Sound", "Selective"})
       QVERIFY2(enabled.value(QLatin1String(on), false), on);
-    QCOMPARE(w.Reversi1->MovesPlayed, 1);
-    w.Edit1Click();
-    w.View1Click();
-    QVERIFY(w.TakeBack1->isEnabled());
-    QVERIFY(!w.MoveForward1->isEnabled());  // nothing to move forward to
-    QVERIFY(w.Level1->isEnabled());
-    QVERIFY(w.Statistics1->isEnabled());
-    w.TakeBack1->trigger();
-    w.Edit1Click();
-    QVERIFY(!w.TakeBack1->isEnabled());
-    QVERIFY(w.MoveForward1->isEnabled());
+    QCOMPARE(w.Board()->MovesPlayed, 1);
+    emit Part<QMenu>(w, "Edit1")->aboutToShow();
+    emit Part<QMenu>(w, "View1")->aboutToShow();
+    QVERIFY(Part<QAction>(w, "TakeBack1")->isEnabled());
+    QVERIFY(!Part<QAction>(w, "MoveForward1")->isEnabled());  // nothing to move forward to
+    QVERIFY(Part<QAction>(w, "Level1")->isEnabled());
+    QVERIFY(Part<QAction>(w, "Statistics1")->isEnabled());
+    Part<QAction>(w, "TakeBack1")->trigger();
+    emit Part<QMenu>(w, "Edit1")->aboutToShow();
+    QVERIFY(!Part<QAction>(w, "TakeBack1")->isEnabled());
+    QVERIFY(Part<QAction>(w, "MoveForward1")->isEnabled());
   }
 
   void buttonsDuringASearchLeaveTheGameButRefresh() {
     TMain w(IniPath());
-    w.Reversi1->SetLevel(reversi::Infinite);
+    w.Board()->SetLevel(reversi::Infinite);
     int listDuring = -1;
     QString nodesDuring;
     DuringSearch(
-        w, [&] { w.Reversi1->SetThinking(true); },
+        w, [&] { w.Board()->SetThinking(true); },
         [&] {
-          w.NewButton->click();
-          w.BackButton->click();
-          listDuring = w.ListBox1->count();
-          nodesDuring = w.Label18->text();
-          w.PlayButton->click();  // stops the search
+          Part<TFlatButton>(w, "NewButton")->click();
+          Part<TArrowButton>(w, "BackButton")->click();
+          listDuring = Part<QListWidget>(w, "ListBox1")->count();
+          nodesDuring = Part<QLabel>(w, "Label18")->text();
+          Part<TFlatButton>(w, "PlayButton")->click();  // stops the search
         });
     QCOMPARE(listDuring, 0);
     QCOMPARE(nodesDuring, QStringLiteral("-"));
-    QCOMPARE(w.Reversi1->MovesPlayed, 1);  // New and Take Back were refused
+    QCOMPARE(w.Board()->MovesPlayed, 1);  // New and Take Back were refused
   }
 
   void spaceTogglesThinking() {
@@ -351,24 +361,24 @@ class MainWindowTest : public QObject {
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QWindow* window = w.windowHandle();
-    w.Reversi1->SetLevel(reversi::Ply3);
+    w.Board()->SetLevel(reversi::Ply3);
     QTest::keyClick(window, Qt::Key_Space);  // the computer plays Black's move
-    QTRY_COMPARE(w.Reversi1->MovesPlayed, 1);
+    QTRY_COMPARE(w.Board()->MovesPlayed, 1);
     // A second Space during the search makes the computer move at once.
-    w.Reversi1->SetLevel(reversi::Infinite);
+    w.Board()->SetLevel(reversi::Infinite);
     QTimer::singleShot(150, &w, [&] { QTest::keyClick(window, Qt::Key_Space); });
     QTest::keyClick(window, Qt::Key_Space);
-    QTRY_COMPARE(w.Reversi1->MovesPlayed, 2);
-    QVERIFY(!w.Reversi1->Thinking());
+    QTRY_COMPARE(w.Board()->MovesPlayed, 2);
+    QVERIFY(!w.Board()->Thinking());
     // Once per key, wherever the focus is.
-    w.Reversi1->SetLevel(reversi::Ply3);
-    w.Reversi1->setFocusPolicy(Qt::StrongFocus);
-    w.Reversi1->setFocus();
+    w.Board()->SetLevel(reversi::Ply3);
+    w.Board()->setFocusPolicy(Qt::StrongFocus);
+    w.Board()->setFocus();
     QTest::keyClick(window, Qt::Key_Space);
-    QTRY_COMPARE(w.Reversi1->MovesPlayed, 3);
+    QTRY_COMPARE(w.Board()->MovesPlayed, 3);
     QTest::keyClick(window, Qt::Key_A);
     QTest::qWait(50);
-    QCOMPARE(w.Reversi1->MovesPlayed, 3);
+    QCOMPARE(w.Board()->MovesPlayed, 3);
   }
 
   // Alt during a search started by Space moves the focus to the menu bar;
@@ -378,40 +388,40 @@ class MainWindowTest : public QObject {
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QWindow* window = w.windowHandle();
-    w.Reversi1->SetLevel(reversi::Infinite);
+    w.Board()->SetLevel(reversi::Infinite);
     QTimer::singleShot(150, &w, [&] {
       QTest::keyPress(window, Qt::Key_Alt);
       QTest::keyRelease(window, Qt::Key_Alt);
-      w.Move1->trigger();
+      Part<QAction>(w, "Move1")->trigger();
     });
     QTest::keyClick(window, Qt::Key_Space);
-    QTRY_COMPARE(w.Reversi1->MovesPlayed, 1);
+    QTRY_COMPARE(w.Board()->MovesPlayed, 1);
     QTest::qWait(100);
-    QCOMPARE(w.Reversi1->MovesPlayed, 1);
-    QVERIFY(!w.Reversi1->Thinking());
+    QCOMPARE(w.Board()->MovesPlayed, 1);
+    QVERIFY(!w.Board()->Thinking());
   }
 
   void shortcutsTakeBackAndMoveForward() {
     TMain w(IniPath());
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.TwoPlayer1->trigger();
-    QCOMPARE(w.Reversi1->Mode(), reversi::TwoPlayer);
-    w.Reversi1->PlayMove(51);  // F5: nothing answers in two-player mode
-    QCOMPARE(w.Label5->text(), QStringLiteral("4"));
+    Part<QAction>(w, "TwoPlayer1")->trigger();
+    QCOMPARE(w.Board()->Mode(), reversi::TwoPlayer);
+    w.Board()->PlayMove(51);  // F5: nothing answers in two-player mode
+    QCOMPARE(Part<QLabel>(w, "Label5")->text(), QStringLiteral("4"));
     QTest::keyClick(&w, Qt::Key_Delete);
-    QCOMPARE(w.Reversi1->MovesPlayed, 0);
-    QCOMPARE(w.Label5->text(), QStringLiteral("2"));
-    QVERIFY(!w.BlackMarker->isHidden());
+    QCOMPARE(w.Board()->MovesPlayed, 0);
+    QCOMPARE(Part<QLabel>(w, "Label5")->text(), QStringLiteral("2"));
+    QVERIFY(!Part<QLabel>(w, "BlackMarker")->isHidden());
     QTest::keyClick(&w, Qt::Key_Insert);
-    QCOMPARE(w.Reversi1->MovesPlayed, 1);
-    QCOMPARE(w.Label5->text(), QStringLiteral("4"));
-    QVERIFY(!w.WhiteMarker->isHidden());
+    QCOMPARE(w.Board()->MovesPlayed, 1);
+    QCOMPARE(Part<QLabel>(w, "Label5")->text(), QStringLiteral("4"));
+    QVERIFY(!Part<QLabel>(w, "WhiteMarker")->isHidden());
     // Delete with nothing to take back leaves the Edit menu's state honest.
     QTest::keyClick(&w, Qt::Key_Delete);
     QTest::keyClick(&w, Qt::Key_Delete);
-    QCOMPARE(w.Reversi1->MovesPlayed, 0);
-    QVERIFY(!w.TakeBack1->isEnabled());
+    QCOMPARE(w.Board()->MovesPlayed, 0);
+    QVERIFY(!Part<QAction>(w, "TakeBack1")->isEnabled());
   }
 
   void saveAppendsRgmOnlyWhenTheFileNameHasNoPoint_data() {
@@ -438,11 +448,11 @@ class MainWindowTest : public QObject {
     if (base.contains(u'.')) QSKIP("the temporary folder's path holds a \".\"");
     TMain w(IniPath());
     QStringList failures;
-    w.ReportFileFailure = [&](const QString& text) { failures << text; };
-    w.ChooseSaveFile = [&] { return base + u'/' + chosen; };
-    w.TwoPlayer1->trigger();
-    w.Reversi1->PlayMove(51);
-    w.SaveItemClick();
+    w.Files().ReportFileFailure = [&](const QString& text) { failures << text; };
+    w.Files().ChooseSaveFile = [&] { return base + u'/' + chosen; };
+    Part<QAction>(w, "TwoPlayer1")->trigger();
+    w.Board()->PlayMove(51);
+    w.Files().SaveItemClick();
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
     QCOMPARE(ReadAll(base + u'/' + written), QStringLiteral("1 51 1"));
     QDir(base).removeRecursively();
@@ -456,27 +466,27 @@ class MainWindowTest : public QObject {
     WriteAll(game, "0 0");
     QStringList asked;
     bool answer = false;
-    w.ConfirmOverwrite = [&](const QString& name) {
+    w.Files().ConfirmOverwrite = [&](const QString& name) {
       asked << name;
       return answer;
     };
-    w.ChooseSaveFile = [&] { return dir_.filePath(QStringLiteral("match")); };
-    w.TwoPlayer1->trigger();
-    w.Reversi1->PlayMove(51);
-    w.SaveItemClick();
+    w.Files().ChooseSaveFile = [&] { return dir_.filePath(QStringLiteral("match")); };
+    Part<QAction>(w, "TwoPlayer1")->trigger();
+    w.Board()->PlayMove(51);
+    w.Files().SaveItemClick();
     QCOMPARE(asked, QStringList{game});
     QCOMPARE(ReadAll(game), QStringLiteral("0 0"));
     answer = true;
-    w.SaveItemClick();
+    w.Files().SaveItemClick();
     QCOMPARE(ReadAll(game), QStringLiteral("1 51 1"));
-    w.ChooseSaveFile = [&] { return game; };  // already confirmed in the dialog
-    w.SaveItemClick();
+    w.Files().ChooseSaveFile = [&] { return game; };  // already confirmed in the dialog
+    w.Files().SaveItemClick();
     QCOMPARE(asked.size(), 2);
-    w.ChooseSaveFile = [&] {  // the GGF filter chosen
-      w.SaveAsGgf = true;
+    w.Files().ChooseSaveFile = [&] {  // the GGF filter chosen
+      w.Files().SaveAsGgf = true;
       return dir_.filePath(QStringLiteral("match"));
     };
-    w.SaveItemClick();
+    w.Files().SaveItemClick();
     QVERIFY(ReadAll(dir_.filePath(QStringLiteral("match.ggf"))).startsWith(QStringLiteral("(;GM[Othello]")));
   }
 
@@ -485,19 +495,19 @@ class MainWindowTest : public QObject {
     TMain w(IniPath());
     QStringList failures;
     int dialogs = 0;
-    w.ReportFileFailure = [&](const QString& text) { failures << text; };
-    w.ChooseOpenFile = w.ChooseSaveFile = [&] {
+    w.Files().ReportFileFailure = [&](const QString& text) { failures << text; };
+    w.Files().ChooseOpenFile = w.Files().ChooseSaveFile = [&] {
       ++dialogs;
       return QString();
     };
-    w.Reversi1->SetLevel(reversi::Infinite);
+    w.Board()->SetLevel(reversi::Infinite);
     DuringSearch(
-        w, [&] { w.Reversi1->SetThinking(true); },
+        w, [&] { w.Board()->SetThinking(true); },
         [&] {
-          w.OpenItemClick();
-          w.SaveItemClick();
-          QVERIFY(w.Reversi1->Thinking());  // the search goes on
-          w.PlayButton->click();
+          w.Files().OpenItemClick();
+          w.Files().SaveItemClick();
+          QVERIFY(w.Board()->Thinking());  // the search goes on
+          Part<TFlatButton>(w, "PlayButton")->click();
         });
     QCOMPARE(dialogs, 0);
     QCOMPARE(failures, (QStringList{QStringLiteral("The game could not be opened: the computer is thinking.\n"
@@ -508,52 +518,52 @@ class MainWindowTest : public QObject {
   void saveFailureIsReportedAndTheGameKept() {
     TMain w(IniPath());
     QStringList failures;
-    w.ReportFileFailure = [&](const QString& text) { failures << text; };
+    w.Files().ReportFileFailure = [&](const QString& text) { failures << text; };
     const QString target = dir_.filePath(QStringLiteral("missing-folder/game.RGM"));
-    w.ChooseSaveFile = [&] { return target; };
-    w.TwoPlayer1->trigger();
-    w.Reversi1->PlayMove(51);
-    w.SaveItemClick();
+    w.Files().ChooseSaveFile = [&] { return target; };
+    Part<QAction>(w, "TwoPlayer1")->trigger();
+    w.Board()->PlayMove(51);
+    w.Files().SaveItemClick();
     QCOMPARE(failures.size(), 1);
     QVERIFY(failures[0].contains(QStringLiteral("could not be saved")));
     QVERIFY(failures[0].contains(QDir::toNativeSeparators(target)));
-    QCOMPARE(w.Reversi1->MovesPlayed, 1);
+    QCOMPARE(w.Board()->MovesPlayed, 1);
     // Cancelling the dialog does nothing at all.
-    w.ChooseSaveFile = [] { return QString(); };
-    w.SaveItemClick();
+    w.Files().ChooseSaveFile = [] { return QString(); };
+    w.Files().SaveItemClick();
     QCOMPARE(failures.size(), 1);
   }
 
   void openLoadsAGameOrReportsAndKeepsTheGame() {
     TMain w(IniPath());
     QStringList failures;
-    w.ReportFileFailure = [&](const QString& text) { failures << text; };
+    w.Files().ReportFileFailure = [&](const QString& text) { failures << text; };
     const QString good = dir_.filePath(QStringLiteral("good.RGM"));
     const QString bad = dir_.filePath(QStringLiteral("bad.RGM"));
     WriteAll(good, "3 51 60 59 2");
     WriteAll(bad, "3 51 60 oops 2");
-    w.Reversi1->SetLevel(reversi::Ply3);
-    w.Reversi1->SetThinking(true);
-    QVERIFY(w.Label11->text() != QStringLiteral("-"));
+    w.Board()->SetLevel(reversi::Ply3);
+    w.Board()->SetThinking(true);
+    QVERIFY(Part<QLabel>(w, "Label11")->text() != QStringLiteral("-"));
 
-    w.ChooseOpenFile = [&] { return good; };
-    w.OpenItemClick();
+    w.Files().ChooseOpenFile = [&] { return good; };
+    w.Files().OpenItemClick();
     QVERIFY(failures.isEmpty());
-    QCOMPARE(w.Reversi1->MovesPlayed, 2);
-    QCOMPARE(w.Label5->text(), QStringLiteral("3"));  // F5 and F6 played
-    QCOMPARE(w.Label4->text(), QStringLiteral("3"));
-    QVERIFY(!w.BlackMarker->isHidden());
-    QCOMPARE(w.Label11->text(), QStringLiteral("-"));
-    QCOMPARE(w.ListBox1->count(), 0);
+    QCOMPARE(w.Board()->MovesPlayed, 2);
+    QCOMPARE(Part<QLabel>(w, "Label5")->text(), QStringLiteral("3"));  // F5 and F6 played
+    QCOMPARE(Part<QLabel>(w, "Label4")->text(), QStringLiteral("3"));
+    QVERIFY(!Part<QLabel>(w, "BlackMarker")->isHidden());
+    QCOMPARE(Part<QLabel>(w, "Label11")->text(), QStringLiteral("-"));
+    QCOMPARE(Part<QListWidget>(w, "ListBox1")->count(), 0);
 
-    w.ListBox1->addItem(QStringLiteral("kept"));
+    Part<QListWidget>(w, "ListBox1")->addItem(QStringLiteral("kept"));
     for (const QString& file : {bad, dir_.filePath(QStringLiteral("absent.RGM"))}) {
-      w.ChooseOpenFile = [&] { return file; };
-      w.OpenItemClick();
+      w.Files().ChooseOpenFile = [&] { return file; };
+      w.Files().OpenItemClick();
       QVERIFY(failures.last().contains(QDir::toNativeSeparators(file)));
       QVERIFY(failures.last().contains(QStringLiteral("could not be opened")));
-      QCOMPARE(w.Reversi1->MovesPlayed, 2);
-      QCOMPARE(w.ListBox1->count(), 1);  // the rest of the command is skipped
+      QCOMPARE(w.Board()->MovesPlayed, 2);
+      QCOMPARE(Part<QListWidget>(w, "ListBox1")->count(), 1);  // the rest of the command is skipped
     }
     QCOMPARE(failures.size(), 2);
   }
@@ -571,13 +581,13 @@ class MainWindowTest : public QObject {
       steps.TickCount = [&] { return now += 1000; };  // the splash's three seconds pass at once
       steps.CreateMainWindow = [&] {
         w = std::make_unique<TMain>(IniPath());
-        w->ReportFileFailure = [&](const QString& text) { failures << text; };
+        w->Files().ReportFileFailure = [&](const QString& text) { failures << text; };
         return w.get();
       };
       steps.MainWindowShown = [&] {
         upWhenOpened = w->isVisible();
-        w->OpenGameFile(file);
-        moves = w->Reversi1->MovesPlayed;
+        w->Files().OpenGameFile(file);
+        moves = w->Board()->MovesPlayed;
         w->close();
       };
       QCOMPARE(RunStartup(*qApp, steps), 0);
@@ -590,7 +600,7 @@ class MainWindowTest : public QObject {
   void aDroppedGameFileOpensAsOpenDoes() {
     TMain w(IniPath());
     QStringList failures;
-    w.ReportFileFailure = [&](const QString& text) { failures << text; };
+    w.Files().ReportFileFailure = [&](const QString& text) { failures << text; };
     const QString good = dir_.filePath(QStringLiteral("dropped.RGM"));
     const QString bad = dir_.filePath(QStringLiteral("dropped-bad.RGM"));
     WriteAll(good, "3 51 60 59 2");
@@ -603,44 +613,44 @@ class MainWindowTest : public QObject {
     QVERIFY(!Drop(w, {goodUrl, goodUrl}));
 
     QVERIFY(Drop(w, {goodUrl}));
-    QCOMPARE(w.Reversi1->MovesPlayed, 2);
+    QCOMPARE(w.Board()->MovesPlayed, 2);
     QVERIFY(Drop(w, {QUrl::fromLocalFile(bad)}));
     QCOMPARE(failures.size(), 1);
     QVERIFY(failures[0].contains(QDir::toNativeSeparators(bad)));
-    QCOMPARE(w.Reversi1->MovesPlayed, 2);
+    QCOMPARE(w.Board()->MovesPlayed, 2);
 
     // While the computer thinks the drop is refused as Open is.
-    w.New1Click();
-    w.Reversi1->SetLevel(reversi::Infinite);
+    Part<QAction>(w, "New1")->trigger();
+    w.Board()->SetLevel(reversi::Infinite);
     DuringSearch(
-        w, [&] { w.Reversi1->SetThinking(true); },
+        w, [&] { w.Board()->SetThinking(true); },
         [&] {
           Drop(w, {goodUrl});
-          w.PlayButton->click();  // stops the search
+          Part<TFlatButton>(w, "PlayButton")->click();  // stops the search
         });
     QCOMPARE(failures.size(), 2);
     QVERIFY(failures[1].contains(QStringLiteral("thinking")));
-    QCOMPARE(w.Reversi1->MovesPlayed, 1);  // the computer's move, not the file's game
+    QCOMPARE(w.Board()->MovesPlayed, 1);  // the computer's move, not the file's game
   }
 
   void viewTogglesReachTheEngine() {
     TMain w(IniPath());
-    w.LegalMoves1->trigger();
-    QVERIFY(w.Reversi1->ShowLegal());
-    QVERIFY(w.LegalMoves1->isChecked());
-    w.ShowFlipableSquares1->trigger();
-    QVERIFY(w.Reversi1->ShowFlips());
-    w.Selective1->trigger();
-    QVERIFY(!w.Reversi1->Selective());
-    QVERIFY(!w.Selective1->isChecked());
-    w.Thinking1->trigger();
-    QVERIFY(w.Reversi1->ShowThinking());
-    w.TwoPlayer1->trigger();
-    QCOMPARE(w.Reversi1->Mode(), reversi::TwoPlayer);
-    w.TwoPlayer1->trigger();
-    QCOMPARE(w.Reversi1->Mode(), reversi::Normal);
-    QCOMPARE(w.Reversi1->MovesPlayed, 0);  // switching back does not start the computer
-    w.Sound1->trigger();
+    Part<QAction>(w, "LegalMoves1")->trigger();
+    QVERIFY(w.Board()->ShowLegal());
+    QVERIFY(Part<QAction>(w, "LegalMoves1")->isChecked());
+    Part<QAction>(w, "ShowFlipableSquares1")->trigger();
+    QVERIFY(w.Board()->ShowFlips());
+    Part<QAction>(w, "Selective1")->trigger();
+    QVERIFY(!w.Board()->Selective());
+    QVERIFY(!Part<QAction>(w, "Selective1")->isChecked());
+    Part<QAction>(w, "Thinking1")->trigger();
+    QVERIFY(w.Board()->ShowThinking());
+    Part<QAction>(w, "TwoPlayer1")->trigger();
+    QCOMPARE(w.Board()->Mode(), reversi::TwoPlayer);
+    Part<QAction>(w, "TwoPlayer1")->trigger();
+    QCOMPARE(w.Board()->Mode(), reversi::Normal);
+    QCOMPARE(w.Board()->MovesPlayed, 0);  // switching back does not start the computer
+    Part<QAction>(w, "Sound1")->trigger();
     QVERIFY(w.close());
     const QString text = ReadAll(Ini());
     for (const char* line : {"Show_Legal_Moves=1", "ShowFlips=1", "Selective=0", "Thinking=1", "Sound=0"})
@@ -651,32 +661,32 @@ class MainWindowTest : public QObject {
   // here), no new game; the Game box shows the final counts.
   void theFinalPositionStaysAtTheEndOfAGame() {
     TMain w(IniPath());
-    w.TwoPlayer1->trigger();
+    Part<QAction>(w, "TwoPlayer1")->trigger();
     int moves = 0;
     for (bool played = true; played;) {
       played = false;
       for (int square = 10; square <= 80 && !played; ++square) {
-        if (w.Reversi1->IsLegal(square)) {
-          w.Reversi1->PlayMove(square);
+        if (w.Board()->IsLegal(square)) {
+          w.Board()->PlayMove(square);
           played = true;
           ++moves;
         }
       }
     }
     QVERIFY(moves > 10);
-    QCOMPARE(w.Reversi1->MovesPlayed, moves);
-    QCOMPARE(w.Label4->text(), QString::number(w.Reversi1->WhiteDiscs()));
-    QCOMPARE(w.Label5->text(), QString::number(w.Reversi1->BlackDiscs()));
-    QVERIFY(w.Reversi1->WhiteDiscs() + w.Reversi1->BlackDiscs() > 4);
+    QCOMPARE(w.Board()->MovesPlayed, moves);
+    QCOMPARE(Part<QLabel>(w, "Label4")->text(), QString::number(w.Board()->WhiteDiscs()));
+    QCOMPARE(Part<QLabel>(w, "Label5")->text(), QString::number(w.Board()->BlackDiscs()));
+    QVERIFY(w.Board()->WhiteDiscs() + w.Board()->BlackDiscs() > 4);
   }
 
   void statusLineShowsTheLongPartOfHints() {
     TMain w(IniPath());
-    QStatusTipEvent tip(w.OpenButton->statusTip());
-    QCoreApplication::sendEvent(w.OpenButton, &tip);
-    QCOMPARE(w.StatusLine->text(), QStringLiteral("Open a game file"));
-    QVERIFY(w.OpenButton->toolTip().isEmpty());  // no pop-up part
-    QCOMPARE(w.TakeBack1->statusTip(), QStringLiteral("Take back a move"));
+    QStatusTipEvent tip(Part<TFlatButton>(w, "OpenButton")->statusTip());
+    QCoreApplication::sendEvent(Part<TFlatButton>(w, "OpenButton"), &tip);
+    QCOMPARE(Part<QLabel>(w, "StatusLine")->text(), QStringLiteral("Open a game file"));
+    QVERIFY(Part<TFlatButton>(w, "OpenButton")->toolTip().isEmpty());  // no pop-up part
+    QCOMPARE(Part<QAction>(w, "TakeBack1")->statusTip(), QStringLiteral("Take back a move"));
     QCOMPARE(LongHint(QStringLiteral("short|long|more")), QStringLiteral("long|more"));
     QCOMPARE(LongHint(QStringLiteral("whole")), QStringLiteral("whole"));
   }
@@ -688,18 +698,18 @@ class MainWindowTest : public QObject {
       w.FormResize();
       const QRect outer = w.frameGeometry();
       const int side = std::min(outer.width() - 288 - 32, outer.height() - 40 - 26 - 19 - 72);
-      QCOMPARE(w.Reversi1->geometry(), QRect(4, 32, side, side));
-      QCOMPARE(w.Shadow->geometry(), w.Reversi1->geometry().translated(12, 12));
+      QCOMPARE(w.Board()->geometry(), QRect(4, 32, side, side));
+      QCOMPARE(Part<TDropShadow>(w, "Shadow")->geometry(), w.Board()->geometry().translated(12, 12));
     }
     w.resize(200, 120);  // no room at all: nothing fails
     w.FormResize();
-    QCOMPARE(w.Reversi1->pos(), QPoint(4, 32));
-    QCOMPARE(w.Shadow->size(), w.Reversi1->size());
+    QCOMPARE(w.Board()->pos(), QPoint(4, 32));
+    QCOMPARE(Part<TDropShadow>(w, "Shadow")->size(), w.Board()->size());
     // The board settles its own size when it paints; the shadow follows.
     w.resize(640, 480);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QTRY_COMPARE(w.Shadow->geometry(), w.Reversi1->geometry().translated(12, 12));
+    QTRY_COMPARE(Part<TDropShadow>(w, "Shadow")->geometry(), w.Board()->geometry().translated(12, 12));
   }
 
   // Open, Save and About while the computer thinks: the game and the file on
@@ -715,45 +725,45 @@ class MainWindowTest : public QObject {
     const QString game = dir_.filePath(QStringLiteral("other.RGM"));
     WriteAll(game, "1 51 1");
     QStringList reports;
-    w.ReportFileFailure = [&](const QString& text) { reports << text; };
-    w.ChooseOpenFile = [&] { return game; };
-    w.ChooseSaveFile = [&] { return saved; };
-    w.Reversi1->SetLevel(reversi::Infinite);
+    w.Files().ReportFileFailure = [&](const QString& text) { reports << text; };
+    w.Files().ChooseOpenFile = [&] { return game; };
+    w.Files().ChooseSaveFile = [&] { return saved; };
+    w.Board()->SetLevel(reversi::Infinite);
     bool aboutShown = false;
     DuringSearch(
-        w, [&] { w.Reversi1->SetThinking(true); },
+        w, [&] { w.Board()->SetThinking(true); },
         [&] {
-          w.OpenItem->trigger();
-          w.SaveItem->trigger();
+          Part<QAction>(w, "OpenItem")->trigger();
+          Part<QAction>(w, "SaveItem")->trigger();
           QTimer::singleShot(50, &about, [&] {
             aboutShown = about.isVisible();
             about.accept();
           });
-          w.About1->trigger();
-          w.PlayButton->click();  // stops the search
+          Part<QAction>(w, "About1")->trigger();
+          Part<TFlatButton>(w, "PlayButton")->click();  // stops the search
         });
     QVERIFY(aboutShown);
     QCOMPARE(reports.size(), 2);
     QVERIFY(!QFile::exists(saved));
-    QCOMPARE(w.Reversi1->MovesPlayed, 1);  // the computer's move, not the file's game
-    QVERIFY(!w.Reversi1->Thinking());
-    QCOMPARE(QString::fromStdString(w.Reversi1->CheckConsistency()), QString());
+    QCOMPARE(w.Board()->MovesPlayed, 1);  // the computer's move, not the file's game
+    QVERIFY(!w.Board()->Thinking());
+    QCOMPARE(QString::fromStdString(w.Board()->CheckConsistency()), QString());
   }
 
   void closingWhileThinkingStopsTheSearchThenWritesTheSettings() {
     TMain w(IniPath());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.Reversi1->SetLevel(reversi::Infinite);
+    w.Board()->SetLevel(reversi::Infinite);
     bool refused = false;
     DuringSearch(
-        w, [&] { w.Reversi1->SetThinking(true); },
+        w, [&] { w.Board()->SetThinking(true); },
         [&] {
           refused = !w.close();  // deferred: the search is still on the stack
           QVERIFY(!QFile::exists(Ini()));
         });
     QVERIFY(refused);
-    QCOMPARE(w.Reversi1->MovesPlayed, 1);  // the search played its move
+    QCOMPARE(w.Board()->MovesPlayed, 1);  // the search played its move
     QTRY_VERIFY(w.Closed());
     QVERIFY(!w.isVisible());
     QVERIFY(ReadAll(Ini()).contains(QStringLiteral("Level=13")));
@@ -763,9 +773,9 @@ class MainWindowTest : public QObject {
     TMain w(IniPath());
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.Reversi1->SetLevel(reversi::Infinite);
+    w.Board()->SetLevel(reversi::Infinite);
     DuringSearch(
-        w, [&] { w.Reversi1->SetThinking(true); }, [&] { QTest::keyClick(&w, Qt::Key_X, Qt::AltModifier); });
+        w, [&] { w.Board()->SetThinking(true); }, [&] { QTest::keyClick(&w, Qt::Key_X, Qt::AltModifier); });
     QTRY_VERIFY(w.Closed());
   }
 
@@ -773,11 +783,11 @@ class MainWindowTest : public QObject {
     TMain w(IniPath());
     TLevelFrm dialog;
     w.SetLevelDialog(&dialog);
-    dialog.Fill(*w.Reversi1);
+    dialog.Fill(*w.Board());
     dialog.RadioButton3->click();
     dialog.BitBtn1Click();
-    QCOMPARE(w.Reversi1->Level(), reversi::Infinite);
-    QCOMPARE(w.Label6->text(), QStringLiteral("Infinite thinking time"));
+    QCOMPARE(w.Board()->Level(), reversi::Infinite);
+    QCOMPARE(Part<QLabel>(w, "Label6")->text(), QStringLiteral("Infinite thinking time"));
   }
 };
 

@@ -16,6 +16,7 @@
 
 #include "BoardCoordinates.h"
 #include "Sdimain.h"
+#include "WindowParts.h"
 #include "widgets/FlatButton.h"
 #include "widgets/WaveSound.h"
 
@@ -50,8 +51,8 @@ class PlayTest : public QObject {
 
   // A shown two-player window with legal moves marked.
   void Open(TMain& w) {
-    w.TwoPlayer1->trigger();
-    w.Reversi1->SetShowLegal(true);
+    Part<QAction>(w, "TwoPlayer1")->trigger();
+    w.Board()->SetShowLegal(true);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
   }
@@ -78,56 +79,57 @@ class PlayTest : public QObject {
     Open(w);
     int passes = 0;
     for (int square : kGameWithPass) {
-      const int mover = w.Reversi1->SideToMove;
-      w.Reversi1->PlayMove(square);
-      QCOMPARE(w.Reversi1->JustPlayedSquare, square);
-      if (w.Reversi1->SideToMove != mover || w.GameOver()) continue;
+      const int mover = w.Board()->SideToMove;
+      w.Board()->PlayMove(square);
+      QCOMPARE(w.Board()->JustPlayedSquare, square);
+      if (w.Board()->SideToMove != mover || w.Board()->ShownGameOver()) continue;
       ++passes;
       const bool blackPasses = mover == kWhite;
-      QCOMPARE(w.StatusLine->text(), blackPasses ? QStringLiteral("Black has no legal move and passes")
-                                                 : QStringLiteral("White has no legal move and passes"));
-      QCOMPARE(w.BlackMarker->isVisible(), !blackPasses);
-      QCOMPARE(w.WhiteMarker->isVisible(), blackPasses);
+      QCOMPARE(Part<QLabel>(w, "StatusLine")->text(), blackPasses
+                                                          ? QStringLiteral("Black has no legal move and passes")
+                                                          : QStringLiteral("White has no legal move and passes"));
+      QCOMPARE(Part<QLabel>(w, "BlackMarker")->isVisible(), !blackPasses);
+      QCOMPARE(Part<QLabel>(w, "WhiteMarker")->isVisible(), blackPasses);
       // The dots were drawn again, for the side that plays on.
       for (int i = 10; i <= 80; ++i)
-        if (w.Reversi1->Cells[i] == 0) QCOMPARE(LegalDotAt(*w.Reversi1, i), w.Reversi1->IsLegal(i));
+        if (w.Board()->Cells[i] == 0) QCOMPARE(LegalDotAt(*w.Board(), i), w.Board()->IsLegal(i));
     }
     QCOMPARE(passes, 1);
-    QVERIFY(w.GameOver());
-    const int black = w.Reversi1->BlackDiscs(), white = w.Reversi1->WhiteDiscs();
-    const QString result = TMain::ResultText(black, white);
+    QVERIFY(w.Board()->ShownGameOver());
+    const int black = w.Board()->BlackDiscs(), white = w.Board()->WhiteDiscs();
+    const QString result = TSidePanel::ResultText(black, white);
     QVERIFY(result.startsWith(black > white ? QStringLiteral("Black wins ") : QStringLiteral("White wins ")));
-    QCOMPARE(w.StatusLine->text(), result);
-    QCOMPARE(w.ResultLabel->text(), result);
-    QVERIFY(w.ResultLabel->isVisible());
-    QVERIFY(!w.BlackMarker->isVisible() && !w.WhiteMarker->isVisible());
-    QCOMPARE(AccessibleName(w.StatusLine), result);
+    QCOMPARE(Part<QLabel>(w, "StatusLine")->text(), result);
+    QCOMPARE(Part<QLabel>(w, "ResultLabel")->text(), result);
+    QVERIFY(Part<QLabel>(w, "ResultLabel")->isVisible());
+    QVERIFY(!Part<QLabel>(w, "BlackMarker")->isVisible() && !Part<QLabel>(w, "WhiteMarker")->isVisible());
+    QCOMPARE(AccessibleName(Part<QLabel>(w, "StatusLine")), result);
 
-    w.New1->trigger();
-    QVERIFY(!w.ResultLabel->isVisible());
-    QVERIFY(w.BlackMarker->isVisible());
-    QCOMPARE(w.ToMoveCaption->text(), QStringLiteral("To Move"));
+    Part<QAction>(w, "New1")->trigger();
+    QVERIFY(!Part<QLabel>(w, "ResultLabel")->isVisible());
+    QVERIFY(Part<QLabel>(w, "BlackMarker")->isVisible());
+    QCOMPARE(Part<QLabel>(w, "ToMoveCaption")->text(), QStringLiteral("To Move"));
 
-    QCOMPARE(TMain::ResultText(37, 27), QStringLiteral("Black wins 37 : 27"));
-    QCOMPARE(TMain::ResultText(27, 37), QStringLiteral("White wins 37 : 27"));
-    QCOMPARE(TMain::ResultText(32, 32), QStringLiteral("Draw 32 : 32"));
+    QCOMPARE(TSidePanel::ResultText(37, 27), QStringLiteral("Black wins 37 : 27"));
+    QCOMPARE(TSidePanel::ResultText(27, 37), QStringLiteral("White wins 37 : 27"));
+    QCOMPARE(TSidePanel::ResultText(32, 32), QStringLiteral("Draw 32 : 32"));
   }
 
   // New, while refused, refreshes the Game box: it shows the board's
   // position, not one from inside the search.
   void countsDuringASearchAreTheBoards() {
     TMain w(Ini());
-    w.Reversi1->SetLevel(Infinite);
+    w.Board()->SetLevel(Infinite);
     QString black, white;
     bool blackToMove = false;
     QTimer::singleShot(150, &w, [&] {
-      w.NewButton->click();
-      black = w.Label5->text();
-      white = w.Label4->text();
-      blackToMove = w.BlackMarker->isVisibleTo(&w);
-      w.PlayButton->click();
+      Part<TFlatButton>(w, "NewButton")->click();
+      black = Part<QLabel>(w, "Label5")->text();
+      white = Part<QLabel>(w, "Label4")->text();
+      blackToMove = Part<QLabel>(w, "BlackMarker")->isVisibleTo(&w);
+      Part<TFlatButton>(w, "PlayButton")->click();
     });
-    w.Reversi1->SetThinking(true);
+    w.Board()->SetThinking(true);
     QCOMPARE(black, QStringLiteral("2"));
     QCOMPARE(white, QStringLiteral("2"));
     QVERIFY(blackToMove);
@@ -136,7 +138,7 @@ class PlayTest : public QObject {
   void flipPreviewGoesWithEveryChangeOfPosition() {
     TMain w(Ini());
     Open(w);
-    TReversi& r = *w.Reversi1;
+    TReversi& r = *w.Board();
     const auto hover = [&](int square) {
       const int pitch = r.DiscSize() + 3;
       QTest::mouseMove(&r, QPoint(ColOf(square) * pitch + pitch / 2, RowOf(square) * pitch + pitch / 2));
@@ -148,8 +150,9 @@ class PlayTest : public QObject {
       return true;
     };
     r.PlayMove(SquareOf(2, 3));  // D3
-    const std::vector<std::function<void()>> changes = {[&] { w.TakeBack1->trigger(); },
-                                                        [&] { w.MoveForward1->trigger(); }, [&] { w.New1->trigger(); }};
+    const std::vector<std::function<void()>> changes = {[&] { Part<QAction>(w, "TakeBack1")->trigger(); },
+                                                        [&] { Part<QAction>(w, "MoveForward1")->trigger(); },
+                                                        [&] { Part<QAction>(w, "New1")->trigger(); }};
     const int hovered[] = {SquareOf(2, 2), SquareOf(2, 3), SquareOf(2, 2)};  // C3, D3, C3
     for (size_t k = 0; k < changes.size(); ++k) {
       hover(hovered[k]);
@@ -163,7 +166,7 @@ class PlayTest : public QObject {
   void keyboardPlaysAndIsRefusedWhileThinking() {
     TMain w(Ini());
     Open(w);
-    TReversi& r = *w.Reversi1;
+    TReversi& r = *w.Board();
     QVERIFY(r.hasFocus());
     const QImage before = r.BoardImage();
     QCOMPARE(r.KeyCursor(), 0);
@@ -190,7 +193,7 @@ class PlayTest : public QObject {
       QTest::keyClicks(&r, QStringLiteral("e3"));
       QTest::keyClick(&r, Qt::Key_Return);
       movesDuring = r.MovesPlayed;
-      w.PlayButton->click();
+      Part<TFlatButton>(w, "PlayButton")->click();
     });
     r.SetThinking(true);
     QCOMPARE(movesDuring, 2);
@@ -200,7 +203,7 @@ class PlayTest : public QObject {
   void assistiveToolsReadTheBoardAndTheBoxes() {
     TMain w(Ini());
     Open(w);
-    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(w.Reversi1);
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(w.Board());
     QCOMPARE(board->role(), QAccessible::Table);
     QCOMPARE(board->childCount(), 64);
     QAccessibleTableInterface* table = board->tableInterface();
@@ -217,17 +220,18 @@ class PlayTest : public QObject {
     QCOMPARE(cell("D4"), QStringLiteral("D4, white"));
     QCOMPARE(cell("A1"), QStringLiteral("A1, empty"));
 
-    QAccessibleInterface* blackDiscs = QAccessible::queryAccessibleInterface(w.Label5);
+    QAccessibleInterface* blackDiscs = QAccessible::queryAccessibleInterface(Part<QLabel>(w, "Label5"));
     QCOMPARE(blackDiscs->text(QAccessible::Name), QStringLiteral("2"));
     QCOMPARE(blackDiscs->text(QAccessible::Description), QStringLiteral("Black discs"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(w.Label6)->text(QAccessible::Description), QStringLiteral("Level"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(w.Label11)->text(QAccessible::Description),
+    QCOMPARE(QAccessible::queryAccessibleInterface(Part<QLabel>(w, "Label6"))->text(QAccessible::Description),
+             QStringLiteral("Level"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(Part<QLabel>(w, "Label11"))->text(QAccessible::Description),
              QStringLiteral("Candidate Move"));
-    QCOMPARE(AccessibleName(w.BlackMarker), QStringLiteral("Black to move"));
-    QCOMPARE(AccessibleName(w.ListBox1), QStringLiteral("Best Line"));
+    QCOMPARE(AccessibleName(Part<QLabel>(w, "BlackMarker")), QStringLiteral("Black to move"));
+    QCOMPARE(AccessibleName(Part<QListWidget>(w, "ListBox1")), QStringLiteral("Best Line"));
 
-    w.Reversi1->PlayMove(SquareOf(2, 3));
-    QCOMPARE(AccessibleName(w.StatusLine), QStringLiteral("Black plays D3"));
+    w.Board()->PlayMove(SquareOf(2, 3));
+    QCOMPARE(AccessibleName(Part<QLabel>(w, "StatusLine")), QStringLiteral("Black plays D3"));
     QCOMPARE(cell("D3"), QStringLiteral("D3, black"));
     QCOMPARE(cell("C3"), QStringLiteral("C3, empty, legal move"));
   }
@@ -235,56 +239,56 @@ class PlayTest : public QObject {
   void coordinatesAroundTheBoard() {
     TMain w(Ini());
     Open(w);
-    QVERIFY(!w.Coordinates1->isChecked());
-    QVERIFY(!w.Coordinates->isVisible());
-    QCOMPARE(w.Reversi1->pos(), QPoint(4, 32));
-    w.Coordinates1->trigger();
+    QVERIFY(!Part<QAction>(w, "Coordinates1")->isChecked());
+    QVERIFY(!Part<TBoardCoordinates>(w, "Coordinates")->isVisible());
+    QCOMPARE(w.Board()->pos(), QPoint(4, 32));
+    Part<QAction>(w, "Coordinates1")->trigger();
     const int strip = TBoardCoordinates::kStrip;
-    QCOMPARE(w.Reversi1->pos(), QPoint(4 + strip, 32 + strip));
-    QVERIFY(w.Coordinates->isVisible());
-    QCOMPARE(w.Coordinates->geometry().topLeft(), QPoint(4, 32));
+    QCOMPARE(w.Board()->pos(), QPoint(4 + strip, 32 + strip));
+    QVERIFY(Part<TBoardCoordinates>(w, "Coordinates")->isVisible());
+    QCOMPARE(Part<TBoardCoordinates>(w, "Coordinates")->geometry().topLeft(), QPoint(4, 32));
     // Ink in both strips: letters above, digits at the left.
-    const QImage image = w.Coordinates->grab().toImage();
+    const QImage image = Part<TBoardCoordinates>(w, "Coordinates")->grab().toImage();
     const auto inked = [&](const QRect& area) {
       for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
           if (qGray(image.pixel(x, y)) < 100) return true;
       return false;
     };
-    const int pitch = w.Reversi1->height() / 8;
+    const int pitch = w.Board()->height() / 8;
     QVERIFY(inked(QRect(strip, 0, pitch, strip)));              // a
     QVERIFY(inked(QRect(strip + 7 * pitch, 0, pitch, strip)));  // h
     QVERIFY(inked(QRect(0, strip + 7 * pitch, strip, pitch)));  // 8
-    w.Coordinates1->trigger();
-    QCOMPARE(w.Reversi1->pos(), QPoint(4, 32));
+    Part<QAction>(w, "Coordinates1")->trigger();
+    QCOMPARE(w.Board()->pos(), QPoint(4, 32));
   }
 
   void disabledItemsShowNoHint() {
     TMain w(Ini());
-    w.Edit1Click();
-    QVERIFY(!w.TakeBack1->isEnabled());
-    QVERIFY(w.TakeBack1->statusTip().isEmpty());
-    QCOMPARE(w.Level1->statusTip(), QStringLiteral("Set level of play"));
-    w.TwoPlayer1->trigger();
-    w.Reversi1->PlayMove(SquareOf(2, 3));
-    w.Edit1Click();
-    QCOMPARE(w.TakeBack1->statusTip(), QStringLiteral("Take back a move"));
+    emit Part<QMenu>(w, "Edit1")->aboutToShow();
+    QVERIFY(!Part<QAction>(w, "TakeBack1")->isEnabled());
+    QVERIFY(Part<QAction>(w, "TakeBack1")->statusTip().isEmpty());
+    QCOMPARE(Part<QAction>(w, "Level1")->statusTip(), QStringLiteral("Set level of play"));
+    Part<QAction>(w, "TwoPlayer1")->trigger();
+    w.Board()->PlayMove(SquareOf(2, 3));
+    emit Part<QMenu>(w, "Edit1")->aboutToShow();
+    QCOMPARE(Part<QAction>(w, "TakeBack1")->statusTip(), QStringLiteral("Take back a move"));
   }
 
   void scoresLineUpOnADecimalComma() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     TMain w(Ini());
-    w.ListBox1->addItem(QStringLiteral("3|12,34|C5"));
-    w.ListBox1->addItem(QStringLiteral("3|-0,79|C5 F6"));
+    Part<QListWidget>(w, "ListBox1")->addItem(QStringLiteral("3|12,34|C5"));
+    Part<QListWidget>(w, "ListBox1")->addItem(QStringLiteral("3|-0,79|C5 F6"));
     QList<int> commaEnds;
     for (int i = 0; i < 2; ++i) {
       QImage image(200, 14, QImage::Format_RGB32);
       QPainter p(&image);
-      w.ListBox1DrawItem(&p, i, image.rect(), QStyle::State_None);
+      w.Panel().ListBox1DrawItem(&p, i, image.rect(), QStyle::State_None);
       p.end();
       // The score ends its part at the comma: find the last inked column
       // before the line of moves.
-      const QFontMetrics fm(w.ListBox1->font());
+      const QFontMetrics fm(Part<QListWidget>(w, "ListBox1")->font());
       const int mark = 5 * fm.horizontalAdvance(QStringLiteral("888.88")) / 4;
       int last = -1;
       for (int x = 0; x < mark + 2; ++x)

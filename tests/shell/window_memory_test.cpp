@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "Sdimain.h"
+#include "WindowParts.h"
 
 class WindowMemoryTest : public QObject {
   Q_OBJECT
@@ -59,9 +60,9 @@ class WindowMemoryTest : public QObject {
   // alone is not written, so another copy's change to it stays.
   void theViewAndAnalysisOptionsComeBackAndUntouchedOnesAreNotWritten() {
     Run([&](TMain& w) {
-      QVERIFY(!w.Coordinates1->isChecked());
-      w.Coordinates1->trigger();
-      w.PerfectEnabled1->trigger();
+      QVERIFY(!Part<QAction>(w, "Coordinates1")->isChecked());
+      Part<QAction>(w, "Coordinates1")->trigger();
+      Part<QAction>(w, "PerfectEnabled1")->trigger();
     });
     const QByteArray first = Slurp();
     QVERIFY(first.contains("Coordinates=1"));
@@ -69,8 +70,8 @@ class WindowMemoryTest : public QObject {
     QVERIFY(first.indexOf("[Perfect_Endgame]") < first.indexOf("[Window]"));
     // Another copy switches the coordinates off while this one runs.
     Run([&](TMain& w) {
-      QVERIFY(w.Coordinates1->isChecked());
-      QVERIFY(w.PerfectEnabled1->isChecked());
+      QVERIFY(Part<QAction>(w, "Coordinates1")->isChecked());
+      QVERIFY(Part<QAction>(w, "PerfectEnabled1")->isChecked());
       QByteArray changed = Slurp();
       changed.replace("Coordinates=1", "Coordinates=0");
       QFile f(dir_.filePath(QStringLiteral("Reversi.ini")));

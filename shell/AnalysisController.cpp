@@ -1,0 +1,140 @@
+#include "AnalysisController.h"
+
+#include <QAction>
+#include <QInputDialog>
+#include <QMenu>
+
+#include "GameReview.h"
+#include "Hint.h"
+#include "Reversi.h"
+
+TAnalysisController::TAnalysisController(TReversi* board, const std::string& settingsPath, QWidget* window)
+    : QObject(window), board_(board), window_(window) {
+  hints_ = new THintControl(board_, this);
+  hints_->OnStatus = [this](const QString& text) { emit Status(text); };
+  perfect_.Load(settingsPath);
+  perfectAtStart_ = perfect_;
+  InstallPerfectEndgame(*board_, perfect_, [this](int empties) {
+    if (empties > 0)
+      emit Announced(tr("Solving the endgame exactly (empty squares: %1)...").arg(empties));
+    else
+      emit Status(QString());
+  });
+  ChooseEmpties = [this](int current) {
+    bool ok = false;
+    const int n = QInputDialog::getInt(window_, tr("Perfect Endgame"), tr("Empty squares solved exactly:"), current,
+                                       TPerfectEndgame::kMinEmpties, TPerfectEndgame::kMaxEmpties, 1, &ok);
+    return ok ? n : 0;
+  };
+}
+
+TAnalysisController::~TAnalysisController() {
+  Stop();
+  board_->ChooseMove = nullptr;
+}
+
+void TAnalysisController::AddItems(QMenu* edit, QAction* beforeInEdit, QMenu* view, QAction* beforeInView) {
+  auto item = [this](const char* name, const QString& caption, const QString& tip, void (TAnalysisController::*handler)()) {
+    auto* a = new QAction(caption, this);
+    a->setObjectName(QLatin1String(name));
+    a->setStatusTip(tip);
+    if (handler) connect(a, &QAction::triggered, this, handler);
+    return a;
+  };
+  // H is read by the window's key preview, not made a shortcut: a shortcut
+  // would take the letter from the board's typed square names.
+  Hint1 = item("Hint1", tr("Hint") + QStringLiteral("\tH"), tr("Show the best move"), &TAnalysisController::Hint);
+  AnalyseGame1 = item("AnalyseGame1", tr("Analyse Game..."), tr("Review every move of the game"),
+                      &TAnalysisController::AnalyseGameClick);
+  edit->addSeparator();
+  edit->addAction(Hint1);
+  edit->addAction(AnalyseGame1);
+
+  auto* perfect = new QMenu(tr("Perfect Endgame"), window_);
+  perfect->setObjectName(QStringLiteral("PerfectEndgame1"));
+  PerfectEnabled1 = item("PerfectEnabled1", tr("Solve the Endgame"),
+                         tr("The computer plays perfectly in the last empties"),
+                         &TAnalysisController::PerfectEndgameClick);
+  PerfectEnabled1->setCheckable(true);
+  PerfectEnabled1->setChecked(perfect_.Enabled);
+  PerfectEmpties1 = item("PerfectEmpties1", QString(), tr("How many empty squares the computer solves"),
+                         &TAnalysisController::PerfectEmptiesClick);
+  perfect->addAction(PerfectEnabled1);
+  perfect->addAction(PerfectEmpties1);
+  edit->insertMenu(beforeInEdit, perfect);
+
+  MoveValues1 = item("MoveValues1", tr("Move Values"), tr("Show the value of every legal move"), nullptr);
+  MoveValues1->setCheckable(true);
+  connect(MoveValues1, &QAction::triggered, this, [this] { hints_->SetMoveValues(MoveValues1->isChecked()); });
+  view->insertAction(beforeInView, MoveValues1);
+  UpdateItems();
+}
+
+void TAnalysisController::UpdateItems() {
+  const bool idle = !board_->Thinking();
+  Hint1->setEnabled(idle);
+  MoveValues1->setEnabled(idle);
+  AnalyseGame1->setEnabled(idle && board_->GameRecord[0] != 0);
+  PerfectEmpties1->setText(tr("Empty Squares: %1...").arg(perfect_.Empties));
+}
+
+void TAnalysisController::PositionChanged(bool gameChanged) {
+  hints_->PositionChanged();
+  if (gameChanged && review_) review_->Cancel();
+}
+
+void TAnalysisController::Stop() {
+  hints_->Cancel();
+  if (review_) review_->Cancel();
+}
+
+void TAnalysisController::Hint() {
+  hints_->Hint();
+}
+
+std::vector<TIniWrite> TAnalysisController::Writes() const {
+  return perfect_.Writes(perfectAtStart_);
+}
+
+void TAnalysisController::AnalyseGameClick() {
+  if (board_->Thinking()) return;
+  if (review_) review_->close();
+  TGameRecord whole;
+  whole.Start = board_->StartPosition();
+  while (whole.Played < reversi::TReversiCore::kMaxRecord && board_->GameRecord[whole.Played] != 0) {
+    whole.Moves[whole.Played] = board_->GameRecord[whole.Played];
+    ++whole.Played;
+  }
+  if (whole.Played == 0) return;
+  review_ = new TGameReview(
+      whole, [this](int moves) { ShowRecordPosition(moves); }, window_);
+  review_->setAttribute(Qt::WA_DeleteOnClose);
+  review_->show();
+}
+
+bool TAnalysisController::ShowRecordPosition(int moves) {
+  if (board_->Thinking() || !review_) return false;
+  const TGameRecord& record = review_->Record();
+  for (int i = 0; i < record.Played; ++i) {
+    if (board_->GameRecord[i] != record.Moves[i] || record.Start != board_->StartPosition()) {
+      emit Status(tr("The game has changed since it was analysed"));
+      return false;
+    }
+  }
+  if (moves < 0 || moves > record.Played) return false;
+  while (board_->MovesPlayed > moves) board_->TakeBack();
+  while (board_->MovesPlayed < moves) board_->MoveForward();
+  PositionChanged();
+  emit PositionShown();
+  return true;
+}
+
+void TAnalysisController::PerfectEndgameClick() {
+  perfect_.Enabled = PerfectEnabled1->isChecked();
+}
+
+void TAnalysisController::PerfectEmptiesClick() {
+  const int n = ChooseEmpties ? ChooseEmpties(perfect_.Empties) : 0;
+  if (n >= TPerfectEndgame::kMinEmpties && n <= TPerfectEndgame::kMaxEmpties) perfect_.Empties = n;
+  UpdateItems();
+}

@@ -1,0 +1,80 @@
+// The window's analysis: Hint and Analyse Game in the Edit menu, Move Values
+// in the View menu, the Perfect Endgame option beside the level, and the
+// review window. The work itself is in Hint.cpp, GameReview.cpp and
+// PerfectEndgame.cpp; what runs in the background is dropped as soon as the
+// position it was made for is gone.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "GameReview.h"
+#include "IniText.h"
+#include "PerfectEndgame.h"
+
+class QAction;
+class QMenu;
+class QWidget;
+class THintControl;
+class TReversi;
+
+class TAnalysisController : public QObject {
+  Q_OBJECT
+
+ public:
+  // Reads the Perfect Endgame option from the settings file at settingsPath;
+  // its dialogs open over window.
+  TAnalysisController(TReversi* board, const std::string& settingsPath, QWidget* window);
+  ~TAnalysisController() override;
+
+  // Hint and Analyse Game at the end of edit, Perfect Endgame before
+  // beforeInEdit; Move Values before beforeInView.
+  void AddItems(QMenu* edit, QAction* beforeInEdit, QMenu* view, QAction* beforeInView);
+  // A menu opens: the items that need an idle board.
+  void UpdateItems();
+  // The position changed: what the analysis showed goes. A new game (New,
+  // Open) or a Take Back also stops the review of the game.
+  void PositionChanged(bool gameChanged = false);
+  // Stops all work.
+  void Stop();
+  void Hint();
+  // The Perfect Endgame option's keys for the settings file, when this run
+  // changed it.
+  std::vector<TIniWrite> Writes() const;
+
+  // Asks for the empties the computer solves; replaceable, so tests need no
+  // modal dialog. Returns the number, or 0 when the user cancels.
+  std::function<int(int current)> ChooseEmpties;
+  void AnalyseGameClick();
+  void PerfectEndgameClick();
+  TGameReview* Review() const { return review_; }
+
+ signals:
+  // A text for the status line; Announced also tells assistive tools.
+  void Status(const QString& text);
+  void Announced(const QString& text);
+  // The review put another position of the game on the board.
+  void PositionShown();
+
+ private:
+  void PerfectEmptiesClick();
+  // Puts the position after `moves` moves of the reviewed game on the board,
+  // as Take Back and Move Forward do; false when the game has no such
+  // position or has changed since.
+  bool ShowRecordPosition(int moves);
+
+  TReversi* board_;
+  QWidget* window_;
+  THintControl* hints_ = nullptr;
+  QPointer<TGameReview> review_;
+  TPerfectEndgame perfect_;
+  TPerfectEndgame perfectAtStart_;
+  QAction* Hint1 = nullptr;
+  QAction* MoveValues1 = nullptr;
+  QAction* AnalyseGame1 = nullptr;
+  QAction* PerfectEnabled1 = nullptr;
+  QAction* PerfectEmpties1 = nullptr;
+};

@@ -1,0 +1,248 @@
+#include "SidePanel.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QVBoxLayout>
+
+#include "BestLine.h"
+#include "Levelunt.h"
+#include "NumberFormat.h"
+#include "Reversi.h"
+#include "widgets/FormStyle.h"
+#include "widgets/ScalableIcon.h"
+#include "widgets/Shape.h"
+
+namespace {
+
+using namespace formstyle;
+
+// The values the panel shows, in blue.
+const QColor kValueBlue = kBlue;
+
+void SetTextColor(QWidget* w, const QColor& colour) {
+  QPalette pal = w->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    pal.setColor(group, QPalette::WindowText, colour);
+    pal.setColor(group, QPalette::Text, colour);
+  }
+  w->setPalette(pal);
+}
+
+// A label that sizes itself to its text, as the form's labels do; name, when
+// given, is the one the form gives it.
+QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, const QColor& colour = Qt::black,
+                  bool bold = false, const char* name = nullptr) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(FormFont(bold));
+  SetTextColor(label, colour);
+  label->move(x, y);
+  label->adjustSize();
+  if (name) label->setObjectName(QLatin1String(name));
+  return label;
+}
+
+// A label of a fixed width whose text is placed by `align`.
+QLabel* MakeFixedLabel(QWidget* parent, const char* name, int x, int y, int width, Qt::Alignment align) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QLatin1String(name));
+  label->setFont(FormFont());
+  SetTextColor(label, kValueBlue);
+  label->setAlignment(align | Qt::AlignTop);
+  label->setGeometry(x, y, width, QFontMetrics(label->font()).height());
+  return label;
+}
+
+void SetCaption(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->adjustSize();
+}
+
+QGroupBox* MakeBox(QWidget* parent, const QString& title, const char* name) {
+  auto* box = new QGroupBox(title, parent);
+  box->setObjectName(QLatin1String(name));
+  box->setFont(FormFont(true));
+  return box;
+}
+
+}  // namespace
+
+TSidePanel::TSidePanel(const TReversi* board, QWidget* parent) : QWidget(parent), board_(board) {
+  setObjectName(QStringLiteral("SidePanel"));
+  setFixedWidth(288);
+  auto* panel = new QVBoxLayout(this);
+  panel->setContentsMargins(0, 0, 0, 0);
+  panel->setSpacing(0);
+  QGroupBox* game = MakeBox(this, tr("Game"), "GroupBox1");
+  game->setFixedHeight(97);
+  QGroupBox* statistics = MakeBox(this, tr("Statistics"), "GroupBox2");
+  statistics->setFixedHeight(84);
+  QGroupBox* line = MakeBox(this, tr("Best Line"), "GroupBox3");
+  panel->addWidget(game);
+  panel->addWidget(statistics);
+  panel->addWidget(line, 1);
+  panel->addSpacing(10);
+  CreateGameBox(game);
+  CreateStatisticsBox(statistics);
+
+  auto* listBox = new QVBoxLayout(line);
+  listBox->setContentsMargins(7, 5, 6, 6);
+  ListBox1 = MakeBestLineList(line);
+  ListBox1->setObjectName(QStringLiteral("ListBox1"));
+  ListBox1->setAccessibleName(tr("Best Line"));
+  listBox->addWidget(ListBox1);
+}
+
+void TSidePanel::CreateGameBox(QGroupBox* box) {
+  auto disc = [box](const char* name, int x, const QColor& fill) {
+    auto* shape = new TShape(box);
+    shape->setObjectName(QLatin1String(name));
+    shape->setGeometry(x, 15, 21, 17);
+    shape->SetBrushColor(fill);
+  };
+  disc("WhiteDisc", 117, Qt::white);
+  disc("BlackDisc", 193, Qt::black);
+
+  MakeLabel(box, tr("Disks"), 12, 40);
+  Label4 = MakeFixedLabel(box, "Label4", 105, 40, 45, Qt::AlignHCenter);
+  Label5 = MakeFixedLabel(box, "Label5", 181, 40, 45, Qt::AlignHCenter);
+  Label4->setAccessibleDescription(tr("White discs"));
+  Label5->setAccessibleDescription(tr("Black discs"));
+
+  ToMoveCaption = MakeLabel(box, tr("To Move"), 12, 58, Qt::black, false, "ToMoveCaption");
+  const QPixmap marker = ScalableIcon(QStringLiteral(":/assets/tomove.xpm"), QStringLiteral(":/assets/tomove.svg"))
+                             .pixmap(QSize(16, 16), devicePixelRatioF());
+  auto markerAt = [box, &marker](const char* name, int x, const QString& accessible) {
+    auto* label = new QLabel(box);
+    label->setObjectName(QLatin1String(name));
+    label->setPixmap(marker);
+    label->setGeometry(x, 56, 16, 16);
+    label->setAccessibleName(accessible);
+    return label;
+  };
+  WhiteMarker = markerAt("WhiteMarker", 120, tr("White to move"));
+  BlackMarker = markerAt("BlackMarker", 196, tr("Black to move"));
+  // In the place of the markers once the game is over.
+  ResultLabel = MakeFixedLabel(box, "ResultLabel", 109, 58, 174, Qt::AlignLeft);
+  ResultLabel->setAccessibleDescription(tr("Result"));
+  ResultLabel->hide();
+
+  MakeLabel(box, tr("Level"), 12, 76, Qt::black, false, "Label6Caption");
+  Label6 = MakeFixedLabel(box, "Label6", 109, 76, 174, Qt::AlignLeft);
+  Label6->setAccessibleDescription(tr("Level"));
+}
+
+void TSidePanel::CreateStatisticsBox(QGroupBox* box) {
+  // Each value with what a screen reader says with it: its caption.
+  auto value = [box](const QString& caption, int x, int y, const char* name) {
+    QLabel* label = MakeLabel(box, QStringLiteral("-"), x, y, kValueBlue, false, name);
+    label->setAccessibleDescription(caption);
+    return label;
+  };
+  MakeLabel(box, tr("Candidate Move"), 12, 24);
+  Label11 = value(tr("Candidate Move"), 109, 24, "Label11");
+  MakeLabel(box, tr("Evaluation"), 176, 24);
+  Label13 = value(tr("Evaluation"), 237, 24, "Label13");
+  MakeLabel(box, tr("Considering"), 12, 44);
+  Label12 = value(tr("Considering"), 109, 44, "Label12");
+  MakeLabel(box, tr("Depth"), 176, 44);
+  Label14 = value(tr("Depth"), 237, 44, "Label14");
+  MakeLabel(box, QStringLiteral(":"), 252, 43, Qt::black, true, "Label15");
+  Label16 = value(tr("Root move, then deepest depth"), 260, 44, "Label16");
+  MakeLabel(box, tr("Nodes"), 12, 64);
+  Label18 = value(tr("Nodes"), 109, 64, "Label18");
+}
+
+QString TSidePanel::ResultText(int black, int white) {
+  if (black > white) return tr("Black wins %1 : %2").arg(black).arg(white);
+  if (white > black) return tr("White wins %1 : %2").arg(white).arg(black);
+  return tr("Draw %1 : %2").arg(black).arg(white);
+}
+
+void TSidePanel::ShowGame() {
+  const TReversi& r = *board_;
+  const int black = r.ShownDiscs(reversi::kBlack), white = r.ShownDiscs(reversi::kWhite);
+  Label5->setText(QString::number(black));
+  Label4->setText(QString::number(white));
+  const bool over = r.ShownGameOver();
+  const bool blackToMove = r.ShownSideToMove() == reversi::kBlack;
+  BlackMarker->setVisible(!over && blackToMove);
+  WhiteMarker->setVisible(!over && !blackToMove);
+  ResultLabel->setText(over ? ResultText(black, white) : QString());
+  ResultLabel->setVisible(over);
+  SetCaption(ToMoveCaption, over ? tr("Result") : tr("To Move"));
+  const int level = static_cast<int>(r.Level());
+  if (level == reversi::TimeLevel) {
+    Label6->setText(SecondsPerMoveText(r.MoveTime()));
+  } else if (level == reversi::Infinite) {
+    Label6->setText(tr("Infinite thinking time"));
+  } else {
+    Label6->setText(tr("%n ply search", nullptr, level));
+  }
+}
+
+void TSidePanel::ResetStats() {
+  for (QLabel* label : {Label11, Label12, Label13, Label14, Label16, Label18}) SetCaption(label, QStringLiteral("-"));
+  ListBox1->clear();
+}
+
+void TSidePanel::SetLevelText(const QString& text) {
+  Label6->setText(text);
+}
+
+void TSidePanel::SetStatistics(bool on) {
+  statistics_ = on;
+  if (!on) ResetStats();
+}
+
+void TSidePanel::SetBestLine(bool on) {
+  bestLine_ = on;
+  if (!on) ListBox1->clear();
+}
+
+void TSidePanel::ShowNodes() {
+  SetCaption(Label18, QString::number(board_->Nodes()));
+}
+
+void TSidePanel::Moved() {
+  if (statistics_) ShowNodes();
+  ShowGame();
+}
+
+void TSidePanel::SearchBegan() {
+  ListBox1->clear();
+}
+
+void TSidePanel::PlyChanged(int ply) {
+  if (!statistics_) return;
+  SetCaption(Label14, QString::number(ply));
+  ShowNodes();
+}
+
+void TSidePanel::ConsiderNew(const std::string& move, int index) {
+  if (!statistics_) return;
+  SetCaption(Label16, QString::number(index));
+  SetCaption(Label12, QString::fromStdString(move));
+}
+
+void TSidePanel::BestChanged(const std::string& move, double score) {
+  const QLocale locale;
+  if (statistics_) {
+    SetCaption(Label11, QString::fromStdString(move));
+    SetCaption(Label13, FormatGeneral(score, locale));
+    ShowNodes();
+  }
+  if (bestLine_) {
+    ListBox1->insertItem(0, QString::number(board_->Ply()) + u'|' + FormatFixed2(score, locale) + u'|' +
+                                QString::fromStdString(board_->MainLine()));
+  }
+}
+
+void TSidePanel::SearchEnded() {
+  SetCaption(Label16, QString::number(board_->Deepest()));
+}
+
+void TSidePanel::ListBox1DrawItem(QPainter* painter, int index, const QRect& rect, QStyle::State state) {
+  DrawBestLineItem(ListBox1, painter, index, rect, state);
+}

@@ -114,6 +114,14 @@ std::string ReplayGame(const TRealGame& g, TTempDir& dir) {
   if (hooks.Messages) return "a message box was shown although handlers are attached";
   if (std::string d = CheckScore(g, e.BlackDiscs(), e.WhiteDiscs()); !d.empty()) return d;
 
+  // Copy Position of the finished game: the board string names the side the
+  // engine holds to move and reads back as the same position.
+  TPosition end;
+  if (!FinalPosition(e.CurrentGame(), end)) return "the game does not replay in notation";
+  if (end.Side != e.SideToMove) return "the board string names the other side to move: " + WriteBoard(end);
+  if (const TReadResult back = ReadGameText(WriteBoard(end)); !back || back.Game.Start != end)
+    return "the board string reads back as another position: " + WriteBoard(end);
+
   // The finished game through the file and back, then the whole record
   // walked backwards and forwards: every position as it was played.
   const std::string file = dir.File("game.rgm");

@@ -66,6 +66,8 @@ TFileResult ReadWholeFile(const std::string& fileName, std::string& text) {
   switch (read.Status) {
     case TReadStatus::Ok:
       text = std::move(read.Text);
+      // Editors on some systems start a text file with a byte-order mark.
+      if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
       return TFileResult{true, {}};
     case TReadStatus::Missing:
       return Failure("the file does not exist");

@@ -32,6 +32,13 @@ foreach(bad "2 51 58 2 7" "3 51 58 51 1")
     message(FATAL_ERROR "damaged file '${bad}': status ${s5}, out '${out}', err '${err}'")
   endif()
 endforeach()
+# A byte-order mark before the numbers, as some editors write it.
+string(ASCII 239 187 191 mark)
+file(WRITE ${WORKDIR}/bom.rgm "${mark}3 51 58 30 3")
+execute_process(COMMAND ${TOOL} --eval --load ${WORKDIR}/bom.rgm OUTPUT_VARIABLE bom ERROR_VARIABLE err RESULT_VARIABLE s7)
+if(NOT s7 EQUAL 0 OR NOT bom STREQUAL direct)
+  message(FATAL_ERROR "a file with a byte-order mark: status ${s7}, err '${err}'")
+endif()
 # Only a regular file the user may write is replaced.
 set(pipe ${WORKDIR}/pipe.rgm)
 file(REMOVE ${pipe} ${WORKDIR}/readonly.rgm)

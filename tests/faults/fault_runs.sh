@@ -94,3 +94,55 @@ ln -s notes.txt Reversi.ini.lock
 bash -c 'for ((n = 0; n < 10; n++)); do ln -s notes.txt ".Reversi.ini.tmp$$-$n"; done; exec "$0" Reversi.ini flip' "$writer"
 row "links at the lock file and the first 10 temporary names of the settings" 1 \
   "notes.txt $( [[ $(cat notes.txt) == mine ]] && echo untouched || echo CHANGED), Reversi.ini $( [[ -L Reversi.ini ]] && echo 'a link' || echo "has $(grep -c = Reversi.ini) keys")"
+
+# 5. Two copies closing while the first one's disk takes 5 s to flush: the
+#    second waits for the lock instead of writing under the first.
+kept=0 lost=0
+for ((i = 0; i < runs / 60 + 1; i++)); do
+  rm -f Reversi.ini
+  "$writer" Reversi.ini slow-sound &
+  pause 500
+  "$writer" Reversi.ini level
+  wait
+  if grep -qx "Sound=0" Reversi.ini && grep -qx "Level=7" Reversi.ini; then ((kept++)); else ((lost++)); fi
+done
+row "two copies closing, the first one's flush slowed by 5 s" "$((runs / 60 + 1))" "both changes kept $kept, change lost $lost"
+
+# 6. Something other than a writable regular file at each name the program
+#    writes: the game file, the settings file, its lock and a game save's
+#    first temporary name. Each must be refused (or passed over), left as it
+#    was, and never hang.
+kind() {
+  if [[ -L $1 ]]; then echo link; elif [[ -p $1 ]]; then echo pipe; elif [[ -c $1 ]]; then echo device;
+  elif [[ -S $1 ]]; then echo socket; elif [[ -d $1 ]]; then echo folder; elif [[ -f $1 ]]; then echo file; else echo none; fi
+}
+plant() {  # plant KIND NAME
+  rm -rf "$2"
+  case $1 in
+    pipe) mkfifo "$2" ;;
+    device) mknod "$2" c 1 3 2>/dev/null || return 1 ;;  # the null device's numbers
+    socket) python3 -c 'import socket, sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])' "$2" ;;
+    loop) ln -s "$2" "$2" ;;
+    read-only) echo "3 51 58 30 3" >"$2" && chmod 444 "$2" ;;
+  esac
+}
+for name in game.RGM Reversi.ini Reversi.ini.lock first-temporary; do
+  for k in pipe device socket loop read-only; do
+    rm -rf game.RGM Reversi.ini Reversi.ini.lock .game.RGM.tmp*
+    case $name in
+      game.RGM) plant $k game.RGM || continue
+        timeout 20 "$analyze" --eval --save game.RGM f5 >/dev/null 2>err; status=$?; target=game.RGM ;;
+      first-temporary)
+        bash -c 'case '$k' in pipe) mkfifo ".game.RGM.tmp$$-0" ;; loop) ln -s ".game.RGM.tmp$$-0" ".game.RGM.tmp$$-0" ;;
+                 *) exit 0 ;; esac; exec timeout 20 "$0" --eval --save game.RGM f5' "$analyze" >/dev/null 2>err
+        status=$?; target=game.RGM
+        [[ $k == pipe || $k == loop ]] || continue ;;
+      *) plant $k "$name" || continue
+        [[ $k == read-only && $name == Reversi.ini.lock ]] && continue
+        timeout 20 "$writer" Reversi.ini flip 2>err; status=$?; target=$name ;;
+    esac
+    after=$(kind "$target")
+    [[ $name == first-temporary ]] && after="game.RGM $(kind game.RGM), $(find . -maxdepth 1 -name '.game.RGM.tmp*' | wc -l) temporaries"
+    row "$k at $name" 1 "exit $status$( ((status == 124)) && echo ' (HUNG)'), now: $after; $(head -c 90 err | tr '\n' ' ')"
+  done
+done

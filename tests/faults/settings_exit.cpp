@@ -5,22 +5,41 @@
 //   settings_exit FILE cycle        such runs for ever
 //   settings_exit FILE sound|level  one run that turns Sound off or sets
 //                                   the level to 7 plies, as a user would
+//   settings_exit FILE slow-sound   the same as sound, on a disk that takes
+//                                   5 s to flush
+// The status is 1 when the settings could not be written.
+#include <unistd.h>
+
+#include <chrono>
 #include <cstring>
 #include <iostream>
+#include <thread>
 
 #include "ReversiCore.h"
+#include "SafeFile.h"
 #include "Settings.h"
 
 namespace {
 
 // One run: read at start, the user's change, written at exit.
-void Run(const char* path, void (*change)(reversi::TReversiCore&, TShellSwitches&)) {
+bool Run(const char* path, void (*change)(reversi::TReversiCore&, TShellSwitches&)) {
   reversi::TReversiCore engine;
   TShellSwitches switches;
   LoadSettings(path, engine, switches);
   const TSettingsBaseline start = SettingsBaseline(engine, switches);
   change(engine, switches);
-  SaveSettings(path, engine, switches, &start);
+  if (SaveSettings(path, engine, switches, &start)) return true;
+  std::cerr << "settings_exit: the settings were not written\n";
+  return false;
+}
+
+void Sound(reversi::TReversiCore&, TShellSwitches& s) {
+  s.Sound = false;
+}
+
+int SlowFsync(int fd) {
+  std::this_thread::sleep_for(std::chrono::seconds(5));
+  return ::fsync(fd);
 }
 
 void Flip(reversi::TReversiCore& e, TShellSwitches& s) {
@@ -38,16 +57,20 @@ int main(int argc, char** argv) {
     std::cerr << "usage: settings_exit FILE flip|cycle|sound|level\n";
     return 2;
   }
+  bool written = true;
   if (!std::strcmp(argv[2], "cycle")) {
     for (;;) Run(argv[1], Flip);
   } else if (!std::strcmp(argv[2], "flip")) {
-    Run(argv[1], Flip);
+    written = Run(argv[1], Flip);
   } else if (!std::strcmp(argv[2], "sound")) {
-    Run(argv[1], [](reversi::TReversiCore&, TShellSwitches& s) { s.Sound = false; });
+    written = Run(argv[1], Sound);
+  } else if (!std::strcmp(argv[2], "slow-sound")) {
+    safefile::SystemCalls().Fsync = &SlowFsync;
+    written = Run(argv[1], Sound);
   } else if (!std::strcmp(argv[2], "level")) {
-    Run(argv[1], [](reversi::TReversiCore& e, TShellSwitches&) { e.SetLevel(reversi::Ply7); });
+    written = Run(argv[1], [](reversi::TReversiCore& e, TShellSwitches&) { e.SetLevel(reversi::Ply7); });
   } else {
     return 2;
   }
-  return 0;
+  return written ? 0 : 1;
 }

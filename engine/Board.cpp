@@ -86,6 +86,17 @@ void TBoard::FlipDiscs(uint64_t discs, const std::array<uint8_t, 64>& turnOrder)
   Bits[to] |= discs;
 }
 
+void TBoard::NoteMadeAndUnmade(int square, uint64_t discs, const std::array<uint8_t, 64>& turnOrder) {
+  headTime_[kBitIndex[square]] = NextTick();
+  NextTick();
+  const int32_t tick = NextTick();
+  for (uint64_t rest = discs; rest; rest &= rest - 1) {
+    const int b = std::countr_zero(rest);
+    headTime_[b] = tick | turnOrder[b];
+  }
+  listsStale_ = true;
+}
+
 void TBoard::ApplyMove(int colour, int square) {
   PlaceDisc(colour, square);
   for (int d : kDirections) {

@@ -36,6 +36,11 @@ class TBoard {
   // turnOrder[bit index] (distinct values): the same cells, counters and list
   // order, with the shared bookkeeping done once for the lot.
   void FlipDiscs(uint64_t discs, const std::array<uint8_t, 64>& turnOrder);
+  // What PlaceDisc(square) and FlipDiscs(discs) followed by RemoveDisc and
+  // FlipDiscs of the same discs leave behind: the cells and counters as they
+  // were, the clock three ticks on, and the head times of the square and the
+  // discs as those four calls set them.
+  void NoteMadeAndUnmade(int square, uint64_t discs, const std::array<uint8_t, 64>& turnOrder);
 
   // PlaceDisc plus every flip of the move, each run flipped from its far end
   // back towards the square. Does not test legality.

@@ -164,33 +164,39 @@ typedef uint64_t U64x4 __attribute__((vector_size(32)));
   return std::popcount(b);
 }
 
-struct Contacts {
-  int ownEmpty = 0, oppEmpty = 0, ownEnemy = 0;
-};
+constexpr uint64_t kCornerMask = MaskOf({A1, H1, A8, H8});
+constexpr uint64_t kRimMask = 0xFF818181818181FFULL;  // the 28 rim squares, corners included
+constexpr uint64_t kRow1 = 0xFFULL;
+constexpr uint64_t kRow8 = kRow1 << 56;
+constexpr uint64_t kColumnAInner = kFileA & ~(kRow1 | kRow8);
+constexpr uint64_t kColumnHInner = kFileH & ~(kRow1 | kRow8);
 
-template <int Dir>
-[[gnu::always_inline]] inline void AddContacts(uint64_t own, uint64_t opp, uint64_t empty, Contacts& c) {
-  const uint64_t ownNb = Shift<Dir>(own);
-  c.ownEmpty += Count(ownNb & empty);
-  c.ownEnemy += Count(ownNb & opp);
-  c.oppEmpty += Count(Shift<Dir>(opp) & empty);
+// Neighbour pairs of a set, each pair once: the four directions that look
+// forward (next letter, next digit and the two diagonals towards it).
+[[gnu::always_inline]] inline int Pairs(uint64_t s) {
+  return Count(s & Shift<0>(s)) + Count(s & Shift<2>(s)) + Count(s & Shift<4>(s)) + Count(s & Shift<6>(s));
 }
 
-// Neighbour pairs, disc by disc: empty neighbours of each side and enemy
-// neighbours. Every enemy contact is one pair seen from both sides, so F(a)
-// and F(o) are the same number.
-[[gnu::always_inline]] inline Contacts ContactCounts(uint64_t own, uint64_t opp) {
-  const uint64_t empty = ~(own | opp);
-  Contacts c;
-  AddContacts<0>(own, opp, empty, c);
-  AddContacts<1>(own, opp, empty, c);
-  AddContacts<2>(own, opp, empty, c);
-  AddContacts<3>(own, opp, empty, c);
-  AddContacts<4>(own, opp, empty, c);
-  AddContacts<5>(own, opp, empty, c);
-  AddContacts<6>(own, opp, empty, c);
-  AddContacts<7>(own, opp, empty, c);
-  return c;
+// The neighbours on the board of all squares of s together: eight each, five
+// on a rim, three in a corner.
+[[gnu::always_inline]] inline int Neighbours(uint64_t s) {
+  return 8 * Count(s) - 3 * Count(s & kRimMask) - 2 * Count(s & kCornerMask);
+}
+
+// The contact terms: each side's empty neighbours and the enemy contacts
+// (every enemy contact is one pair seen from both sides, so both sides count
+// the same number). A disc's neighbours are empty, own or enemy, so the empty
+// ones are its neighbours less the pairs it is in, which takes half the
+// counting of looking at each neighbour.
+[[gnu::always_inline]] inline int ContactValue(uint64_t own, uint64_t opp) {
+  namespace w = weights;
+  const int ownPairs = Pairs(own);
+  const int oppPairs = Pairs(opp);
+  const int enemy = Pairs(own | opp) - ownPairs - oppPairs;
+  const int ownEmpty = Neighbours(own) - 2 * ownPairs - enemy;
+  const int oppEmpty = Neighbours(opp) - 2 * oppPairs - enemy;
+  return w::kOwnEmptyContact * ownEmpty + (w::kOwnEnemyContact + w::kOppEnemyContact) * enemy +
+         w::kOppEmptyContact * oppEmpty;
 }
 
 // A rim as one byte, bit k the k-th square from its first corner.
@@ -208,15 +214,49 @@ template <int Dir>
   return std::countr_one(own) + std::countl_one(own) - std::countr_one(opp) - std::countl_one(opp);
 }
 
-[[gnu::always_inline]] inline int RimAnchors(const TBoard& b, uint64_t own, uint64_t opp) {
-  const auto& cells = b.Cells;
-  const bool row1Full = b.RimEmpties[1] == 0;
-  const bool row8Full = b.RimEmpties[4] == 0;
-  const bool colAFull = b.RimEmpties[2] == 0 && cells[A1] != 0 && cells[A8] != 0;
-  const bool colHFull = b.RimEmpties[3] == 0 && cells[H1] != 0 && cells[H8] != 0;
-  return RimValue(RowByte(own, 0), RowByte(opp, 0), row1Full) + RimValue(RowByte(own, 7), RowByte(opp, 7), row8Full) +
-         RimValue(ColumnByte(own, 0), ColumnByte(opp, 0), colAFull) +
-         RimValue(ColumnByte(own, 7), ColumnByte(opp, 7), colHFull);
+// A column counts as full only with both its corners taken.
+[[gnu::always_inline]] inline int RimAnchors(uint64_t own, uint64_t opp, uint64_t empty) {
+  return RimValue(RowByte(own, 0), RowByte(opp, 0), (empty & kRow1) == 0) +
+         RimValue(RowByte(own, 7), RowByte(opp, 7), (empty & kRow8) == 0) +
+         RimValue(ColumnByte(own, 0), ColumnByte(opp, 0), (empty & kFileA) == 0) +
+         RimValue(ColumnByte(own, 7), ColumnByte(opp, 7), (empty & kFileH) == 0);
+}
+
+// Bit k: corner k of kCorners is in b.
+[[gnu::always_inline]] inline unsigned CornerBits(uint64_t b) {
+  return static_cast<unsigned>((b & 1) | (b >> 6 & 2) | (b >> 54 & 4) | (b >> 60 & 8));
+}
+
+// Each held corner, by the empties on its two rims.
+[[gnu::always_inline]] inline int CornerValue(uint64_t own, uint64_t opp, uint64_t empty) {
+  namespace w = weights;
+  const int row1 = Count(empty & kRow1);
+  const int row8 = Count(empty & kRow8);
+  const int colA = Count(empty & kColumnAInner);
+  const int colH = Count(empty & kColumnHInner);
+  const std::array<int, 4> rims = {row1 + colA, row1 + colH, row8 + colA, colH + row8};
+  const unsigned mine = CornerBits(own);
+  const unsigned theirs = CornerBits(opp);
+  int v = 0;
+  for (int k = 0; k < 4; ++k)
+    v +=
+        (w::kOwnCorner * static_cast<int>(mine >> k & 1) + w::kOppCorner * static_cast<int>(theirs >> k & 1)) * rims[k];
+  return v;
+}
+
+// Quadrant parity, which counts only in quadrants with one to five empties:
+// the moves there are counted only then (a node's children mostly agree on
+// which quadrants those are, so the branch is predicted well).
+[[gnu::always_inline]] inline int ParityValue(uint64_t ownMoves, uint64_t oppMoves, uint64_t empty) {
+  namespace w = weights;
+  int v = 0;
+  for (int q = 1; q <= 4; ++q) {
+    const int e = Count(empty & kQuadrantMask[q]);
+    if (e < 1 || e > 5) continue;
+    const bool ahead = Count(ownMoves & kQuadrantMask[q]) > Count(oppMoves & kQuadrantMask[q]);
+    v += ahead ? w::kParityAhead[e] : w::kParityBehind[e];
+  }
+  return v;
 }
 
 }  // namespace
@@ -252,91 +292,121 @@ int TSearch::FindMoves(int row, int colour, int suggestion) {
 
 namespace {
 
-// The evaluation of the position b for colour a, built once per kind of
-// processor below (Wide: the one with AVX2 and the bit-counting instructions).
+// The evaluation of a position for the side to move, own, against opp,
+// built once per kind of processor below (Wide: the one with AVX2 and the
+// bit-counting instructions). Everything it reads is a count or a sum over
+// the two boards, so a position need not be on a board to be valued.
 template <bool Wide>
-[[gnu::always_inline]] inline int StaticValue(const TBoard& b, int a) {
+[[gnu::always_inline]] inline int StaticValue(uint64_t own, uint64_t opp) {
   namespace w = weights;
-  const uint64_t own = b.BitsOf(a);
-  const uint64_t opp = b.BitsOf(-a);
   const uint64_t ownMoves = Wide ? LegalMovesWide(own, opp) : LegalMovesNarrow(own, opp);
   const uint64_t oppMoves = Wide ? LegalMovesWide(opp, own) : LegalMovesNarrow(opp, own);
+  const int discs = Count(own) - Count(opp);
 
   if ((ownMoves | oppMoves) == 0) {
-    const int margin = b.Discs(a) - b.Discs(-a);
-    if (margin > 0) return w::kWin + margin;
-    if (margin < 0) return margin - w::kWin;
+    if (discs > 0) return w::kWin + discs;
+    if (discs < 0) return discs - w::kWin;
     return 0;
   }
 
+  const uint64_t empty = ~(own | opp);
   auto balance = [&](uint64_t mask) { return Count(own & mask) - Count(opp & mask); };
   int v = w::kOwnSafeMove * Count(ownMoves & kSafeMask) + w::kOppSafeMove * Count(oppMoves & kSafeMask);
-  v += w::kDisc * (b.Discs(a) - b.Discs(-a));
+  v += w::kDisc * discs;
   v += w::kCentre * balance(kCentreMask) + w::kInnerRing * balance(kInnerMask) + w::kOuterRing * balance(kOuterMask);
 
-  int emptyCorners = 0;
-  for (int k = 0; k < 4; ++k) {
-    const Corner& c = kCorners[k];
-    const int holder = b.Cells[c.square];
-    if (holder == 0)
-      emptyCorners |= 1 << k;
-    else if (holder == a)
-      v += w::kOwnCorner * (b.RimEmpties[c.rim1] + b.RimEmpties[c.rim2]);
-    else
-      v += w::kOppCorner * (b.RimEmpties[c.rim1] + b.RimEmpties[c.rim2]);
-  }
+  // Held corners and the runs of discs from them (a full rim has its corners
+  // taken). Most positions the search values hold no corner, and a branch
+  // that skips the counting is predicted well among a node's children,
+  // which mostly share their corners.
+  if (((own | opp) & kCornerMask) != 0) v += CornerValue(own, opp, empty) + w::kRimAnchor * RimAnchors(own, opp, empty);
+  const unsigned emptyCorners = CornerBits(empty);
   const uint64_t xs = kXByEmptyCorners[emptyCorners];
   const uint64_t cs = kCByEmptyCorners[emptyCorners];
   v += w::kXSquare * (Count(opp & xs) - Count(own & xs));
   v += w::kCSquare * (Count(opp & cs) - Count(own & cs));
 
-  v += w::kRimAnchor * RimAnchors(b, own, opp);
-
-  const Contacts c = ContactCounts(own, opp);
-  v += w::kOwnEmptyContact * c.ownEmpty + w::kOwnEnemyContact * c.ownEnemy + w::kOppEmptyContact * c.oppEmpty +
-       w::kOppEnemyContact * c.ownEnemy;
-
-  for (int q = 1; q <= 4; ++q) {
-    const int e = b.QuadrantEmpties[q];
-    if (e < 1 || e > 5) continue;
-    const bool ahead = Count(ownMoves & kQuadrantMask[q]) > Count(oppMoves & kQuadrantMask[q]);
-    v += ahead ? w::kParityAhead[e] : w::kParityBehind[e];
-  }
+  v += ContactValue(own, opp);
+  v += ParityValue(ownMoves, oppMoves, empty);
   return v;
+}
+
+// The children's values for the move order, each from the side that moves
+// next, negated: the child's boards come from the move's flips, so no move is
+// made on the board.
+template <bool Wide>
+[[gnu::always_inline]] inline void ChildValues(uint64_t own, uint64_t opp, const int32_t* moves, int n, int32_t* scores,
+                                               uint64_t* flips, movegen::TFlipMask flipMask) {
+  for (int i = 0; i < n; ++i) {
+    const int b = kBitIndex[moves[i]];
+    const uint64_t f = flipMask(own, opp, b);
+    flips[i] = f;
+    scores[i] = -StaticValue<Wide>(opp & ~f, own | f | uint64_t{1} << b);
+  }
 }
 
 // Built for the machine the program runs on, not the one it was built on:
 // the baseline everywhere, and on x86-64 a second build for processors with
 // AVX2, BMI2 and POPCNT, picked once at start-up.
 #if defined(__x86_64__) && defined(__GNUC__)
-__attribute__((target("avx2,bmi,bmi2,popcnt,lzcnt"))) int StaticValueWide(const TBoard& b, int a) {
-  return StaticValue<true>(b, a);
+__attribute__((target("avx2,bmi,bmi2,popcnt,lzcnt"))) int StaticValueWide(uint64_t own, uint64_t opp) {
+  return StaticValue<true>(own, opp);
 }
-__attribute__((target("popcnt"))) int StaticValuePopcnt(const TBoard& b, int a) {
-  return StaticValue<false>(b, a);
+__attribute__((target("popcnt"))) int StaticValuePopcnt(uint64_t own, uint64_t opp) {
+  return StaticValue<false>(own, opp);
 }
-int StaticValueBaseline(const TBoard& b, int a) {
-  return StaticValue<false>(b, a);
+int StaticValueBaseline(uint64_t own, uint64_t opp) {
+  return StaticValue<false>(own, opp);
+}
+__attribute__((target("avx2,bmi,bmi2,popcnt,lzcnt"))) void ChildValuesWide(uint64_t own, uint64_t opp,
+                                                                           const int32_t* moves, int n, int32_t* scores,
+                                                                           uint64_t* flips) {
+  ChildValues<true>(own, opp, moves, n, scores, flips, &movegen::FlipMaskWide);
+}
+__attribute__((target("popcnt"))) void ChildValuesPopcnt(uint64_t own, uint64_t opp, const int32_t* moves, int n,
+                                                         int32_t* scores, uint64_t* flips) {
+  ChildValues<false>(own, opp, moves, n, scores, flips, &movegen::FlipMaskPortable);
+}
+void ChildValuesBaseline(uint64_t own, uint64_t opp, const int32_t* moves, int n, int32_t* scores, uint64_t* flips) {
+  ChildValues<false>(own, opp, moves, n, scores, flips, &movegen::FlipMaskPortable);
 }
 
-using TStaticValue = int (*)(const TBoard&, int);
-const TStaticValue kStaticValue = [] {
+using TStaticValue = int (*)(uint64_t, uint64_t);
+using TChildValues = void (*)(uint64_t, uint64_t, const int32_t*, int, int32_t*, uint64_t*);
+struct TEvaluationBuild {
+  TStaticValue Static;
+  TChildValues Children;
+};
+const TEvaluationBuild kBuild = [] {
   __builtin_cpu_init();
   if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("popcnt"))
-    return &StaticValueWide;
-  if (__builtin_cpu_supports("popcnt")) return &StaticValuePopcnt;
-  return &StaticValueBaseline;
+    return TEvaluationBuild{&StaticValueWide, &ChildValuesWide};
+  if (__builtin_cpu_supports("popcnt")) return TEvaluationBuild{&StaticValuePopcnt, &ChildValuesPopcnt};
+  return TEvaluationBuild{&StaticValueBaseline, &ChildValuesBaseline};
 }();
 #else
-int kStaticValue(const TBoard& b, int a) {
-  return StaticValue<false>(b, a);
+int StaticValueBaseline(uint64_t own, uint64_t opp) {
+  return StaticValue<false>(own, opp);
 }
+void ChildValuesBaseline(uint64_t own, uint64_t opp, const int32_t* moves, int n, int32_t* scores, uint64_t* flips) {
+  ChildValues<false>(own, opp, moves, n, scores, flips, &movegen::FlipMaskPortable);
+}
+struct TEvaluationBuild {
+  int (*Static)(uint64_t, uint64_t);
+  void (*Children)(uint64_t, uint64_t, const int32_t*, int, int32_t*, uint64_t*);
+};
+const TEvaluationBuild kBuild = {&StaticValueBaseline, &ChildValuesBaseline};
 #endif
 
 }  // namespace
 
 int TReversiCore::Evaluate(int /*depth*/, int colour) {
-  return kStaticValue(*this, colour);
+  return kBuild.Static(BitsOf(colour), BitsOf(-colour));
+}
+
+void TSearch::ValueChildrenFromFlips(int depth, int colour, int n) {
+  kBuild.Children(board_.BitsOf(colour), board_.BitsOf(-colour), MoveList[depth].data(), n, MoveScore[depth].data(),
+                  ChildFlips.data());
 }
 
 }  // namespace reversi

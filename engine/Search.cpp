@@ -35,7 +35,33 @@ inline void CheckBoard([[maybe_unused]] const TBoard& board) {
 
 }  // namespace
 
-TSearch::TSearch(TReversiCore& game) : game_(game), board_(game) {}
+namespace {
+
+// The function a call of game.Evaluate reaches. GCC reads it from the
+// object's table of virtual functions (a documented extension); elsewhere it
+// is not known, and the search always makes a move to value it.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpmf-conversions"
+#pragma GCC diagnostic ignored "-Wpedantic"
+int (*EvaluateEntry(TReversiCore& game))(TReversiCore*, int, int) {
+  return reinterpret_cast<int (*)(TReversiCore*, int, int)>(game.*(&TReversiCore::Evaluate));
+}
+#pragma GCC diagnostic pop
+#else
+int (*EvaluateEntry(TReversiCore&))(TReversiCore*, int, int) {
+  return nullptr;
+}
+#endif
+
+}  // namespace
+
+TSearch::TSearch(TReversiCore& game) : game_(game), board_(game), builtInEntry_(EvaluateEntry(game)) {}
+
+bool TSearch::BuiltInEvaluation() {
+  if (builtIn_ < 0) builtIn_ = builtInEntry_ != nullptr && EvaluateEntry(game_) == builtInEntry_;
+  return builtIn_ != 0;
+}
 
 inline void TSearch::ProcessMessages() {
   game_.Hooks().ProcessMessages();
@@ -65,6 +91,20 @@ void TSearch::UnmakeMove(int depth, int i) {
   board.RemoveDisc(q);
   board.FlipDiscs(FlipList[depth], movegen::kTurnOrder[kBitIndex[q]]);
   CheckBoard(board);
+}
+
+void TSearch::CheckChildValues([[maybe_unused]] int depth, [[maybe_unused]] int colour, [[maybe_unused]] int n) {
+#ifdef VZ_CHECKS
+  for (int i = 0; i < n; ++i) {
+    MakeMove(depth, i, colour);
+    const int made = -Evaluate(depth + 1, -colour);
+    UnmakeMove(depth, i);
+    if (made != MoveScore[depth][i] || FlipList[depth] != ChildFlips[i]) {
+      std::fprintf(stderr, "a child valued without its move made: %d, made: %d\n", MoveScore[depth][i], made);
+      std::abort();
+    }
+  }
+#endif
 }
 
 void TSearch::SortByScore(int row, int lo, int hi) {
@@ -133,10 +173,21 @@ int TSearch::GenerateMoves(int depth, int colour, int previous, bool selective) 
   }
 
   const int safe = NodeSafe;
-  for (int i = 0; i < n; ++i) {
-    MakeMove(depth, i, colour);
-    MoveScore[depth][i] = -Evaluate(depth + 1, -colour);
-    UnmakeMove(depth, i);
+  if (BuiltInEvaluation()) {
+    ValueChildrenFromFlips(depth, colour, n);
+    // What a make and unmake would have left: the turned discs back at the
+    // head of their list, in turning order, and the clock moved on.
+    for (int i = 0; i < n; ++i) {
+      const int q = MoveList[depth][i];
+      board_.NoteMadeAndUnmade(q, ChildFlips[i], movegen::kTurnOrder[kBitIndex[q]]);
+    }
+    CheckChildValues(depth, colour, n);
+  } else {
+    for (int i = 0; i < n; ++i) {
+      MakeMove(depth, i, colour);
+      MoveScore[depth][i] = -Evaluate(depth + 1, -colour);
+      UnmakeMove(depth, i);
+    }
   }
   NodeSafe = safe;
 

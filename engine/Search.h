@@ -107,6 +107,15 @@ class TSearch {
   int64_t PerftFrom(int row, int depth, int colour);
   void ProcessMessages();
   int Evaluate(int depth, int colour);
+  // MoveScore[depth][0..n-1] := the game's built-in value of each child for
+  // the opponent, negated, from the move's flips (kept in ChildFlips), with
+  // no move made: only for a game that keeps the built-in evaluation.
+  void ValueChildrenFromFlips(int depth, int colour, int n);
+  // True when the game values positions with the built-in evaluation, so
+  // that a child can be valued without making its move.
+  bool BuiltInEvaluation();
+  // The checks build makes each move and confirms its child's value.
+  void CheckChildValues(int depth, int colour, int n);
   // Every node passes here; one comparison when no deadline is set.
   void CountNode() {
     ProcessMessages();
@@ -116,12 +125,19 @@ class TSearch {
 
   TReversiCore& game_;
   TBoard& board_;
+  // The game's Evaluate as the search was made, inside the game's own
+  // construction, when it can only be the built-in one; compared with the
+  // one the finished game calls. Empty where the compiler cannot tell.
+  using TEvaluateEntry = int (*)(TReversiCore*, int, int);
+  TEvaluateEntry builtInEntry_ = nullptr;
+  int builtIn_ = -1;  // BuiltInEvaluation's answer once known
 
   std::array<std::array<int32_t, kRowSize>, kMaxDepth + 2> MoveList{};
   std::array<std::array<int32_t, kRowSize>, kMaxDepth + 2> MoveScore{};
   std::array<std::array<uint8_t, kRowSize>, kMaxDepth + 2> NewMove{};
   std::array<int32_t, kMaxDepth + 2> MoveCount{};
   std::array<uint64_t, kMaxDepth + 2> FlipList{};  // the discs turned by the move made at each level
+  std::array<uint64_t, kRowSize> ChildFlips{};     // the discs each move being ordered turns
   std::array<std::array<int32_t, kLineSize>, kMaxDepth + 2> LineTable{};
   std::array<std::array<int32_t, kCells>, 3> Refutation{};  // [colour + 1][previous move]
   std::array<std::array<int32_t, 5>, 2> QuadrantMoves{};    // [0] white, [1] black; quadrants 1..4

@@ -22,6 +22,7 @@ class TSearchProbe {
     return s_.AlphaBeta(alpha, beta, depth, colour, previous, staticValue);
   }
 
+  bool BuiltInEvaluation() { return s_.BuiltInEvaluation(); }
   int Move(int row, int i) const { return s_.MoveList[row][i]; }
   std::vector<int> Moves(int row, int n) const { return {s_.MoveList[row].begin(), s_.MoveList[row].begin() + n}; }
   // The discs turned by move i made at depth, in the order they were turned.

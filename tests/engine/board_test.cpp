@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <random>
 
+#include "MoveGen.h"
 #include "Reference.h"
 #include "ReversiCore.h"
 
@@ -163,4 +164,36 @@ TEST(Perft, MatchesPublishedCounts) {
   const int64_t expected[] = {1, 4, 12, 56, 244, 1396, 8200, 55092, 390216, 3005288};
   for (int d = 0; d <= 9; ++d) EXPECT_EQ(e.Search().Perft(d), expected[d]) << "depth " << d;
   EXPECT_EQ(e.CheckConsistency(), "");
+}
+
+TEST(Board, NotingAMadeAndUnmadeMoveLeavesWhatMakingAndUnmakingLeaves) {
+  std::mt19937 rng(11);
+  for (int game = 0; game < 100; ++game) {
+    TBoard made, noted;
+    std::mt19937 same = rng;
+    reference::RandomGame(made, rng, 4 + game % 50);
+    reference::RandomGame(noted, same, 4 + game % 50);
+    const int s = game % 2 ? kBlack : kWhite;
+    const auto legal = reference::LegalMoves(made, s);
+    if (legal.empty()) continue;
+    // Near the clock's end too, where the times are renumbered.
+    if (game % 3 == 0) {
+      made.AdvanceClock((int32_t{1} << 25) - 4 - game % 5);
+      noted.AdvanceClock((int32_t{1} << 25) - 4 - game % 5);
+    }
+    for (int q : legal) {
+      const int b = kBitIndex[q];
+      const uint64_t flips = movegen::FlipMask(made.BitsOf(s), made.BitsOf(-s), b);
+      made.PlaceDisc(s, q);
+      made.FlipDiscs(flips, movegen::kTurnOrder[b]);
+      made.RemoveDisc(q);
+      made.FlipDiscs(flips, movegen::kTurnOrder[b]);
+      noted.NoteMadeAndUnmade(q, flips, movegen::kTurnOrder[b]);
+      ASSERT_EQ(noted.HeadTimes(), made.HeadTimes()) << "game " << game;
+    }
+    EXPECT_EQ(ListOf(noted, kBlack), ListOf(made, kBlack));
+    EXPECT_EQ(ListOf(noted, kWhite), ListOf(made, kWhite));
+    EXPECT_EQ(noted.Cells, made.Cells);
+    EXPECT_EQ(noted.CheckConsistency(), "");
+  }
 }

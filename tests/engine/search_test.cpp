@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 #include "DesignValues.h"
 #include "Helpers.h"
+#include "Reference.h"
 #include "ReversiCore.h"
 #include "SearchProbe.h"
 
@@ -361,6 +363,51 @@ TEST(DevIdoz, LeavesTheEnginesOwnStateAlone) {
   EXPECT_EQ(e.Nodes(), nodes);
   EXPECT_EQ(e.MainLine(), line);
   EXPECT_EQ(e.Ply(), ply);
+}
+
+// The disc list's order, which decides the order of equal moves.
+std::vector<int> ListOf(const TBoard& b, int colour) {
+  std::vector<int> squares;
+  for (const TSqr* n = b.ListHead(colour); n; n = n->Next) squares.push_back(n->Square);
+  return squares;
+}
+
+// Replaces the evaluation with itself: the search must make each move to
+// value it, as for any replacement.
+class TPassThroughEngine : public TReversiCore {
+ public:
+  int Evaluate(int depth, int colour) override { return TReversiCore::Evaluate(depth, colour); }
+};
+
+TEST(Search, ChildrenValuedWithoutTheirMovesSearchAsWhenMade) {
+  std::mt19937 rng(5);
+  for (int game = 0; game < 12; ++game) {
+    std::vector<int> line;
+    {
+      TBoard b;
+      for (int sq : reference::RandomGame(b, rng, 8 + 4 * game)) line.push_back(sq);
+    }
+    TReversiCore fast;
+    TPassThroughEngine made;
+    Replay(fast, line);
+    Replay(made, line);
+    if (fast.FlipPotential(fast.SideToMove) == 0) continue;
+    for (TReversiCore* e : {static_cast<TReversiCore*>(&fast), static_cast<TReversiCore*>(&made)}) {
+      e->SetLevel(Ply5);
+      e->SetGamma(design::kGamma);
+      e->SetSelectiveDepth(design::kSelectiveDepth);
+      e->SetThinking(true);
+    }
+    EXPECT_EQ(fast.Nodes(), made.Nodes()) << "game " << game;
+    EXPECT_EQ(fast.MainLine(), made.MainLine()) << "game " << game;
+    for (int colour : {kBlack, kWhite}) EXPECT_EQ(ListOf(fast, colour), ListOf(made, colour)) << "game " << game;
+  }
+#if defined(__GNUC__) && !defined(__clang__)
+  TReversiCore plain;
+  TPassThroughEngine replaced;
+  EXPECT_TRUE(TSearchProbe(plain).BuiltInEvaluation());
+  EXPECT_FALSE(TSearchProbe(replaced).BuiltInEvaluation());
+#endif
 }
 
 #ifdef VZ_CHECKS

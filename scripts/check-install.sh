@@ -25,6 +25,7 @@ expected=(
   bin/vezari-zaduder bin/vezari-analyze
   share/applications/$app_id.desktop share/mime/packages/$app_id.xml share/metainfo/$app_id.metainfo.xml
   share/icons/hicolor/scalable/apps/$app_id.svg share/man/man6/vezari-zaduder.6 share/man/man1/vezari-analyze.1
+  share/vezari-zaduder/analyst.weights
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/$app_id.png")

@@ -1,11 +1,15 @@
 #include "Evaluation.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <fstream>
 #include <random>
 #include <vector>
 
 #include "Bitboard.h"
+#include "Patterns.h"
+#include "Weights.h"
 
 namespace {
 
@@ -80,6 +84,65 @@ void ExpectSymmetricAndBounded(const TEvaluation& eval) {
 
 TEST(AnalystEvaluation, StandInIsTheSameUnderTheBoardsSymmetries) {
   ExpectSymmetricAndBounded(*TEvaluation::StandIn());
+}
+
+// Random tables, large enough that sums leave the board's range: any copy of
+// a shape read in the wrong order, or a missing copy, shows.
+std::string RandomWeightsFile() {
+  std::mt19937 rng(11);
+  std::uniform_int_distribution<int> value(-3000, 3000);
+  reversi::analyst::TWeightTables tables(std::size_t{reversi::analyst::kStageTableSize} * reversi::analyst::kStages);
+  for (int16_t& v : tables) v = static_cast<int16_t>(value(rng));
+  return reversi::analyst::SerializeWeights(tables);
+}
+
+class TWeightsFileTest : public ::testing::Test {
+ protected:
+  std::string Write(const std::string& bytes) {
+    std::ofstream(path_, std::ios::binary) << bytes;
+    return path_;
+  }
+  void TearDown() override { unlink(path_.c_str()); }
+  std::string path_ = ::testing::TempDir() + "analyst-" + std::to_string(getpid()) + ".weights";
+};
+
+TEST_F(TWeightsFileTest, LearnedEvaluationIsTheSameUnderTheBoardsSymmetriesAndWithinTheBoard) {
+  std::string error;
+  const auto eval = TEvaluation::Load(Write(RandomWeightsFile()), error);
+  ASSERT_TRUE(eval) << error;
+  ExpectSymmetricAndBounded(*eval);
+}
+
+TEST_F(TWeightsFileTest, DamagedFilesAreRefusedWithAReason) {
+  const std::string good = RandomWeightsFile();
+  std::string error;
+  EXPECT_FALSE(TEvaluation::Load(path_ + ".none", error));
+  EXPECT_NE(error.find("no such"), std::string::npos) << error;
+  std::string flipped = good;
+  flipped[good.size() / 2] ^= 1;
+  std::string version = good;
+  version[8] = 9;
+  std::string magic = good;
+  magic[0] = 'X';
+  for (const auto& [bytes, reason] :
+       std::vector<std::pair<std::string, std::string>>{{good.substr(0, good.size() - 1), "truncated"},
+                                                        {good + "x", "extended"},
+                                                        {"", "header"},
+                                                        {flipped, "checksum"},
+                                                        {version, "version"},
+                                                        {magic, "header"}}) {
+    EXPECT_FALSE(TEvaluation::Load(Write(bytes), error)) << reason;
+    EXPECT_NE(error.find(reason), std::string::npos) << error;
+  }
+}
+
+TEST(AnalystPatterns, FastIndicesAgreeWithTheSquareBySquareReading) {
+  uint32_t fast[reversi::analyst::kPatternCopies], slow[reversi::analyst::kPatternCopies];
+  for (const TPos& pos : RandomPositions(20, 3)) {
+    reversi::analyst::PatternIndices(pos.Player, pos.Opponent, fast);
+    reversi::analyst::PatternIndicesPortable(pos.Player, pos.Opponent, slow);
+    ASSERT_TRUE(std::equal(fast, fast + reversi::analyst::kPatternCopies, slow));
+  }
 }
 
 }  // namespace

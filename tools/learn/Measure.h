@@ -1,0 +1,19 @@
+// The learned evaluation judged on held-out games: its error per stage
+// against the games' results and exact ends, against exact values at 24 to
+// 26 empties, and its values in the opening.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "Games.h"
+
+namespace reversi::learn {
+
+inline constexpr std::size_t kHeldOut = 500;  // the last games of games-sample.txt
+
+int Measure(const std::string& weights, const std::vector<TGame>& held, const std::string& work, int exactEmpties,
+            int exactCount, int threads);
+
+}  // namespace reversi::learn

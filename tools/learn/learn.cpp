@@ -1,0 +1,166 @@
+// vezari-learn: learns the analyst's evaluation from the shared game files
+// and measures it on games it never saw. See tools/learn/README.md.
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "Fit.h"
+#include "Games.h"
+#include "Labels.h"
+#include "Measure.h"
+#include "Patterns.h"
+#include "SafeFile.h"
+#include "Weights.h"
+
+namespace reversi::learn {
+
+using namespace reversi::analyst;
+
+namespace {
+
+struct TOptions {
+  std::string Data, Work = "learn-work", Out, Measure;
+  int ExactEmpties = 14;
+  double Lambda = 4;
+  int Threads = 2;
+  int Iterations = 200;
+  int Exact24 = 60;
+};
+
+const char* kUsage =
+    "usage: vezari-learn --data DIR [--work DIR] --out FILE [--exact-empties N] [--lambda L]\n"
+    "                    [--iterations N] [--threads N]\n"
+    "       vezari-learn --data DIR [--work DIR] --measure FILE [--exact-empties N] [--exact-24 N]\n"
+    "DIR holds games-train.txt and games-sample.txt; the last 500 games of games-sample.txt\n"
+    "are never learned from and are the ones measured. The work folder keeps the labels and\n"
+    "each stage's fit, so a stopped run resumes.\n";
+
+bool ParseOptions(int argc, char** argv, TOptions& o) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (i + 1 >= argc) return false;
+    const char* v = argv[++i];
+    if (a == "--data") o.Data = v;
+    else if (a == "--work") o.Work = v;
+    else if (a == "--out") o.Out = v;
+    else if (a == "--measure") o.Measure = v;
+    else if (a == "--exact-empties") o.ExactEmpties = std::atoi(v);
+    else if (a == "--lambda") o.Lambda = std::atof(v);
+    else if (a == "--iterations") o.Iterations = std::atoi(v);
+    else if (a == "--threads") o.Threads = std::max(1, std::atoi(v));
+    else if (a == "--exact-24") o.Exact24 = std::atoi(v);
+    else return false;
+  }
+  return !o.Data.empty() && (o.Out.empty() != o.Measure.empty()) && o.ExactEmpties >= 0 && o.ExactEmpties <= 24;
+}
+
+// Learning games (games-train and all of games-sample but its last 500)
+// and the held-out ones.
+bool ReadAll(const TOptions& o, std::vector<TGame>& learn, std::vector<TGame>& held) {
+  int rejected = 0, rejected2 = 0;
+  learn = ReadGames(o.Data + "/games-train.txt", rejected);
+  std::vector<TGame> sample = ReadGames(o.Data + "/games-sample.txt", rejected2);
+  if (learn.empty() || sample.size() <= kHeldOut) {
+    std::fprintf(stderr, "vezari-learn: cannot read the games in %s\n", o.Data.c_str());
+    return false;
+  }
+  held.assign(sample.end() - kHeldOut, sample.end());
+  learn.insert(learn.end(), sample.begin(), sample.end() - kHeldOut);
+  std::fprintf(stderr, "%zu games to learn from, %zu held out, %d lines rejected\n", learn.size(), held.size(),
+               rejected + rejected2);
+  return true;
+}
+
+std::vector<float> ReadStage(const std::string& path) {
+  std::vector<float> t(kStageTableSize);
+  std::ifstream in(path, std::ios::binary);
+  if (!in.read(reinterpret_cast<char*>(t.data()), t.size() * sizeof(float)) || in.peek() != EOF) t.clear();
+  return t;
+}
+
+bool WriteStage(const std::string& path, const std::vector<float>& t) {
+  const std::string tmp = path + ".tmp";
+  {
+    std::ofstream out(tmp, std::ios::binary);
+    if (!out.write(reinterpret_cast<const char*>(t.data()), t.size() * sizeof(float))) return false;
+  }
+  return std::rename(tmp.c_str(), path.c_str()) == 0;
+}
+
+// Positions whose empties lie within two of the stage's count as half: the
+// stages' weights change smoothly and sparse stages borrow from neighbours.
+std::vector<TSample> StageSamples(const std::vector<TGame>& games, const std::vector<std::vector<int>>& labels,
+                                  int stage) {
+  std::vector<TSample> samples;
+  for (std::size_t g = 0; g < games.size(); ++g)
+    for (std::size_t i = 0; i < games[g].Positions.size(); ++i) {
+      const TPosition& pos = games[g].Positions[i];
+      const int e = pos.Empties();
+      int distance = 3;
+      for (int d = -2; d <= 2; ++d)
+        if (e + d >= 0 && e + d <= 60 && StageOfEmpties(e + d) == stage) distance = std::min(distance, std::abs(d));
+      if (distance > 2) continue;
+      samples.push_back({pos.Player, pos.Opponent, float(labels[g][i]), distance == 0 ? 1.0f : 0.5f});
+    }
+  return samples;
+}
+
+int Learn(const TOptions& o) {
+  const auto start = std::chrono::steady_clock::now();
+  std::vector<TGame> games, held;
+  if (!ReadAll(o, games, held)) return 2;
+  mkdir(o.Work.c_str(), 0755);
+  const auto exact =
+      SolveEndings(games, o.ExactEmpties, o.Work + "/endings-" + std::to_string(o.ExactEmpties) + ".bin", o.Threads);
+  std::vector<std::vector<int>> labels;
+  for (std::size_t g = 0; g < games.size(); ++g) labels.push_back(GameLabels(games[g], exact[g]));
+  TWeightTables tables(std::size_t{kStageTableSize} * kStages);
+  char tag[64];
+  std::snprintf(tag, sizeof tag, "e%d-l%g", o.ExactEmpties, o.Lambda);
+  for (int s = 0; s < kStages; ++s) {
+    const std::string path = o.Work + "/stage-" + std::to_string(s) + "-" + tag + ".f32";
+    std::vector<float> t = ReadStage(path);
+    if (t.empty()) {
+      const std::vector<TSample> samples = StageSamples(games, labels, s);
+      std::fprintf(stderr, "stage %d: fitting %zu positions\n", s, samples.size());
+      t = FitStage(samples, o.Lambda, o.Iterations, o.Threads);
+      WriteStage(path, t);
+    }
+    for (uint32_t i = 0; i < kStageTableSize; ++i)
+      tables[std::size_t{kStageTableSize} * s + i] =
+          static_cast<int16_t>(std::clamp(std::lround(t[i] * kScale), -32767L, 32767L));
+  }
+  if (!safefile::ReplaceFile(o.Out, SerializeWeights(tables))) {
+    std::fprintf(stderr, "vezari-learn: cannot write %s\n", o.Out.c_str());
+    return 1;
+  }
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::fprintf(stderr, "wrote %s in %.0f s\n", o.Out.c_str(), seconds);
+  return 0;
+}
+
+}  // namespace
+
+}  // namespace reversi::learn
+
+int main(int argc, char** argv) {
+  using namespace reversi::learn;
+  TOptions o;
+  if (!ParseOptions(argc, argv, o)) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  if (!o.Measure.empty()) {
+    std::vector<TGame> games, held;
+    if (!ReadAll(o, games, held)) return 2;
+    return Measure(o.Measure, held, o.Work, o.ExactEmpties, o.Exact24, o.Threads);
+  }
+  return Learn(o);
+}

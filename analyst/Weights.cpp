@@ -105,8 +105,7 @@ bool ParseWeights(std::string_view bytes, TWeightTables& tables, std::string& er
     return false;
   }
   const std::string_view body = bytes.substr(0, bytes.size() - 8);
-  const uint64_t stored =
-      GetU32(bytes.data() + body.size()) | uint64_t{GetU32(bytes.data() + body.size() + 4)} << 32;
+  const uint64_t stored = GetU32(bytes.data() + body.size()) | uint64_t{GetU32(bytes.data() + body.size() + 4)} << 32;
   if (Fnv1a(body) != stored) {
     error = "weights file damaged (checksum mismatch)";
     return false;

@@ -1,13 +1,13 @@
 #include "Labels.h"
 
+#include <unistd.h>
+
 #include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <mutex>
 #include <thread>
-
-#include <unistd.h>
 
 #include "Solver.h"
 
@@ -25,8 +25,8 @@ struct THeader {
 
 // Reads the records of a checkpoint made for the same games and bound;
 // returns the length of its sound part (0 when it must start over).
-long ReadCheckpoint(const std::string& path, int maxEmpties, std::size_t games,
-                    std::vector<std::vector<int8_t>>& exact, std::vector<char>& done) {
+long ReadCheckpoint(const std::string& path, int maxEmpties, std::size_t games, std::vector<std::vector<int8_t>>& exact,
+                    std::vector<char>& done) {
   std::ifstream in(path, std::ios::binary);
   THeader h{};
   if (!in.read(reinterpret_cast<char*>(&h), sizeof h) || std::memcmp(h.Magic, kMagic, 8) ||
@@ -36,8 +36,7 @@ long ReadCheckpoint(const std::string& path, int maxEmpties, std::size_t games,
   for (;;) {
     uint32_t game = 0;
     uint8_t n = 0;
-    if (!in.read(reinterpret_cast<char*>(&game), 4) || !in.read(reinterpret_cast<char*>(&n), 1) || game >= games)
-      break;
+    if (!in.read(reinterpret_cast<char*>(&game), 4) || !in.read(reinterpret_cast<char*>(&n), 1) || game >= games) break;
     std::vector<int8_t> values(n);
     if (n && !in.read(reinterpret_cast<char*>(values.data()), n)) break;
     exact[game] = std::move(values);
@@ -74,8 +73,8 @@ std::vector<std::vector<int8_t>> SolveEndings(const std::vector<TGame>& games, i
   }
   std::size_t left = 0;
   for (char d : done) left += !d;
-  std::fprintf(stderr, "solving the endings (%d empties) of %zu games, %zu already done\n", maxEmpties,
-               games.size(), games.size() - left);
+  std::fprintf(stderr, "solving the endings (%d empties) of %zu games, %zu already done\n", maxEmpties, games.size(),
+               games.size() - left);
   std::atomic<std::size_t> next{0}, finished{0};
   std::mutex write;
   auto work = [&] {

@@ -98,7 +98,8 @@ void PerStage(const TEvaluation& eval, const TEvaluation& standIn, const std::ve
 void Opening(const TEvaluation& eval) {
   namespace bb = reversi::bits;
   const TBits black = 0x0000000810000000ull, white = 0x0000001008000000ull;
-  std::printf("start position: %+.2f discs for Black; after each first move, for White:", Discs(eval.Evaluate(black, white)));
+  std::printf("start position: %+.2f discs for Black; after each first move, for White:",
+              Discs(eval.Evaluate(black, white)));
   for (TBits moves = bb::LegalMoves(black, white); moves; moves &= moves - 1) {
     const int sq = bb::FirstSquare(moves);
     const TBits f = bb::Flips(sq, black, white);

@@ -47,16 +47,26 @@ bool ParseOptions(int argc, char** argv, TOptions& o) {
     const std::string a = argv[i];
     if (i + 1 >= argc) return false;
     const char* v = argv[++i];
-    if (a == "--data") o.Data = v;
-    else if (a == "--work") o.Work = v;
-    else if (a == "--out") o.Out = v;
-    else if (a == "--measure") o.Measure = v;
-    else if (a == "--exact-empties") o.ExactEmpties = std::atoi(v);
-    else if (a == "--lambda") o.Lambda = std::atof(v);
-    else if (a == "--iterations") o.Iterations = std::atoi(v);
-    else if (a == "--threads") o.Threads = std::max(1, std::atoi(v));
-    else if (a == "--exact-24") o.Exact24 = std::atoi(v);
-    else return false;
+    if (a == "--data")
+      o.Data = v;
+    else if (a == "--work")
+      o.Work = v;
+    else if (a == "--out")
+      o.Out = v;
+    else if (a == "--measure")
+      o.Measure = v;
+    else if (a == "--exact-empties")
+      o.ExactEmpties = std::atoi(v);
+    else if (a == "--lambda")
+      o.Lambda = std::atof(v);
+    else if (a == "--iterations")
+      o.Iterations = std::atoi(v);
+    else if (a == "--threads")
+      o.Threads = std::max(1, std::atoi(v));
+    else if (a == "--exact-24")
+      o.Exact24 = std::atoi(v);
+    else
+      return false;
   }
   return !o.Data.empty() && (o.Out.empty() != o.Measure.empty()) && o.ExactEmpties >= 0 && o.ExactEmpties <= 24;
 }

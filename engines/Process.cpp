@@ -88,6 +88,10 @@ bool TProcess::WriteLine(const std::string& line) {
   return true;
 }
 
+void TProcess::CloseInput() {
+  if (fd_ >= 0) shutdown(fd_, SHUT_WR);
+}
+
 TProcess::TRead TProcess::ReadLine(std::string& line, int timeoutMs) {
   const int64_t end = NowMs() + timeoutMs;
   for (;;) {

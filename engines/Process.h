@@ -23,6 +23,9 @@ class TProcess {
   // Sends one line (a newline is added); false when the child has gone.
   bool WriteLine(const std::string& line);
 
+  // Ends the child's input; its output can still be read.
+  void CloseInput();
+
   enum class TRead { Line, Timeout, Closed };
   // The next line of output without its line end, waiting at most
   // timeoutMs. Lines longer than kMaxLine are cut there.

@@ -1,18 +1,81 @@
 // vezari-engine: our engine for other programs. It speaks NBoard's
 // protocol (version 2) by default and GTP with --gtp on its standard input
 // and output, and plays matches between players with --match.
+#include <poll.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "EngineMatch.h"
+#include "GtpSession.h"
+#include "LineSplitter.h"
+#include "NboardSession.h"
+#include "PlayerSpec.h"
+#include "SpecifiedPlayer.h"
+#include "Words.h"
+
+using namespace reversi::engines;
 
 namespace {
 
 const char* const kUsage =
-    "usage: vezari-engine [--gtp]\n"
+    "usage: vezari-engine [--gtp] [--engine NAME] [--depth D] [--exact EMPTIES]\n"
     "  (no option)      serve NBoard's protocol, version 2, on standard input and output\n"
-    "  --gtp            serve GTP (the Reversi dialect of GRhino and Quarry) instead\n";
+    "  --gtp            serve GTP (the Reversi dialect of GRhino and Quarry) instead\n"
+    "  --engine NAME    the engine that plays: specified (the game's computer player)\n"
+    "  --depth D        search depth until the controller sets one or a time (1..60,\n"
+    "                   default 8)\n"
+    "  --exact EMPTIES  solve positions with at most this many empty squares exactly\n"
+    "                   (0..24, default 14)\n";
+
+int Usage(const std::string& why) {
+  std::cerr << "vezari-engine: " << why << "\n" << kUsage << kMatchUsage;
+  return 2;
+}
+
+void WriteLine(const std::string& line) {
+  std::fwrite(line.data(), 1, line.size(), stdout);
+  std::fputc('\n', stdout);
+  std::fflush(stdout);
+}
+
+// Reads the standard input on this thread while the session answers on its
+// own; returns once the session has ended (quit) or the input has ended and
+// every line has been answered.
+int Serve(TSession& session) {
+  TSessionRunner runner(session);
+  TLineSplitter splitter(
+      TSession::kMaxLine,
+      [&](std::string_view line) {
+        runner.Post(line);
+        return true;
+      },
+      [&] {
+        runner.PostTooLong();
+        return true;
+      });
+  char chunk[65536];
+  while (!runner.Ended()) {
+    pollfd p{STDIN_FILENO, POLLIN, 0};
+    const int ready = poll(&p, 1, 100);  // wakes to see a quit answered
+    if (ready < 0 && errno != EINTR) break;
+    if (ready <= 0) continue;
+    const ssize_t n = read(STDIN_FILENO, chunk, sizeof chunk);
+    if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+    if (n <= 0) break;
+    splitter.Feed(std::string_view(chunk, static_cast<size_t>(n)));
+  }
+  splitter.Finish();
+  runner.Close();
+  runner.Wait();
+  return 0;
+}
 
 }  // namespace
 
@@ -23,6 +86,41 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (!args.empty() && args[0] == "--match") return RunMatchCommand({args.begin() + 1, args.end()});
-  std::cerr << "vezari-engine: the protocols are not served yet\n" << kUsage << kMatchUsage;
-  return 2;
+
+  bool gtp = false;
+  std::string engine = DefaultEngineName();
+  int exact = 14;
+  int depth = 8;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--gtp") {
+      gtp = true;
+    } else if (args[i] == "--engine" && i + 1 < args.size()) {
+      engine = args[++i];
+    } else if (args[i] == "--depth" && i + 1 < args.size()) {
+      const auto n = ParseWhole(args[++i], 1, 60);
+      if (!n) return Usage("--depth takes a depth from 1 to 60");
+      depth = static_cast<int>(*n);
+    } else if (args[i] == "--exact" && i + 1 < args.size()) {
+      const auto n = ParseWhole(args[++i], 0, 24);
+      if (!n) return Usage("--exact takes a number of empty squares from 0 to 24");
+      exact = static_cast<int>(*n);
+    } else {
+      return Usage("unknown option " + args[i]);
+    }
+  }
+  std::string error;
+  std::unique_ptr<TSearchingPlayer> player = MakeSearchingPlayer(engine, error);
+  if (!player) return Usage(error);
+  if (auto* specified = dynamic_cast<TSpecifiedPlayer*>(player.get())) specified->SetExactFrom(exact);
+
+  // A controller that goes away must not kill us in the middle of a line.
+  signal(SIGPIPE, SIG_IGN);
+  if (gtp) {
+    TGtpSession session(*player, WriteLine);
+    session.SetDepth(depth);
+    return Serve(session);
+  }
+  TNboardSession session(*player, WriteLine);
+  session.SetDepth(depth);
+  return Serve(session);
 }

@@ -74,8 +74,8 @@ void TMainMenus::CreateEditMenu(QMenu* edit) {
       },
       true);
   edit->addSeparator();
-  TakeBack1 = Item(edit, "TakeBack1", tr("Take Back"), tr("Take back a move"), this, &TMainMenus::TakeBack1Click,
-                   false, QKeySequence(Qt::Key_Delete));
+  TakeBack1 = Item(edit, "TakeBack1", tr("Take Back"), tr("Take back a move"), this, &TMainMenus::TakeBack1Click, false,
+                   QKeySequence(Qt::Key_Delete));
   MoveForward1 = Item(edit, "MoveForward1", tr("Move Forward"), tr("Move forward one move"), this,
                       &TMainMenus::MoveForward1Click, false, QKeySequence(Qt::Key_Insert));
   edit->addSeparator();

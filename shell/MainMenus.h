@@ -22,8 +22,7 @@ class TMainMenus : public QObject {
   Q_OBJECT
 
  public:
-  TMainMenus(QMainWindow* window, TReversi* board, TSidePanel* panel, TGameFiles* files,
-             TAnalysisController* analysis);
+  TMainMenus(QMainWindow* window, TReversi* board, TSidePanel* panel, TGameFiles* files, TAnalysisController* analysis);
 
   // The switches as the settings give them; the marks that mirror the board
   // are set from the board.

@@ -11,7 +11,8 @@
 TToolbar::TToolbar(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Toolbar"));
   setFixedHeight(26);
-  auto button = [this](const char* name, const QString& glyph, int x, const QString& hint, void (TToolbar::*clicked)()) {
+  auto button = [this](const char* name, const QString& glyph, int x, const QString& hint,
+                       void (TToolbar::*clicked)()) {
     auto* b = new TFlatButton(this);
     b->setObjectName(QLatin1String(name));
     b->setIcon(
@@ -24,7 +25,6 @@ TToolbar::TToolbar(QWidget* parent) : QWidget(parent) {
   button("SaveButton", QStringLiteral("save"), 28, tr("|Save a game file"), &TToolbar::SaveClicked);
   button("NewButton", QStringLiteral("new"), 52, tr("|New game"), &TToolbar::NewClicked);
 }
-
 
 TPlayBar::TPlayBar(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("BottomBar"));

@@ -9,17 +9,20 @@
 #include "Reversi.h"
 
 TAnalysisController::TAnalysisController(TReversi* board, const std::string& settingsPath, QWidget* window)
-    : QObject(window), board_(board), window_(window) {
-  hints_ = new THintControl(board_, this);
+    : QObject(window), board_(board), window_(window), thread_(std::make_shared<TAnalysisThread>()) {
+  hints_ = new THintControl(board_, thread_, this);
   hints_->OnStatus = [this](const QString& text) { emit Status(text); };
   perfect_.Load(settingsPath);
   perfectAtStart_ = perfect_;
-  InstallPerfectEndgame(*board_, perfect_, [this](int empties) {
-    if (empties > 0)
-      emit Announced(tr("Solving the endgame exactly (empty squares: %1)...").arg(empties));
-    else
-      emit Status(QString());
-  });
+  InstallPerfectEndgame(
+      *board_, perfect_, thread_,
+      [this](int empties) {
+        if (empties > 0)
+          emit Announced(tr("Solving the endgame exactly (empty squares: %1)...").arg(empties));
+        else
+          emit Status(QString());
+      },
+      [this](const QString& what) { emit Announced(tr("The analysis failed: %1").arg(what)); });
   ChooseEmpties = [this](int current) {
     bool ok = false;
     const int n = QInputDialog::getInt(window_, tr("Perfect Endgame"), tr("Empty squares solved exactly:"), current,
@@ -34,7 +37,8 @@ TAnalysisController::~TAnalysisController() {
 }
 
 void TAnalysisController::AddItems(QMenu* edit, QAction* beforeInEdit, QMenu* view, QAction* beforeInView) {
-  auto item = [this](const char* name, const QString& caption, const QString& tip, void (TAnalysisController::*handler)()) {
+  auto item = [this](const char* name, const QString& caption, const QString& tip,
+                     void (TAnalysisController::*handler)()) {
     auto* a = new QAction(caption, this);
     a->setObjectName(QLatin1String(name));
     a->setStatusTip(tip);
@@ -52,9 +56,9 @@ void TAnalysisController::AddItems(QMenu* edit, QAction* beforeInEdit, QMenu* vi
 
   auto* perfect = new QMenu(tr("Perfect Endgame"), window_);
   perfect->setObjectName(QStringLiteral("PerfectEndgame1"));
-  PerfectEnabled1 = item("PerfectEnabled1", tr("Solve the Endgame"),
-                         tr("The computer plays perfectly in the last empties"),
-                         &TAnalysisController::PerfectEndgameClick);
+  PerfectEnabled1 =
+      item("PerfectEnabled1", tr("Solve the Endgame"), tr("The computer plays perfectly in the last empties"),
+           &TAnalysisController::PerfectEndgameClick);
   PerfectEnabled1->setCheckable(true);
   PerfectEnabled1->setChecked(perfect_.Enabled);
   PerfectEmpties1 = item("PerfectEmpties1", QString(), tr("How many empty squares the computer solves"),
@@ -107,7 +111,7 @@ void TAnalysisController::AnalyseGameClick() {
   }
   if (whole.Played == 0) return;
   review_ = new TGameReview(
-      whole, [this](int moves) { ShowRecordPosition(moves); }, window_);
+      whole, [this](int moves) { ShowRecordPosition(moves); }, thread_, window_);
   review_->setAttribute(Qt::WA_DeleteOnClose);
   review_->show();
 }

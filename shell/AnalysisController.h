@@ -1,13 +1,17 @@
 // The window's analysis: Hint and Analyse Game in the Edit menu, Move Values
 // in the View menu, the Perfect Endgame option beside the level, and the
 // review window. The work itself is in Hint.cpp, GameReview.cpp and
-// PerfectEndgame.cpp; what runs in the background is dropped as soon as the
-// position it was made for is gone.
+// PerfectEndgame.cpp; all of it runs on the one analysis thread this
+// controller owns (AnalysisThread.h), each part through a runner of its own
+// (AnalysisWorker.h), and what is shown is dropped as soon as the position
+// it was made for is gone. More analysis joins the same thread: a runner
+// with its own priority.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -68,6 +72,7 @@ class TAnalysisController : public QObject {
 
   TReversi* board_;
   QWidget* window_;
+  std::shared_ptr<TAnalysisThread> thread_;
   THintControl* hints_ = nullptr;
   QPointer<TGameReview> review_;
   TPerfectEndgame perfect_;

@@ -49,20 +49,11 @@ double FinalMargin(const TReversiCore& engine) {
 
 // A solve that gives up after seconds (if > 0) or when stop is set.
 TPositionValue Solve(TReversiCore& engine, TSolver& solver, int seconds, const std::atomic<bool>& stop) {
-  std::atomic<bool> giveUp{stop.load()};
-  std::atomic<bool> done{false};
-  std::thread watch([&] {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    while (!done.load()) {
-      if (stop.load() || (seconds > 0 && std::chrono::steady_clock::now() > end)) giveUp = true;
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-  });
-  solver.SetStopFlag(&giveUp);
+  solver.SetStopFlag(&stop);
+  solver.SetDeadline(seconds > 0 ? std::chrono::steady_clock::now() + std::chrono::seconds(seconds)
+                                 : std::chrono::steady_clock::time_point::max());
   const analysis::TSolveResult r = solver.Solve(analysis::FromBoard(engine));
-  solver.SetStopFlag(nullptr);
-  done = true;
-  watch.join();
+  solver.SetDeadline(std::chrono::steady_clock::time_point::max());
   TPositionValue value;
   if (!r.Complete) return value;
   value.Valid = value.Exact = true;
@@ -181,44 +172,61 @@ void TAnalysisRunner::TJob::Post(std::function<void()> done) const {
       Qt::QueuedConnection);
 }
 
+TAnalysisRunner::TAnalysisRunner(std::shared_ptr<TAnalysisThread> thread, int priority, QObject* parent)
+    : QObject(parent),
+      thread_(std::move(thread)),
+      priority_(priority),
+      stop_(std::make_shared<std::atomic<bool>>(false)) {}
+
 TAnalysisRunner::~TAnalysisRunner() {
   Cancel();
-  Reap(true);
+  // Nothing may post to a runner that is gone.
+  thread_->Cancel(this, true);
 }
 
 void TAnalysisRunner::Start(TWork work) {
   Cancel();
-  Reap(false);
+  Add(std::move(work));
+}
+
+void TAnalysisRunner::Add(TWork work) {
+  ++pending_;
   TJob job;
   job.runner_ = this;
   job.generation_ = generation_;
-  job.stop_ = std::make_shared<std::atomic<bool>>(false);
-  auto done = std::make_shared<std::atomic<bool>>(false);
-  std::thread thread([job, done, work = std::move(work)] {
+  job.stop_ = stop_;
+  // Whatever way the job ends, the runner hears of it on its own thread.
+  auto ended = [job](std::function<void(TAnalysisRunner&)> then) {
+    job.Post([runner = job.runner_, then = std::move(then)] {
+      --runner->pending_;
+      if (then) then(*runner);
+    });
+  };
+  TAnalysisThread::TJob queued;
+  queued.Owner = this;
+  queued.Priority = priority_;
+  queued.Stop = stop_;
+  queued.Run = [job, ended, work = std::move(work)](analysis::TSolver& solver) mutable {
+    job.solver_ = &solver;
     work(job);
-    done->store(true);
-  });
-  threads_.push_back(TThread{std::move(thread), job.stop_, done});
+    ended({});
+  };
+  queued.Failed = [ended](const std::string& what) {
+    ended([text = QString::fromStdString(what)](TAnalysisRunner& runner) {
+      if (runner.OnFailure) runner.OnFailure(text);
+    });
+  };
+  thread_->Queue(std::move(queued));
+}
+
+void TAnalysisRunner::Stop() {
+  stop_->store(true);
 }
 
 void TAnalysisRunner::Cancel() {
+  Stop();
+  thread_->Cancel(this, false);
   ++generation_;
-  for (TThread& t : threads_) t.Stop->store(true);
-}
-
-bool TAnalysisRunner::Running() const {
-  for (const TThread& t : threads_)
-    if (!t.Stop->load() && !t.Done->load()) return true;
-  return false;
-}
-
-void TAnalysisRunner::Reap(bool all) {
-  for (auto it = threads_.begin(); it != threads_.end();) {
-    if (all || it->Done->load()) {
-      it->Thread.join();
-      it = threads_.erase(it);
-    } else {
-      ++it;
-    }
-  }
+  pending_ = 0;
+  stop_ = std::make_shared<std::atomic<bool>>(false);
 }

@@ -1,6 +1,7 @@
 // Background analysis for the window: the value of a position worked out on
 // an engine of its own (a copy of the game made by replaying its record) and
-// the exact solver, and the runner that keeps such work on worker threads.
+// the exact solver, and the runner that keeps such work on the analysis
+// thread (AnalysisThread.h).
 //
 // Nothing here touches the board the user plays on: a job copies what it
 // needs on the window's thread and works on its copies only.
@@ -12,9 +13,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <thread>
-#include <vector>
 
+#include "AnalysisThread.h"
 #include "ReversiCore.h"
 #include "Solver.h"
 
@@ -38,7 +38,7 @@ std::unique_ptr<reversi::TReversiCore> ReplayRecord(const TGameRecord& record);
 // What a value is worked out with.
 struct TValueLimits {
   int ExactEmpties = 0;                   // solved exactly at or below this many empties
-  int SolveSeconds = 0;                   // > 0: a longer solve gives up for the search
+  int SolveSeconds = 0;                   // > 0: a solve gives up for the search at this deadline
   reversi::TLevel Level = reversi::Ply4;  // the search's otherwise
   int MoveTime = 2;                       // its seconds at the time level
 };
@@ -65,10 +65,13 @@ TPositionValue ValueMove(const TGameRecord& record, int square, reversi::analysi
 // "+4", "-2.35": a value in discs as the analysis shows it.
 std::string DiscsText(double discs, bool exact);
 
-// Runs one job at a time on a thread of its own. Starting a job cancels the
-// one before; a cancelled job is asked to stop and whatever it still posts
-// is dropped, so the window never sees a result of work it no longer wants.
-// The destructor stops and waits for every job.
+// The window's side of the analysis thread: a runner's jobs run there one
+// after another (Add) and post what they find back to the window's thread.
+// Start drops the runner's earlier jobs first; a cancelled job is asked to
+// stop and whatever it still posts is dropped, so the window never sees a
+// result of work it no longer wants. A job that fails with an exception is
+// reported through OnFailure. The destructor cancels and waits for the
+// running job to return.
 class TAnalysisRunner : public QObject {
   Q_OBJECT
 
@@ -76,6 +79,8 @@ class TAnalysisRunner : public QObject {
   class TJob {
    public:
     const std::atomic<bool>& Stop() const { return *stop_; }
+    // The analysis thread's solver, its tables cleared for this job.
+    reversi::analysis::TSolver& Solver() const { return *solver_; }
     // Runs done on the window's thread, unless the job is cancelled first.
     void Post(std::function<void()> done) const;
 
@@ -84,25 +89,31 @@ class TAnalysisRunner : public QObject {
     TAnalysisRunner* runner_ = nullptr;
     uint64_t generation_ = 0;
     std::shared_ptr<std::atomic<bool>> stop_;
+    reversi::analysis::TSolver* solver_ = nullptr;
   };
   using TWork = std::function<void(const TJob& job)>;
 
-  explicit TAnalysisRunner(QObject* parent = nullptr) : QObject(parent) {}
+  // Jobs of a lower priority wait for those of a higher one (lower number).
+  TAnalysisRunner(std::shared_ptr<TAnalysisThread> thread, int priority, QObject* parent = nullptr);
   ~TAnalysisRunner() override;
 
   void Start(TWork work);
+  // Queues work after this runner's jobs, without dropping them.
+  void Add(TWork work);
+  // Asks the running job to stop; what it posts still arrives.
+  void Stop();
+  // Stop, and drops every job and what it posts.
   void Cancel();
-  // True from Start until the job returns or is cancelled.
-  bool Running() const;
+  // True from Start or Add until every job returned, or Cancel.
+  bool Running() const { return pending_ > 0; }
+
+  // What ended a job with an exception, on the window's thread.
+  std::function<void(const QString& what)> OnFailure;
 
  private:
-  struct TThread {
-    std::thread Thread;
-    std::shared_ptr<std::atomic<bool>> Stop;
-    std::shared_ptr<std::atomic<bool>> Done;
-  };
-  void Reap(bool all);
-
+  std::shared_ptr<TAnalysisThread> thread_;
+  const int priority_;
   uint64_t generation_ = 0;
-  std::vector<TThread> threads_;
+  std::shared_ptr<std::atomic<bool>> stop_;  // the generation's
+  int pending_ = 0;
 };

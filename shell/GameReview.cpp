@@ -14,7 +14,6 @@
 #include <cmath>
 
 using namespace reversi;
-using reversi::analysis::TSolver;
 
 namespace {
 
@@ -108,8 +107,14 @@ void TEvalGraph::mousePressEvent(QMouseEvent* event) {
 // ---------------------------------------------------------------------------
 // The window
 
-TGameReview::TGameReview(const TGameRecord& record, std::function<void(int)> show, QWidget* parent)
-    : QDialog(parent), record_(record), show_(std::move(show)), runner_(this) {
+namespace {
+// The review gives way to the computer's own solves, the hints and the values.
+constexpr int kReviewPriority = 3;
+}  // namespace
+
+TGameReview::TGameReview(const TGameRecord& record, std::function<void(int)> show,
+                         const std::shared_ptr<TAnalysisThread>& thread, QWidget* parent)
+    : QDialog(parent), record_(record), show_(std::move(show)), runner_(thread, kReviewPriority, this) {
   setWindowTitle(tr("Game Review"));
   auto* column = new QVBoxLayout(this);
   table_ = new QTableWidget(record_.Played, ColCount, this);
@@ -153,32 +158,37 @@ TGameReview::TGameReview(const TGameRecord& record, std::function<void(int)> sho
 }
 
 void TGameReview::Start() {
-  const TGameRecord record = record_;
-  runner_.Start([this, record](const TAnalysisRunner::TJob& job) {
-    TSolver solver;
-    TValueLimits limits;
-    limits.ExactEmpties = kExactEmpties;
-    limits.Level = kLevel;
-    // A move played from a position is searched one ply less than the
-    // position, so that it is valued as deep as the search valued the best
-    // move there: the two values compare.
-    TValueLimits afterMove = limits;
-    afterMove.Level = static_cast<reversi::TLevel>(kLevel - 1);
-    for (int k = 0; k <= record.Played; ++k) {
-      TGameRecord prefix = record;
-      prefix.Played = k;
+  runner_.OnFailure = [this](const QString& what) {
+    runner_.Cancel();
+    state_->setText(tr("The analysis failed: %1").arg(what));
+    cancel_->setText(tr("Close"));
+  };
+  TValueLimits limits;
+  limits.ExactEmpties = kExactEmpties;
+  limits.Level = kLevel;
+  // A move played from a position is searched one ply less than the
+  // position, so that it is valued as deep as the search valued the best
+  // move there: the two values compare.
+  TValueLimits afterMove = limits;
+  afterMove.Level = static_cast<reversi::TLevel>(kLevel - 1);
+  // A job per position, in order: other work waits for one position only.
+  for (int k = 0; k <= record_.Played; ++k) {
+    TGameRecord prefix = record_;
+    prefix.Played = k;
+    const int next = k < record_.Played ? record_.Moves[k] : 0;
+    runner_.Add([this, k, prefix, next, limits, afterMove](const TAnalysisRunner::TJob& job) {
       auto engine = ReplayRecord(prefix);
       const int mover = engine->SideToMove;
-      const TPositionValue value = ValuePosition(*engine, solver, limits, job.Stop());
+      const TPositionValue value = ValuePosition(*engine, job.Solver(), limits, job.Stop());
       if (!value.Valid) return;
       TPositionValue played;
-      if (k < record.Played && !value.Exact && value.Cell != record.Moves[k]) {
-        played = ValueMove(prefix, record.Moves[k], solver, afterMove, job.Stop());
+      if (next != 0 && !value.Exact && value.Cell != next) {
+        played = ValueMove(prefix, next, job.Solver(), afterMove, job.Stop());
         if (!played.Valid) return;
       }
       job.Post([this, k, value, played, mover] { Take(k, value, played, mover); });
-    }
-  });
+    });
+  }
 }
 
 void TGameReview::Take(int index, const TPositionValue& value, const TPositionValue& played, int mover) {

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QVector>
 #include <functional>
+#include <memory>
 
 #include "AnalysisWorker.h"
 
@@ -54,7 +55,9 @@ class TGameReview : public QDialog {
 
   // Analyses the game record; show(k) is asked to put the position after k
   // moves on the main board.
-  TGameReview(const TGameRecord& record, std::function<void(int moves)> show, QWidget* parent = nullptr);
+  // The work runs on thread.
+  TGameReview(const TGameRecord& record, std::function<void(int moves)> show,
+              const std::shared_ptr<TAnalysisThread>& thread, QWidget* parent = nullptr);
 
   bool Running() const { return runner_.Running(); }
   bool Finished() const { return done_ == record_.Played + 1; }

@@ -6,10 +6,21 @@
 #include "Reversi.h"
 
 using namespace reversi;
-using reversi::analysis::TSolver;
 
-THintControl::THintControl(TReversi* board, QObject* parent)
-    : QObject(parent), board_(board), hints_(this), values_(this) {}
+namespace {
+// A hint asked for goes before the values, which are worked out anyway.
+constexpr int kHintPriority = 1;
+constexpr int kValuesPriority = 2;
+}  // namespace
+
+THintControl::THintControl(TReversi* board, const std::shared_ptr<TAnalysisThread>& thread, QObject* parent)
+    : QObject(parent), board_(board), hints_(thread, kHintPriority, this), values_(thread, kValuesPriority, this) {
+  auto failed = [this](const QString& what) {
+    if (OnStatus) OnStatus(tr("The analysis failed: %1").arg(what));
+  };
+  hints_.OnFailure = failed;
+  values_.OnFailure = failed;
+}
 
 void THintControl::Hint() {
   if (board_->Thinking()) return;
@@ -23,8 +34,7 @@ void THintControl::Hint() {
   if (OnStatus) OnStatus(tr("Hint: thinking..."));
   hints_.Start([this, record, limits](const TAnalysisRunner::TJob& job) {
     auto engine = ReplayRecord(record);
-    TSolver solver;
-    const TPositionValue value = ValuePosition(*engine, solver, limits, job.Stop());
+    const TPositionValue value = ValuePosition(*engine, job.Solver(), limits, job.Stop());
     if (!value.Valid) return;
     job.Post([this, record, value] {
       if (!(TGameRecord::Of(*board_) == record)) return;
@@ -63,13 +73,13 @@ void THintControl::StartValues() {
   std::vector<int> moves;
   for (int i = 10; i <= 90; ++i)
     if (board_->Cells[i] == 0 && board_->IsLegal(i)) moves.push_back(i);
-  values_.Start([this, record, moves](const TAnalysisRunner::TJob& job) {
-    TSolver solver;
-    TValueLimits limits;
-    limits.ExactEmpties = kValueExactEmpties;
-    limits.Level = Ply4;
-    for (int square : moves) {
-      const TPositionValue value = ValueMove(record, square, solver, limits, job.Stop());
+  TValueLimits limits;
+  limits.ExactEmpties = kValueExactEmpties;
+  limits.Level = Ply4;
+  // A job per move, so that a hint asked for meanwhile waits for one only.
+  for (int square : moves) {
+    values_.Add([this, record, square, limits](const TAnalysisRunner::TJob& job) {
+      const TPositionValue value = ValueMove(record, square, job.Solver(), limits, job.Stop());
       if (!value.Valid) return;
       job.Post([this, record, value] {
         if (!(TGameRecord::Of(*board_) == record)) return;
@@ -79,8 +89,8 @@ void THintControl::StartValues() {
                             (value.Exact ? QStringLiteral("*") : QString());
         board_->SetSquareTexts(texts);
       });
-    }
-  });
+    });
+  }
 }
 
 void THintControl::PositionChanged() {

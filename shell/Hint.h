@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <functional>
+#include <memory>
 
 #include "AnalysisWorker.h"
 
@@ -19,7 +20,7 @@ class THintControl : public QObject {
   // Empties a hint tries to solve within the move time.
   static constexpr int kHintExactEmpties = 30;
 
-  explicit THintControl(TReversi* board, QObject* parent = nullptr);
+  THintControl(TReversi* board, const std::shared_ptr<TAnalysisThread>& thread, QObject* parent = nullptr);
 
   // Shows a text in the window's status line.
   std::function<void(const QString&)> OnStatus;
@@ -28,11 +29,8 @@ class THintControl : public QObject {
   // status line once known. Plays nothing; refused while the computer
   // thinks.
   void Hint();
-  bool HintRunning() const { return hints_.Running(); }
 
   void SetMoveValues(bool on);
-  bool MoveValues() const { return valuesOn_; }
-  bool ValuesRunning() const { return values_.Running(); }
 
   // The position on the board changed, or the computer started or ended
   // thinking: what was shown goes, and the values are worked out again

@@ -1,38 +1,54 @@
 #include "PerfectEndgame.h"
 
-#include <atomic>
-#include <chrono>
-#include <future>
+#include <QAbstractEventDispatcher>
+#include <QEventLoop>
+#include <optional>
 
+#include "AnalysisWorker.h"
 #include "EngineAdapter.h"
 #include "IniStore.h"
-#include "Solver.h"
 
 using namespace reversi;
 
 namespace {
 const std::string kSection = "Perfect_Endgame";
 
-int ChooseBySolver(TReversiCore& engine, const TPerfectEndgame& options, const std::function<void(int)>& solving) {
+// The computer's own solves go before everything else on the thread.
+constexpr int kPerfectPriority = 0;
+
+int ChooseBySolver(TReversiCore& engine, const TPerfectEndgame& options, TAnalysisRunner& runner,
+                   const std::function<void(int)>& solving, const std::function<void(const QString&)>& failed) {
   if (!options.Enabled) return 0;
   const int empties = 64 - engine.WhiteDiscs() - engine.BlackDiscs();
   if (empties > options.Empties) return 0;
   if (solving) solving(empties);
   const analysis::TBitPosition position = analysis::FromBoard(engine);
-  auto stop = std::make_shared<std::atomic<bool>>(false);
-  auto result = std::async(std::launch::async, [position, stop] {
-    analysis::TSolver solver;
-    solver.SetStopFlag(stop.get());
-    return solver.Solve(position);
+  QEventLoop wait;
+  std::optional<analysis::TSolveResult> result;
+  runner.OnFailure = [&](const QString& what) {
+    if (failed) failed(what);
+    wait.quit();
+  };
+  runner.Start([position, &result, &wait](const TAnalysisRunner::TJob& job) {
+    const analysis::TSolveResult r = job.Solver().Solve(position);
+    job.Post([r, &result, &wait] {
+      result = r;
+      wait.quit();
+    });
   });
-  while (result.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) {
-    engine.Hooks().ProcessMessages();
-    if (engine.StopRequested()) stop->store(true);
-  }
-  const analysis::TSolveResult r = result.get();
+  // A stop request comes with an event (a click, a key, the close); it is
+  // looked at whenever the loop has handled what came and is about to sleep.
+  const QMetaObject::Connection watch = QObject::connect(
+      QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &runner, [&engine, &runner] {
+        if (engine.StopRequested()) runner.Stop();
+      });
+  wait.exec();
+  QObject::disconnect(watch);
+  runner.Cancel();
+  runner.OnFailure = nullptr;
   if (solving) solving(0);
-  if (!r.Complete || r.Best < 0) return 0;
-  return analysis::CellOf(r.Best);
+  if (!result || !result->Complete || result->Best < 0) return 0;
+  return analysis::CellOf(result->Best);
 }
 }  // namespace
 
@@ -49,6 +65,10 @@ std::vector<TIniWrite> TPerfectEndgame::Writes(const TPerfectEndgame& atStart) c
 }
 
 void InstallPerfectEndgame(TReversiCore& engine, const TPerfectEndgame& options,
-                           std::function<void(int empties)> solving) {
-  engine.ChooseMove = [&options, solving](TReversiCore& e) { return ChooseBySolver(e, options, solving); };
+                           const std::shared_ptr<TAnalysisThread>& thread, std::function<void(int empties)> solving,
+                           std::function<void(const QString& what)> failed) {
+  auto runner = std::make_shared<TAnalysisRunner>(thread, kPerfectPriority);
+  engine.ChooseMove = [&options, runner, solving, failed](TReversiCore& e) {
+    return ChooseBySolver(e, options, *runner, solving, failed);
+  };
 }

@@ -4,10 +4,13 @@
 // section "Perfect_Endgame", written only once the option has been changed.
 #pragma once
 
+#include <QString>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "AnalysisThread.h"
 #include "IniText.h"
 #include "ReversiCore.h"
 
@@ -27,9 +30,13 @@ struct TPerfectEndgame {
 
 // Makes engine ask the solver for its move whenever options (which must
 // outlive the engine's use of it) is enabled and the empties are few
-// enough. The solve runs on a worker thread while the engine's message loop
-// keeps running; a stop request (Move Now, closing) ends it, and the search
-// then plays at once as it would have. solving, when set, hears the empties
-// as a solve starts and 0 when it ends, so the window can say what it does.
+// enough. The solve runs on the analysis thread, before any other work
+// waiting there, while this thread's event loop runs and waits for it; a
+// stop request (Move Now, closing) ends it, and the search then plays at
+// once as it would have. solving, when set, hears the empties as a solve
+// starts and 0 when it ends, so the window can say what it does; failed
+// hears what made a solve fail, and the search plays then too.
 void InstallPerfectEndgame(reversi::TReversiCore& engine, const TPerfectEndgame& options,
-                           std::function<void(int empties)> solving = {});
+                           const std::shared_ptr<TAnalysisThread>& thread,
+                           std::function<void(int empties)> solving = {},
+                           std::function<void(const QString& what)> failed = {});

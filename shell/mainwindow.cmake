@@ -29,6 +29,8 @@ add_library(vz_mainwindow STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/BoardCoordinates.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/AnalysisController.h
   ${CMAKE_CURRENT_SOURCE_DIR}/AnalysisController.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/AnalysisThread.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/AnalysisThread.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/AnalysisWorker.h
   ${CMAKE_CURRENT_SOURCE_DIR}/AnalysisWorker.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/Hint.h

@@ -97,6 +97,10 @@
         <source>The game has changed since it was analysed</source>
         <translation>Das Spiel hat sich seit der Analyse geändert</translation>
     </message>
+    <message>
+        <source>The analysis failed: %1</source>
+        <translation>Die Analyse ist fehlgeschlagen: %1</translation>
+    </message>
 </context>
 <context>
     <name>TCommandLine</name>
@@ -377,6 +381,10 @@ Das aktuelle Spiel bleibt erhalten.</translation>
         <source>Cancelled</source>
         <translation>Abgebrochen</translation>
     </message>
+    <message>
+        <source>The analysis failed: %1</source>
+        <translation>Die Analyse ist fehlgeschlagen: %1</translation>
+    </message>
 </context>
 <context>
     <name>THintControl</name>
@@ -399,6 +407,10 @@ Das aktuelle Spiel bleibt erhalten.</translation>
     <message>
         <source>Hint: %1, %2 discs (%3 ply search)</source>
         <translation>Tipp: %1, %2 Steine (Suche über %3 Züge)</translation>
+    </message>
+    <message>
+        <source>The analysis failed: %1</source>
+        <translation>Die Analyse ist fehlgeschlagen: %1</translation>
     </message>
 </context>
 <context>

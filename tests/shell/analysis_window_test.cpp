@@ -9,6 +9,7 @@
 #include <chrono>
 #include <thread>
 
+#include "AnalysisThread.h"
 #include "GameReview.h"
 #include "Hint.h"
 #include "IniStore.h"
@@ -172,20 +173,60 @@ class AnalysisWindowTest : public QObject {
   }
 
   void cancelledJobsPostNothing() {
-    TAnalysisRunner runner;
+    TAnalysisRunner runner(std::make_shared<TAnalysisThread>(12), 0);
     int shown = 0;
-    std::atomic<bool> stopped{false};
+    std::atomic<bool> started{false}, stopped{false};
     runner.Start([&](const TAnalysisRunner::TJob& job) {
+      started = true;
       while (!job.Stop()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
       stopped = true;
       job.Post([&] { ++shown; });
     });
     QVERIFY(runner.Running());
+    QTRY_VERIFY(started.load());  // a job still waiting is dropped without running
     runner.Start([&](const TAnalysisRunner::TJob& job) { job.Post([&] { shown += 10; }); });
     QTRY_VERIFY(stopped.load());
     QTRY_COMPARE(shown, 10);
     QTest::qWait(50);
     QCOMPARE(shown, 10);
+  }
+
+  // A job that throws (a table that cannot be allocated, say) is reported
+  // and ends alone: the thread runs the next job.
+  void aFailingJobIsReportedAndTheThreadGoesOn() {
+    TAnalysisRunner runner(std::make_shared<TAnalysisThread>(12), 0);
+    QStringList failures;
+    runner.OnFailure = [&](const QString& what) { failures << what; };
+    runner.Start([](const TAnalysisRunner::TJob&) { throw std::bad_alloc(); });
+    QTRY_COMPARE(failures.size(), 1);
+    QVERIFY(!runner.Running());
+    int solved = 0;
+    runner.Start([&](const TAnalysisRunner::TJob& job) {
+      const int score = job.Solver().Solve({0x0000000000000001ull, 0x0000000000000002ull}).Score;
+      job.Post([&solved, score] { solved = score; });
+    });
+    QTRY_VERIFY(!runner.Running());
+    QCOMPARE(failures.size(), 1);
+    QVERIFY(solved != 0);
+  }
+
+  // The runners share the thread: waiting jobs go by priority, then in
+  // order; a running job is not cut short by a more urgent one.
+  void jobsWaitByPriority() {
+    auto thread = std::make_shared<TAnalysisThread>(12);
+    TAnalysisRunner urgent(thread, 0), later(thread, 5);
+    std::atomic<bool> started{false}, release{false};
+    QStringList order;
+    later.Start([&](const TAnalysisRunner::TJob& job) {
+      started = true;
+      while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      job.Post([&] { order << "first"; });
+    });
+    QTRY_VERIFY(started.load());
+    later.Add([&](const TAnalysisRunner::TJob& job) { job.Post([&] { order << "later"; }); });
+    urgent.Start([&](const TAnalysisRunner::TJob& job) { job.Post([&] { order << "urgent"; }); });
+    release = true;
+    QTRY_COMPARE(order, (QStringList{"first", "urgent", "later"}));
   }
 
   // The computer plays what its chooser answers, and searches as before when
@@ -242,7 +283,8 @@ class AnalysisWindowTest : public QObject {
     TPerfectEndgame options;
     options.Enabled = true;
     QList<int> heard;
-    InstallPerfectEndgame(*w->Board(), options, [&](int empties) { heard << empties; });
+    InstallPerfectEndgame(*w->Board(), options, std::make_shared<TAnalysisThread>(),
+                          [&](int empties) { heard << empties; });
     QCOMPARE(QString::fromStdString(reversi::SquareName(w->Board()->ChooseMove(*w->Board()))), QStringLiteral("B7"));
     QCOMPARE(heard, (QList<int>{14, 0}));
   }

@@ -72,7 +72,7 @@ void TGtpSession::Command(const std::vector<std::string>& all, std::string_view)
   if (verb == "protocol_version") {
     Answer("2");
   } else if (verb == "name") {
-    Answer("Vezari Zaduder");
+    Answer(player_.Name());
   } else if (verb == "version") {
     Answer(VZ_VERSION);
   } else if (verb == "known_command") {

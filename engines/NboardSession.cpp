@@ -43,7 +43,8 @@ bool EndsWithPass(std::string_view ggf) {
 
 }  // namespace
 
-TNboardSession::TNboardSession(TSearchingPlayer& player, TSink sink) : TSession(player, std::move(sink)) {}
+TNboardSession::TNboardSession(TSearchingPlayer& player, TSink sink)
+    : TSession(player, std::move(sink)), name_(player.Name()) {}
 
 // ping, quit and a new game make a search useless.
 bool TNboardSession::Interrupts(const std::vector<std::string>& words) const {

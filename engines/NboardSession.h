@@ -32,7 +32,7 @@ class TNboardSession : public TSession {
   TGame game_;
   bool passDue_ = false;  // the side to move in NBoard's eyes has no move
   int contempt_ = 0;      // read and kept; the players do not use it
-  std::string name_ = "Vezari Zaduder";
+  std::string name_;
 };
 
 }  // namespace reversi::engines

@@ -8,7 +8,7 @@
 namespace reversi::engines {
 
 const char* DefaultEngineName() {
-  return "specified";
+  return "analyst";
 }
 
 std::unique_ptr<TSearchingPlayer> MakeSearchingPlayer(const std::string& name, std::string& error) {

@@ -20,7 +20,8 @@ std::unique_ptr<TPlayer> MakePlayer(const std::string& spec, std::string& error)
 // The players that search in this process, by name ("specified",
 // "analyst"); null with the reason for an unknown or missing one.
 std::unique_ptr<TSearchingPlayer> MakeSearchingPlayer(const std::string& name, std::string& error);
-// What vezari-engine serves unless told otherwise.
+// What vezari-engine serves unless told otherwise: the analyst (the
+// specified player when the analyst's weights cannot be loaded).
 const char* DefaultEngineName();
 
 }  // namespace reversi::engines

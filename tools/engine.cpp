@@ -28,7 +28,8 @@ const char* const kUsage =
     "usage: vezari-engine [--gtp] [--engine NAME] [--depth D] [--exact EMPTIES]\n"
     "  (no option)      serve NBoard's protocol, version 2, on standard input and output\n"
     "  --gtp            serve GTP (the Reversi dialect of GRhino and Quarry) instead\n"
-    "  --engine NAME    the engine that plays: specified (the game's computer player)\n"
+    "  --engine NAME    the engine that plays: analyst (the default: the learned\n"
+    "                   evaluation's search) or specified (the game's computer player)\n"
     "  --depth D        search depth until the controller sets one or a time (1..60,\n"
     "                   default 8)\n"
     "  --exact EMPTIES  solve positions with at most this many empty squares exactly\n"
@@ -89,6 +90,7 @@ int main(int argc, char** argv) {
 
   bool gtp = false;
   std::string engine = DefaultEngineName();
+  bool chosen = false;
   int exact = 14;
   int depth = 8;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -96,6 +98,7 @@ int main(int argc, char** argv) {
       gtp = true;
     } else if (args[i] == "--engine" && i + 1 < args.size()) {
       engine = args[++i];
+      chosen = true;
     } else if (args[i] == "--depth" && i + 1 < args.size()) {
       const auto n = ParseWhole(args[++i], 1, 60);
       if (!n) return Usage("--depth takes a depth from 1 to 60");
@@ -110,6 +113,11 @@ int main(int argc, char** argv) {
   }
   std::string error;
   std::unique_ptr<TSearchingPlayer> player = MakeSearchingPlayer(engine, error);
+  if (!player && !chosen) {
+    // Without its weights the analyst cannot play; the game's own player can.
+    std::cerr << "vezari-engine: " << error << "; the specified player plays instead\n";
+    player = MakeSearchingPlayer("specified", error);
+  }
   if (!player) return Usage(error);
   if (auto* specified = dynamic_cast<TSpecifiedPlayer*>(player.get())) specified->SetExactFrom(exact);
 

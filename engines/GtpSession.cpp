@@ -11,7 +11,8 @@ namespace {
 const char* const kCommands[] = {
     "protocol_version", "name",        "version",       "known_command", "list_commands",   "quit",
     "boardsize",        "clear_board", "komi",          "play",          "genmove",         "undo",
-    "showboard",        "final_score", "time_settings", "time_left",     "gogui-interrupt",
+    "showboard",        "final_score", "time_settings", "time_left",     "gogui-interrupt", "list_games",
+    "set_game",
 };
 
 int SideIndex(int colour) {
@@ -110,6 +111,12 @@ void TGtpSession::Command(const std::vector<std::string>& all, std::string_view)
     FinalPosition(game_, position);
     if (!IsOver(position)) return Fail("cannot score: the game is not over");
     Answer(FinalScore());
+  } else if (verb == "list_games") {
+    Answer("Othello");  // how Quarry tells a Reversi engine from a Go one
+  } else if (verb == "set_game") {
+    const std::string game = args.size() == 1 ? Lower(args[0]) : "";
+    if (game != "othello" && game != "reversi") return Fail("unsupported game");
+    Answer("");
   } else if (verb == "gogui-interrupt") {
     Answer("");
   } else if (verb == "time_settings") {

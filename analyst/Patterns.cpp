@@ -158,17 +158,55 @@ std::array<uint16_t, 1024> MakeTernary() {
 }
 const std::array<uint16_t, 1024> kTernary = MakeTernary();
 
+// A copy read without turning the board over its diagonal: its digits in
+// runs whose squares rise on the board, or on the board mirrored (rows,
+// columns or both), each run gathered at once and scaled to its first digit.
+struct TRun {
+  TBits Mask;
+  uint32_t Scale;  // 3^(the run's first digit)
+  uint8_t Mirror;  // 0..3: Symmetry's row and column bits
+  uint8_t Copy;
+};
+
+std::vector<TRun> RunsOf(const TPatternCopy& c, int copy, int mirror) {
+  std::vector<TRun> runs;
+  const int n = kPatternKindTable[c.Kind].Squares;
+  int last = 64;
+  for (int d = 0, scale = 1; d < n; ++d, scale *= 3) {
+    const int sq = SquareUnder(c.Square[d], mirror);
+    if (sq <= last || runs.empty()) runs.push_back({0, uint32_t(scale), uint8_t(mirror), uint8_t(copy)});
+    runs.back().Mask |= TBits{1} << sq;
+    last = sq;
+  }
+  return runs;
+}
+
+std::vector<TRun> MakeRuns() {
+  std::vector<TRun> all;
+  const auto& copies = PatternCopies();
+  for (int i = 0; i < kPatternCopies; ++i) {
+    std::vector<TRun> best;
+    for (int mirror = 0; mirror < 4; ++mirror) {
+      std::vector<TRun> runs = RunsOf(copies[i], i, mirror);
+      if (best.empty() || runs.size() < best.size()) best = runs;
+    }
+    all.insert(all.end(), best.begin(), best.end());
+  }
+  return all;
+}
+
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #define VZ_ANALYST_PEXT 1
+const std::vector<TRun> kRuns = MakeRuns();
+
 __attribute__((target("bmi2"))) void PatternIndicesBmi2(TBits player, TBits opponent, uint32_t* out) {
-  TBits p[8], o[8];
-  for (int s = 0; s < 8; ++s) {
-    p[s] = Symmetry(player, s);
-    o[s] = Symmetry(opponent, s);
-  }
-  for (const TPatternCopy& c : PatternCopies())
-    *out++ = c.Offset + kTernary[__builtin_ia32_pext_di(p[c.Sym], c.Mask)] +
-             2 * kTernary[__builtin_ia32_pext_di(o[c.Sym], c.Mask)];
+  const TBits p[4] = {player, Symmetry(player, 1), Symmetry(player, 2), Symmetry(player, 3)};
+  const TBits o[4] = {opponent, Symmetry(opponent, 1), Symmetry(opponent, 2), Symmetry(opponent, 3)};
+  const auto& copies = PatternCopies();
+  for (int i = 0; i < kPatternCopies; ++i) out[i] = copies[i].Offset;
+  for (const TRun& r : kRuns)
+    out[r.Copy] += r.Scale * (kTernary[__builtin_ia32_pext_di(p[r.Mirror], r.Mask)] +
+                              2 * kTernary[__builtin_ia32_pext_di(o[r.Mirror], r.Mask)]);
 }
 #endif
 

@@ -66,17 +66,19 @@ void BM_StandInEvaluation(benchmark::State& state) {
 }
 BENCHMARK(BM_StandInEvaluation);
 
-void BM_PatternIndicesPortable(benchmark::State& state) {
+template <void (*Indices)(TBits, TBits, uint32_t*)>
+void BM_PatternIndices(benchmark::State& state) {
   static const auto positions = Positions();
   uint32_t out[reversi::analyst::kPatternCopies];
   std::size_t i = 0;
   for (auto _ : state) {
     const auto& [p, o] = positions[i++ & 4095];
-    reversi::analyst::PatternIndicesPortable(p, o, out);
+    Indices(p, o, out);
     benchmark::DoNotOptimize(out);
   }
 }
-BENCHMARK(BM_PatternIndicesPortable);
+BENCHMARK(BM_PatternIndices<reversi::analyst::PatternIndices>)->Name("BM_PatternIndicesFast");
+BENCHMARK(BM_PatternIndices<reversi::analyst::PatternIndicesPortable>)->Name("BM_PatternIndicesPortable");
 
 }  // namespace
 

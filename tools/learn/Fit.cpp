@@ -107,7 +107,8 @@ std::vector<float> FitStage(const std::vector<TSample>& samples, double lambda, 
   p = z;
   double rz = Dot(r, z);
   const double start = std::sqrt(Dot(r, r));
-  for (int it = 0; it < iterations && rz > 0; ++it) {
+  int it = 0;
+  for (; it < iterations && rz > 0; ++it) {
     problem.Apply(p, q);
     const double alpha = rz / Dot(p, q);
     for (uint32_t i = 0; i < unknowns; ++i) {
@@ -121,6 +122,7 @@ std::vector<float> FitStage(const std::vector<TSample>& samples, double lambda, 
     for (uint32_t i = 0; i < unknowns; ++i) p[i] = z[i] + beta * p[i];
     if (std::sqrt(Dot(r, r)) < 1e-4 * start) break;
   }
+  std::fprintf(stderr, "  %d iterations, residual %.2g of the start\n", it, std::sqrt(Dot(r, r)) / start);
   std::vector<float> table(kStageTableSize);
   for (uint32_t i = 0; i < kStageTableSize; ++i) table[i] = static_cast<float>(x[unknown[i]]);
   return table;

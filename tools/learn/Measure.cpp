@@ -62,6 +62,15 @@ std::vector<TExactPosition> ExactMidgame(const std::vector<TGame>& held, int cou
   return list;
 }
 
+std::vector<TExactPosition> ReadExactList(const std::string& path) {
+  std::vector<TExactPosition> list;
+  std::ifstream in(path);
+  unsigned long long p, o;
+  int v;
+  while (in >> std::hex >> p >> o >> std::dec >> v) list.push_back({p, o, v});
+  return list;
+}
+
 void PerStage(const TEvaluation& eval, const TEvaluation& standIn, const std::vector<TGame>& held,
               const std::vector<std::vector<int8_t>>& endings) {
   struct TSum {
@@ -111,7 +120,7 @@ void Opening(const TEvaluation& eval) {
 }  // namespace
 
 int Measure(const std::string& weights, const std::vector<TGame>& held, const std::string& work, int exactEmpties,
-            int exactCount, int threads) {
+            int exactCount, const std::string& exactList, int threads) {
   std::string error;
   const auto eval = TEvaluation::Load(weights, error);
   if (!eval) {
@@ -123,15 +132,17 @@ int Measure(const std::string& weights, const std::vector<TGame>& held, const st
       SolveEndings(held, exactEmpties, work + "/held-endings-" + std::to_string(exactEmpties) + ".bin", threads);
   std::printf("held-out games: %zu (labels: game results, exact from %d empties)\n", held.size(), exactEmpties);
   PerStage(*eval, *standIn, held, endings);
-  if (exactCount > 0) {
-    const auto exact = ExactMidgame(held, exactCount, work + "/held-exact-24-26.txt", threads);
+  if (exactCount > 0 || !exactList.empty()) {
+    const auto exact = exactList.empty() ? ExactMidgame(held, exactCount, work + "/held-exact-24-26.txt", threads)
+                                         : ReadExactList(exactList);
     double e = 0, s = 0;
     for (const auto& x : exact) {
       e += std::fabs(Discs(eval->Evaluate(x.Player, x.Opponent)) - x.Value);
       s += std::fabs(Discs(standIn->Evaluate(x.Player, x.Opponent)) - x.Value);
     }
-    std::printf("24-26 empties, %zu positions: mean |eval - exact| %.2f discs (stand-in %.2f)\n", exact.size(),
-                e / exact.size(), s / exact.size());
+    std::printf("exact positions (%s), %zu positions: mean |eval - exact| %.2f discs (stand-in %.2f)\n",
+                exactList.empty() ? "24-26 empties" : exactList.c_str(), exact.size(), e / exact.size(),
+                s / exact.size());
   }
   Opening(*eval);
   return 0;

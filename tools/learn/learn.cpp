@@ -32,12 +32,15 @@ struct TOptions {
   int Threads = 2;
   int Iterations = 200;
   int Exact24 = 60;
+  int TryStage = -1;
+  std::string ExactList;
 };
 
 const char* kUsage =
     "usage: vezari-learn --data DIR [--work DIR] --out FILE [--exact-empties N] [--lambda L]\n"
     "                    [--iterations N] [--threads N]\n"
-    "       vezari-learn --data DIR [--work DIR] --measure FILE [--exact-empties N] [--exact-24 N]\n"
+    "       vezari-learn --data DIR [--work DIR] --measure FILE [--exact-empties N]\n"
+    "                    [--exact-24 N | --exact-list FILE]\n"
     "DIR holds games-train.txt and games-sample.txt; the last 500 games of games-sample.txt\n"
     "are never learned from and are the ones measured. The work folder keeps the labels and\n"
     "each stage's fit, so a stopped run resumes.\n";
@@ -65,10 +68,15 @@ bool ParseOptions(int argc, char** argv, TOptions& o) {
       o.Threads = std::max(1, std::atoi(v));
     else if (a == "--exact-24")
       o.Exact24 = std::atoi(v);
+    else if (a == "--exact-list")
+      o.ExactList = v;
+    else if (a == "--try-stage")
+      o.TryStage = std::atoi(v);
     else
       return false;
   }
-  return !o.Data.empty() && (o.Out.empty() != o.Measure.empty()) && o.ExactEmpties >= 0 && o.ExactEmpties <= 24;
+  return !o.Data.empty() && (o.Out.empty() != o.Measure.empty() || o.TryStage >= 0) && o.ExactEmpties >= 0 &&
+         o.ExactEmpties <= 24;
 }
 
 // Learning games (games-train and all of games-sample but its last 500)
@@ -122,6 +130,38 @@ std::vector<TSample> StageSamples(const std::vector<TGame>& games, const std::ve
   return samples;
 }
 
+double MeanError(const std::vector<TSample>& samples, const std::vector<float>& table) {
+  double sum = 0, n = 0;
+  uint32_t f[kFeatures];
+  for (const TSample& s : samples) {
+    if (s.Weight < 1) continue;
+    Features(s.Player, s.Opponent, f);
+    double v = 0;
+    for (uint32_t i : f) v += table[i];
+    sum += std::fabs(v - s.Label);
+    ++n;
+  }
+  return sum / n;
+}
+
+// Fits one stage and reports its error on the learning games and the held-out
+// ones, for choosing the penalty and the iterations; writes nothing.
+int TryStage(const TOptions& o) {
+  std::vector<TGame> games, held;
+  if (!ReadAll(o, games, held)) return 2;
+  const std::string e = std::to_string(o.ExactEmpties);
+  const auto exact = SolveEndings(games, o.ExactEmpties, o.Work + "/endings-" + e + ".bin", o.Threads);
+  const auto heldExact = SolveEndings(held, o.ExactEmpties, o.Work + "/held-endings-" + e + ".bin", o.Threads);
+  std::vector<std::vector<int>> labels, heldLabels;
+  for (std::size_t g = 0; g < games.size(); ++g) labels.push_back(GameLabels(games[g], exact[g]));
+  for (std::size_t g = 0; g < held.size(); ++g) heldLabels.push_back(GameLabels(held[g], heldExact[g]));
+  const std::vector<TSample> samples = StageSamples(games, labels, o.TryStage);
+  const std::vector<float> table = FitStage(samples, o.Lambda, o.Iterations, o.Threads);
+  std::printf("stage %d lambda %g: learning %.2f, held out %.2f\n", o.TryStage, o.Lambda, MeanError(samples, table),
+              MeanError(StageSamples(held, heldLabels, o.TryStage), table));
+  return 0;
+}
+
 int Learn(const TOptions& o) {
   const auto start = std::chrono::steady_clock::now();
   std::vector<TGame> games, held;
@@ -167,10 +207,11 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, stderr);
     return 2;
   }
+  if (o.TryStage >= 0) return TryStage(o);
   if (!o.Measure.empty()) {
     std::vector<TGame> games, held;
     if (!ReadAll(o, games, held)) return 2;
-    return Measure(o.Measure, held, o.Work, o.ExactEmpties, o.Exact24, o.Threads);
+    return Measure(o.Measure, held, o.Work, o.ExactEmpties, o.Exact24, o.ExactList, o.Threads);
   }
   return Learn(o);
 }

@@ -72,7 +72,9 @@ TEST(MoveGen, FindMovesAndFlipsFollowTheListWalk) {
         const int b = kBitIndex[e.Move(0, i)];
         ASSERT_EQ(movegen::FlipMaskPortable(own, opp, b), turnedMask);
 #if defined(__x86_64__) && defined(__GNUC__)
-        if (__builtin_cpu_supports("avx2")) ASSERT_EQ(movegen::FlipMaskWide(own, opp, b), turnedMask);
+        if (__builtin_cpu_supports("avx2")) {
+          ASSERT_EQ(movegen::FlipMaskWide(own, opp, b), turnedMask);
+        }
 #endif
         e.MakeMove(0, i, colour);
         ASSERT_EQ(e.Flips(0, i), turned) << "move " << SquareName(e.Move(0, i));

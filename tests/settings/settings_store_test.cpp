@@ -6,8 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "IniStore.h"
@@ -98,6 +100,21 @@ TEST_P(ParseIniIntegerTest, ReadsTheIntegerOrNothing) {
   EXPECT_EQ(ParseIniInteger(GetParam().Text), GetParam().Value) << '"' << GetParam().Text << '"';
 }
 
+// The case's text spelled out for its test name, which may hold letters,
+// digits and underscores only: "-$20" is "minus_dollar_20".
+std::string SpelledText(const testing::TestParamInfo<IntCase>& info) {
+  static const std::map<char, const char*> kWords = {{'+', "plus"},  {'-', "minus"}, {'$', "dollar"},
+                                                     {' ', "space"}, {'\t', "tab"},  {'.', "dot"}};
+  std::string name;
+  for (const char* c = info.param.Text; *c; ++c) {
+    const bool word = !std::isalnum(static_cast<unsigned char>(*c));
+    if (word && !name.empty() && name.back() != '_') name += '_';
+    name += word ? std::string(kWords.count(*c) ? kWords.at(*c) : "other") : std::string(1, *c);
+    if (word && c[1]) name += '_';
+  }
+  return name.empty() ? "empty" : name;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rules, ParseIniIntegerTest,
     ::testing::Values(IntCase{"0", 0}, IntCase{"42", 42}, IntCase{"+42", 42}, IntCase{"-42", -42}, IntCase{"-0", 0},
@@ -118,7 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
                       IntCase{"2147483647", INT32_MAX}, IntCase{"-2147483648", INT32_MIN},
                       IntCase{"2147483648", std::nullopt}, IntCase{"-2147483649", std::nullopt},
                       IntCase{"$80000000", std::nullopt}, IntCase{"99999999999999999999999999", std::nullopt},
-                      IntCase{"$FFFFFFFFFFFFFFFFFFFF", std::nullopt}));
+                      IntCase{"$FFFFFFFFFFFFFFFFFFFF", std::nullopt}),
+    SpelledText);
 
 // ---- The store ----
 

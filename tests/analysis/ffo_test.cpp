@@ -21,6 +21,12 @@ TEST_P(Ffo, ScoreAndBestMove) {
   EXPECT_EQ(solver.Solve(f.Position, TSolveMode::WinLossDraw).Score, (f.Score > 0) - (f.Score < 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(Positions, Ffo, testing::Range(40, 50));
+std::string PositionName(const testing::TestParamInfo<int>& info) {
+  return "FFO" + std::to_string(info.param);
+}
+
+// #45 and above take a minute or more each: the build labels them slow.
+INSTANTIATE_TEST_SUITE_P(Quick, Ffo, testing::Range(40, 45), PositionName);
+INSTANTIATE_TEST_SUITE_P(Long, Ffo, testing::Range(45, 50), PositionName);
 
 }  // namespace

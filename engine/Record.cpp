@@ -211,8 +211,12 @@ TFileResult TReversiCore::LoadRecordText(const std::string& text) {
   TBoard check;
   for (int i = 0; i < n; ++i) {
     const int q = record[i];
-    if (!IsPlayingSquare(q) || !check.IsLegal(q))
-      return Failure("move " + std::to_string(i + 1) + " (" + std::to_string(q) + ") is not a legal move");
+    if (!IsPlayingSquare(q) || !check.IsLegal(q)) {
+      // The file holds cell numbers; a player knows the squares by name.
+      std::string square;
+      if (IsPlayingSquare(q)) square = ", " + std::string{char(SquareName(q)[0] - 'A' + 'a'), SquareName(q)[1]};
+      return Failure("move " + std::to_string(i + 1) + square + " (" + std::to_string(q) + ") is not a legal move");
+    }
     check.PlayAndHandOver(q);
   }
 

@@ -90,8 +90,9 @@ QString CommandLineUsage() {
                                      "Usage: vezari-zaduder [OPTION]... [FILE]\n"
                                      "Play Reversi (Othello) against the computer or with a friend on one board.\n"
                                      "\n"
-                                     "FILE, a saved game (.RGM), is opened once the window is up, as File > Open\n"
-                                     "opens it; a file that cannot be opened leaves a new game and says why.\n"
+                                     "FILE, a saved game (.RGM, GGF or a move list such as \"f5 d6 c3\"), is\n"
+                                     "opened once the window is up, as File > Open opens it; a file that cannot be\n"
+                                     "opened leaves a new game and says why.\n"
                                      "\n"
                                      "Options:\n"
                                      "  -h, --help     show this help and exit\n"
@@ -100,7 +101,9 @@ QString CommandLineUsage() {
                                      "Qt's own options, such as -platform, -style and -qwindowgeometry, are\n"
                                      "accepted too. The settings are kept in Reversi.ini beside the program when\n"
                                      "it runs from a folder of its own that it may write, otherwise (installed)\n"
-                                     "in $XDG_CONFIG_HOME/vezari-zaduder.\n");
+                                     "in $XDG_CONFIG_HOME/vezari-zaduder (~/.config/vezari-zaduder).\n"
+                                     "\n"
+                                     "man vezari-zaduder tells how to play: the keys, the levels, the files.\n");
 }
 
 QString VersionText(const QString& executable) {

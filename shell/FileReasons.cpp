@@ -26,6 +26,7 @@ constexpr const char* kContext = "TFileReason";
     QT_TRANSLATE_NOOP("TFileReason", "the move count %1 is not between %2 and %3"),
     QT_TRANSLATE_NOOP("TFileReason", "the current move %1 is not between %2 and %3"),
     QT_TRANSLATE_NOOP("TFileReason", "move %1 (%2) is not a legal move"),
+    QT_TRANSLATE_NOOP("TFileReason", "move %1, %2 (%3) is not a legal move"),
 };
 
 // Puts particulars[n - 1] in place of every %n, in one pass, so a particular
@@ -54,7 +55,8 @@ QString TranslatedReason(const std::string& reason) {
     tail = text.mid(colon + 2);
     text.truncate(colon + 2);
   }
-  static const QRegularExpression particular(QStringLiteral("\"[^\"]*\"|\\d+|%"));
+  // Particulars: a quoted text, a square's name, a number, a lone "%".
+  static const QRegularExpression particular(QStringLiteral("\"[^\"]*\"|\\b[a-h][1-8]\\b|\\d+|%"));
   QStringList particulars;
   QString pattern;
   qsizetype last = 0;

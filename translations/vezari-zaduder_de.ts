@@ -116,8 +116,9 @@
         <source>Usage: vezari-zaduder [OPTION]... [FILE]
 Play Reversi (Othello) against the computer or with a friend on one board.
 
-FILE, a saved game (.RGM), is opened once the window is up, as File &gt; Open
-opens it; a file that cannot be opened leaves a new game and says why.
+FILE, a saved game (.RGM, GGF or a move list such as &quot;f5 d6 c3&quot;), is
+opened once the window is up, as File &gt; Open opens it; a file that cannot be
+opened leaves a new game and says why.
 
 Options:
   -h, --help     show this help and exit
@@ -126,14 +127,17 @@ Options:
 Qt&apos;s own options, such as -platform, -style and -qwindowgeometry, are
 accepted too. The settings are kept in Reversi.ini beside the program when
 it runs from a folder of its own that it may write, otherwise (installed)
-in $XDG_CONFIG_HOME/vezari-zaduder.
+in $XDG_CONFIG_HOME/vezari-zaduder (~/.config/vezari-zaduder).
+
+man vezari-zaduder tells how to play: the keys, the levels, the files.
 </source>
         <translation>Aufruf: vezari-zaduder [OPTION]... [DATEI]
 Reversi (Othello) gegen den Computer oder zu zweit an einem Brett spielen.
 
-DATEI, ein gespeichertes Spiel (.RGM), wird geöffnet, sobald das Fenster da
-ist, wie Datei &gt; Öffnen es öffnet; lässt sich die Datei nicht öffnen, bleibt
-es beim neuen Spiel, und das Programm sagt, warum.
+DATEI, ein gespeichertes Spiel (.RGM, GGF oder eine Zugliste wie &quot;f5 d6 c3&quot;),
+wird geöffnet, sobald das Fenster da ist, wie Datei &gt; Öffnen es öffnet; lässt
+sich die Datei nicht öffnen, bleibt es beim neuen Spiel, und das Programm sagt,
+warum.
 
 Optionen:
   -h, --help     diese Hilfe zeigen und beenden
@@ -142,7 +146,9 @@ Optionen:
 Qts eigene Optionen wie -platform, -style und -qwindowgeometry werden ebenfalls
 angenommen. Die Einstellungen liegen in Reversi.ini neben dem Programm, wenn es
 aus einem eigenen Ordner läuft, in den es schreiben darf, sonst (installiert)
-in $XDG_CONFIG_HOME/vezari-zaduder.
+in $XDG_CONFIG_HOME/vezari-zaduder (~/.config/vezari-zaduder).
+
+man vezari-zaduder erklärt das Spiel: die Tasten, die Spielstärken, die Dateien.
 </translation>
     </message>
     <message>
@@ -222,6 +228,10 @@ in $XDG_CONFIG_HOME/vezari-zaduder.
     <message>
         <source>move %1 (%2) is not a legal move</source>
         <translation>Zug %1 (%2) ist kein gültiger Zug</translation>
+    </message>
+    <message>
+        <source>move %1, %2 (%3) is not a legal move</source>
+        <translation>Zug %1, %2 (%3) ist kein gültiger Zug</translation>
     </message>
 </context>
 <context>

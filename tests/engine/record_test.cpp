@@ -262,6 +262,15 @@ TEST(GameFile, BadFilesAreRejectedAndTheGameKept) {
   EXPECT_TRUE(Snapshot(e) == before);
 }
 
+TEST(GameFile, AnIllegalMoveIsNamedByItsSquare) {
+  TempDir dir;
+  TReversiCore e;
+  WriteFile(dir.File("a.rgm"), "2 51 10 2");
+  EXPECT_EQ(e.LoadGame(dir.File("a.rgm")).Reason, "move 2, a1 (10) is not a legal move");
+  WriteFile(dir.File("b.rgm"), "1 9 1");  // a border cell has no name
+  EXPECT_EQ(e.LoadGame(dir.File("b.rgm")).Reason, "move 1 (9) is not a legal move");
+}
+
 TEST(GameFile, NamedPipesAreRefusedAndLinksWrittenThrough) {
   TempDir dir;
   TReversiCore e;

@@ -78,6 +78,8 @@ class GermanTest : public QObject {
     QTest::addColumn<QString>("shown");
     QTest::newRow("numbers") << "move 5 (33) is not a legal move"
                              << "Zug 5 (33) ist kein gültiger Zug";
+    QTest::newRow("square") << "move 2, a1 (10) is not a legal move"
+                            << "Zug 2, a1 (10) ist kein gültiger Zug";
     QTest::newRow("quoted") << "\"x%2\" is not a whole number"
                             << "\"x%2\" ist keine ganze Zahl";
     QTest::newRow("system's words") << "the file cannot be read: Input/output error 5"

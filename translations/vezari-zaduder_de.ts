@@ -424,6 +424,121 @@ Das aktuelle Spiel bleibt erhalten.</translation>
     </message>
 </context>
 <context>
+    <name>THowToPlay</name>
+    <message>
+        <source>The rules</source>
+        <translation>Die Regeln</translation>
+    </message>
+    <message>
+        <source>Black moves first. A move puts a disc on an empty square so that it encloses one or more lines of the opponent&apos;s discs, across, down or diagonally, with another disc of the mover&apos;s at the far end; every disc enclosed turns over. A side with no such move passes. When neither side can move the game is over, and whoever has more discs wins.</source>
+        <translation>Schwarz zieht zuerst. Ein Zug setzt einen Stein auf ein leeres Feld, so dass er eine oder mehrere Reihen gegnerischer Steine waagrecht, senkrecht oder diagonal einschließt, mit einem eigenen Stein am anderen Ende; jeder eingeschlossene Stein wird umgedreht. Wer keinen solchen Zug hat, passt. Kann keine Seite mehr ziehen, ist das Spiel zu Ende, und wer mehr Steine hat, gewinnt.</translation>
+    </message>
+    <message>
+        <source>You play Black and the computer answers each move. Press Space to have the computer play the side to move instead; Edit &gt; Two Player lets two people share the board.</source>
+        <translation>Sie spielen Schwarz, und der Computer antwortet auf jeden Zug. Mit der Leertaste spielt der Computer stattdessen die Seite am Zug; mit Bearbeiten &gt; Zwei Spieler teilen sich zwei Personen das Brett.</translation>
+    </message>
+    <message>
+        <source>The keys</source>
+        <translation>Die Tasten</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Klick</translation>
+    </message>
+    <message>
+        <source>play a legal square</source>
+        <translation>ein gültiges Feld spielen</translation>
+    </message>
+    <message>
+        <source>A letter and a digit</source>
+        <translation>Ein Buchstabe und eine Ziffer</translation>
+    </message>
+    <message>
+        <source>play the square of that name, such as d3</source>
+        <translation>das Feld dieses Namens spielen, etwa d3</translation>
+    </message>
+    <message>
+        <source>Arrow keys, Enter</source>
+        <translation>Pfeiltasten, Eingabe</translation>
+    </message>
+    <message>
+        <source>move the cursor on the board, play the square under it</source>
+        <translation>die Markierung auf dem Brett bewegen, das Feld darunter spielen</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>the computer moves now, or plays the side to move</source>
+        <translation>der Computer zieht sofort oder spielt die Seite am Zug</translation>
+    </message>
+    <message>
+        <source>a hint: the best move is marked on the board</source>
+        <translation>ein Tipp: der beste Zug wird auf dem Brett markiert</translation>
+    </message>
+    <message>
+        <source>Delete, Insert</source>
+        <translation>Entf, Einfg</translation>
+    </message>
+    <message>
+        <source>take back a move, play it again</source>
+        <translation>einen Zug zurücknehmen, ihn wiederholen</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Strg+L</translation>
+    </message>
+    <message>
+        <source>the level: time per move, a fixed depth, or no limit</source>
+        <translation>die Spielstärke: Zeit pro Zug, feste Suchtiefe oder ohne Grenze</translation>
+    </message>
+    <message>
+        <source>Ctrl+C, Ctrl+V</source>
+        <translation>Strg+C, Strg+V</translation>
+    </message>
+    <message>
+        <source>copy the game as a move list, paste a game or a board</source>
+        <translation>das Spiel als Zugliste kopieren, ein Spiel oder ein Brett einfügen</translation>
+    </message>
+    <message>
+        <source>The panels</source>
+        <translation>Die Anzeigen</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>the discs of each side and who is to move</source>
+        <translation>die Steine jeder Seite und wer am Zug ist</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>the computer&apos;s thinking: the move it considers, its best move and evaluation (in discs, for the side it plays; positive is good for it), the depth and the positions searched</source>
+        <translation>was der Computer denkt: der Zug, den er prüft, sein bester Zug und dessen Bewertung (in Steinen, für die Seite, die er spielt; positiv ist gut für ihn), die Suchtiefe und die durchsuchten Stellungen</translation>
+    </message>
+    <message>
+        <source>Best Line</source>
+        <translation>Beste Zugfolge</translation>
+    </message>
+    <message>
+        <source>the moves it expects next, one line for each depth</source>
+        <translation>die Züge, die er als Nächstes erwartet, eine Zeile je Suchtiefe</translation>
+    </message>
+    <message>
+        <source>The manual page (man vezari-zaduder) says more.</source>
+        <translation>Mehr steht in der Handbuchseite (man vezari-zaduder).</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Spielanleitung</translation>
+    </message>
+</context>
+<context>
     <name>TLevelFrm</name>
     <message numerus="yes">
         <source>%n seconds per move</source>

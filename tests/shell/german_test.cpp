@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "FileReasons.h"
+#include "HowToPlay.h"
 #include "Levelunt.h"
 #include "Sdimain.h"
 #include "Translations.h"
@@ -71,6 +72,13 @@ class GermanTest : public QObject {
     w.Files().ReportFileFailure = [&](const QString& text) { told = text; };
     w.Files().OpenGameFile(dir_.filePath(QStringLiteral("nirgends.RGM")));
     QVERIFY2(told.contains(QStringLiteral("lässt sich nicht öffnen: die Datei existiert nicht.")), qPrintable(told));
+  }
+
+  void theHowToPlayPageSpeaksGerman() {
+    const THowToPlay page(QStringLiteral("H"));
+    QCOMPARE(page.windowTitle(), QStringLiteral("Spielanleitung"));
+    QVERIFY(THowToPlay::PageText(QStringLiteral("H")).contains(QStringLiteral("Schwarz zieht zuerst")));
+    QVERIFY(THowToPlay::PageText(QStringLiteral("H")).contains(QStringLiteral("Leertaste")));
   }
 
   void reasonsAreTranslatedWithTheirParticularsKept_data() {

@@ -1,0 +1,23 @@
+# Every option that `vezari-analyze --help` lists is described in its
+# manual page, which is written by hand. Run with -DTOOL= and -DPAGE=.
+execute_process(COMMAND ${TOOL} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "--help exited with ${status}")
+endif()
+file(READ ${PAGE} page)
+string(REGEX MATCHALL "--[a-z][a-z-]*" options "${help}")
+list(REMOVE_DUPLICATES options)
+set(missing)
+foreach(option IN LISTS options)
+  # The page writes each hyphen as \-.
+  string(REPLACE "-" "\\-" written "${option}")
+  string(FIND "${page}" "${written}" at)
+  if(at EQUAL -1)
+    list(APPEND missing ${option})
+  endif()
+endforeach()
+if(missing)
+  message(FATAL_ERROR "not in ${PAGE}: ${missing}")
+endif()
+list(LENGTH options count)
+message(STATUS "${count} options, all in the manual page")

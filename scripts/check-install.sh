@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Checks the game as it is installed, from a build folder that has been
 # built (default build/release):
-#  1. `cmake --install` into a scratch prefix puts every file in place, and
+#  1. `cmake --install` into a scratch prefix puts every file in place,
 #     desktop-file-validate and appstreamcli accept the desktop entry and the
-#     AppStream metadata;
-#  2. `cpack -G DEB` makes the Debian package, apt installs it, the installed
+#     AppStream metadata, and the README's commands register the file types;
+#  2. `cpack -G DEB` makes the Debian package, lintian finds no error and no
+#     warning in it (the informational tags are shown), apt installs it, the installed
 #     /usr/bin/vezari-zaduder answers --version, and apt removes it again.
 #     When the package is installed already, step 2 stops after building it
 #     rather than replace or remove the copy someone installed.
@@ -24,8 +25,8 @@ cmake --install "$build" --prefix "$prefix" > "$scratch/install.log"
 expected=(
   bin/vezari-zaduder bin/vezari-analyze
   share/applications/$app_id.desktop share/mime/packages/$app_id.xml share/metainfo/$app_id.metainfo.xml
-  share/icons/hicolor/scalable/apps/$app_id.svg share/man/man6/vezari-zaduder.6 share/man/man1/vezari-analyze.1
-  share/vezari-zaduder/analyst.weights
+  share/icons/hicolor/scalable/apps/$app_id.svg share/man/man6/vezari-zaduder.6.gz share/man/man1/vezari-analyze.1.gz
+  share/doc/vezari-zaduder/copyright share/doc/vezari-zaduder/changelog.gz share/vezari-zaduder/analyst.weights
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/$app_id.png")
@@ -34,12 +35,26 @@ for f in "${expected[@]}"; do
   [ -s "$prefix/$f" ] || { echo "check-install: $f was not installed" >&2; exit 1; }
 done
 desktop-file-validate "$prefix/share/applications/$app_id.desktop"
+# What the README tells a user to run after installing under a prefix of
+# their own: the game's file types registered, the desktop entry found.
+update-mime-database "$prefix/share/mime"
+update-desktop-database "$prefix/share/applications"
+for type in x-vezari-zaduder-game x-othello-ggf; do
+  [ -s "$prefix/share/mime/application/$type.xml" ] ||
+    { echo "check-install: update-mime-database did not register application/$type" >&2; exit 1; }
+done
+grep -q "application/x-vezari-zaduder-game=$app_id.desktop" "$prefix/share/applications/mimeinfo.cache" ||
+  { echo "check-install: update-desktop-database did not tie the game files to the game" >&2; exit 1; }
 appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml"
 
 echo "== Debian package"
 (cd "$build" && rm -f vezari-zaduder_*.deb && cpack -G DEB > "$scratch/cpack.log") ||
   { cat "$scratch/cpack.log" >&2; exit 1; }
 deb=$(ls "$build"/vezari-zaduder_*.deb)
+echo "== lintian"
+# lintian warns when it runs as root and says nothing else of it.
+lintian --fail-on error,warning --display-info --suppress-tags running-with-root-privileges "$deb" ||
+  { echo "check-install: lintian finds errors or warnings in $deb" >&2; exit 1; }
 if dpkg-query -W -f='${Status}' vezari-zaduder 2>/dev/null | grep -q "install ok installed"; then
   echo "check-install: vezari-zaduder is installed on this machine already; $deb is built but not tried"
   exit 0

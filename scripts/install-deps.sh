@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
   clang libclang-rt-dev clang-format-14
   fonts-liberation
-  librsvg2-bin help2man desktop-file-utils appstream dpkg-dev file
+  librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev file lintian
   grhino  # gtp-rhino: the engine vezari-engine's protocol tests play against
 )
 

@@ -94,6 +94,13 @@ struct IntCase {
   std::optional<int32_t> Value;
 };
 
+// Shown in failures and test listings as the quoted text, not as bytes.
+void PrintTo(const IntCase& c, std::ostream* os) {
+  *os << '"';
+  for (const char* t = c.Text; *t; ++t) *os << (*t == '\t' ? "\\t" : std::string(1, *t));
+  *os << '"';
+}
+
 class ParseIniIntegerTest : public ::testing::TestWithParam<IntCase> {};
 
 TEST_P(ParseIniIntegerTest, ReadsTheIntegerOrNothing) {
@@ -101,7 +108,8 @@ TEST_P(ParseIniIntegerTest, ReadsTheIntegerOrNothing) {
 }
 
 // The case's text spelled out for its test name, which may hold letters,
-// digits and underscores only: "-$20" is "minus_dollar_20".
+// digits and underscores only: "-$20" is "text_minus_dollar_20" (a name of
+// digits alone would be taken for an index and replaced by the bytes).
 std::string SpelledText(const testing::TestParamInfo<IntCase>& info) {
   static const std::map<char, const char*> kWords = {{'+', "plus"},  {'-', "minus"}, {'$', "dollar"},
                                                      {' ', "space"}, {'\t', "tab"},  {'.', "dot"}};
@@ -112,7 +120,7 @@ std::string SpelledText(const testing::TestParamInfo<IntCase>& info) {
     name += word ? std::string(kWords.count(*c) ? kWords.at(*c) : "other") : std::string(1, *c);
     if (word && c[1]) name += '_';
   }
-  return name.empty() ? "empty" : name;
+  return "text_" + (name.empty() ? std::string("empty") : name);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <iostream>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@
 #include "GameRecords.h"
 #include "ProbCut.h"
 #include "Search.h"
+#include "Symmetry.h"
 
 using namespace reversi;
 using namespace reversi::analyst;
@@ -32,6 +34,10 @@ struct TSample {
   int Stage;
   std::vector<int> Values;  // by depth
 };
+
+// Fits on few positions can come out with almost no spread; ProbCut would
+// then cut nearly everything.
+constexpr double kMinSigma = 1.0 * kScale;
 
 struct TFit {
   double A = 1, B = 0, Sigma = 0;
@@ -56,7 +62,7 @@ TFit FitLine(const std::vector<std::pair<double, double>>& xy) {
   f.B = (sy - f.A * sx) / n;
   double ss = 0;
   for (auto [x, y] : xy) ss += (y - f.A * x - f.B) * (y - f.A * x - f.B);
-  f.Sigma = std::sqrt(ss / (n - 2));
+  f.Sigma = std::max(kMinSigma, std::sqrt(ss / (n - 2)));
   return f;
 }
 
@@ -100,14 +106,20 @@ int main(int argc, char** argv) {
   for (size_t i = 0; i < order.size(); ++i) order[i] = i;
   std::mt19937 rng(20261208);
   std::shuffle(order.begin(), order.end(), rng);
+  // A position that many games share (the opening's) is taken once: the
+  // fit needs the spread over different positions.
   std::vector<std::vector<analysis::TBitPosition>> byStage(kStages);
+  std::set<std::pair<uint64_t, uint64_t>> taken;
   for (size_t g : order) {
     std::vector<std::vector<analysis::TBitPosition>> here(kStages);
     for (const auto& p : all[g])
       if (probcut::Empties(p) >= kMinProbCutDepth + 1) here[probcut::Empties(p) / kStageWidth].push_back(p);
-    for (int s = 0; s < kStages; ++s)
-      if (!here[s].empty() && static_cast<int>(byStage[s].size()) < perStage)
-        byStage[s].push_back(here[s][rng() % here[s].size()]);
+    for (int s = 0; s < kStages; ++s) {
+      if (here[s].empty() || static_cast<int>(byStage[s].size()) >= perStage) continue;
+      const auto& p = here[s][rng() % here[s].size()];
+      const bits::TCanonical c = bits::Canonical(p.Player, p.Opponent);
+      if (taken.insert({c.Player, c.Opponent}).second) byStage[s].push_back(p);
+    }
   }
 
   // 2. Their values at every depth, at full width.

@@ -190,7 +190,6 @@ class TReversiCore : public TBoard {
   TFileResult LoadRecordText(const std::string& text);
   void RunSearch(int colour);
   int64_t ElapsedMs() const;
-  bool NoTimeForAnotherIteration() const;
 
   THooks* hooks_;
   TSearch search_{*this};

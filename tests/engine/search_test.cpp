@@ -267,24 +267,57 @@ TEST(Search, StrictTimeStopsInsideARootMoveAsMoveNowDoes) {
   EXPECT_EQ(plain.nodes, unlimited.roots[k + 1].second);
 }
 
-TEST(Search, StrictTimeStartsNoIterationAfterHalfTheTime) {
-  for (bool strict : {true, false}) {
-    TReversiCore e;
-    NodeClock clock;
-    clock.later = 1100;  // of two seconds
-    e.SetHooks(&clock);
-    e.SetStrictTime(strict);
-    std::vector<int> plies;
-    e.OnPlyChange = [&](TReversiCore* s, int ply) {
-      plies.push_back(ply);
-      if (ply == 5) s->SetThinking(false);
-    };
-    e.OnConsiderNew = [&](TReversiCore*, const std::string&, int index, int total) {
-      if (index == total) clock.jumpAt = clock.calls + 1;  // inside the first iteration's last move
-    };
-    e.SetThinking(true);
-    EXPECT_EQ(plies, (strict ? std::vector<int>{3} : std::vector<int>{3, 5}));
-    EXPECT_EQ(e.MovesPlayed, 1);
+// A clock that the search's own events move: each iteration starts at its
+// given time, its first root move ends at another, the iteration at a third.
+class ScriptedClock : public THooks {
+ public:
+  uint32_t TickCount() override { return now; }
+  uint32_t now = 0;
+};
+
+TEST(Search, StrictTimeStartsAnIterationWhenItsFirstMoveIsExpectedToFit) {
+  struct Iteration {
+    uint32_t start, firstMoveDone, done;
+  };
+  struct Case {
+    uint32_t fiveFirstMoveDone, fiveDone;
+    bool seven;
+  };
+  // Depth 3 takes 40 ms, its first move 10. Up to half the two seconds depth
+  // 7 always starts; past that its first move is expected to take depth 5's
+  // times the growth from depth 3 to depth 5 (at most twelve times), and it
+  // must fit.
+  const std::vector<Case> cases = {
+      {400, 900, true},    // before half the time
+      {60, 1040, true},    // 20 ms x 12 from 1040 ms
+      {100, 1010, true},   // 60 ms x 12 from 1010 ms
+      {140, 1100, false},  // 100 ms x 12 from 1100 ms
+      {130, 1040, false},  // 90 ms x 12 from 1040 ms
+  };
+  for (const Case& c : cases) {
+    for (bool strict : {true, false}) {
+      const std::vector<Iteration> script = {{0, 10, 40}, {40, c.fiveFirstMoveDone, c.fiveDone}, {c.fiveDone, 0, 0}};
+      TReversiCore e;
+      ScriptedClock clock;
+      e.SetHooks(&clock);
+      e.SetStrictTime(strict);
+      std::vector<int> plies;
+      e.OnPlyChange = [&](TReversiCore* s, int ply) {
+        plies.push_back(ply);
+        if (ply == 7) s->SetThinking(false);
+        clock.now = script[plies.size() - 1].start;
+      };
+      e.OnConsiderNew = [&](TReversiCore*, const std::string&, int index, int total) {
+        const Iteration& it = script[plies.size() - 1];
+        if (plies.size() == 3) return;
+        if (index == 1) clock.now = it.firstMoveDone;
+        if (index == total) clock.now = it.done;
+      };
+      e.SetThinking(true);
+      const bool seven = !strict || c.seven;
+      EXPECT_EQ(plies, (seven ? std::vector<int>{3, 5, 7} : std::vector<int>{3, 5})) << c.fiveDone << " " << strict;
+      EXPECT_EQ(e.MovesPlayed, 1);
+    }
   }
 }
 

@@ -34,10 +34,16 @@ TRunStarts RunStarts(uint64_t own, uint64_t opp) {
   return s;
 }
 
+// Each move is found first by the earliest disc of the walk that reaches it,
+// and by that disc's first direction that does: the smallest key
+// 8 * (the disc's place in the walk) + direction. So the walk need not stop
+// at every disc and ask each direction: every (disc, direction) pair that
+// finds a move marks its key in a bit set, and reading the set in rising
+// order takes the pairs in walk order.
 int AppendMovesInWalkOrder(const std::array<int32_t, 64>& headTimes, const TRunStarts& starts, uint64_t opp,
                            uint64_t& listed, int32_t* out, int n) {
-  // The discs that start a capture, latest head time first: each one's place
-  // is the count of later ones.
+  // The discs that start a capture, by their place in the walk: the count of
+  // later head times.
   std::array<int32_t, 64> time;
   std::array<int, 64> disc;
   int count = 0;
@@ -48,26 +54,32 @@ int AppendMovesInWalkOrder(const std::array<int32_t, 64>& headTimes, const TRunS
   }
   std::array<int32_t, 64> later;
   RankByHigher(time.data(), count, later.data());
-  std::array<int, 64> order;
-  for (int i = 0; i < count; ++i) order[later[i]] = disc[i];
-  for (int i = 0; i < count; ++i) {
-    const int b = order[i];
-    unsigned directions = 0;  // bit k: the disc finds a move in direction k
-    for (int k = 0; k < 8; ++k) directions |= static_cast<unsigned>(starts.ByDirection[k] >> b & 1) << k;
-    for (; directions; directions &= directions - 1) {
-      const int k = std::countr_zero(directions);
+  std::array<int32_t, 64> place;
+  for (int i = 0; i < count; ++i) place[disc[i]] = 8 * later[i];
+
+  std::array<uint64_t, 8> keys{};   // bit key % 64 of word key / 64
+  std::array<uint8_t, 512> moveOf;  // read only where keys has the bit
+  for (int k = 0; k < 8; ++k) {
+    for (uint64_t rest = starts.ByDirection[k]; rest; rest &= rest - 1) {
+      const int b = std::countr_zero(rest);
       const uint64_t stops = kRays[k][b] & ~opp;  // not empty: the run ends on an empty square
       // The nearest stop: the lowest one in a rising direction (even k), the
       // highest in a falling one, picked without a branch.
       const int low = std::countr_zero(stops);
       const int high = 63 - std::countl_zero(stops);
-      const int m = low ^ ((low ^ high) & -(k & 1));
+      const int key = place[b] + k;
+      moveOf[key] = static_cast<uint8_t>(low ^ ((low ^ high) & -(k & 1)));
+      keys[key >> 6] |= uint64_t{1} << (key & 63);
+    }
+  }
+  for (int w = 0; w < (8 * count + 63) / 64; ++w)
+    for (uint64_t rest = keys[w]; rest; rest &= rest - 1) {
+      const int m = moveOf[64 * w + std::countr_zero(rest)];
       const uint64_t mBit = uint64_t{1} << m;
       out[n] = kCellOfBit[m];
       n += (listed & mBit) == 0;
       listed |= mBit;
     }
-  }
   return n;
 }
 

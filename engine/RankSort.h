@@ -15,24 +15,25 @@ typedef int32_t TKeys4 __attribute__((vector_size(16)));
 // place[i] := the number of keys[0..n-1] greater than keys[i], for n <= 64;
 // returns the number of ordered pairs (i, j) with keys[i] == keys[j], each
 // key paired with itself included, so n exactly when all differ. Keys must be
-// greater than INT_MIN, which pads the last group of four. Each key is
-// compared with four others at once, and no branch depends on the keys,
-// which a predictor could not learn.
+// greater than INT_MIN, which pads the last group of four; place needs room
+// up to that group's end (64 entries always do). Four keys are ranked at
+// once against each key in turn, and no branch depends on the keys, which a
+// predictor could not learn.
 inline int RankByHigher(const int32_t* keys, int n, int32_t* place) {
-  alignas(16) int32_t padded[64];
-  const int groups = (n + 3) / 4;
-  for (int i = 0; i < 4 * groups; ++i) padded[i] = i < n ? keys[i] : INT_MIN;
+  alignas(16) int32_t padded[64 + 3];
+  std::memcpy(padded, keys, sizeof(int32_t) * static_cast<size_t>(n));
+  padded[n] = padded[n + 1] = padded[n + 2] = INT_MIN;
   TKeys4 equal = {};
-  for (int i = 0; i < n; ++i) {
-    const TKeys4 mine = TKeys4{} + keys[i];
+  for (int g = 0; g < n; g += 4) {
+    TKeys4 mine;
+    std::memcpy(&mine, padded + g, sizeof mine);
     TKeys4 higher = {};
-    for (int g = 0; g < groups; ++g) {
-      TKeys4 other;
-      std::memcpy(&other, padded + 4 * g, sizeof other);
+    for (int j = 0; j < n; ++j) {
+      const TKeys4 other = TKeys4{} + keys[j];
       higher -= other > mine;  // a true comparison is -1 in each lane
       equal -= other == mine;
     }
-    place[i] = higher[0] + higher[1] + higher[2] + higher[3];
+    std::memcpy(place + g, &higher, sizeof higher);
   }
   return equal[0] + equal[1] + equal[2] + equal[3];
 }

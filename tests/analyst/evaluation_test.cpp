@@ -136,6 +136,13 @@ TEST_F(TWeightsFileTest, DamagedFilesAreRefusedWithAReason) {
   }
 }
 
+TEST(AnalystEvaluation, ShippedWeightsLoadAndCallTheStartNearlyEven) {
+  std::string error;
+  const auto eval = TEvaluation::LoadDefault(error);
+  ASSERT_TRUE(eval) << error;
+  EXPECT_LE(std::abs(eval->Evaluate(0x0000000810000000ull, 0x0000001008000000ull)), 3 * reversi::analyst::kScale);
+}
+
 TEST(AnalystPatterns, FastIndicesAgreeWithTheSquareBySquareReading) {
   uint32_t fast[reversi::analyst::kPatternCopies], slow[reversi::analyst::kPatternCopies];
   for (const TPos& pos : RandomPositions(20, 3)) {

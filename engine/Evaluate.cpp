@@ -177,27 +177,81 @@ constexpr uint64_t kColumnHInner = kFileH & ~(kRow1 | kRow8);
   return Count(s & Shift<0>(s)) + Count(s & Shift<2>(s)) + Count(s & Shift<4>(s)) + Count(s & Shift<6>(s));
 }
 
-// The neighbours on the board of all squares of s together: eight each, five
-// on a rim, three in a corner.
-[[gnu::always_inline]] inline int Neighbours(uint64_t s) {
-  return 8 * Count(s) - 3 * Count(s & kRimMask) - 2 * Count(s & kCornerMask);
-}
-
 // The contact terms: each side's empty neighbours and the enemy contacts
 // (every enemy contact is one pair seen from both sides, so both sides count
 // the same number). A disc's neighbours are empty, own or enemy, so the empty
-// ones are its neighbours less the pairs it is in, which takes half the
-// counting of looking at each neighbour.
-[[gnu::always_inline]] inline int ContactValue(uint64_t own, uint64_t opp) {
+// ones are its neighbours on the board less the pairs it is in, which takes
+// half the counting of looking at each neighbour. The neighbours on the board
+// are a weight of each disc's square, counted with the linear terms below;
+// here are the pairs:
+//   ownEmpty = neighbours(own) - 2 pairs(own) - enemy
+//   oppEmpty = neighbours(opp) - 2 pairs(opp) - enemy
+//   enemy = pairs(own | opp) - pairs(own) - pairs(opp)
+[[gnu::always_inline]] inline int PairValue(uint64_t own, uint64_t opp) {
   namespace w = weights;
+  constexpr int kEnemy = w::kOwnEnemyContact + w::kOppEnemyContact - w::kOwnEmptyContact - w::kOppEmptyContact;
   const int ownPairs = Pairs(own);
   const int oppPairs = Pairs(opp);
   const int enemy = Pairs(own | opp) - ownPairs - oppPairs;
-  const int ownEmpty = Neighbours(own) - 2 * ownPairs - enemy;
-  const int oppEmpty = Neighbours(opp) - 2 * oppPairs - enemy;
-  return w::kOwnEmptyContact * ownEmpty + (w::kOwnEnemyContact + w::kOppEnemyContact) * enemy +
-         w::kOppEmptyContact * oppEmpty;
+  return kEnemy * enemy - 2 * w::kOwnEmptyContact * ownPairs - 2 * w::kOppEmptyContact * oppPairs;
 }
+
+// The terms that are a sum over the discs of a weight of each disc's square:
+// the disc count, the centre and the two rings, and each disc's neighbours on
+// the board (eight, five on a rim, three in a corner) for the contacts. By
+// square for the side to move and for the other side.
+struct TSquareWeights {
+  std::array<int32_t, 64> Own{}, Opp{};
+};
+constexpr TSquareWeights kSquareWeights = [] {
+  namespace w = weights;
+  TSquareWeights t;
+  for (int b = 0; b < 64; ++b) {
+    const uint64_t bit = uint64_t{1} << b;
+    int ring = 0;
+    if (bit & kCentreMask) ring = w::kCentre;
+    if (bit & kInnerMask) ring = w::kInnerRing;
+    if (bit & kOuterMask) ring = w::kOuterRing;
+    const int neighbours = (bit & kCornerMask) ? 3 : (bit & kRimMask) ? 5 : 8;
+    t.Own[b] = w::kDisc + ring + w::kOwnEmptyContact * neighbours;
+    t.Opp[b] = -w::kDisc - ring + w::kOppEmptyContact * neighbours;
+  }
+  return t;
+}();
+
+// The squares that share their weight, and that weight for each side.
+struct TWeightClass {
+  uint64_t Mask;
+  int32_t Own, Opp;
+};
+constexpr std::array<uint64_t, 5> kClassMasks = {kCentreMask, kInnerMask, kOuterMask, kRimMask & ~kCornerMask,
+                                                 kCornerMask};
+constexpr std::array<TWeightClass, 5> kWeightClasses = [] {
+  std::array<TWeightClass, 5> c{};
+  for (int k = 0; k < 5; ++k) {
+    const int b = std::countr_zero(kClassMasks[k]);
+    c[k] = {kClassMasks[k], kSquareWeights.Own[b], kSquareWeights.Opp[b]};
+  }
+  return c;
+}();
+static_assert((kCentreMask | kInnerMask | kOuterMask | kRimMask) == ~uint64_t{0});
+
+[[gnu::always_inline]] inline int LinearValue(uint64_t own, uint64_t opp) {
+  int v = 0;
+  for (const TWeightClass& c : kWeightClasses) v += c.Own * Count(own & c.Mask) + c.Opp * Count(opp & c.Mask);
+  return v;
+}
+
+// How the linear terms change from a position to its child after a move on
+// bit index b that turns the discs f: the side to move changes, the discs
+// turned go from one side to the other, and the new disc is the mover's.
+// With the parent's boards own and opp, the child's linear value is
+// LinearValue(opp, own) plus the weights of f and of b below.
+constexpr std::array<int32_t, 64> kTurnedWeight = [] {
+  std::array<int32_t, 64> t{};
+  for (int b = 0; b < 64; ++b) t[b] = kSquareWeights.Opp[b] - kSquareWeights.Own[b];
+  return t;
+}();
 
 // A rim as one byte, bit k the k-th square from its first corner.
 [[gnu::always_inline]] inline uint8_t RowByte(uint64_t b, int row) {
@@ -292,28 +346,26 @@ int TSearch::FindMoves(int row, int colour, int suggestion) {
 
 namespace {
 
-// The evaluation of a position for the side to move, own, against opp,
-// built once per kind of processor below (Wide: the one with AVX2 and the
-// bit-counting instructions). Everything it reads is a count or a sum over
-// the two boards, so a position need not be on a board to be valued.
+// The evaluation of a position for the side to move, own, against opp, whose
+// linear terms (LinearValue) are given, built once per kind of processor
+// below (Wide: the one with AVX2 and the bit-counting instructions).
+// Everything it reads is a count or a sum over the two boards, so a position
+// need not be on a board to be valued.
 template <bool Wide>
-[[gnu::always_inline]] inline int StaticValue(uint64_t own, uint64_t opp) {
+[[gnu::always_inline]] inline int StaticValue(uint64_t own, uint64_t opp, int linear) {
   namespace w = weights;
   const uint64_t ownMoves = Wide ? LegalMovesWide(own, opp) : LegalMovesNarrow(own, opp);
   const uint64_t oppMoves = Wide ? LegalMovesWide(opp, own) : LegalMovesNarrow(opp, own);
-  const int discs = Count(own) - Count(opp);
 
   if ((ownMoves | oppMoves) == 0) {
+    const int discs = Count(own) - Count(opp);
     if (discs > 0) return w::kWin + discs;
     if (discs < 0) return discs - w::kWin;
     return 0;
   }
 
   const uint64_t empty = ~(own | opp);
-  auto balance = [&](uint64_t mask) { return Count(own & mask) - Count(opp & mask); };
-  int v = w::kOwnSafeMove * Count(ownMoves & kSafeMask) + w::kOppSafeMove * Count(oppMoves & kSafeMask);
-  v += w::kDisc * discs;
-  v += w::kCentre * balance(kCentreMask) + w::kInnerRing * balance(kInnerMask) + w::kOuterRing * balance(kOuterMask);
+  int v = linear + w::kOwnSafeMove * Count(ownMoves & kSafeMask) + w::kOppSafeMove * Count(oppMoves & kSafeMask);
 
   // Held corners and the runs of discs from them (a full rim has its corners
   // taken). Most positions the search values hold no corner, and a branch
@@ -326,9 +378,14 @@ template <bool Wide>
   v += w::kXSquare * (Count(opp & xs) - Count(own & xs));
   v += w::kCSquare * (Count(opp & cs) - Count(own & cs));
 
-  v += ContactValue(own, opp);
+  v += PairValue(own, opp);
   v += ParityValue(ownMoves, oppMoves, empty);
   return v;
+}
+
+template <bool Wide>
+[[gnu::always_inline]] inline int StaticValue(uint64_t own, uint64_t opp) {
+  return StaticValue<Wide>(own, opp, LinearValue(own, opp));
 }
 
 // The children's values for the move order, each from the side that moves
@@ -337,11 +394,14 @@ template <bool Wide>
 template <bool Wide>
 [[gnu::always_inline]] inline void ChildValues(uint64_t own, uint64_t opp, const int32_t* moves, int n, int32_t* scores,
                                                uint64_t* flips, movegen::TFlipMask flipMask) {
+  const int linear = LinearValue(opp, own);
   for (int i = 0; i < n; ++i) {
     const int b = kBitIndex[moves[i]];
     const uint64_t f = flipMask(own, opp, b);
     flips[i] = f;
-    scores[i] = -StaticValue<Wide>(opp & ~f, own | f | uint64_t{1} << b);
+    int childLinear = linear + kSquareWeights.Opp[b];
+    for (uint64_t rest = f; rest; rest &= rest - 1) childLinear += kTurnedWeight[std::countr_zero(rest)];
+    scores[i] = -StaticValue<Wide>(opp & ~f, own | f | uint64_t{1} << b, childLinear);
   }
 }
 

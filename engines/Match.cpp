@@ -36,6 +36,10 @@ TGameResult TMatch::PlayGame(int k) {
       return Forfeit(result, p, players_[p]->Name() + " could not start the game: " + error);
 
   while (referee.FlipPotential(kBlack) != 0 || referee.FlipPotential(kWhite) != 0) {
+    if (settings_.Cancel && settings_.Cancel->load()) {
+      result.Cancelled = true;
+      return result;
+    }
     const int mover = who(referee.SideToMove);
     TPlayer& player = *players_[mover];
     player.ClearStop();
@@ -58,6 +62,7 @@ TGameResult TMatch::PlayGame(int k) {
 std::vector<TGameResult> TMatch::Run(const std::function<void(const TGameResult&)>& onGame) {
   std::vector<TGameResult> results;
   for (int k = 0; k < settings_.Games; ++k) {
+    if (settings_.Cancel && settings_.Cancel->load()) break;
     results.push_back(PlayGame(k));
     if (onGame) onGame(results.back());
   }

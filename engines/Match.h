@@ -4,6 +4,7 @@
 // start, dies, hangs, answers nonsense), loses that game by forfeit.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,6 +18,9 @@ struct TMatchSettings {
   TBudget Budget{3, 0};
   // Game k starts from opening k / 2; player A has Black in even games.
   std::vector<TGame> Openings;
+  // Set (from any thread), ends the game under way after the move in
+  // progress; the game comes back Cancelled.
+  const std::atomic<bool>* Cancel = nullptr;
 };
 
 struct TGameResult {
@@ -28,6 +32,7 @@ struct TGameResult {
   int MarginA = 0;
   int ForfeitBy = -1;  // -1 none, 0 player A, 1 player B
   std::string Forfeit;
+  bool Cancelled = false;  // unfinished: counts for nobody
 };
 
 struct TTally {

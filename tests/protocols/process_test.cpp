@@ -86,7 +86,8 @@ TEST(EngineProcess, QuitAndEndOfInputEndASearch) {
 TEST(EngineProcess, HugeLinesAndBinaryBytesAreRefusedAndServingGoesOn) {
   auto p = Engine({"--gtp"});
   p->WriteLine(std::string(3 << 20, 'x'));
-  p->WriteLine(std::string("\x00\x01\xff\xfe play black d3", 20));
+  const char binary[] = "\x00\x01\xff\xfe play black d3";
+  p->WriteLine(std::string(binary, sizeof binary - 1));
   p->WriteLine("1 name");
   std::string line;
   ASSERT_TRUE(WaitFor(*p, "? line too long", 5000));

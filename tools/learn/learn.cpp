@@ -16,6 +16,7 @@
 #include "Labels.h"
 #include "Measure.h"
 #include "Patterns.h"
+#include "Rounds.h"
 #include "SafeFile.h"
 #include "Weights.h"
 
@@ -34,11 +35,15 @@ struct TOptions {
   int Exact24 = 60;
   int TryStage = -1;
   std::string ExactList;
+  std::string RoundFrom;  // weights that relabel in a round
+  int RoundDepth = 2;
+  double RoundMix = 0.5;
 };
 
 const char* kUsage =
     "usage: vezari-learn --data DIR [--work DIR] --out FILE [--exact-empties N] [--lambda L]\n"
     "                    [--iterations N] [--threads N]\n"
+    "                    [--round-from WEIGHTS [--round-depth D] [--round-mix M]]\n"
     "       vezari-learn --data DIR [--work DIR] --measure FILE [--exact-empties N]\n"
     "                    [--exact-24 N | --exact-list FILE]\n"
     "DIR holds games-train.txt and games-sample.txt; the last 500 games of games-sample.txt\n"
@@ -68,6 +73,12 @@ bool ParseOptions(int argc, char** argv, TOptions& o) {
       o.Threads = std::max(1, std::atoi(v));
     else if (a == "--exact-24")
       o.Exact24 = std::atoi(v);
+    else if (a == "--round-from")
+      o.RoundFrom = v;
+    else if (a == "--round-depth")
+      o.RoundDepth = std::atoi(v);
+    else if (a == "--round-mix")
+      o.RoundMix = std::atof(v);
     else if (a == "--exact-list")
       o.ExactList = v;
     else if (a == "--try-stage")
@@ -114,7 +125,7 @@ bool WriteStage(const std::string& path, const std::vector<float>& t) {
 
 // Positions whose empties lie within two of the stage's count as half: the
 // stages' weights change smoothly and sparse stages borrow from neighbours.
-std::vector<TSample> StageSamples(const std::vector<TGame>& games, const std::vector<std::vector<int>>& labels,
+std::vector<TSample> StageSamples(const std::vector<TGame>& games, const std::vector<std::vector<float>>& labels,
                                   int stage) {
   std::vector<TSample> samples;
   for (std::size_t g = 0; g < games.size(); ++g)
@@ -125,9 +136,43 @@ std::vector<TSample> StageSamples(const std::vector<TGame>& games, const std::ve
       for (int d = -2; d <= 2; ++d)
         if (e + d >= 0 && e + d <= 60 && StageOfEmpties(e + d) == stage) distance = std::min(distance, std::abs(d));
       if (distance > 2) continue;
-      samples.push_back({pos.Player, pos.Opponent, float(labels[g][i]), distance == 0 ? 1.0f : 0.5f});
+      samples.push_back({pos.Player, pos.Opponent, labels[g][i], distance == 0 ? 1.0f : 0.5f});
     }
   return samples;
+}
+
+// Every game's labels, relabelled in a round when asked; false when the
+// round's weights cannot be read.
+bool MakeLabels(const TOptions& o, const std::vector<TGame>& games, const std::vector<std::vector<int8_t>>& exact,
+                std::vector<std::vector<float>>& labels) {
+  labels.clear();
+  for (std::size_t g = 0; g < games.size(); ++g) {
+    const std::vector<int> l = GameLabels(games[g], exact[g]);
+    labels.emplace_back(l.begin(), l.end());
+  }
+  if (o.RoundFrom.empty()) return true;
+  std::string error;
+  const auto eval = TEvaluation::Load(o.RoundFrom, error);
+  if (!eval) {
+    std::fprintf(stderr, "vezari-learn: %s\n", error.c_str());
+    return false;
+  }
+  std::fprintf(stderr, "relabelling: %d-ply searches with %s, mixed %g\n", o.RoundDepth, o.RoundFrom.c_str(),
+               o.RoundMix);
+  Relabel(games, labels, *eval, o.ExactEmpties, o.RoundDepth, o.RoundMix, o.Threads);
+  return true;
+}
+
+std::string Tag(const TOptions& o) {
+  char tag[96];
+  std::snprintf(tag, sizeof tag, "e%d-l%g", o.ExactEmpties, o.Lambda);
+  std::string t = tag;
+  if (!o.RoundFrom.empty()) {
+    std::snprintf(tag, sizeof tag, "-r%d-m%g-", o.RoundDepth, o.RoundMix);
+    const std::string from = o.RoundFrom.substr(o.RoundFrom.rfind('/') + 1);
+    t += tag + from;
+  }
+  return t;
 }
 
 double MeanError(const std::vector<TSample>& samples, const std::vector<float>& table) {
@@ -152,9 +197,11 @@ int TryStage(const TOptions& o) {
   const std::string e = std::to_string(o.ExactEmpties);
   const auto exact = SolveEndings(games, o.ExactEmpties, o.Work + "/endings-" + e + ".bin", o.Threads);
   const auto heldExact = SolveEndings(held, o.ExactEmpties, o.Work + "/held-endings-" + e + ".bin", o.Threads);
-  std::vector<std::vector<int>> labels, heldLabels;
-  for (std::size_t g = 0; g < games.size(); ++g) labels.push_back(GameLabels(games[g], exact[g]));
-  for (std::size_t g = 0; g < held.size(); ++g) heldLabels.push_back(GameLabels(held[g], heldExact[g]));
+  std::vector<std::vector<float>> labels, heldLabels;
+  if (!MakeLabels(o, games, exact, labels)) return 1;
+  TOptions plain = o;
+  plain.RoundFrom.clear();
+  MakeLabels(plain, held, heldExact, heldLabels);
   const std::vector<TSample> samples = StageSamples(games, labels, o.TryStage);
   const std::vector<float> table = FitStage(samples, o.Lambda, o.Iterations, o.Threads);
   std::printf("stage %d lambda %g: learning %.2f, held out %.2f\n", o.TryStage, o.Lambda, MeanError(samples, table),
@@ -169,11 +216,10 @@ int Learn(const TOptions& o) {
   mkdir(o.Work.c_str(), 0755);
   const auto exact =
       SolveEndings(games, o.ExactEmpties, o.Work + "/endings-" + std::to_string(o.ExactEmpties) + ".bin", o.Threads);
-  std::vector<std::vector<int>> labels;
-  for (std::size_t g = 0; g < games.size(); ++g) labels.push_back(GameLabels(games[g], exact[g]));
+  std::vector<std::vector<float>> labels;
+  if (!MakeLabels(o, games, exact, labels)) return 1;
   TWeightTables tables(std::size_t{kStageTableSize} * kStages);
-  char tag[64];
-  std::snprintf(tag, sizeof tag, "e%d-l%g", o.ExactEmpties, o.Lambda);
+  const std::string tag = Tag(o);
   for (int s = 0; s < kStages; ++s) {
     const std::string path = o.Work + "/stage-" + std::to_string(s) + "-" + tag + ".f32";
     std::vector<float> t = ReadStage(path);

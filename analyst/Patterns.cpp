@@ -214,7 +214,11 @@ using TIndexer = void (*)(TBits, TBits, uint32_t*);
 
 TIndexer PickIndexer() {
 #ifdef VZ_ANALYST_PEXT
-  if (__builtin_cpu_supports("bmi2")) return PatternIndicesBmi2;
+  // AMD's processors before Zen 3 gather bits in microcode, slower than
+  // reading square by square.
+  const bool slowGather = __builtin_cpu_is("amd") &&
+                          (__builtin_cpu_is("znver1") || __builtin_cpu_is("znver2") || __builtin_cpu_is("bdver4"));
+  if (__builtin_cpu_supports("bmi2") && !slowGather) return PatternIndicesBmi2;
 #endif
   return PatternIndicesPortable;
 }

@@ -34,8 +34,8 @@ int Search(const analyst::TEvaluation& eval, TBits p, TBits o, int depth, int al
 
 }  // namespace
 
-void Relabel(const std::vector<TGame>& games, std::vector<std::vector<float>>& labels,
-             const analyst::TEvaluation& eval, int exactEmpties, int depth, double mix, int threads) {
+void Relabel(const std::vector<TGame>& games, std::vector<std::vector<float>>& labels, const analyst::TEvaluation& eval,
+             int exactEmpties, int depth, double mix, int threads) {
   std::atomic<std::size_t> next{0};
   auto work = [&] {
     for (std::size_t g; (g = next++) < games.size();)

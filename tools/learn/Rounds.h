@@ -12,7 +12,7 @@ namespace reversi::learn {
 
 // labels[g][i] becomes (1 - mix) * labels[g][i] + mix * (depth-ply search of
 // the position) for positions with more than exactEmpties empties.
-void Relabel(const std::vector<TGame>& games, std::vector<std::vector<float>>& labels,
-             const analyst::TEvaluation& eval, int exactEmpties, int depth, double mix, int threads);
+void Relabel(const std::vector<TGame>& games, std::vector<std::vector<float>>& labels, const analyst::TEvaluation& eval,
+             int exactEmpties, int depth, double mix, int threads);
 
 }  // namespace reversi::learn

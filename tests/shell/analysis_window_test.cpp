@@ -289,6 +289,25 @@ class AnalysisWindowTest : public QObject {
     QCOMPARE(heard, (QList<int>{14, 0}));
   }
 
+  // Move Now during a solve far too large to finish ends it, and the search
+  // plays at once (without the stop this test would not end).
+  void aStopRequestEndsThePerfectEndgamesSolve() {
+    auto w = Window();
+    Play(*w, "f5f6e6f4e3c5g5g4g3d6e7f3e2d7c4d3f7c6c8f2b5b6c7d1a6b4a3h3");
+    w->Board()->SetMode(reversi::Normal);
+    w->Board()->SetLevel(reversi::Ply4);
+    TPerfectEndgame options;
+    options.Enabled = true;
+    options.Empties = 40;
+    QList<int> heard;
+    InstallPerfectEndgame(*w->Board(), options, std::make_shared<TAnalysisThread>(),
+                          [&](int empties) { heard << empties; });
+    QTimer::singleShot(200, w.get(), [&] { Part<QAction>(*w, "Move1")->trigger(); });
+    w->Board()->SetThinking(true);
+    QCOMPARE(heard, (QList<int>{32, 0}));
+    QCOMPARE(w->Board()->MovesPlayed, 29);
+  }
+
   void perfectEndgameIsKeptInItsOwnSection() {
     const std::string path = QFile::encodeName(dir_.filePath("Perfect.ini")).toStdString();
     TPerfectEndgame options;

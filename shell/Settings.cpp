@@ -54,7 +54,7 @@ std::string SettingsPathFor(const std::string& programDir) {
 
 void LoadSettings(const std::string& path, reversi::TReversiCore& engine, TShellSwitches& switches) noexcept {
   using namespace reversi;
-  const TIniStore ini(path);
+  const TIniSnapshot ini = TIniStore(path).Snapshot();  // the file read and parsed once
 
   switches.ShowThinking = ini.ReadBool(kPreferences, "Thinking", false);
   switches.ShowFlips = ini.ReadBool(kPreferences, "ShowFlips", false);

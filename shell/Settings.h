@@ -41,9 +41,10 @@ std::string SettingsPathFor(const std::string& programDir);
 // layout), so it holds for any prefix the game was installed under.
 std::string InstalledMarkerFor(const std::string& programDir);
 
-// The twelve reads, in the file's reading order, then the strict time limit
-// from its own section [Time_Limit] (Strict, off when missing); a read that
-// is cut short by an exception leaves what it read stored. Values the
+// The twelve values, from one read of the file, set in their reading order,
+// then the strict time limit from its own section [Time_Limit] (Strict, off
+// when missing); a read that is cut short by an exception leaves what it
+// read stored. Values the
 // engine's setters refuse (Gamma, SelectiveDepth) and a Level outside 0..13
 // leave the engine's value as it was, so the caller sets its design values
 // (DesignValues.h) first. Reading never fails and never throws; anything

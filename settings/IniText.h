@@ -16,6 +16,18 @@
 #include <string_view>
 #include <vector>
 
+// One line of an INI text and what ends it: "\r\n", "\n", a lone "\r", or
+// nothing for a last line without an end.
+struct TIniLine {
+  std::string_view Text;
+  std::string_view End;
+};
+
+// The text's lines as SimpleIni finds them; the editor and the store's
+// check of what SimpleIni would drop both read the file through this one
+// splitter, so they can never disagree on where a line ends.
+std::vector<TIniLine> SplitIniLines(std::string_view text);
+
 struct TIniWrite {
   std::string Section;
   std::string Key;

@@ -35,21 +35,6 @@ int DigitValue(char c, int base) {
   return d < base ? d : -1;
 }
 
-// Lines end at "\r\n", "\n" or a lone "\r", as SimpleIni ends them: the
-// closing comments must be found on the same lines SimpleIni reads, or a
-// key behind a lone "\r" would be kept twice.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const std::size_t end = text.find_first_of("\r\n");
-    lines.push_back(text.substr(0, end));
-    if (end == std::string_view::npos) break;
-    const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-    text.remove_prefix(end + (crlf ? 2 : 1));
-  }
-  return lines;
-}
-
 enum class TLineKind { Blank, Comment, Other };
 
 TLineKind KindOf(std::string_view line) {
@@ -66,7 +51,10 @@ TLineKind KindOf(std::string_view line) {
 // be put back at the end.
 std::string TrailingComments(std::string_view text) {
   if (text.substr(0, 3) == SI_UTF8_SIGNATURE) text.remove_prefix(3);
-  const std::vector<std::string_view> lines = SplitLines(text);
+  // The closing comments must be found on the lines SimpleIni reads, or a
+  // key behind a lone "\r" would be kept twice.
+  std::vector<std::string_view> lines;
+  for (const TIniLine& line : SplitIniLines(text)) lines.push_back(line.Text);
   std::size_t first = 0;
   std::size_t lastOther = lines.size();
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -222,18 +210,55 @@ std::optional<int32_t> ParseIniInteger(std::string_view text) {
 
 TIniStore::TIniStore(std::string path) : path_(std::move(path)) {}
 
-std::optional<std::string> TIniStore::ReadString(const std::string& section, const std::string& key) const {
+struct TIniSnapshot::TParsed {
+  TIni Ini;
+};
+
+TIniSnapshot::TIniSnapshot() = default;
+TIniSnapshot::~TIniSnapshot() = default;
+TIniSnapshot::TIniSnapshot(TIniSnapshot&&) noexcept = default;
+TIniSnapshot& TIniSnapshot::operator=(TIniSnapshot&&) noexcept = default;
+
+std::optional<std::string> TIniSnapshot::ReadString(const std::string& section, const std::string& key) const {
+  if (!parsed_) return std::nullopt;
   try {
-    const safefile::TReadResult file = safefile::ReadSmallFile(path_, kMaxFileSize);
-    if (!file) return std::nullopt;
-    TIni ini;
-    if (ini.LoadData(file.Text) < 0) return std::nullopt;
-    const char* value = ini.GetValue(section.c_str(), key.c_str(), nullptr);
+    const char* value = parsed_->Ini.GetValue(section.c_str(), key.c_str(), nullptr);
     if (!value) return std::nullopt;
     return std::string(value);
   } catch (const std::bad_alloc&) {
     return std::nullopt;
   }
+}
+
+bool TIniSnapshot::ReadBool(const std::string& section, const std::string& key, bool def) const {
+  return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+int32_t TIniSnapshot::ReadInteger(const std::string& section, const std::string& key, int32_t def) const {
+  try {
+    const std::optional<std::string> text = ReadString(section, key);
+    if (!text) return def;
+    return ParseIniInteger(*text).value_or(def);
+  } catch (const std::bad_alloc&) {
+    return def;
+  }
+}
+
+TIniSnapshot TIniStore::Snapshot() const noexcept {
+  TIniSnapshot snapshot;
+  try {
+    const safefile::TReadResult file = safefile::ReadSmallFile(path_, kMaxFileSize);
+    if (!file) return snapshot;
+    auto parsed = std::make_unique<TIniSnapshot::TParsed>();
+    if (parsed->Ini.LoadData(file.Text) < 0) return snapshot;
+    snapshot.parsed_ = std::move(parsed);
+  } catch (const std::bad_alloc&) {
+  }
+  return snapshot;
+}
+
+std::optional<std::string> TIniStore::ReadString(const std::string& section, const std::string& key) const {
+  return Snapshot().ReadString(section, key);
 }
 
 bool TIniStore::WriteString(const std::string& section, const std::string& key, const std::string& value) {
@@ -258,17 +283,11 @@ bool TIniStore::Write(const std::vector<TIniWrite>& writes) {
 }
 
 bool TIniStore::ReadBool(const std::string& section, const std::string& key, bool def) const {
-  return ReadInteger(section, key, def ? 1 : 0) != 0;
+  return Snapshot().ReadBool(section, key, def);
 }
 
 int32_t TIniStore::ReadInteger(const std::string& section, const std::string& key, int32_t def) const {
-  try {
-    const std::optional<std::string> text = ReadString(section, key);
-    if (!text) return def;
-    return ParseIniInteger(*text).value_or(def);
-  } catch (const std::bad_alloc&) {
-    return def;
-  }
+  return Snapshot().ReadInteger(section, key, def);
 }
 
 bool TIniStore::WriteBool(const std::string& section, const std::string& key, bool value) {

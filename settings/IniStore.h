@@ -17,6 +17,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,26 @@
 // hexadecimal digits must make up the rest; the value must fit 32 signed bits.
 std::optional<int32_t> ParseIniInteger(std::string_view text);
 
+// The settings file as read at one moment: one read and one parse for many
+// values. Each read answers as the store's own read would have at that
+// moment, and never throws.
+class TIniSnapshot {
+ public:
+  TIniSnapshot();  // an empty file
+  ~TIniSnapshot();
+  TIniSnapshot(TIniSnapshot&&) noexcept;
+  TIniSnapshot& operator=(TIniSnapshot&&) noexcept;
+
+  bool ReadBool(const std::string& section, const std::string& key, bool def) const;
+  int32_t ReadInteger(const std::string& section, const std::string& key, int32_t def) const;
+  std::optional<std::string> ReadString(const std::string& section, const std::string& key) const;
+
+ private:
+  friend class TIniStore;
+  struct TParsed;
+  std::unique_ptr<TParsed> parsed_;  // null when the file could not be read
+};
+
 class TIniStore {
  public:
   // No settings file is anywhere near this size; a bigger file is something
@@ -39,6 +60,9 @@ class TIniStore {
   explicit TIniStore(std::string path);
 
   const std::string& Path() const { return path_; }
+
+  // The file read now, for many reads at once; empty when it cannot be read.
+  TIniSnapshot Snapshot() const noexcept;
 
   // Reads give the default when the file, section or key is missing or the
   // value is not an integer (or memory runs out); a boolean is any non-zero

@@ -41,18 +41,9 @@ std::string_view Trimmed(std::string_view s) {
   return s;
 }
 
-std::vector<TLine> SplitLines(std::string_view text) {
+std::vector<TLine> OwnedLines(std::string_view text) {
   std::vector<TLine> lines;
-  while (!text.empty()) {
-    const std::size_t end = text.find_first_of("\r\n");
-    if (end == std::string_view::npos) {
-      lines.push_back({std::string(text), {}});
-      break;
-    }
-    const std::size_t width = text.substr(end, 2) == "\r\n" ? 2 : 1;
-    lines.push_back({std::string(text.substr(0, end)), std::string(text.substr(end, width))});
-    text.remove_prefix(end + width);
-  }
+  for (const TIniLine& line : SplitIniLines(text)) lines.push_back({std::string(line.Text), std::string(line.End)});
   return lines;
 }
 
@@ -150,6 +141,21 @@ void Apply(std::vector<TLine>& lines, const TIniWrite& w, const std::string& new
 
 }  // namespace
 
+std::vector<TIniLine> SplitIniLines(std::string_view text) {
+  std::vector<TIniLine> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find_first_of("\r\n");
+    if (end == std::string_view::npos) {
+      lines.push_back({text, {}});
+      break;
+    }
+    const std::size_t width = text.substr(end, 2) == "\r\n" ? 2 : 1;
+    lines.push_back({text.substr(0, end), text.substr(end, width)});
+    text.remove_prefix(end + width);
+  }
+  return lines;
+}
+
 std::optional<std::string> ApplyIniWrites(std::string_view text, const std::vector<TIniWrite>& writes) {
   for (const TIniWrite& w : writes)
     if (!Writable(w)) return std::nullopt;
@@ -158,7 +164,7 @@ std::optional<std::string> ApplyIniWrites(std::string_view text, const std::vect
     out = kSignature;
     text.remove_prefix(kSignature.size());
   }
-  std::vector<TLine> lines = SplitLines(text);
+  std::vector<TLine> lines = OwnedLines(text);
   for (const TLine& line : lines)
     if (Parse(line.Text).Kind == TKind::Broken) return std::nullopt;
   const std::string newline = !lines.empty() && !lines.front().End.empty() ? lines.front().End : "\n";

@@ -23,7 +23,7 @@ int64_t Overlap(int64_t a, int64_t la, int64_t b, int64_t lb) {
 }  // namespace
 
 std::optional<TWindowPlacement> LoadWindowPlacement(const std::string& path) {
-  const TIniStore ini(path);
+  const TIniSnapshot ini = TIniStore(path).Snapshot();
   // A key that is missing or not an integer reads as this, which no check
   // below lets through.
   constexpr int32_t kAbsent = INT32_MIN;

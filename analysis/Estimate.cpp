@@ -3,6 +3,7 @@
 // without a guess a solve that ends at -14 asks seven of them first.
 #include <algorithm>
 
+#include "LookAhead.h"
 #include "Search.h"
 #include "SolverTuning.h"
 
@@ -31,30 +32,10 @@ int Judge(TBits player, TBits opponent) {
          w.Parity * ((empties & 1) ? 1 : -1) + w.Mover;
 }
 
-int LookAhead(TBits player, TBits opponent, int depth, int alpha, int beta) {
-  TBits moves = LegalMoves(player, opponent);
-  if (depth == 0) return Judge(player, opponent);
-  if (!moves) {
-    if (!LegalMoves(opponent, player)) return Judge(player, opponent);
-    return -LookAhead(opponent, player, depth - 1, -beta, -alpha);
-  }
-  int best = -100000;
-  for (; moves; moves &= moves - 1) {
-    const int sq = FirstSquare(moves);
-    const TBits flips = Flips(sq, player, opponent);
-    const int v = -LookAhead(opponent ^ flips, player | flips | Bit(sq), depth - 1, -beta, -std::max(alpha, best));
-    if (v > best) {
-      best = v;
-      if (v >= beta) break;
-    }
-  }
-  return best;
-}
-
 }  // namespace
 
 int EstimateScore(TBits player, TBits opponent, int depth) {
-  const int tenths = LookAhead(player, opponent, depth, -100000, 100000);
+  const int tenths = LookAhead<Judge, TPasses::Played>(player, opponent, depth, -100000, 100000);
   return std::clamp((tenths >= 0 ? tenths + 5 : tenths - 5) / 10, -64, 64);
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "LookAhead.h"
 #include "SolverTuning.h"
 
 namespace reversi::analysis {
@@ -42,23 +43,6 @@ int Judge(TBits player, TBits opponent) {
          4 * (Count(Neighbours(opponent) & empty) - Count(Neighbours(player) & empty));
 }
 
-// A shallow negamax of Judge, depth plies deep.
-int LookAhead(TBits player, TBits opponent, int depth, int alpha, int beta) {
-  TBits moves = LegalMoves(player, opponent);
-  if (depth == 0 || !moves) return Judge(player, opponent);
-  int best = -100000;
-  for (; moves; moves &= moves - 1) {
-    const int sq = FirstSquare(moves);
-    const TBits flips = Flips(sq, player, opponent);
-    const int v = -LookAhead(opponent ^ flips, player | flips | Bit(sq), depth - 1, -beta, -std::max(alpha, best));
-    if (v > best) {
-      best = v;
-      if (v >= beta) break;
-    }
-  }
-  return best;
-}
-
 // Fastest first: the move that leaves the opponent the fewest replies, a
 // corner reply counting double, so the opponent soon runs out of good ones;
 // then the discs it makes safe at the corners and a move in a region with an
@@ -76,11 +60,11 @@ int ListMoves(const THashTable& childTable, TBits player, TBits opponent, TBits 
     if (sq != hashMove) {
       const TBits next = player | flips | Bit(sq);
       if (empties >= kLookAheadMin) {
-        key = LookAhead(opponent ^ flips, next,
-                        empties >= kLookAheadMin + 6   ? 3
-                        : empties >= kLookAheadMin + 3 ? 2
-                                                       : 1,
-                        -100000, 100000);
+        key = LookAhead<Judge, TPasses::Judged>(opponent ^ flips, next,
+                                                empties >= kLookAheadMin + 6   ? 3
+                                                : empties >= kLookAheadMin + 3 ? 2
+                                                                               : 1,
+                                                -100000, 100000);
       } else {
         const TBits replies = LegalMoves(opponent ^ flips, next);
         key = 16 * (Count(replies) + Count(replies & kCorners)) + Count(Neighbours(next) & ~(next | opponent)) -

@@ -39,6 +39,7 @@ TOpeningNames TOpeningNames::Parse(std::string_view text) {
     table.along_.insert(keys.begin(), keys.end());
     table.ends_[keys.back()] = table.names_.size();
     table.names_.emplace_back(name);
+    table.lines_.push_back({std::string(name), std::string(line.substr(0, gap))});
   }
   return table;
 }

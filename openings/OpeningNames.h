@@ -26,10 +26,17 @@ class TOpeningNames {
   std::string NameOf(const std::vector<int>& squares, const TPosition& start = TPosition::Standard()) const;
 
   size_t Size() const { return names_.size(); }
+  // Each named line: its name and its moves as written ("f5d6c3d3c4").
+  struct TLine {
+    std::string Name;
+    std::string Moves;
+  };
+  const std::vector<TLine>& Lines() const { return lines_; }
   size_t Skipped() const { return skipped_; }
 
  private:
   std::vector<std::string> names_;
+  std::vector<TLine> lines_;
   std::unordered_map<uint64_t, size_t> ends_;  // a line's last position -> its name
   std::unordered_set<uint64_t> along_;         // every position on some line
   size_t skipped_ = 0;

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "GameCollection.h"
@@ -30,7 +33,14 @@ class TPositionIndex {
   TLookup Find(const TSidePosition& position) const;
   size_t Size() const { return entries_.size(); }
 
+  // The index as bytes for a cache file, marked with `stamp` (what the
+  // collection file was when it was read: its name, size and time); Read
+  // gives it back only for the same stamp and intact bytes, else nullptr.
+  std::string Write(const std::string& stamp) const;
+  static std::unique_ptr<TPositionIndex> Read(std::string_view bytes, const std::string& stamp);
+
  private:
+  TPositionIndex() = default;
   // 16 bytes a position of a game, sorted by key.
   struct TEntry {
     uint64_t Key;

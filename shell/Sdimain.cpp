@@ -5,6 +5,8 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -19,6 +21,7 @@
 #include "GameFiles.h"
 #include "Levelunt.h"
 #include "MainMenus.h"
+#include "OpeningsController.h"
 #include "PlayBar.h"
 #include "Reversi.h"
 #include "SidePanel.h"
@@ -62,6 +65,7 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), m
   analysis_ = new TAnalysisController(Reversi1, memory_.Path(), this);
   CreateControls();
   menus_ = new TMainMenus(this, Reversi1, panel_, files_, analysis_);
+  AddOpenings();
   Wire();
   ApplyDesignValues(*Reversi1);
   BindEngine();
@@ -82,8 +86,9 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), m
 TMain::~TMain() {
   qApp->removeEventFilter(this);
   SetLevelDialog(nullptr);
-  // Stops the analysis and takes its move chooser off the board while the
-  // board is still there.
+  // Stops the analysis and takes the move choosers off the board while the
+  // board is still there, the last one installed first.
+  delete openings_;
   delete analysis_;
   // Nothing of the engine may call back into a window being taken apart.
   Reversi1->OnMove = nullptr;
@@ -190,6 +195,21 @@ void TMain::Wire() {
   });
 }
 
+// The book, the named openings and the library, their items beside the
+// window's own: Open Library above Exit.
+void TMain::AddOpenings() {
+  openings_ = new TOpeningsController(Reversi1, this);
+  auto* file = menuBar()->findChild<QMenu*>(QStringLiteral("File1"));
+  const QList<QAction*> fileItems = file->actions();
+  openings_->AddItems(file, fileItems.size() >= 2 ? fileItems[fileItems.size() - 2] : nullptr,
+                      menuBar()->findChild<QMenu*>(QStringLiteral("Edit1")),
+                      menuBar()->findChild<QMenu*>(QStringLiteral("View1")));
+  connect(openings_, &TOpeningsController::Status, status_, &TStatusLine::ShowHint);
+  connect(openings_, &TOpeningsController::Announced, status_,
+          [this](const QString& text) { status_->Announce(text); });
+  connect(openings_, &TOpeningsController::GameReplaced, this, [this] { PositionMoved(true); });
+}
+
 void TMain::BindEngine() {
   TReversi& r = *Reversi1;
   r.OnMove = [this](TReversiCore*, const std::string& move) { Reversi1Move(move); };
@@ -258,6 +278,7 @@ void TMain::FormKeyPress(QChar key) {
 
 void TMain::Reversi1Move(const std::string& move) {
   analysis_->PositionChanged();
+  openings_->PositionChanged();
   panel_->Moved();
   // The side to move has been handed on: the mover is the other one.
   const bool blackMoved = Reversi1->SideToMove != reversi::kBlack;
@@ -284,6 +305,7 @@ void TMain::Reversi1BeginSearch() {
 void TMain::Reversi1EndSearch() {
   searchDepth_ = std::max(0, searchDepth_ - 1);
   analysis_->PositionChanged();
+  openings_->PositionChanged();
   playBar_->SearchEnded();
   panel_->SearchEnded();
   if (menus_->Sound()) Click->Play();
@@ -300,6 +322,7 @@ void TMain::Reversi1EndSearch() {
 
 void TMain::PositionMoved(bool gameChanged) {
   analysis_->PositionChanged(gameChanged);
+  openings_->PositionChanged();
   panel_->ShowGame();
   panel_->ResetStats();
 }

@@ -26,6 +26,7 @@ class TAnalysisController;
 class TBoardCoordinates;
 class TDropShadow;
 class TGameFiles;
+class TOpeningsController;
 class TMainMenus;
 class TPlayBar;
 class TReversi;
@@ -60,6 +61,7 @@ class TMain : public QMainWindow {
   TSidePanel& Panel() const { return *panel_; }
   TGameFiles& Files() const { return *files_; }
   TAnalysisController& Analysis() const { return *analysis_; }
+  TOpeningsController& Openings() const { return *openings_; }
 
   // Sizes the board to the window.
   void FormResize();
@@ -81,6 +83,7 @@ class TMain : public QMainWindow {
   void CreateControls();
   void Wire();
   void BindEngine();
+  void AddOpenings();
   void FitShadow();
   // Another position is on the board: a game changed (New, Open, Take Back)
   // also stops the review of the game.
@@ -97,6 +100,7 @@ class TMain : public QMainWindow {
   TSidePanel* panel_ = nullptr;
   TGameFiles* files_ = nullptr;
   TAnalysisController* analysis_ = nullptr;
+  TOpeningsController* openings_ = nullptr;
   TMainMenus* menus_ = nullptr;
   TToolbar* toolbar_ = nullptr;
   TPlayBar* playBar_ = nullptr;

@@ -43,6 +43,13 @@ add_library(vz_mainwindow STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/WindowMemory.cpp
   ${PROJECT_SOURCE_DIR}/assets/assets.qrc
 )
+# The openings: book moves, practice and the game library.
+target_sources(vz_mainwindow PRIVATE
+  ${CMAKE_CURRENT_SOURCE_DIR}/OpeningsController.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/OpeningsController.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/LibraryPanel.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/LibraryPanel.cpp)
+target_link_libraries(vz_mainwindow PUBLIC vz_openings)
 set_target_properties(vz_mainwindow PROPERTIES AUTOMOC ON AUTORCC ON)
 target_include_directories(vz_mainwindow PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(vz_mainwindow PUBLIC reversi_widget vz_analysis vz_settings vz_widgets vz_numberformat

@@ -146,3 +146,16 @@ TEST(OpeningNames, NamedUnderSymmetryWhileOnALine) {
   EXPECT_EQ(name("f5d6c3d3c4f4c6"), "");  // left every named line
   EXPECT_EQ(name(""), "");
 }
+
+TEST(Library, CachedIndexComesBackOnlyForItsOwnStampAndIntact) {
+  const TPositionIndex index(SampleGames(50));
+  const std::string bytes = index.Write("games.wtb 3400 1700000000");
+  const auto again = TPositionIndex::Read(bytes, "games.wtb 3400 1700000000");
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->Find(After("f5d6")).Games, index.Find(After("f5d6")).Games);
+  EXPECT_FALSE(TPositionIndex::Read(bytes, "games.wtb 3400 1700000001"));
+  std::string damaged = bytes;
+  damaged[damaged.size() / 2] ^= 4;
+  EXPECT_FALSE(TPositionIndex::Read(damaged, "games.wtb 3400 1700000000"));
+  EXPECT_FALSE(TPositionIndex::Read(bytes.substr(0, bytes.size() - 1), "games.wtb 3400 1700000000"));
+}

@@ -18,19 +18,6 @@ std::string Seconds(double s) {
   return text;
 }
 
-// Whether the game's last move left the opponent without a move, so that
-// NBoard's next move is the opponent's pass.
-bool PassDue(const TGame& game) {
-  if (game.Moves.empty()) return false;
-  TGame before = game;
-  before.Moves.pop_back();
-  TPosition position;
-  FinalPosition(before, position);
-  const int mover = position.Side;
-  PlayOn(position, game.Moves.back());
-  return position.Side == mover && !IsOver(position);
-}
-
 // Whether a GGF game's last move is written as a pass (B[PA], W[pa]);
 // the reader leaves passes out of the moves.
 bool EndsWithPass(std::string_view ggf) {
@@ -102,7 +89,7 @@ void TNboardSession::Set(const std::vector<std::string>& words, std::string_view
     const TReadResult r = ReadGgf(line.substr(at + 4));
     if (!r) return Refuse("set game: " + Quote(r.Reason));
     game_ = r.Game;
-    passDue_ = PassDue(game_) && !EndsWithPass(line);
+    passDue_ = PassFollows(game_) && !EndsWithPass(line);
   } else if (what == "myname") {
     const size_t at = line.find("myname");
     const std::vector<std::string> rest = Words(line.substr(at + 6));

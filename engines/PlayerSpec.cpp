@@ -2,6 +2,7 @@
 
 #include "AnalystPlayer.h"
 #include "GtpPlayer.h"
+#include "NboardPlayer.h"
 #include "SpecifiedPlayer.h"
 #include "Words.h"
 
@@ -22,12 +23,13 @@ std::unique_ptr<TPlayer> MakePlayer(const std::string& spec, std::string& error)
   const size_t colon = spec.find(':');
   const std::string kind = spec.substr(0, colon);
   const std::string rest = colon == std::string::npos ? "" : spec.substr(colon + 1);
-  if (kind == "gtp") {
+  if (kind == "gtp" || kind == "nboard") {
     auto argv = SplitCommand(rest);
     if (argv.empty()) {
-      error = "gtp: needs the engine's command line";
+      error = kind + ": needs the engine's command line";
       return nullptr;
     }
+    if (kind == "nboard") return std::make_unique<TNboardPlayer>(std::move(argv));
     return std::make_unique<TGtpPlayer>(std::move(argv));
   }
   if (kind == "specified" && !rest.empty()) {

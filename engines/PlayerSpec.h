@@ -4,6 +4,7 @@
 //   analyst             the analyst: the learned evaluation's search (analyst/)
 //   gtp:COMMAND         an external GTP engine, COMMAND split on blanks
 //                       (quotes keep blanks), run without a shell
+//   nboard:COMMAND      an external engine that speaks NBoard's protocol
 // The switch for the engine that vezari-engine itself serves is here too.
 #pragma once
 

@@ -54,6 +54,17 @@ std::vector<TChild> Children(const TGame& game) {
   return children;
 }
 
+bool PassFollows(const TGame& game) {
+  if (game.Moves.empty()) return false;
+  TGame before = game;
+  before.Moves.pop_back();
+  TPosition position;
+  if (!FinalPosition(before, position)) return false;
+  const int mover = position.Side;
+  PlayOn(position, game.Moves.back());
+  return position.Side == mover && !IsOver(position);
+}
+
 int FinalMargin(const TPosition& position, int side) {
   int mine = 0, theirs = 0;
   for (int8_t s : position.Squares) {

@@ -44,6 +44,10 @@ struct TChild {
 };
 std::vector<TChild> Children(const TGame& game);
 
+// Whether the game's last move left the opponent without a move, so that
+// a pass comes next, for those who write passes down.
+bool PassFollows(const TGame& game);
+
 // The final disc margin for the side to move of a finished position, the
 // empty squares to the winner.
 int FinalMargin(const TPosition& position, int side);

@@ -6,6 +6,7 @@
 
 #include "GtpPlayer.h"
 #include "Match.h"
+#include "NboardPlayer.h"
 #include "PlayerSpec.h"
 #include "SafeFile.h"
 #include "Words.h"
@@ -16,8 +17,9 @@ using namespace reversi::engines;
 const char* const kMatchUsage =
     "       vezari-engine --match PLAYER PLAYER [--games N] [--depth D | --time SECONDS]\n"
     "                     [--openings FILE] [--ggf FILE] [--timeout SECONDS]\n"
-    "  PLAYER           specified, specified:LEVEL (1..12), analyst, or gtp:COMMAND\n"
-    "                   (an external GTP engine, e.g. \"gtp:/usr/games/gtp-rhino -l 1\")\n"
+    "  PLAYER           specified, specified:LEVEL (1..12), analyst, gtp:COMMAND (an\n"
+    "                   external GTP engine, e.g. \"gtp:/usr/games/gtp-rhino -l 1\") or\n"
+    "                   nboard:COMMAND (an engine that speaks NBoard's protocol)\n"
     "  --games N        games to play (default 2); each opening twice, colours swapped\n"
     "  --depth D        search depth per move for our players (default 3)\n"
     "  --time SECONDS   thinking time per move instead (external engines are told it)\n"
@@ -121,6 +123,7 @@ int RunMatchCommand(const std::vector<std::string>& args) {
     players[p] = MakePlayer(specs[p], error);
     if (!players[p]) return MatchUsage(specs[p] + ": " + error);
     if (auto* gtp = dynamic_cast<TGtpPlayer*>(players[p].get())) gtp->SetTimeouts(10000, timeoutSeconds * 1000);
+    if (auto* nb = dynamic_cast<TNboardPlayer*>(players[p].get())) nb->SetTimeouts(10000, timeoutSeconds * 1000);
   }
   // The same program on both sides is told apart by its place.
   std::string names[2] = {specs[0], specs[1]};

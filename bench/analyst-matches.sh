@@ -4,18 +4,22 @@
 # one step a file in WORKDIR; a step already there is not played again.
 # Prints the totals of what has finished.
 #
-#   bash bench/analyst-matches.sh VEZARI-ENGINE WORKDIR [SECONDS]
+#   bash bench/analyst-matches.sh VEZARI-ENGINE WORKDIR [SECONDS [OPPONENT]]
+#
+# OPPONENT (rhino4, rhino5 or specified) plays only that series, so that the
+# three can run side by side.
 #
 # Opponents: GRhino (gtp-rhino, Debian's grhino) at levels 4 and 5, and the
 # specified player; both sides get SECONDS (default 1) per move, except
 # against the specified player, where both get 2 seconds.
 set -u
-engine=$1 work=$2 seconds=${3:-1}
+engine=$1 work=$2 seconds=${3:-1} only=${4:-}
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$work"
 mapfile -t openings < <(grep -v '^#' "$here/analyst-openings.txt")
 play() {  # name, player spec, seconds
   local name=$1 spec=$2 time=$3 i
+  [ -n "$only" ] && [ "$only" != "$name" ] && return
   for i in "${!openings[@]}"; do
     local out="$work/$name-$i.txt"
     [ -s "$out" ] && continue

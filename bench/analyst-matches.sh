@@ -7,7 +7,9 @@
 #   bash bench/analyst-matches.sh VEZARI-ENGINE WORKDIR [SECONDS [OPPONENT]]
 #
 # OPPONENT (rhino4, rhino5 or specified) plays only that series, so that the
-# three can run side by side.
+# three can run side by side. TIMEOUT (seconds, default 60) is the longest
+# wait for GRhino beyond the time: its levels 4 and 5 search to a fixed
+# depth and take seconds of processor time a move, much more on a busy machine.
 #
 # Opponents: GRhino (gtp-rhino, Debian's grhino) at levels 4 and 5, and the
 # specified player; both sides get SECONDS (default 1) per move, except
@@ -25,7 +27,7 @@ play() {  # name, player spec, seconds
     [ -s "$out" ] && continue
     printf '%s\n' "${openings[$i]}" > "$work/opening-$i.txt"
     "$engine" --match analyst "$spec" --games 2 --time "$time" --openings "$work/opening-$i.txt" \
-      --timeout 60 > "$out.part" 2>&1 && mv "$out.part" "$out"
+      --timeout "${TIMEOUT:-60}" > "$out.part" 2>&1 && mv "$out.part" "$out"
   done
 }
 total() {  # name: the analyst's wins, draws, losses and score over the finished steps

@@ -109,15 +109,16 @@ int main(int argc, char** argv) {
 
   if (only.empty() || only == "depth") {
     for (auto [empties, count] : {std::pair{24, count24}, std::pair{26, count26}}) {
-      double sum = 0;
+      double sum = 0, bias = 0;
       const auto positions = PositionsAt(games, empties, count);
       for (const auto& p : positions) {
         analyst.Clear();
         const double v = analyst.Analyse(p, {.Depth = depth}).Value;
         sum += std::abs(v - exact.Score(p));
+        bias += v - exact.Score(p);
       }
-      std::printf("depth %d at %d empties, %zu positions: mean |value - exact| %.2f discs\n", depth, empties,
-                  positions.size(), sum / positions.size());
+      std::printf("depth %d at %d empties, %zu positions: mean |value - exact| %.2f discs (mean value - exact %+.2f)\n",
+                  depth, empties, positions.size(), sum / positions.size(), bias / positions.size());
       std::fflush(stdout);
     }
   }
@@ -131,6 +132,8 @@ int main(int argc, char** argv) {
       const int best = exact.Score(p), got = -exact.Score(Play(p, a.Move));
       optimal += got == best;
       loss += best - got;
+      std::fprintf(stderr, "time: %d of %zu, depth %d, %s\n", optimal, &p - positions.data() + 1, a.Depth,
+                   got == best ? "optimal" : ("loses " + std::to_string(best - got)).c_str());
     }
     std::printf("time %.2f s at 24 empties: optimal move in %d of %zu positions (mean loss %.2f discs)\n", seconds,
                 optimal, positions.size(), loss / positions.size());

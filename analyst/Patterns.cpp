@@ -107,7 +107,7 @@ void PatternIndicesPortable(TBits player, TBits opponent, uint32_t* out) {
     uint32_t index = 0;
     for (int d = kPatternKindTable[c.Kind].Squares - 1; d >= 0; --d) {
       const int sq = c.Square[d];
-      index = 3 * index + ((player >> sq & 1) ? 1 : (opponent >> sq & 1) ? 2 : 0);
+      index = 3 * index + uint32_t(player >> sq & 1) + 2 * uint32_t(opponent >> sq & 1);
     }
     *out++ = c.Offset + index;
   }

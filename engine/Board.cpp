@@ -87,9 +87,16 @@ void TBoard::FlipDiscs(uint64_t discs, const std::array<uint8_t, 64>& turnOrder)
 }
 
 void TBoard::NoteMadeAndUnmade(int square, uint64_t discs, const std::array<uint8_t, 64>& turnOrder) {
-  headTime_[kBitIndex[square]] = NextTick();
-  NextTick();
-  const int32_t tick = NextTick();
+  int32_t tick;
+  if (clock_ <= kLastTick - 3) {  // no renumbering on the way: the three ticks at once
+    clock_ += 3;
+    headTime_[kBitIndex[square]] = (clock_ - 2) << 6;
+    tick = clock_ << 6;
+  } else {
+    headTime_[kBitIndex[square]] = NextTick();
+    NextTick();
+    tick = NextTick();
+  }
   for (uint64_t rest = discs; rest; rest &= rest - 1) {
     const int b = std::countr_zero(rest);
     headTime_[b] = tick | turnOrder[b];

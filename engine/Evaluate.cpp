@@ -330,6 +330,7 @@ int TSearch::FindMoves(int row, int colour, int suggestion) {
   const uint64_t own = board.BitsOf(colour);
   const uint64_t opp = board.BitsOf(-colour);
   n = movegen::AppendMovesInWalkOrder(board.HeadTimes(), movegen::RunStarts(own, opp), opp, listed, list.data(), n);
+  MoveSet[row] = listed;
   // The four quadrant counts side by side in one word, a byte each, so that
   // the loop adds in a register.
   int safe = 0;

@@ -166,8 +166,7 @@ int TSearch::GenerateMoves(int depth, int colour, int previous, bool selective) 
       std::fill_n(isNew.begin(), n, uint8_t{1});
     } else {
       // The same colour's candidates two levels up, as a set of squares.
-      uint64_t before = 0;
-      for (int i = 0; i < MoveCount[depth - 2]; ++i) before |= SquareBit(MoveList[depth - 2][i]);
+      const uint64_t before = MoveSet[depth - 2];
       for (int i = 0; i < n; ++i) isNew[i] = (before & SquareBit(MoveList[depth][i])) == 0;
     }
   }

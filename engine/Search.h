@@ -136,6 +136,7 @@ class TSearch {
   std::array<std::array<int32_t, kRowSize>, kMaxDepth + 2> MoveScore{};
   std::array<std::array<uint8_t, kRowSize>, kMaxDepth + 2> NewMove{};
   std::array<int32_t, kMaxDepth + 2> MoveCount{};
+  std::array<uint64_t, kMaxDepth + 2> MoveSet{};   // each row's moves as a set of bits, whatever their order
   std::array<uint64_t, kMaxDepth + 2> FlipList{};  // the discs turned by the move made at each level
   std::array<uint64_t, kRowSize> ChildFlips{};     // the discs each move being ordered turns
   std::array<std::array<int32_t, kLineSize>, kMaxDepth + 2> LineTable{};

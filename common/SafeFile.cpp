@@ -123,7 +123,10 @@ TReadResult ReadSmallFile(const std::string& path, std::size_t maxBytes) {
   TFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   if (fd.Get() < 0) {
     result.Errno = errno;
-    result.Status = errno == ENOENT ? TReadStatus::Missing : TReadStatus::CannotOpen;
+    // A socket cannot be opened, and a loop of links leads to no file.
+    result.Status = errno == ENOENT                    ? TReadStatus::Missing
+                    : errno == ENXIO || errno == ELOOP ? TReadStatus::NotRegular
+                                                       : TReadStatus::CannotOpen;
     return result;
   }
   struct stat info {};

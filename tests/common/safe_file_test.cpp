@@ -99,6 +99,8 @@ TEST_F(SafeFile, ReadTakesOnlySmallRegularFiles) {
   EXPECT_EQ(ReadSmallFile(File("pipe"), 10).Status, TReadStatus::NotRegular);  // returns at once
   EXPECT_EQ(ReadSmallFile(dir_.string(), 10).Status, TReadStatus::Folder);
   EXPECT_EQ(ReadSmallFile(File("missing"), 10).Status, TReadStatus::Missing);
+  fs::create_symlink(File("loop"), File("loop"));
+  EXPECT_EQ(ReadSmallFile(File("loop"), 10).Status, TReadStatus::NotRegular);
 }
 
 TEST_F(SafeFile, OnlyAWritableRegularFileIsReplaced) {

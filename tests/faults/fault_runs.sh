@@ -91,9 +91,13 @@ for planted in 10 100; do
 done
 rm -f Reversi.ini .Reversi.ini.tmp*
 ln -s notes.txt Reversi.ini.lock
-bash -c 'for ((n = 0; n < 10; n++)); do ln -s notes.txt ".Reversi.ini.tmp$$-$n"; done; exec "$0" Reversi.ini flip' "$writer"
+bash -c 'for ((n = 0; n < 10; n++)); do ln -s notes.txt ".Reversi.ini.tmp$$-$n"; done; exec "$0" Reversi.ini flip' "$writer" 2>err
 row "links at the lock file and the first 10 temporary names of the settings" 1 \
-  "notes.txt $( [[ $(cat notes.txt) == mine ]] && echo untouched || echo CHANGED), Reversi.ini $( [[ -L Reversi.ini ]] && echo 'a link' || echo "has $(grep -c = Reversi.ini) keys")"
+  "exit $?, notes.txt $( [[ $(cat notes.txt) == mine ]] && echo untouched || echo CHANGED), Reversi.ini $( [[ -L Reversi.ini ]] && echo 'a link' || echo "has $(grep -sc = Reversi.ini) keys"); $(head -c 90 err)"
+rm -f Reversi.ini.lock .Reversi.ini.tmp*
+bash -c 'for ((n = 0; n < 10; n++)); do ln -s notes.txt ".Reversi.ini.tmp$$-$n"; done; exec "$0" Reversi.ini flip' "$writer"
+row "links at the first 10 temporary names of the settings" 1 \
+  "exit $?, notes.txt $( [[ $(cat notes.txt) == mine ]] && echo untouched || echo CHANGED), Reversi.ini $( [[ -L Reversi.ini ]] && echo 'a link' || echo "has $(grep -sc = Reversi.ini) keys")"
 
 # 5. Two copies closing while the first one's disk takes 5 s to flush: the
 #    second waits for the lock instead of writing under the first.

@@ -81,3 +81,24 @@ for ((i = 0; i < runs * 4; i++)); do
   if [[ $now == "$before" ]]; then ((wholeOld++)); elif [[ $now == "$flipped" ]]; then ((wholeNew++)); else ((other++)); fi
 done
 row "kill -9 0-30 ms after Exit (Sound switched)" "$((runs * 4))" "wholly old $wholeOld, wholly new $wholeNew, other $other"
+
+# 4. A pipe at the settings file or at its lock: Exit neither hangs nor
+#    drops the settings without a word; a box names the file and the
+#    reason, and Return (Yes) closes without them.
+for at in Reversi.ini Reversi.ini.lock; do
+  told=0 closed=0
+  for ((i = 0; i < runs; i++)); do
+    rm -f Reversi.ini Reversi.ini.lock
+    mkfifo "$at"
+    read -r pid win < <(start)
+    quit "$win"
+    sleep 1.5
+    box=$(xdotool search --pid "$pid" --name '^Vezari Zaduder$' | grep -vx "$win" | head -1)
+    [[ -n $box ]] && ((told++))
+    [[ -n $box ]] && xdotool windowactivate --sync "$box" key Return
+    for ((t = 0; t < 50 && $(kill -0 "$pid" 2>/dev/null && echo 1); t++)); do sleep 0.1; done
+    if kill -0 "$pid" 2>/dev/null; then kill -9 "$pid"; else ((closed++)); fi
+    rm -f "$at"
+  done
+  row "a pipe at $at, then Exit" "$runs" "a box named it $told, closed after Yes $closed"
+done

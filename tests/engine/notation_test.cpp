@@ -102,6 +102,14 @@ TEST(Notation, PassesAreReadWhereForcedAndWrittenInGgf) {
     EXPECT_TRUE(r) << text << ": " << r.Reason;
     EXPECT_EQ(r.Game, game) << text;
   }
+  // Only "--" is a pass; a longer run of dashes separates moves, and is no
+  // pass where none is forced.
+  EXPECT_EQ(ReadMoveList("f5---d6").Game, Moves({"f5", "d6"}));
+  EXPECT_EQ(ReadMoveList("--- f5").Game, Moves({"f5"}));
+  // GGF writes a pass PA (or PASS); "pas" is no square and no pass.
+  EXPECT_EQ(ReadGgf("(;GM[Othello]BO[8 " + WriteBoard(start) + "]B[pas]W[d1];)").Reason,
+            "move 1, \"B[pas]\": not a square");
+  EXPECT_EQ(ReadGgf("(;GM[Othello]BO[8 " + WriteBoard(start) + "]B[PASS]W[d1];)").Game, game);
   const std::string ggf = WriteGgf(game, {"here", "2026.01.02_03:04:05.UTC", "Ann", "Bob"});
   EXPECT_EQ(ggf,
             "(;GM[Othello]PC[here]DT[2026.01.02_03:04:05.UTC]PB[Ann]PW[Bob]RE[-4.00]TY[8]BO[8 O**----- -------- "
@@ -141,6 +149,7 @@ TEST(Notation, GgfReadsAnyOrderAndAnnotationsAndRefusesWithReasons) {
       {"(;GM[Chess];)", "the game is Chess, not Othello"},
       {"(;TY[8r]B[f5];)", "TY[8r]: only TY[8], standard 8 x 8 Othello, is read"},
       {"(;BO[10 *];)", "BO: only 8 x 8 boards are read"},
+      {"(;BO[6 ------ ------ ------ ------ ------ ------ *];)", "BO: only 8 x 8 boards are read"},
       {"(;BO[8 ---];)", "BO: the board has 3 squares, not 64, and no side to move"},
       {"(;B[f5]W[h9];)", "move 2, \"W[h9]\": not a square"},
       {"(;B[f5]W[f5];)", "move 2, \"W[f5]\": not a legal move for White"},

@@ -32,42 +32,56 @@ bool HasEnded(pid_t pid) {
 
 }  // namespace
 
-TFileLock::TFileLock(const std::string& path, std::chrono::milliseconds wait) {
-  struct stat info {};
-  if (::lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-    status_ = TLockStatus::NotRegular;
-    return;
-  }
-  // Without following a link or blocking, should one come in the meantime:
-  // a pipe at the name would wait for a writer for ever.
-  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
-  if (fd < 0) {
-    errno_ = errno;
-    status_ = errno == ELOOP || errno == ENXIO || errno == EISDIR ? TLockStatus::NotRegular : TLockStatus::CannotOpen;
-    return;
-  }
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(fd);
-    status_ = TLockStatus::NotRegular;
-    return;
-  }
+namespace {
+
+// Whether fd is still the file at path: a holder removes the file as it lets
+// go, so a waiter may have locked a file no longer at the name.
+bool StillAt(int fd, const std::string& path) {
+  struct stat opened {
+  }, named{};
+  return ::fstat(fd, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
+         opened.st_ino == named.st_ino;
+}
+
+}  // namespace
+
+TFileLock::TFileLock(const std::string& path, std::chrono::milliseconds wait) : path_(path) {
   const auto deadline = std::chrono::steady_clock::now() + wait;
-  while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    if (errno != EWOULDBLOCK && errno != EINTR) {
+  for (;;) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+      status_ = TLockStatus::NotRegular;
+      return;
+    }
+    // Without following a link or blocking, should one come in the
+    // meantime: a pipe at the name would wait for a writer for ever.
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) {
       errno_ = errno;
-      ::close(fd);
-      status_ = TLockStatus::CannotOpen;
+      status_ = errno == ELOOP || errno == ENXIO || errno == EISDIR ? TLockStatus::NotRegular : TLockStatus::CannotOpen;
       return;
     }
-    if (std::chrono::steady_clock::now() >= deadline) {
-      holder_ = ProcessIdIn(fd);
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
       ::close(fd);
-      status_ = TLockStatus::Busy;
+      status_ = TLockStatus::NotRegular;
       return;
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+      if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= deadline) {
+        errno_ = errno;
+        holder_ = ProcessIdIn(fd);
+        ::close(fd);
+        status_ = errno_ == EWOULDBLOCK ? TLockStatus::Busy : TLockStatus::CannotOpen;
+        return;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    if (StillAt(fd, path)) {
+      fd_ = fd;
+      break;
+    }
+    ::close(fd);
   }
-  fd_ = fd;
   status_ = TLockStatus::Ok;
   // For the message of a copy that waits in vain; the lock holds without it.
   const std::string pid = std::to_string(::getpid()) + "\n";
@@ -75,9 +89,10 @@ TFileLock::TFileLock(const std::string& path, std::chrono::milliseconds wait) {
 }
 
 TFileLock::~TFileLock() {
-  // The file stays: removing it would let a waiter lock a file no longer
-  // at the name while a newcomer locks a new one.
-  if (fd_ >= 0) ::close(fd_);
+  if (fd_ < 0) return;
+  // Removed while still held, so that whoever locks next checks the name.
+  ::unlink(path_.c_str());
+  ::close(fd_);
 }
 
 int RemoveStaleLockChain(const std::string& lockPath) {

@@ -5,7 +5,8 @@
 // the system lets go of it when its holder ends, however it ends, so a
 // dead holder's lock is free at once and a living holder's is never taken
 // over. The file holds the holder's process id, to name it when the wait
-// runs out. Only a regular file is used as the lock: a pipe, a device or a
+// runs out, and goes when the holder lets go (one a crash left is simply
+// locked again). Only a regular file is used as the lock: a pipe, a device or a
 // link at its name is refused rather than opened (a pipe would block).
 #pragma once
 
@@ -40,6 +41,7 @@ class TFileLock {
   explicit operator bool() const { return status_ == TLockStatus::Ok; }
 
  private:
+  std::string path_;
   int fd_ = -1;
   TLockStatus status_ = TLockStatus::CannotOpen;
   int errno_ = 0;

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <utility>
 
@@ -219,6 +220,45 @@ TReplaceResult ReplaceFile(const std::string& path, std::string_view data) {
   }
   SyncFolder(target);
   return result;
+}
+
+std::string Reason(const TReadResult& result) {
+  switch (result.Status) {
+    case TReadStatus::Ok:
+      return {};
+    case TReadStatus::Missing:
+      return "the file does not exist";
+    case TReadStatus::Folder:
+      return "it is a folder, not a file";
+    case TReadStatus::NotRegular:
+      return "it is not a regular file";
+    case TReadStatus::TooLarge:
+      return "the file is far too large";
+    case TReadStatus::CannotOpen:
+    case TReadStatus::ReadFailed:
+      break;
+  }
+  return std::string("the file cannot be read: ") + std::strerror(result.Errno);
+}
+
+std::string Reason(const TReplaceResult& result) {
+  switch (result.Status) {
+    case TReplaceStatus::Ok:
+      return {};
+    case TReplaceStatus::Folder:
+      return "it is a folder, not a file";
+    case TReplaceStatus::NotRegular:
+      return "it is not a regular file";
+    case TReplaceStatus::ReadOnly:
+      return "the file is read-only";
+    case TReplaceStatus::CannotCreate:
+      return std::string("the file cannot be created: ") + std::strerror(result.Errno);
+    case TReplaceStatus::WriteFailed:
+      return std::string("the file cannot be written: ") + std::strerror(result.Errno);
+    case TReplaceStatus::RenameFailed:
+      break;
+  }
+  return std::string("the file cannot be replaced: ") + std::strerror(result.Errno);
 }
 
 int RemoveLeftovers(const std::string& path) {

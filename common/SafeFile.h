@@ -76,6 +76,11 @@ TReplaceResult ReplaceFile(const std::string& path, std::string_view data);
 // to it. Returns how many were removed.
 int RemoveLeftovers(const std::string& path);
 
+// Why a read or a replace failed, as a clause for a message ("the file is
+// read-only"); empty when it did not.
+std::string Reason(const TReadResult& result);
+std::string Reason(const TReplaceResult& result);
+
 // The system calls a replace makes to write, flush and rename, so that a test
 // can make one fail or watch their order. The defaults are the system's own.
 struct TSystemCalls {

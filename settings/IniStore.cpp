@@ -265,20 +265,26 @@ bool TIniStore::WriteString(const std::string& section, const std::string& key, 
   return Write({TIniWrite{section, key, value}});
 }
 
-bool TIniStore::Write(const std::vector<TIniWrite>& writes) {
+bool TIniStore::Write(const std::vector<TIniWrite>& writes, std::string* whyNot) {
+  const auto fail = [whyNot](std::string reason) {
+    if (whyNot) *whyNot = std::move(reason);
+    return false;
+  };
   try {
     // A missing file is created; one that is there but cannot be read is
     // left alone rather than replaced by a file of these keys only.
     const safefile::TReadResult file = safefile::ReadSmallFile(safefile::WriteTarget(path_), kMaxFileSize);
-    if (!file && file.Status != safefile::TReadStatus::Missing) return false;
+    if (!file && file.Status != safefile::TReadStatus::Missing) return fail(safefile::Reason(file));
     // SimpleIni stops at a NUL byte; whatever follows one would be lost.
-    if (file.Text.find('\0') != std::string::npos) return false;
+    if (file.Text.find('\0') != std::string::npos) return fail("the file holds a NUL byte");
     const std::optional<std::string> out = UpdatedText(file.Text, writes);
-    if (!out || out->size() > kMaxFileSize) return false;
+    if (!out) return fail("the settings cannot be put into the file's text");
+    if (out->size() > kMaxFileSize) return fail("the file would be far too large");
     if (file && *out == file.Text) return true;
-    return static_cast<bool>(safefile::ReplaceFile(path_, *out));
+    const safefile::TReplaceResult replaced = safefile::ReplaceFile(path_, *out);
+    return replaced ? true : fail(safefile::Reason(replaced));
   } catch (const std::bad_alloc&) {
-    return false;
+    return fail("there is not enough memory");
   }
 }
 

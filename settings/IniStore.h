@@ -84,7 +84,8 @@ class TIniStore {
   // ApplyIniWrites (IniText.h) describes; a text it cannot edit for certain
   // is rewritten whole with the same content. A write that changes nothing
   // leaves the file untouched.
-  bool Write(const std::vector<TIniWrite>& writes);
+  // whyNot, when given, says why a write failed.
+  bool Write(const std::vector<TIniWrite>& writes, std::string* whyNot = nullptr);
 
  private:
   std::string path_;

@@ -5,10 +5,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QStandardPaths>
 #include <chrono>
+#include <cstring>
 
+#include "FileLock.h"
 #include "IniStore.h"
 #include "SafeFile.h"
 
@@ -20,11 +21,10 @@ const QString kFileName = QStringLiteral("Reversi.ini");
 const QString kConfigFolder = QStringLiteral("vezari-zaduder");
 const std::string kTimeLimit = "Time_Limit";
 const std::string kStrict = "Strict";
-// A write takes milliseconds. A lock older than kStaleLockMs is taken for
-// one a crash left behind (also when that crash left it empty, so that its
-// owner is unknown); a close waits at most kLockWaitMs for the lock.
-constexpr int kStaleLockMs = 2000;
-constexpr int kLockWaitMs = 3000;
+// A write takes milliseconds, or seconds on a slow disk; a close waits this
+// long for another copy that holds the lock (a dead copy's lock is free at
+// once) and then gives up rather than write under it.
+constexpr std::chrono::milliseconds kLockWait{15000};
 
 }  // namespace
 
@@ -110,20 +110,38 @@ TSettingsBaseline SettingsBaseline(const reversi::TReversiCore& engine, const TS
   return baseline;
 }
 
+namespace {
+
+// Why the lock could not be had, for the message at the close.
+std::string LockFailure(const safefile::TFileLock& lock, const std::string& lockPath) {
+  switch (lock.Status()) {
+    case safefile::TLockStatus::NotRegular:
+      return "\"" + lockPath + "\" is not a regular file";
+    case safefile::TLockStatus::Busy:
+      return "another copy of the program (process " + std::to_string(lock.Holder()) + ") is writing it";
+    default:
+      return std::string("the file cannot be created: ") + std::strerror(lock.Errno());
+  }
+}
+
+}  // namespace
+
 bool SaveSettings(const std::string& path, const reversi::TReversiCore& engine, const TShellSwitches& switches,
-                  const TSettingsBaseline* startedWith, const std::vector<TIniWrite>& more) {
+                  const TSettingsBaseline* startedWith, const std::vector<TIniWrite>& more, std::string* whyNot) {
   std::vector<TIniWrite> writes = SettingsWrites(engine, switches);
   const bool known = startedWith && startedWith->Values.size() == writes.size();
   const auto changed = [&](std::size_t i) { return !known || writes[i].Value != startedWith->Values[i]; };
   for (std::size_t i = 0; i < writes.size(); ++i) writes[i].OnlyIfMissing = !changed(i);
   // Another copy of the program may be writing at the same moment: under
-  // the lock the file is read afresh, so its changes stay. A lock that
-  // cannot be had in time (a copy hung while holding it, or a folder that
-  // takes no lock file) does not cost this run its settings: the write goes
-  // ahead, still whole.
-  QLockFile lock(QFile::decodeName(safefile::WriteTarget(path).c_str()) + QStringLiteral(".lock"));
-  lock.setStaleLockTime(std::chrono::milliseconds(kStaleLockMs));
-  (void)lock.tryLock(std::chrono::milliseconds(kLockWaitMs));
+  // the lock the file is read afresh, so its changes stay. Without the lock
+  // nothing is written: an older text could land over a newer one.
+  const std::string lockPath = safefile::WriteTarget(path) + ".lock";
+  safefile::RemoveStaleLockChain(lockPath);
+  const safefile::TFileLock lock(lockPath, kLockWait);
+  if (!lock) {
+    if (whyNot) *whyNot = LockFailure(lock, lockPath);
+    return false;
+  }
   safefile::RemoveLeftovers(path);
   TIniStore ini(path);
   // The strict time limit is written only once set, so that a file that
@@ -131,7 +149,7 @@ bool SaveSettings(const std::string& path, const reversi::TReversiCore& engine, 
   if (!engine.StrictTime() && (known ? !changed(writes.size() - 1) : !ini.ReadString(kTimeLimit, kStrict)))
     writes.pop_back();
   writes.insert(writes.end(), more.begin(), more.end());
-  return ini.Write(writes);
+  return ini.Write(writes, whyNot);
 }
 
 bool LoadCoordinates(const std::string& path) {

@@ -67,10 +67,12 @@ TSettingsBaseline SettingsBaseline(const reversi::TReversiCore& engine, const TS
 // with any key the file lacks; without startedWith every key is written.
 // Temporary files of earlier writes cut short by a crash are removed. The
 // writes of the program's other sections (more) follow in the same replace,
-// under the same lock. False when the file could not be written; it is then
-// as it was.
+// under the same lock. False when the file could not be written (also when
+// another copy held the lock for many seconds); it is then as it was, and
+// whyNot says why.
 bool SaveSettings(const std::string& path, const reversi::TReversiCore& engine, const TShellSwitches& switches,
-                  const TSettingsBaseline* startedWith = nullptr, const std::vector<TIniWrite>& more = {});
+                  const TSettingsBaseline* startedWith = nullptr, const std::vector<TIniWrite>& more = {},
+                  std::string* whyNot = nullptr);
 
 // Whether the board shows its coordinates (View > Coordinates): off unless
 // the file says otherwise. The key sits with the preferences and is written

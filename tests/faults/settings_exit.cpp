@@ -28,8 +28,9 @@ bool Run(const char* path, void (*change)(reversi::TReversiCore&, TShellSwitches
   LoadSettings(path, engine, switches);
   const TSettingsBaseline start = SettingsBaseline(engine, switches);
   change(engine, switches);
-  if (SaveSettings(path, engine, switches, &start)) return true;
-  std::cerr << "settings_exit: the settings were not written\n";
+  std::string whyNot;
+  if (SaveSettings(path, engine, switches, &start, {}, &whyNot)) return true;
+  std::cerr << "settings_exit: the settings were not written: " << whyNot << "\n";
   return false;
 }
 

@@ -11,7 +11,9 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <thread>
 
+#include "FileLock.h"
 #include "IniStore.h"
 #include "ReversiCore.h"
 #include "Settings.h"
@@ -19,6 +21,7 @@
 
 namespace fs = std::filesystem;
 using namespace reversi;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -480,6 +483,60 @@ TEST(SettingsAtExit, TemporaryFilesOfACrashedWriteGo) {
   Put(dir.File(".Reversi.ini.tmp999999999-0"), "[Level]\nLevel=9\n");  // a process long gone
   ASSERT_TRUE(TRun(dir.File()).Close(dir.File()));
   EXPECT_EQ(dir.Leftovers(), 0);  // neither it nor the lock file stays
+}
+
+// Another copy holding the lock is waited for, however slow its write, and
+// nothing is written under it; then the file is read afresh.
+TEST(SettingsAtExit, NothingIsWrittenUnderAnotherCopysLock) {
+  TempDir dir;
+  TRun mine(dir.File());
+  mine.Switches.Sound = false;
+  bool writtenWhileHeld = true;
+  std::thread other([&] {
+    const safefile::TFileLock held(dir.File("Reversi.ini.lock"), 0ms);
+    std::this_thread::sleep_for(3500ms);
+    writtenWhileHeld = fs::exists(dir.File());
+    Put(dir.File(), "[Level]\nLevel=7\n");
+  });
+  std::this_thread::sleep_for(100ms);
+  std::string whyNot;
+  EXPECT_TRUE(SaveSettings(dir.File(), mine.Engine, mine.Switches, &mine.Start, {}, &whyNot)) << whyNot;
+  other.join();
+  EXPECT_FALSE(writtenWhileHeld);
+  TRun after(dir.File());
+  EXPECT_FALSE(after.Switches.Sound);
+  EXPECT_EQ(after.Engine.Level(), Ply7);
+}
+
+// A lock path that is not a regular file is refused at once (a pipe there
+// would block the close for ever), and so are unwritable files, each with
+// its reason; chains of lock files left by dead copies go.
+TEST(SettingsAtExit, WhatCannotBeWrittenIsRefusedWithItsReason) {
+  TempDir dir;
+  TReversiCore engine;
+  const auto refusal = [&](const std::string& path) {
+    std::string whyNot;
+    EXPECT_FALSE(SaveSettings(path, engine, TShellSwitches{}, nullptr, {}, &whyNot));
+    return whyNot;
+  };
+  ASSERT_EQ(::mkfifo(dir.File("Reversi.ini.lock").c_str(), 0600), 0);
+  EXPECT_NE(refusal(dir.File()).find("Reversi.ini.lock\" is not a regular file"), std::string::npos);
+  EXPECT_FALSE(fs::exists(dir.File()));
+  fs::remove(dir.File("Reversi.ini.lock"));
+
+  Put(dir.File(), "[Level]\nLevel=3\n");
+  fs::permissions(dir.File(), fs::perms::owner_read);
+  EXPECT_EQ(refusal(dir.File()), "the file is read-only");
+  fs::permissions(dir.File(), fs::perms::owner_read | fs::perms::owner_write);
+  Put(dir.File(), std::string("[Level]\nLevel=3\n\0", 17));
+  EXPECT_EQ(refusal(dir.File()), "the file holds a NUL byte");
+
+  for (std::string chain = dir.File("Reversi.ini.lock.rmlock"); chain.size() < dir.File().size() + 40;
+       chain += ".rmlock")
+    Put(chain, "999999999\nvezari-zaduder\nhost\n");  // a process long gone
+  Put(dir.File(), "");
+  ASSERT_TRUE(TRun(dir.File()).Close(dir.File()));
+  EXPECT_EQ(dir.Leftovers(), 0);
 }
 
 TEST(Settings, AnInstalledCopyKeepsItsSettingsInTheUsersFolderEvenWhereItCouldWrite) {

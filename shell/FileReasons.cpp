@@ -27,6 +27,15 @@ constexpr const char* kContext = "TFileReason";
     QT_TRANSLATE_NOOP("TFileReason", "the current move %1 is not between %2 and %3"),
     QT_TRANSLATE_NOOP("TFileReason", "move %1 (%2) is not a legal move"),
     QT_TRANSLATE_NOOP("TFileReason", "move %1, %2 (%3) is not a legal move"),
+    QT_TRANSLATE_NOOP("TFileReason", "numbers follow the current move"),
+    QT_TRANSLATE_NOOP("TFileReason", "it is not a regular file"),
+    QT_TRANSLATE_NOOP("TFileReason", "the file is read-only"),
+    QT_TRANSLATE_NOOP("TFileReason", "the file cannot be written: %1"),
+    QT_TRANSLATE_NOOP("TFileReason", "the file is far too large"),
+    QT_TRANSLATE_NOOP("TFileReason", "the file holds a NUL byte"),
+    QT_TRANSLATE_NOOP("TFileReason", "the file would be far too large"),
+    QT_TRANSLATE_NOOP("TFileReason", "%1 is not a regular file"),
+    QT_TRANSLATE_NOOP("TFileReason", "another copy of the program (process %1) is writing it"),
 };
 
 // Puts particulars[n - 1] in place of every %n, in one pass, so a particular

@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -18,6 +20,7 @@
 #include "AnalysisController.h"
 #include "BoardCoordinates.h"
 #include "BoardDesign.h"
+#include "FileReasons.h"
 #include "GameFiles.h"
 #include "Levelunt.h"
 #include "MainMenus.h"
@@ -59,6 +62,9 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), m
   setWindowIcon(ScalableIcon(QStringLiteral(":/assets/icon.xpm"), QStringLiteral(":/assets/icon.svg"),
                              {16, 22, 24, 48, 64, 128, 256}));
   setFont(FormFont());
+  ConfirmCloseWithoutSettings = [this](const QString& text) {
+    return QMessageBox::question(this, windowTitle(), text) == QMessageBox::Yes;
+  };
   // The parts need the board; it joins the window's controls last, above them.
   Reversi1 = Named(new TReversi, "Reversi1");
   files_ = new TGameFiles(Reversi1, this);
@@ -388,8 +394,14 @@ void TMain::closeEvent(QCloseEvent* e) {
     return;
   }
   if (!closed_) {
+    const std::string whyNot = memory_.Save(*this, *Reversi1, *menus_, analysis_->Writes());
+    if (!whyNot.empty() &&
+        !ConfirmCloseWithoutSettings(tr("The settings could not be saved to %1: %2.\n\nClose without saving them?")
+                                         .arg(QFile::decodeName(memory_.Path().c_str()), TranslatedReason(whyNot)))) {
+      e->ignore();
+      return;
+    }
     closed_ = true;
-    memory_.Save(*this, *Reversi1, *menus_, analysis_->Writes());
   }
   analysis_->Stop();
   e->accept();

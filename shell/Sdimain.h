@@ -16,6 +16,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <string>
 
 #include "Levelunt.h"
@@ -70,8 +71,13 @@ class TMain : public QMainWindow {
   void FormKeyPress(QChar key);
   // True between the engine's OnBeginSearch and OnEndSearch.
   bool Searching() const { return searchDepth_ > 0; }
-  // True once the close has gone through and the settings were written.
+  // True once the close has gone through and the settings were written
+  // (or the user chose to close without them).
   bool Closed() const { return closed_; }
+  // Asked when the settings cannot be written at the close, with a text
+  // that names the file and the reason: true closes all the same. A
+  // question box unless replaced (tests do).
+  std::function<bool(const QString& text)> ConfirmCloseWithoutSettings;
 
  protected:
   bool event(QEvent* event) override;

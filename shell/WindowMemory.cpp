@@ -41,8 +41,8 @@ void TWindowMemory::RestorePlacement(QWidget& window) const {
   if (stored->Maximized) window.setWindowState(window.windowState() | Qt::WindowMaximized);
 }
 
-void TWindowMemory::Save(const QWidget& window, const TReversi& board, const TMainMenus& menus,
-                         std::vector<TIniWrite> more) const {
+std::string TWindowMemory::Save(const QWidget& window, const TReversi& board, const TMainMenus& menus,
+                                std::vector<TIniWrite> more) const {
   if (menus.CoordinatesShown() != coordinatesAtStart_) more.push_back(CoordinatesWrite(menus.CoordinatesShown()));
   // A window never shown has no place of its own to remember.
   if (window.isVisible()) {
@@ -51,5 +51,7 @@ void TWindowMemory::Save(const QWidget& window, const TReversi& board, const TMa
         WindowPlacementWrites({normal.x(), normal.y(), normal.width(), normal.height(), window.isMaximized()});
     more.insert(more.end(), place.begin(), place.end());
   }
-  SaveSettings(path_, board, menus.Switches(), &atStart_, more);
+  std::string whyNot;
+  if (SaveSettings(path_, board, menus.Switches(), &atStart_, more, &whyNot)) return {};
+  return whyNot.empty() ? std::string("the file cannot be written") : whyNot;
 }

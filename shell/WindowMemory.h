@@ -26,8 +26,9 @@ class TWindowMemory {
   // Before the window is first shown.
   void RestorePlacement(QWidget& window) const;
   // The settings at the close, more beside them, in one write; a failed write
-  // leaves the file as it was.
-  void Save(const QWidget& window, const TReversi& board, const TMainMenus& menus, std::vector<TIniWrite> more) const;
+  // leaves the file as it was and gives its reason (empty when written).
+  std::string Save(const QWidget& window, const TReversi& board, const TMainMenus& menus,
+                   std::vector<TIniWrite> more) const;
 
  private:
   std::string path_;

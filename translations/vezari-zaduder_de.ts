@@ -214,6 +214,42 @@ man vezari-zaduder erklärt das Spiel: die Tasten, die Spielstärken, die Dateie
         <translation>die Datei lässt sich nicht schreiben (ist der Datenträger voll?)</translation>
     </message>
     <message>
+        <source>numbers follow the current move</source>
+        <translation>nach dem aktuellen Zug folgen noch Zahlen</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>das ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the file cannot be written: %1</source>
+        <translation>die Datei lässt sich nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>the file is far too large</source>
+        <translation>die Datei ist viel zu groß</translation>
+    </message>
+    <message>
+        <source>the file holds a NUL byte</source>
+        <translation>die Datei enthält ein NUL-Byte</translation>
+    </message>
+    <message>
+        <source>the file would be far too large</source>
+        <translation>die Datei würde viel zu groß</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>another copy of the program (process %1) is writing it</source>
+        <translation>ein anderes Exemplar des Programms (Prozess %1) schreibt sie gerade</translation>
+    </message>
+    <message>
         <source>%1 is not a whole number</source>
         <translation>%1 ist keine ganze Zahl</translation>
     </message>
@@ -578,6 +614,14 @@ Das aktuelle Spiel bleibt erhalten.</translation>
 </context>
 <context>
     <name>TMain</name>
+    <message>
+        <source>The settings could not be saved to %1: %2.
+
+Close without saving them?</source>
+        <translation>Die Einstellungen ließen sich nicht in %1 speichern: %2.
+
+Ohne sie zu speichern schließen?</translation>
+    </message>
     <message>
         <source>Board</source>
         <translation>Brett</translation>

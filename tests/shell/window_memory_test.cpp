@@ -1,6 +1,8 @@
 // The main window's place kept between runs: put back where it closed, also
 // maximised; on a first start, or when the place is on no screen now, the
 // design placement, maximised.
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
@@ -78,6 +80,26 @@ class WindowMemoryTest : public QObject {
       QVERIFY(f.open(QIODevice::WriteOnly) && f.write(changed) == changed.size());
     });
     QVERIFY(Slurp().contains("Coordinates=0"));
+  }
+
+  // Settings that cannot be written are not dropped without a word: the
+  // user is told the file and the reason and may stay or close all the same.
+  void settingsThatCannotBeWrittenAreNamedAtTheClose() {
+    QVERIFY(::mkfifo(Ini().c_str(), 0600) == 0);
+    TMain w(Ini());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QString asked;
+    bool closeAnyway = false;
+    w.ConfirmCloseWithoutSettings = [&](const QString& text) {
+      asked = text;
+      return closeAnyway;
+    };
+    QVERIFY(!w.close());
+    QVERIFY(asked.contains(QFile::decodeName(Ini().c_str())) && asked.contains(QStringLiteral("not a regular file")));
+    closeAnyway = true;
+    QVERIFY(w.close());
+    QFile::remove(QFile::decodeName(Ini().c_str()));
   }
 
   void aPlaceOnNoScreenGivesTheDesignPlacement() {

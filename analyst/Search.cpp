@@ -35,8 +35,8 @@ int FloorDiv(int a, int b) {
 // (mobility alone) near the leaves, then the evaluation, then one or two plies.
 int SortDepth(int depth) {
   if (depth < 3) return -1;
-  if (depth < 7) return 0;
-  return depth < 12 ? 1 : 2;
+  if (depth < 11) return 0;
+  return depth < 16 ? 1 : 2;
 }
 
 }  // namespace

@@ -13,7 +13,12 @@ namespace {
 
 std::string Line(const std::vector<int>& moves) {
   std::string text;
-  for (int m : moves) text += (text.empty() ? "" : " ") + analysis::MoveName(m);
+  for (int m : moves) {
+    // Appended piece by piece: GCC 12 warns of a bound it cannot rule out
+    // when a const char* and a returned string are added first (LTO).
+    if (!text.empty()) text += ' ';
+    text += analysis::MoveName(m);
+  }
   return text;
 }
 

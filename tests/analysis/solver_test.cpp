@@ -213,7 +213,7 @@ TEST(Solver, ADrawWithEmptySquaresIsZero) {
   TBitPosition p;
   // Over at once: X on a1, O on h8. Or a draw three to three after X takes
   // c1, the only move of the game.
-  for (const std::string board : {"X" + std::string(62, '-') + "O", "XO-----O" + std::string(48, '-') + "O------O"})
+  for (const std::string& board : {"X" + std::string(62, '-') + "O", "XO-----O" + std::string(48, '-') + "O------O"})
     for (const bool emptiesToWinner : {true, false})
       for (const char* side : {"X", "O"}) {
         ASSERT_TRUE(ParseBoardText(board, side, p));

@@ -123,6 +123,7 @@ TReadResult ReadGameText(std::string_view text) {
   // Neither a move list nor a board holds "(;", so a line before the game
   // (or a byte-order mark) does not hide a GGF file.
   if (text.find("(;") != std::string_view::npos || Trimmed(text).substr(0, 1) == "(") return ReadGgf(text);
+  text = WithoutMark(text);
   TScanner s(text);
   s.SkipBlanks();
   return LooksLikeBoard(text.substr(s.Pos())) ? ReadBoard(text) : ReadMoveList(text);

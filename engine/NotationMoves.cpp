@@ -27,6 +27,7 @@ std::string WriteMoveList(const TGame& game) {
 
 TReadResult ReadMoveList(std::string_view text, const TPosition& start) {
   if (text.size() > kMaxNotationBytes) return Refused("the text is far too long to be a game");
+  text = WithoutMark(text);
   TReadResult result{true, {}, TGame{start, {}}};
   TPosition p = start;
   int number = 0;

@@ -20,6 +20,10 @@ std::string_view Trimmed(std::string_view s) {
   return s;
 }
 
+std::string_view WithoutMark(std::string_view text) {
+  return text.substr(0, 3) == "\xEF\xBB\xBF" ? text.substr(3) : text;
+}
+
 bool StartsWithWord(std::string_view text, size_t i, std::string_view word) {
   if (text.size() - i < word.size()) return false;
   for (size_t k = 0; k < word.size(); ++k)

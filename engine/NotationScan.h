@@ -19,6 +19,8 @@ bool IsBlank(char c);
 bool IsDigit(char c);
 char Lower(char c);
 std::string_view Trimmed(std::string_view s);
+// The text without the byte-order mark some editors put at the start.
+std::string_view WithoutMark(std::string_view text);
 // True when text holds `word` (lower case) at i, in any case.
 bool StartsWithWord(std::string_view text, size_t i, std::string_view word);
 // The cell of a square name ("f5", "F5"), or nullopt.

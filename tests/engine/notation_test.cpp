@@ -138,6 +138,14 @@ TEST(Notation, BoardStringsRoundTripAndRefuseWithReasons) {
   EXPECT_EQ(ReadBoard("--?" + empty).Reason, "square c1: \"?\" is not X, O or -");
   EXPECT_EQ(ReadBoard(empty + " Z").Reason, "\"Z\" is not a side to move (X or O)");
   EXPECT_EQ(ReadBoard(empty + " X f5").Reason, "unexpected \"f5\" after the side to move");
+  EXPECT_EQ(ReadBoard(empty.substr(1) + " X").Reason, "the board has 63 squares, not 64");
+  EXPECT_EQ(ReadBoard("X" + empty.substr(1) + " O").Reason, "the board has no white disc");
+  // A byte-order mark, as some editors write one, is passed over.
+  EXPECT_EQ(ReadGameText("\xEF\xBB\xBF" + text).Game.Start, end);
+  EXPECT_EQ(ReadGameText("\xEF\xBB\xBF"
+                         "f5 d6 c3")
+                .Game,
+            Moves({"f5", "d6", "c3"}));
 }
 
 TEST(Notation, GgfReadsAnyOrderAndAnnotationsAndRefusesWithReasons) {
@@ -150,6 +158,9 @@ TEST(Notation, GgfReadsAnyOrderAndAnnotationsAndRefusesWithReasons) {
       {"(;TY[8r]B[f5];)", "TY[8r]: only TY[8], standard 8 x 8 Othello, is read"},
       {"(;BO[10 *];)", "BO: only 8 x 8 boards are read"},
       {"(;BO[6 ------ ------ ------ ------ ------ ------ *];)", "BO: only 8 x 8 boards are read"},
+      {"(;BO[8 " + std::string(64, '-') + " *];)", "BO: the board has no black disc"},
+      {"(;BO[8 " + std::string(63, '-') + "O *];)", "BO: the board has no black disc"},
+      {"(;BO[8 X" + std::string(63, '-') + " *];)", "BO: the board has no white disc"},
       {"(;BO[8 ---];)", "BO: the board has 3 squares, not 64, and no side to move"},
       {"(;B[f5]W[h9];)", "move 2, \"W[h9]\": not a square"},
       {"(;B[f5]W[f5];)", "move 2, \"W[f5]\": not a legal move for White"},

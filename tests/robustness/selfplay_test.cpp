@@ -43,7 +43,7 @@ TEST(SelfPlay, GameFileOracleReadsTheFormat) {
   ASSERT_TRUE(three);
   EXPECT_EQ(three->Moves, (std::vector<int>{51, 60}));
   EXPECT_TRUE(ExpectedLoad("\t+3\r\n51  60 59 -0"));
-  EXPECT_FALSE(ExpectedLoad("2 51 999 1"));  // beyond the current move too, a move must be legal
+  EXPECT_FALSE(ExpectedLoad("2 51 999 1"));   // beyond the current move too, a move must be legal
   EXPECT_FALSE(ExpectedLoad("2 51 60 2 7"));  // and nothing follows the current move
   EXPECT_FALSE(ExpectedLoad("3 51 60 59 4"));
   EXPECT_FALSE(ExpectedLoad("3 51 60 59 -1"));

@@ -3,7 +3,7 @@
 // run, not a test (the exact values are cached in WORKDIR).
 //
 //   analyst_measure GAMES WORKDIR [--only depth|time|speed] [--count24 N]
-//                   [--count26 M] [--seconds S] [--depth D] [--processor 1]
+//                   [--count26 M] [--seconds S] [--depth D] [--processor 1] [--cached 1]
 //
 // e.g. build/dev/bench/analyst_measure ../shared/data/games-sample.txt /tmp/work
 //
@@ -11,6 +11,8 @@
 // time:  --analyse --time S (1) at 24 empties, how often the move is optimal.
 // speed: nodes per second and the depth reached in S seconds at 40, 30 and
 //        20 empties.
+// With --cached 1, depth takes only the positions whose exact value is in
+// WORKDIR/exact.txt already (lines "PLAYER OPPONENT SCORE", hexadecimal boards).
 // With --processor 1 the seconds are the thread's processor time, not the
 // wall clock: on a machine shared with other work the wall clock would
 // give the analyst only a part of them.
@@ -44,6 +46,7 @@ class TExact {
     int score;
     while (in >> std::hex >> p >> o >> std::dec >> score) known_[{p, o}] = score;
   }
+  bool Known(const TBitPosition& pos) const { return known_.count({pos.Player, pos.Opponent}) > 0; }
   int Score(const TBitPosition& pos) {
     const auto it = known_.find({pos.Player, pos.Opponent});
     if (it != known_.end()) return it->second;
@@ -79,7 +82,7 @@ TBitPosition Play(const TBitPosition& pos, int square) {
 int main(int argc, char** argv) {
   if (argc < 3) {
     std::cerr << "usage: analyst_measure GAMES WORKDIR [--only depth|time|speed] [--count24 N] [--count26 M]"
-                 " [--seconds S] [--depth D] [--processor 1]\n";
+                 " [--seconds S] [--depth D] [--processor 1] [--cached 1]\n";
     return 2;
   }
   const std::string file = argv[1], work = argv[2];
@@ -87,6 +90,7 @@ int main(int argc, char** argv) {
   int count24 = 100, count26 = 30, depth = 6;
   double seconds = 1.0;
   bool processor = false;
+  bool cachedOnly = false;
   for (int i = 3; i + 1 < argc; i += 2) {
     const std::string a = argv[i], v = argv[i + 1];
     if (a == "--only") only = v;
@@ -95,6 +99,7 @@ int main(int argc, char** argv) {
     if (a == "--seconds") seconds = std::stod(v);
     if (a == "--depth") depth = std::stoi(v);
     if (a == "--processor") processor = v == "1";
+    if (a == "--cached") cachedOnly = v == "1";
   }
   const size_t lines = probcut::CountLines(file);
   const auto games = probcut::ReadGames(file, lines > kHeldOut ? lines - kHeldOut : 0, lines);
@@ -110,7 +115,8 @@ int main(int argc, char** argv) {
   if (only.empty() || only == "depth") {
     for (auto [empties, count] : {std::pair{24, count24}, std::pair{26, count26}}) {
       double sum = 0, bias = 0;
-      const auto positions = PositionsAt(games, empties, count);
+      auto positions = PositionsAt(games, empties, cachedOnly ? 500 : count);
+      if (cachedOnly) std::erase_if(positions, [&](const TBitPosition& p) { return !exact.Known(p); });
       for (const auto& p : positions) {
         analyst.Clear();
         const double v = analyst.Analyse(p, {.Depth = depth}).Value;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 
 using reversi::analysis::TSolver;
 
@@ -26,6 +27,16 @@ void TAnalysisThread::Queue(TJob job) {
     queue_.insert(after, std::move(job));
   }
   wake_.notify_one();
+}
+
+reversi::analyst::TAnalyst& TAnalysisThread::Analyst() {
+  if (!analyst_) {
+    std::string error;
+    std::shared_ptr<const reversi::analyst::TEvaluation> weights = reversi::analyst::TEvaluation::LoadDefault(error);
+    if (!weights) throw std::runtime_error(error);
+    analyst_ = std::make_unique<reversi::analyst::TAnalyst>(std::move(weights));
+  }
+  return *analyst_;
 }
 
 void TAnalysisThread::Cancel(const void* owner, bool wait) {

@@ -1,5 +1,6 @@
-// The one thread the window's analysis runs on, and the one exact solver it
-// owns. Jobs wait in a queue by priority (lower first, in order of arrival
+// The one thread the window's analysis runs on, and the one exact solver and
+// the one analyst it owns (the analyst made with the first job that asks for
+// it, its tables kept from one job to the next). Jobs wait in a queue by priority (lower first, in order of arrival
 // within one); each starts with the solver's tables cleared, its stop flag
 // set and no deadline. A job is never cut short by another: a stop request
 // or its own deadline ends it, and the search's stop checks keep that within
@@ -18,6 +19,7 @@
 #include <string>
 #include <thread>
 
+#include "Analyst.h"
 #include "Solver.h"
 
 class TAnalysisThread {
@@ -42,6 +44,9 @@ class TAnalysisThread {
   TAnalysisThread& operator=(const TAnalysisThread&) = delete;
 
   void Queue(TJob job);
+  // The thread's analyst, on the shipped weights; for the running job only.
+  // Throws with the reason when the weights cannot be read.
+  reversi::analyst::TAnalyst& Analyst();
   // Drops owner's waiting jobs and stops its running one; with wait, returns
   // only once that one has returned.
   void Cancel(const void* owner, bool wait);
@@ -51,7 +56,8 @@ class TAnalysisThread {
   void RunOne(TJob& job);
 
   const int hashBits_;
-  std::unique_ptr<reversi::analysis::TSolver> solver_;  // the thread's own
+  std::unique_ptr<reversi::analysis::TSolver> solver_;   // the thread's own
+  std::unique_ptr<reversi::analyst::TAnalyst> analyst_;  // the thread's own
   std::mutex mutex_;
   std::condition_variable wake_;      // a job queued, or the end
   std::condition_variable finished_;  // the running job returned

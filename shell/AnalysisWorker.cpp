@@ -150,6 +150,30 @@ TPositionValue ValueMove(const TGameRecord& record, int square, TSolver& solver,
   return value;
 }
 
+int BoardCell(int square) {
+  if (square >= 0) return analysis::CellOf(square);
+  return square == analysis::kPassMove ? kPassSquare : 0;
+}
+
+analysis::TBitPosition BitPositionOf(const TGameRecord& record) {
+  return analysis::FromBoard(*ReplayRecord(record));
+}
+
+TPositionValue AnalysePosition(const TGameRecord& record, analyst::TAnalyst& analyst, const analyst::TLimits& limits,
+                               const std::atomic<bool>& stop) {
+  if (stop.load()) return {};
+  const analyst::TAnalysis a = analyst.Analyse(BitPositionOf(record), limits, &stop);
+  TPositionValue value;
+  value.Cell = BoardCell(a.Move);
+  value.Discs = a.Value;
+  value.Exact = a.Exact;
+  value.Depth = a.Depth;
+  value.Nodes = a.Nodes;
+  for (int square : a.Pv) value.Line.push_back(BoardCell(square));
+  value.Valid = a.Exact || a.Depth > 0;
+  return value;
+}
+
 std::string DiscsText(double discs, bool exact) {
   char text[32];
   if (exact)
@@ -195,6 +219,7 @@ void TAnalysisRunner::Add(TWork work) {
   job.runner_ = this;
   job.generation_ = generation_;
   job.stop_ = stop_;
+  job.thread_ = thread_.get();
   // Whatever way the job ends, the runner hears of it on its own thread.
   auto ended = [job](std::function<void(TAnalysisRunner&)> then) {
     job.Post([runner = job.runner_, then = std::move(then)] {

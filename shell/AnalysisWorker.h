@@ -13,8 +13,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "AnalysisThread.h"
+#include "Analyst.h"
 #include "ReversiCore.h"
 #include "Solver.h"
 
@@ -51,6 +53,8 @@ struct TPositionValue {
   bool Exact = false;
   int Depth = 0;       // of the search, when not exact
   bool Valid = false;  // false when the work was stopped
+  int64_t Nodes = 0;
+  std::vector<int> Line;  // cells from Cell on, when known
 };
 
 // The value of the engine's position for its side to move. The engine is
@@ -61,6 +65,16 @@ TPositionValue ValuePosition(reversi::TReversiCore& engine, reversi::analysis::T
 // The value of square for the side to move at record, for that side.
 TPositionValue ValueMove(const TGameRecord& record, int square, reversi::analysis::TSolver& solver,
                          const TValueLimits& limits, const std::atomic<bool>& stop);
+
+// The analyst's judgement of the record's position for its side to move
+// (best move as a cell, reversi::kPassSquare or 0), within limits; a stop
+// gives the best found so far, not valid when no depth was done.
+TPositionValue AnalysePosition(const TGameRecord& record, reversi::analyst::TAnalyst& analyst,
+                               const reversi::analyst::TLimits& limits, const std::atomic<bool>& stop);
+// The analyst's square (0..63, kPassMove, kNoMove) as the board's cell.
+int BoardCell(int square);
+// The record's position as the analyst reads it.
+reversi::analysis::TBitPosition BitPositionOf(const TGameRecord& record);
 
 // "+4", "-2.35": a value in discs as the analysis shows it.
 std::string DiscsText(double discs, bool exact);
@@ -81,6 +95,8 @@ class TAnalysisRunner : public QObject {
     const std::atomic<bool>& Stop() const { return *stop_; }
     // The analysis thread's solver, its tables cleared for this job.
     reversi::analysis::TSolver& Solver() const { return *solver_; }
+    // The analysis thread's analyst; throws when its weights cannot be read.
+    reversi::analyst::TAnalyst& Analyst() const { return thread_->Analyst(); }
     // Runs done on the window's thread, unless the job is cancelled first.
     void Post(std::function<void()> done) const;
 
@@ -90,6 +106,7 @@ class TAnalysisRunner : public QObject {
     uint64_t generation_ = 0;
     std::shared_ptr<std::atomic<bool>> stop_;
     reversi::analysis::TSolver* solver_ = nullptr;
+    TAnalysisThread* thread_ = nullptr;
   };
   using TWork = std::function<void(const TJob& job)>;
 

@@ -17,7 +17,7 @@ using namespace reversi;
 
 namespace {
 
-enum TColumn { ColMove, ColPlayer, ColPlayed, ColBest, ColBestValue, ColPlayedValue, ColLoss, ColCount };
+enum TColumn { ColMove, ColPlayer, ColPlayed, ColBest, ColBestValue, ColPlayedValue, ColLoss, ColDepth, ColCount };
 
 QString Square(int cell) {
   if (cell == kPassSquare) return QObject::tr("pass");
@@ -117,9 +117,17 @@ TGameReview::TGameReview(const TGameRecord& record, std::function<void(int)> sho
     : QDialog(parent), record_(record), show_(std::move(show)), runner_(thread, kReviewPriority, this) {
   setWindowTitle(tr("Game Review"));
   auto* column = new QVBoxLayout(this);
+  auto* threshold = new QLabel(tr("Values in discs by the analyst (%1 s per position). A move losing %2 discs or "
+                                  "more against the best is a mistake, marked red.")
+                                   .arg(kSeconds)
+                                   .arg(kMistake),
+                               this);
+  threshold->setObjectName(QStringLiteral("ReviewThreshold"));
+  threshold->setWordWrap(true);
+  column->addWidget(threshold);
   table_ = new QTableWidget(record_.Played, ColCount, this);
-  table_->setHorizontalHeaderLabels(
-      {tr("Move"), tr("Player"), tr("Played"), tr("Best"), tr("Best value"), tr("Played value"), tr("Loss")});
+  table_->setHorizontalHeaderLabels({tr("Move"), tr("Player"), tr("Played"), tr("Best"), tr("Best value"),
+                                     tr("Played value"), tr("Loss"), tr("Depth")});
   table_->verticalHeader()->hide();
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -163,30 +171,39 @@ void TGameReview::Start() {
     state_->setText(tr("The analysis failed: %1").arg(what));
     cancel_->setText(tr("Close"));
   };
-  TValueLimits limits;
-  limits.ExactEmpties = kExactEmpties;
-  limits.Level = kLevel;
-  // A move played from a position is searched one ply less than the
-  // position, so that it is valued as deep as the search valued the best
-  // move there: the two values compare.
-  TValueLimits afterMove = limits;
-  afterMove.Level = static_cast<reversi::TLevel>(kLevel - 1);
+  analyst::TLimits limits;
+  limits.Seconds = kSeconds;
   // A job per position, in order: other work waits for one position only.
+  // Every legal move of a position is searched alike, so the best move's
+  // value and the played move's compare, and moves that are the same by
+  // symmetry get the same value.
   for (int k = 0; k <= record_.Played; ++k) {
     TGameRecord prefix = record_;
     prefix.Played = k;
     const int next = k < record_.Played ? record_.Moves[k] : 0;
-    runner_.Add([this, k, prefix, next, limits, afterMove](const TAnalysisRunner::TJob& job) {
-      auto engine = ReplayRecord(prefix);
-      const int mover = engine->SideToMove;
-      const TPositionValue value = ValuePosition(*engine, job.Solver(), limits, job.Stop());
-      if (!value.Valid) return;
-      TPositionValue played;
-      if (next != 0 && !value.Exact && value.Cell != next) {
-        played = ValueMove(prefix, next, job.Solver(), afterMove, job.Stop());
-        if (!played.Valid) return;
+    runner_.Add([this, k, prefix, next, limits](const TAnalysisRunner::TJob& job) {
+      const int mover = ReplayRecord(prefix)->SideToMove;
+      TPositionValue best, played;
+      const auto moves = job.Analyst().AnalyseMoves(BitPositionOf(prefix), limits, &job.Stop());
+      if (job.Stop()) return;
+      if (moves.empty()) {
+        best = AnalysePosition(prefix, job.Analyst(), limits, job.Stop());
+        if (!best.Valid || job.Stop()) return;
+      } else {
+        const auto take = [](const analyst::TMoveValue& m) {
+          TPositionValue v;
+          v.Cell = BoardCell(m.Move);
+          v.Discs = m.Value;
+          v.Exact = m.Exact;
+          v.Depth = m.Depth;
+          v.Valid = true;
+          return v;
+        };
+        best = take(moves.front());
+        for (const analyst::TMoveValue& m : moves)
+          if (BoardCell(m.Move) == next) played = take(m);
       }
-      job.Post([this, k, value, played, mover] { Take(k, value, played, mover); });
+      job.Post([this, k, best, played, mover] { Take(k, best, played, mover); });
     });
   }
 }
@@ -200,7 +217,7 @@ void TGameReview::Take(int index, const TPositionValue& value, const TPositionVa
   QVector<double> graph(values_.size(), std::nan(""));
   for (int k = 0; k < done_; ++k) graph[k] = movers_[k] == kBlack ? values_[k].Discs : -values_[k].Discs;
   graph_->SetValues(graph);
-  if (index > 0) FillRow(index - 1);
+  FillRow(index);
   if (Finished()) {
     state_->setText(tr("Done; * marks exact values"));
     cancel_->setText(tr("Close"));
@@ -208,28 +225,22 @@ void TGameReview::Take(int index, const TPositionValue& value, const TPositionVa
 }
 
 void TGameReview::FillRow(int move) {
+  if (move >= record_.Played) return;
   const TPositionValue& best = values_[move];
-  const TPositionValue& after = values_[move + 1];
-  const int mover = movers_[move];
-  // Exact values compare as they are. A search's value of the best move is
-  // compared with the played move searched as deep; the best move played is
-  // worth just what the search said. A played move the search found no
-  // better than the best, but valued higher on its own, loses nothing.
-  TPositionValue playedValue = after;
-  double played = movers_[move + 1] == mover ? after.Discs : -after.Discs;
-  if (!best.Exact) {
-    playedValue = best;
-    played = played_[move].Valid ? std::min(played_[move].Discs, best.Discs) : best.Discs;
-  }
-  const double loss = best.Discs - played;
+  // The played move's value from the same analysis as the best move's; a
+  // move the record has but the position does not allow (a damaged file)
+  // loses nothing.
+  const TPositionValue& played = played_[move].Valid ? played_[move] : best;
+  const double loss = std::max(0.0, best.Discs - played.Discs);
   auto set = [&](int col, const QString& text) { table_->setItem(move, col, new QTableWidgetItem(text)); };
   set(ColMove, QString::number(move + 1));
   set(ColPlayed, Square(record_.Moves[move]));
-  set(ColPlayer, mover == kBlack ? tr("Black") : tr("White"));
+  set(ColPlayer, movers_[move] == kBlack ? tr("Black") : tr("White"));
   set(ColBest, Square(best.Cell));
   set(ColBestValue, Discs(best, best.Discs));
-  set(ColPlayedValue, Discs(playedValue, played));
-  set(ColLoss, QString::number(std::max(0.0, loss), 'f', best.Exact && after.Exact ? 0 : 2));
+  set(ColPlayedValue, Discs(played, played.Discs));
+  set(ColLoss, QString::number(loss, 'f', best.Exact && played.Exact ? 0 : 2));
+  set(ColDepth, best.Exact ? tr("exact") : QString::number(best.Depth));
   if (loss >= kMistake) {
     for (int col = 0; col < ColCount; ++col) table_->item(move, col)->setBackground(QColor(255, 200, 200));
   }

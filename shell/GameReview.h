@@ -1,5 +1,5 @@
-// Analyse Game: every move of the game with the value of the best move, the
-// value of the move played and the discs lost, and a graph of the value
+// Analyse Game: every move of the game with the analyst's value of the best
+// move, the value of the move played and the discs lost, and a graph of the value
 // over the game. Worked out in the background, cancellable; a row or a
 // point of the graph shows its position on the main board.
 #pragma once
@@ -46,11 +46,10 @@ class TGameReview : public QDialog {
   Q_OBJECT
 
  public:
-  // Positions at or below this many empties are solved exactly.
-  static constexpr int kExactEmpties = 20;
-  // The search's depth for the other positions.
-  static constexpr reversi::TLevel kLevel = reversi::Ply6;
-  // Discs lost that make a mistake.
+  // The analyst's time for every position: near the end it solves the
+  // position's moves exactly within it.
+  static constexpr double kSeconds = 1.0;
+  // Discs lost against the best move that make a mistake.
   static constexpr double kMistake = 4.0;
 
   // Analyses the game record; show(k) is asked to put the position after k
@@ -79,8 +78,7 @@ class TGameReview : public QDialog {
   std::function<void(int)> show_;
   TAnalysisRunner runner_;
   QVector<TPositionValue> values_;  // before move k, for its side to move
-  // Move k's value searched as deep as values_[k]'s best move was, when it is
-  // another move and values_[k] is not exact; otherwise not valid.
+  // Move k's value in the same analysis as values_[k]'s best move.
   QVector<TPositionValue> played_;
   QVector<int> movers_;  // that side (kBlack, kWhite)
   int done_ = 0;

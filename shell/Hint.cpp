@@ -25,17 +25,13 @@ THintControl::THintControl(TReversi* board, const std::shared_ptr<TAnalysisThrea
 void THintControl::Hint() {
   if (board_->Thinking()) return;
   const TGameRecord record = TGameRecord::Of(*board_);
-  TValueLimits limits;
-  limits.ExactEmpties = kHintExactEmpties;
-  limits.MoveTime = std::max(1, board_->MoveTime());
-  limits.SolveSeconds = limits.MoveTime;
-  limits.Level = board_->Level();
+  analyst::TLimits limits;
+  limits.Seconds = std::max(1, board_->MoveTime());
   board_->SetMarks({});
   if (OnStatus) OnStatus(tr("Hint: thinking..."));
   hints_.Start([this, record, limits](const TAnalysisRunner::TJob& job) {
-    auto engine = ReplayRecord(record);
-    const TPositionValue value = ValuePosition(*engine, job.Solver(), limits, job.Stop());
-    if (!value.Valid) return;
+    const TPositionValue value = AnalysePosition(record, job.Analyst(), limits, job.Stop());
+    if (!value.Valid || job.Stop()) return;
     job.Post([this, record, value] {
       if (!(TGameRecord::Of(*board_) == record)) return;
       QString text;
@@ -70,27 +66,31 @@ void THintControl::StartValues() {
   board_->SetSquareTexts({});
   if (!valuesOn_ || board_->Thinking()) return;
   const TGameRecord record = TGameRecord::Of(*board_);
-  std::vector<int> moves;
-  for (int i = 10; i <= 90; ++i)
-    if (board_->Cells[i] == 0 && board_->IsLegal(i)) moves.push_back(i);
-  TValueLimits limits;
-  limits.ExactEmpties = kValueExactEmpties;
-  limits.Level = Ply4;
-  // A job per move, so that a hint asked for meanwhile waits for one only.
-  for (int square : moves) {
-    values_.Add([this, record, square, limits](const TAnalysisRunner::TJob& job) {
-      const TPositionValue value = ValueMove(record, square, job.Solver(), limits, job.Stop());
-      if (!value.Valid) return;
-      job.Post([this, record, value] {
-        if (!(TGameRecord::Of(*board_) == record)) return;
-        QMap<int, QString> texts = board_->SquareTexts();
-        // Exact values carry a star.
-        texts[value.Cell] = QString::fromStdString(DiscsText(value.Discs, value.Exact)) +
-                            (value.Exact ? QStringLiteral("*") : QString());
-        board_->SetSquareTexts(texts);
-      });
-    });
-  }
+  analyst::TLimits limits;
+  limits.Seconds = kValueSeconds;
+  // Every legal move searched alike, shown after each depth: the values
+  // deepen while the user looks.
+  values_.Start([this, record, limits](const TAnalysisRunner::TJob& job) {
+    const auto show = [this, record, &job](const std::vector<analyst::TMoveValue>& values, bool last) {
+      job.Post([this, record, values, last] { ShowValues(record, values, last); });
+    };
+    const auto values = job.Analyst().AnalyseMoves(BitPositionOf(record), limits, &job.Stop(),
+                                                   [&](const std::vector<analyst::TMoveValue>& v) { show(v, false); });
+    if (!job.Stop() && !values.empty()) show(values, true);
+  });
+}
+
+void THintControl::ShowValues(const TGameRecord& record, const std::vector<analyst::TMoveValue>& values, bool last) {
+  if (!(TGameRecord::Of(*board_) == record) || values.empty()) return;
+  QMap<int, QString> texts;
+  // Exact values carry a star.
+  for (const analyst::TMoveValue& v : values)
+    texts[BoardCell(v.Move)] =
+        QString::fromStdString(DiscsText(v.Value, v.Exact)) + (v.Exact ? QStringLiteral("*") : QString());
+  board_->SetSquareTexts(texts);
+  if (!last || !OnStatus) return;
+  OnStatus(values.front().Exact ? tr("Move values in discs: exact (*)")
+                                : tr("Move values in discs: %1 ply search").arg(values.front().Depth));
 }
 
 void THintControl::PositionChanged() {

@@ -1,5 +1,5 @@
-// The hint and the move values on the board: both worked out in the
-// background on copies of the game, both drawn through the board's overlay,
+// The hint and the move values on the board: both the analyst's, worked out
+// in the background on the analysis thread, both drawn through the board's overlay,
 // both dropped as soon as the position they were made for is gone.
 #pragma once
 
@@ -15,10 +15,10 @@ class THintControl : public QObject {
   Q_OBJECT
 
  public:
-  // Empties solved exactly for every legal move's value.
-  static constexpr int kValueExactEmpties = 18;
-  // Empties a hint tries to solve within the move time.
-  static constexpr int kHintExactEmpties = 30;
+  // The analyst's time for the values of all the legal moves; near the end
+  // it solves them exactly within it. A hint takes the computer's time per
+  // move.
+  static constexpr double kValueSeconds = 2.0;
 
   THintControl(TReversi* board, const std::shared_ptr<TAnalysisThread>& thread, QObject* parent = nullptr);
 
@@ -41,6 +41,7 @@ class THintControl : public QObject {
 
  private:
   void StartValues();
+  void ShowValues(const TGameRecord& record, const std::vector<reversi::analyst::TMoveValue>& values, bool last);
 
   TReversi* board_;
   TAnalysisRunner hints_;

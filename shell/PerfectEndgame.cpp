@@ -24,13 +24,15 @@ int ChooseBySolver(TReversiCore& engine, const TPerfectEndgame& options, TAnalys
   if (solving) solving(empties);
   const analysis::TBitPosition position = analysis::FromBoard(engine);
   QEventLoop wait;
-  std::optional<analysis::TSolveResult> result;
+  std::optional<analyst::TAnalysis> result;
   runner.OnFailure = [&](const QString& what) {
     if (failed) failed(what);
     wait.quit();
   };
   runner.Start([position, &result, &wait](const TAnalysisRunner::TJob& job) {
-    const analysis::TSolveResult r = job.Solver().Solve(position);
+    // Without limits the analyst solves what the option allows exactly,
+    // after a short search that orders the moves.
+    const analyst::TAnalysis r = job.Analyst().Analyse(position, {}, &job.Stop());
     job.Post([r, &result, &wait] {
       result = r;
       wait.quit();
@@ -47,8 +49,8 @@ int ChooseBySolver(TReversiCore& engine, const TPerfectEndgame& options, TAnalys
   runner.Cancel();
   runner.OnFailure = nullptr;
   if (solving) solving(0);
-  if (!result || !result->Complete || result->Best < 0) return 0;
-  return analysis::CellOf(result->Best);
+  if (!result || !result->Exact || result->Move < 0) return 0;
+  return analysis::CellOf(result->Move);
 }
 }  // namespace
 

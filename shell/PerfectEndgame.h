@@ -1,5 +1,5 @@
 // Perfect endgame: once no more than a chosen number of squares are empty,
-// the computer plays a move the exact solver proves best instead of the one
+// the computer plays a move the analyst's exact solve proves best instead of the one
 // its search would choose. Off by default; kept in the settings file's
 // section "Perfect_Endgame", written only once the option has been changed.
 #pragma once

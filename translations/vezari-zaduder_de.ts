@@ -431,6 +431,14 @@ Das aktuelle Spiel bleibt erhalten.</translation>
         <source>The analysis failed: %1</source>
         <translation>Die Analyse ist fehlgeschlagen: %1</translation>
     </message>
+    <message>
+        <source>Values in discs by the analyst (%1 s per position). A move losing %2 discs or more against the best is a mistake, marked red.</source>
+        <translation>Werte in Steinen nach dem Analysten (%1 s je Stellung). Ein Zug, der %2 Steine oder mehr gegenüber dem besten verliert, ist ein Fehler und rot markiert.</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>exakt</translation>
+    </message>
 </context>
 <context>
     <name>THintControl</name>
@@ -457,6 +465,14 @@ Das aktuelle Spiel bleibt erhalten.</translation>
     <message>
         <source>The analysis failed: %1</source>
         <translation>Die Analyse ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Move values in discs: exact (*)</source>
+        <translation>Zugwerte in Steinen: exakt (*)</translation>
+    </message>
+    <message>
+        <source>Move values in discs: %1 ply search</source>
+        <translation>Zugwerte in Steinen: Suche über %1 Züge</translation>
     </message>
 </context>
 <context>

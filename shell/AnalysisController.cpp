@@ -6,6 +6,7 @@
 
 #include "GameReview.h"
 #include "Hint.h"
+#include "MatchWindow.h"
 #include "Reversi.h"
 
 TAnalysisController::TAnalysisController(TReversi* board, const std::string& settingsPath, QWidget* window)
@@ -53,6 +54,8 @@ void TAnalysisController::AddItems(QMenu* edit, QAction* beforeInEdit, QMenu* vi
   edit->addSeparator();
   edit->addAction(Hint1);
   edit->addAction(AnalyseGame1);
+  Match1 = item("Match1", tr("Match..."), tr("Play two engines against each other"), &TAnalysisController::MatchClick);
+  edit->addAction(Match1);
 
   auto* perfect = new QMenu(tr("Perfect Endgame"), window_);
   perfect->setObjectName(QStringLiteral("PerfectEndgame1"));
@@ -114,6 +117,18 @@ void TAnalysisController::AnalyseGameClick() {
       whole, [this](int moves) { ShowRecordPosition(moves); }, thread_, window_);
   review_->setAttribute(Qt::WA_DeleteOnClose);
   review_->show();
+}
+
+// The match runs players of its own on a thread of its own, apart from the
+// board and the analysis thread; closing its window ends it.
+void TAnalysisController::MatchClick() {
+  if (!match_) {
+    match_ = new TMatchWindow(window_);
+    match_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  match_->show();
+  match_->raise();
+  match_->activateWindow();
 }
 
 bool TAnalysisController::ShowRecordPosition(int moves) {

@@ -23,6 +23,7 @@ class QAction;
 class QMenu;
 class QWidget;
 class THintControl;
+class TMatchWindow;
 class TReversi;
 
 class TAnalysisController : public QObject {
@@ -53,6 +54,8 @@ class TAnalysisController : public QObject {
   // modal dialog. Returns the number, or 0 when the user cancels.
   std::function<int(int current)> ChooseEmpties;
   void AnalyseGameClick();
+  // Opens the match window (or brings it forward).
+  void MatchClick();
   void PerfectEndgameClick();
   TGameReview* Review() const { return review_; }
 
@@ -75,11 +78,13 @@ class TAnalysisController : public QObject {
   std::shared_ptr<TAnalysisThread> thread_;
   THintControl* hints_ = nullptr;
   QPointer<TGameReview> review_;
+  QPointer<TMatchWindow> match_;
   TPerfectEndgame perfect_;
   TPerfectEndgame perfectAtStart_;
   QAction* Hint1 = nullptr;
   QAction* MoveValues1 = nullptr;
   QAction* AnalyseGame1 = nullptr;
+  QAction* Match1 = nullptr;
   QAction* PerfectEnabled1 = nullptr;
   QAction* PerfectEmpties1 = nullptr;
 };

@@ -37,6 +37,8 @@ add_library(vz_mainwindow STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/Hint.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/GameReview.h
   ${CMAKE_CURRENT_SOURCE_DIR}/GameReview.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/MatchWindow.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/MatchWindow.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/PerfectEndgame.h
   ${CMAKE_CURRENT_SOURCE_DIR}/PerfectEndgame.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/WindowMemory.h
@@ -52,7 +54,7 @@ target_sources(vz_mainwindow PRIVATE
 target_link_libraries(vz_mainwindow PUBLIC vz_openings)
 set_target_properties(vz_mainwindow PROPERTIES AUTOMOC ON AUTORCC ON)
 target_include_directories(vz_mainwindow PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(vz_mainwindow PUBLIC reversi_widget vz_analysis vz_analyst vz_settings vz_widgets vz_numberformat
+target_link_libraries(vz_mainwindow PUBLIC reversi_widget vz_analysis vz_analyst vz_engines vz_settings vz_widgets vz_numberformat
                                            vz_translations Qt6::Widgets Qt6::Multimedia)
 
 add_executable(vezari-zaduder ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)

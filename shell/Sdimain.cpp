@@ -24,6 +24,7 @@
 #include "GameFiles.h"
 #include "Levelunt.h"
 #include "MainMenus.h"
+#include "MoveList.h"
 #include "OpeningsController.h"
 #include "PlayBar.h"
 #include "Reversi.h"
@@ -72,6 +73,7 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), m
   CreateControls();
   menus_ = new TMainMenus(this, Reversi1, panel_, files_, analysis_);
   AddOpenings();
+  AddMoveList();
   Wire();
   ApplyDesignValues(*Reversi1);
   BindEngine();
@@ -94,6 +96,7 @@ TMain::~TMain() {
   SetLevelDialog(nullptr);
   // Stops the analysis and takes the move choosers off the board while the
   // board is still there, the last one installed first.
+  delete moveList_;  // its dock reports being hidden as the window goes
   delete openings_;
   delete analysis_;
   // Nothing of the engine may call back into a window being taken apart.
@@ -216,6 +219,12 @@ void TMain::AddOpenings() {
   connect(openings_, &TOpeningsController::GameReplaced, this, [this] { PositionMoved(true); });
 }
 
+void TMain::AddMoveList() {
+  moveList_ = new TMoveList(Reversi1, this);
+  moveList_->AddItems(menuBar()->findChild<QMenu*>(QStringLiteral("View1")));
+  connect(moveList_, &TMoveList::Moved, this, &TMain::PositionMoved);
+}
+
 void TMain::BindEngine() {
   TReversi& r = *Reversi1;
   r.OnMove = [this](TReversiCore*, const std::string& move) { Reversi1Move(move); };
@@ -285,6 +294,7 @@ void TMain::FormKeyPress(QChar key) {
 void TMain::Reversi1Move(const std::string& move) {
   analysis_->PositionChanged();
   openings_->PositionChanged();
+  moveList_->PositionChanged();
   panel_->Moved();
   // The side to move has been handed on: the mover is the other one.
   const bool blackMoved = Reversi1->SideToMove != reversi::kBlack;
@@ -312,6 +322,7 @@ void TMain::Reversi1EndSearch() {
   searchDepth_ = std::max(0, searchDepth_ - 1);
   analysis_->PositionChanged();
   openings_->PositionChanged();
+  moveList_->PositionChanged();
   playBar_->SearchEnded();
   panel_->SearchEnded();
   if (menus_->Sound()) Click->Play();
@@ -329,6 +340,7 @@ void TMain::Reversi1EndSearch() {
 void TMain::PositionMoved(bool gameChanged) {
   analysis_->PositionChanged(gameChanged);
   openings_->PositionChanged();
+  moveList_->PositionChanged();
   panel_->ShowGame();
   panel_->ResetStats();
 }

@@ -27,6 +27,7 @@ class TAnalysisController;
 class TBoardCoordinates;
 class TDropShadow;
 class TGameFiles;
+class TMoveList;
 class TOpeningsController;
 class TMainMenus;
 class TPlayBar;
@@ -63,6 +64,7 @@ class TMain : public QMainWindow {
   TGameFiles& Files() const { return *files_; }
   TAnalysisController& Analysis() const { return *analysis_; }
   TOpeningsController& Openings() const { return *openings_; }
+  TMoveList& MoveList() const { return *moveList_; }
 
   // Sizes the board to the window.
   void FormResize();
@@ -90,6 +92,7 @@ class TMain : public QMainWindow {
   void Wire();
   void BindEngine();
   void AddOpenings();
+  void AddMoveList();
   void FitShadow();
   // Another position is on the board: a game changed (New, Open, Take Back)
   // also stops the review of the game.
@@ -107,6 +110,7 @@ class TMain : public QMainWindow {
   TGameFiles* files_ = nullptr;
   TAnalysisController* analysis_ = nullptr;
   TOpeningsController* openings_ = nullptr;
+  TMoveList* moveList_ = nullptr;
   TMainMenus* menus_ = nullptr;
   TToolbar* toolbar_ = nullptr;
   TPlayBar* playBar_ = nullptr;

@@ -1098,4 +1098,31 @@ Ohne sie zu speichern schließen?</translation>
         <translation>, Sonderversion</translation>
     </message>
 </context>
+<context>
+    <name>TMoveList</name>
+    <message>
+        <source>pass</source>
+        <translation>passt</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Moves of the game</source>
+        <translation>Züge der Partie</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Moves</source>
+        <translation>Züge &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Move List</source>
+        <translation>Zug&amp;liste</translation>
+    </message>
+    <message>
+        <source>Show the game&apos;s moves beside the board; pick one to go there</source>
+        <translation>Die Züge der Partie neben dem Brett zeigen; ein gewählter Zug wird aufgesucht</translation>
+    </message>
+</context>
 </TS>

@@ -23,9 +23,10 @@ echo "== Install into a scratch prefix"
 prefix=$scratch/prefix
 cmake --install "$build" --prefix "$prefix" > "$scratch/install.log"
 expected=(
-  bin/vezari-zaduder bin/vezari-analyze
+  bin/vezari-zaduder bin/vezari-analyze bin/vezari-engine
   share/applications/$app_id.desktop share/mime/packages/$app_id.xml share/metainfo/$app_id.metainfo.xml
   share/icons/hicolor/scalable/apps/$app_id.svg share/man/man6/vezari-zaduder.6.gz share/man/man1/vezari-analyze.1.gz
+  share/man/man1/vezari-engine.1.gz
   share/doc/vezari-zaduder/copyright share/doc/vezari-zaduder/changelog.gz share/vezari-zaduder/analyst.weights
 )
 for size in 16 22 24 32 48 64 128 256; do

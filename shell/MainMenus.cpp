@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "AnalysisController.h"
+#include "BoardPictures.h"
 #include "GameFiles.h"
 #include "Reversi.h"
 #include "SidePanel.h"
@@ -49,6 +50,9 @@ TMainMenus::TMainMenus(QMainWindow* window, TReversi* board, TSidePanel* panel, 
   QMenu* file = Menu(bar, tr("&File"), "File1");
   Item(file, "New1", tr("&New"), tr("New game"), this, &TMainMenus::New1Click);
   files_->AddFileItems(file);
+  pictures_ = new TBoardPictures(window, board);
+  Item(file, "ExportBoard1", tr("Export Board..."), tr("Save a picture of the board as PNG or SVG"), pictures_,
+       &TBoardPictures::ExportBoard);
   file->addSeparator();
   Item(file, "ExitItem", tr("E&xit"), tr("Exit application"), this, &TMainMenus::ExitItemClick, false,
        QKeySequence(Qt::ALT | Qt::Key_X));
@@ -82,6 +86,8 @@ void TMainMenus::CreateEditMenu(QMenu* edit) {
   Move1 = Item(edit, "Move1", tr("Move Now"), tr("Force the computer to play"), this,
                [this] { board_->SetThinking(!board_->Thinking()); });
   files_->AddEditItems(edit);
+  Item(edit, "CopyBoardImage1", tr("Copy Board as Image"), tr("Copy a picture of the board"), pictures_,
+       &TBoardPictures::CopyBoardImage);
   connect(edit, &QMenu::aboutToShow, this, &TMainMenus::Edit1Click);
 }
 

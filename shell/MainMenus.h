@@ -15,6 +15,7 @@ class QMainWindow;
 class QMenu;
 class TAnalysisController;
 class TGameFiles;
+class TBoardPictures;
 class TReversi;
 class TSidePanel;
 
@@ -51,6 +52,7 @@ class TMainMenus : public QObject {
   TReversi* board_;
   TSidePanel* panel_;
   TGameFiles* files_;
+  TBoardPictures* pictures_ = nullptr;
   TAnalysisController* analysis_;
   QMenu* Edit1 = nullptr;
   QMenu* View1 = nullptr;

@@ -43,6 +43,10 @@ add_library(vz_mainwindow STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/PerfectEndgame.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/WindowMemory.h
   ${CMAKE_CURRENT_SOURCE_DIR}/WindowMemory.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/BoardExport.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/BoardExport.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/BoardPictures.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/BoardPictures.cpp
   ${PROJECT_SOURCE_DIR}/assets/assets.qrc
 )
 # The openings: book moves, practice and the game library.
@@ -60,6 +64,8 @@ set_target_properties(vz_mainwindow PROPERTIES AUTOMOC ON AUTORCC ON)
 target_include_directories(vz_mainwindow PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(vz_mainwindow PUBLIC reversi_widget vz_analysis vz_analyst vz_engines vz_settings vz_widgets vz_numberformat
                                            vz_translations Qt6::Widgets Qt6::Multimedia)
+find_package(Qt6 REQUIRED COMPONENTS Svg)
+target_link_libraries(vz_mainwindow PRIVATE Qt6::Svg)
 
 add_executable(vezari-zaduder ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
 target_link_libraries(vezari-zaduder PRIVATE vz_mainwindow vz_startup)

@@ -1,8 +1,10 @@
 #include "AnalysisController.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QInputDialog>
 #include <QMenu>
+#include <cmath>
 
 #include "GameReview.h"
 #include "Hint.h"
@@ -24,6 +26,26 @@ TAnalysisController::TAnalysisController(TReversi* board, const std::string& set
           emit Status(QString());
       },
       [this](const QString& what) { emit Announced(tr("The analysis failed: %1").arg(what)); });
+  strong_.Load(settingsPath);
+  strongAtStart_ = strong_;
+  // The analyst player asks the perfect endgame's chooser when it is off;
+  // the openings' practice wraps both later.
+  InstallStrongLevel(
+      *board_, strong_, thread_, board_->ChooseMove, [this](const TPositionValue& value) { ShowThinking(value); },
+      [this](const QString& what) { emit Announced(tr("The analysis failed: %1").arg(what)); });
+  ChooseSeconds = [this](int current) {
+    bool ok = false;
+    const int n = QInputDialog::getInt(window_, tr("Analyst Player"), tr("Seconds per move:"), current, 1,
+                                       TStrongLevel::kMaxSeconds, 1, &ok);
+    return ok ? n : 0;
+  };
+  ChooseBookMargin = [this](double current) {
+    bool ok = false;
+    const double n = QInputDialog::getDouble(
+        window_, tr("Analyst Player"), tr("Play book moves within this many discs of the best (0: the best only):"),
+        current, 0, TStrongLevel::kMaxBookMargin, 1, &ok);
+    return ok ? n : -1.0;
+  };
   ChooseEmpties = [this](int current) {
     bool ok = false;
     const int n = QInputDialog::getInt(window_, tr("Perfect Endgame"), tr("Empty squares solved exactly:"), current,
@@ -69,6 +91,7 @@ void TAnalysisController::AddItems(QMenu* edit, QAction* beforeInEdit, QMenu* vi
   perfect->addAction(PerfectEnabled1);
   perfect->addAction(PerfectEmpties1);
   edit->insertMenu(beforeInEdit, perfect);
+  AddPlayerItems(edit, beforeInEdit);
 
   MoveValues1 = item("MoveValues1", tr("Move Values"), tr("Show the value of every legal move"), nullptr);
   MoveValues1->setCheckable(true);
@@ -83,6 +106,9 @@ void TAnalysisController::UpdateItems() {
   MoveValues1->setEnabled(idle);
   AnalyseGame1->setEnabled(idle && board_->GameRecord[0] != 0);
   PerfectEmpties1->setText(tr("Empty Squares: %1...").arg(perfect_.Empties));
+  AnalystSeconds1->setText(tr("Seconds per Move: %1...").arg(strong_.Seconds));
+  AnalystBook1->setText(tr("Book Moves within %1 Discs...").arg(strong_.BookMargin));
+  players_[strong_.Enabled ? strong_.Strength + 1 : 0]->setChecked(true);
 }
 
 void TAnalysisController::PositionChanged(bool gameChanged) {
@@ -100,7 +126,9 @@ void TAnalysisController::Hint() {
 }
 
 std::vector<TIniWrite> TAnalysisController::Writes() const {
-  return perfect_.Writes(perfectAtStart_);
+  std::vector<TIniWrite> writes = perfect_.Writes(perfectAtStart_);
+  for (TIniWrite& w : strong_.Writes(strongAtStart_)) writes.push_back(std::move(w));
+  return writes;
 }
 
 void TAnalysisController::AnalyseGameClick() {
@@ -156,4 +184,63 @@ void TAnalysisController::PerfectEmptiesClick() {
   const int n = ChooseEmpties ? ChooseEmpties(perfect_.Empties) : 0;
   if (n >= TPerfectEndgame::kMinEmpties && n <= TPerfectEndgame::kMaxEmpties) perfect_.Empties = n;
   UpdateItems();
+}
+
+void TAnalysisController::AddPlayerItems(QMenu* edit, QAction* before) {
+  auto* menu = new QMenu(tr("Computer Player"), window_);
+  menu->setObjectName(QStringLiteral("ComputerPlayer1"));
+  auto* group = new QActionGroup(this);
+  const QString names[] = {
+      tr("The Levels (Level...)"), tr("Analyst: Strong"), tr("Analyst: Good (loses up to 2 discs a move)"),
+      tr("Analyst: Club (loses up to 4 discs a move)"), tr("Analyst: Beginner (loses up to 8 discs a move)")};
+  for (int k = 0; k <= TStrongLevel::kStrengths; ++k) {
+    auto* a = new QAction(names[k], group);
+    a->setObjectName(k == 0 ? QStringLiteral("LevelsPlayer1") : QStringLiteral("AnalystPlayer%1").arg(k - 1));
+    a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, k] { SetAnalystPlayer(k - 1); });
+    menu->addAction(a);
+    players_.append(a);
+  }
+  menu->addSeparator();
+  AnalystSeconds1 = new QAction(this);
+  AnalystSeconds1->setObjectName(QStringLiteral("AnalystSeconds1"));
+  connect(AnalystSeconds1, &QAction::triggered, this, [this] {
+    const int n = ChooseSeconds ? ChooseSeconds(strong_.Seconds) : 0;
+    if (n >= 1 && n <= TStrongLevel::kMaxSeconds) strong_.Seconds = n;
+    UpdateItems();
+  });
+  AnalystBook1 = new QAction(this);
+  AnalystBook1->setObjectName(QStringLiteral("AnalystBook1"));
+  connect(AnalystBook1, &QAction::triggered, this, [this] {
+    const double n = ChooseBookMargin ? ChooseBookMargin(strong_.BookMargin) : -1;
+    if (n >= 0 && n <= TStrongLevel::kMaxBookMargin) strong_.BookMargin = std::round(n * 10) / 10;
+    UpdateItems();
+  });
+  menu->addAction(AnalystSeconds1);
+  menu->addAction(AnalystBook1);
+  edit->insertMenu(before, menu);
+}
+
+void TAnalysisController::SetAnalystPlayer(int strength) {
+  strong_.Enabled = strength >= 0 && strength < TStrongLevel::kStrengths;
+  if (strong_.Enabled) strong_.Strength = strength;
+  UpdateItems();
+}
+
+// The analyst's thinking where the search's is shown: the side panel's
+// depth, nodes and best move, and the line in the status line.
+void TAnalysisController::ShowThinking(const TPositionValue& value) {
+  if (!value.Valid) return;  // the move is chosen: its last line stays
+  QStringList line;
+  for (int cell : value.Line)
+    line << (cell == reversi::kPassSquare ? tr("pass") : QString::fromStdString(reversi::SquareName(cell)));
+  const QString move = line.isEmpty() ? QString() : line.front();
+  board_->SetNodes(value.Nodes);
+  if (board_->OnPlyChange) board_->OnPlyChange(board_, value.Depth);
+  if (board_->OnBestChange) board_->OnBestChange(board_, move.toStdString(), value.Discs, false);
+  const QString depth = value.Exact ? tr("exact") : tr("%1 ply search").arg(value.Depth);
+  emit Status(tr("Analyst: %1, %2 discs (%3), %4 nodes: %5")
+                  .arg(move, QString::fromStdString(DiscsText(value.Discs, value.Exact)), depth)
+                  .arg(value.Nodes)
+                  .arg(line.join(u' ')));
 }

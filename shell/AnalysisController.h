@@ -1,6 +1,6 @@
 // The window's analysis: Hint and Analyse Game in the Edit menu, Move Values
-// in the View menu, the Perfect Endgame option beside the level, and the
-// review window. The work itself is in Hint.cpp, GameReview.cpp and
+// in the View menu, the Perfect Endgame option and the analyst as the
+// computer player beside the level, and the review window. The work itself is in Hint.cpp, GameReview.cpp and
 // PerfectEndgame.cpp; all of it runs on the one analysis thread this
 // controller owns (AnalysisThread.h), each part through a runner of its own
 // (AnalysisWorker.h), and what is shown is dropped as soon as the position
@@ -18,8 +18,10 @@
 #include "GameReview.h"
 #include "IniText.h"
 #include "PerfectEndgame.h"
+#include "StrongLevel.h"
 
 class QAction;
+class QActionGroup;
 class QMenu;
 class QWidget;
 class THintControl;
@@ -53,6 +55,13 @@ class TAnalysisController : public QObject {
   // Asks for the empties the computer solves; replaceable, so tests need no
   // modal dialog. Returns the number, or 0 when the user cancels.
   std::function<int(int current)> ChooseEmpties;
+  // Likewise for the analyst player's seconds per move and book margin.
+  std::function<int(int current)> ChooseSeconds;
+  std::function<double(double current)> ChooseBookMargin;
+  // The computer player: the specified levels (-1) or the analyst at a
+  // strength (0 strong .. TStrongLevel::kStrengths - 1).
+  void SetAnalystPlayer(int strength);
+  const TStrongLevel& AnalystPlayer() const { return strong_; }
   void AnalyseGameClick();
   // Opens the match window (or brings it forward).
   void MatchClick();
@@ -68,6 +77,8 @@ class TAnalysisController : public QObject {
 
  private:
   void PerfectEmptiesClick();
+  void AddPlayerItems(QMenu* edit, QAction* before);
+  void ShowThinking(const TPositionValue& value);
   // Puts the position after `moves` moves of the reviewed game on the board,
   // as Take Back and Move Forward do; false when the game has no such
   // position or has changed since.
@@ -81,6 +92,11 @@ class TAnalysisController : public QObject {
   QPointer<TMatchWindow> match_;
   TPerfectEndgame perfect_;
   TPerfectEndgame perfectAtStart_;
+  TStrongLevel strong_;
+  TStrongLevel strongAtStart_;
+  QList<QAction*> players_;  // the specified levels, then the strengths
+  QAction* AnalystSeconds1 = nullptr;
+  QAction* AnalystBook1 = nullptr;
   QAction* Hint1 = nullptr;
   QAction* MoveValues1 = nullptr;
   QAction* AnalyseGame1 = nullptr;

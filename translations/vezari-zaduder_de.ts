@@ -101,6 +101,58 @@
         <source>The analysis failed: %1</source>
         <translation>Die Analyse ist fehlgeschlagen: %1</translation>
     </message>
+    <message>
+        <source>Analyst Player</source>
+        <translation>Analyst als Gegner</translation>
+    </message>
+    <message>
+        <source>Seconds per move:</source>
+        <translation>Sekunden pro Zug:</translation>
+    </message>
+    <message>
+        <source>Play book moves within this many discs of the best (0: the best only):</source>
+        <translation>Buchzüge spielen, die höchstens so viele Steine schlechter als der beste sind (0: nur den besten):</translation>
+    </message>
+    <message>
+        <source>Seconds per Move: %1...</source>
+        <translation>Sekunden pro Zug: %1...</translation>
+    </message>
+    <message>
+        <source>Book Moves within %1 Discs...</source>
+        <translation>Buchzüge innerhalb von %1 Steinen...</translation>
+    </message>
+    <message>
+        <source>Computer Player</source>
+        <translation>Computergegner</translation>
+    </message>
+    <message>
+        <source>The Levels (Level...)</source>
+        <translation>Die Stufen (Stufe...)</translation>
+    </message>
+    <message>
+        <source>Analyst: Strong</source>
+        <translation>Analyst: stark</translation>
+    </message>
+    <message>
+        <source>Analyst: Good (loses up to 2 discs a move)</source>
+        <translation>Analyst: gut (verliert bis zu 2 Steine pro Zug)</translation>
+    </message>
+    <message>
+        <source>Analyst: Club (loses up to 4 discs a move)</source>
+        <translation>Analyst: Verein (verliert bis zu 4 Steine pro Zug)</translation>
+    </message>
+    <message>
+        <source>Analyst: Beginner (loses up to 8 discs a move)</source>
+        <translation>Analyst: Anfänger (verliert bis zu 8 Steine pro Zug)</translation>
+    </message>
+    <message>
+        <source>%1 ply search</source>
+        <translation>Suche über %1 Züge</translation>
+    </message>
+    <message>
+        <source>Analyst: %1, %2 discs (%3), %4 nodes: %5</source>
+        <translation>Analyst: %1, %2 Steine (%3), %4 Knoten: %5</translation>
+    </message>
 </context>
 <context>
     <name>TCommandLine</name>

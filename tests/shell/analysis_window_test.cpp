@@ -4,6 +4,7 @@
 // on or the window closes.
 #include <QLabel>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include "Hint.h"
 #include "IniStore.h"
 #include "Sdimain.h"
+#include "StrongLevel.h"
 #include "WindowParts.h"
 
 namespace {
@@ -353,6 +355,70 @@ class AnalysisWindowTest : public QObject {
     w->Board()->SetThinking(true);
     QCOMPARE(heard, (QList<int>{32, 0}));
     QCOMPARE(w->Board()->MovesPlayed, 29);
+  }
+
+  // The analyst as the computer plays a legal move through the chooser, the
+  // openings' practice wrapped around it.
+  void theAnalystPlayerPlaysALegalMove() {
+    auto w = Window();
+    Play(*w, "f5f6e6f4e3c5g5g4g3d6e7f3e2d7c4d3f7c6c8f2");
+    w->Board()->SetMode(reversi::Normal);
+    w->Analysis().ChooseSeconds = [](int) { return 1; };
+    Part<QAction>(*w, "AnalystSeconds1")->trigger();
+    Part<QAction>(*w, "AnalystPlayer0")->trigger();
+    QVERIFY(w->Analysis().AnalystPlayer().Enabled);
+    const QList<int> legal = LegalCells(*w->Board());
+    Part<QAction>(*w, "Move1")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(w->Board()->MovesPlayed, 21, 20000);
+    QVERIFY(legal.contains(w->Board()->GameRecord[20]));
+    QVERIFY(Part<QLabel>(*w, "StatusLine")->text().startsWith(QStringLiteral("Analyst: ")));
+    // Back to the levels: the specified search plays, its chooser untouched.
+    Part<QAction>(*w, "LevelsPlayer1")->trigger();
+    QVERIFY(!w->Analysis().AnalystPlayer().Enabled);
+  }
+
+  // Move Now ends the analyst's thinking with its best move so far (without
+  // the stop this test would take ten minutes).
+  void moveNowStopsTheAnalystPlayer() {
+    auto w = Window();
+    Play(*w, "f5f6e6f4e3c5g5g4g3d6e7f3e2d7c4d3f7c6c8f2");
+    w->Board()->SetMode(reversi::Normal);
+    w->Analysis().ChooseSeconds = [](int) { return 600; };
+    Part<QAction>(*w, "AnalystSeconds1")->trigger();
+    w->Analysis().SetAnalystPlayer(1);
+    const QList<int> legal = LegalCells(*w->Board());
+    QTimer::singleShot(500, w.get(), [&] { Part<QAction>(*w, "Move1")->trigger(); });
+    w->Board()->SetThinking(true);
+    QCOMPARE(w->Board()->MovesPlayed, 21);
+    QVERIFY(legal.contains(w->Board()->GameRecord[20]));
+  }
+
+  void weakerStrengthsStayWithinTheirBudget() {
+    std::mt19937 random(1);
+    const std::vector<reversi::analyst::TMoveValue> values = {{19, 3.0}, {26, 1.5}, {37, -1.0}, {44, -20}};
+    QSet<int> chosen;
+    for (int i = 0; i < 200; ++i) chosen.insert(ChooseWithin(values, 4, random));
+    QCOMPARE(chosen, (QSet<int>{19, 26, 37}));
+    QCOMPARE(ChooseWithin(values, 0, random), 19);
+    QCOMPARE(ChooseWithin({}, 4, random), reversi::analysis::kNoMove);
+  }
+
+  void theAnalystPlayerIsKeptInItsOwnSection() {
+    const std::string path = QFile::encodeName(dir_.filePath("Analyst.ini")).toStdString();
+    TStrongLevel level;
+    const TStrongLevel atStart = level;
+    QVERIFY(level.Writes(atStart).empty());  // unchanged: nothing written
+    level.Enabled = true;
+    level.Strength = 2;
+    level.Seconds = 5;
+    level.BookMargin = 0;
+    QVERIFY(TIniStore(path).Write(level.Writes(atStart)));
+    TStrongLevel read;
+    read.Load(path);
+    QVERIFY(read.Enabled);
+    QCOMPARE(read.Strength, 2);
+    QCOMPARE(read.Seconds, 5);
+    QCOMPARE(read.BookMargin, 0.0);
   }
 
   void perfectEndgameIsKeptInItsOwnSection() {

@@ -60,6 +60,8 @@ TMainMenus::TMainMenus(QMainWindow* window, TReversi* board, TSidePanel* panel, 
   CreateViewMenu(Menu(bar, tr("&View"), "View1"));
   analysis_->AddItems(Edit1, TwoPlayer1, View1, ShowFlipableSquares1);
   QMenu* help = Menu(bar, tr("&Help"), "Help1");
+  Item(help, "HowToPlay1", tr("How to &Play"), tr("The rules, the keys and what the panels show"), this,
+       &TMainMenus::HowToPlay1Click);
   Item(help, "About1", tr("&About..."), tr("Display about box"), this, &TMainMenus::About1Click);
 }
 

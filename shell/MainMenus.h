@@ -40,6 +40,7 @@ class TMainMenus : public QObject {
   void TakeBack1Click();
   void MoveForward1Click();
   void Level1Click();
+  void HowToPlay1Click();
   void About1Click();
   void ExitItemClick();
   void Coordinates1Click(bool shown);

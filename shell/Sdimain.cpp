@@ -1,5 +1,6 @@
 #include "Sdimain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
@@ -22,6 +23,7 @@
 #include "BoardDesign.h"
 #include "FileReasons.h"
 #include "GameFiles.h"
+#include "HowToPlay.h"
 #include "Levelunt.h"
 #include "MainMenus.h"
 #include "MoveList.h"
@@ -51,6 +53,15 @@ template <class T>
 T* Named(T* object, const char* name) {
   object->setObjectName(QLatin1String(name));
   return object;
+}
+
+// The key the Edit menu shows for Hint, for the How to Play page to name.
+QString HintKey(const QObject* window) {
+  const auto* hint = window->findChild<QAction*>(QStringLiteral("Hint1"));
+  if (!hint) return QStringLiteral("H");
+  if (!hint->shortcut().isEmpty()) return hint->shortcut().toString(QKeySequence::NativeText);
+  const qsizetype tab = hint->text().indexOf(u'\t');
+  return tab >= 0 ? hint->text().mid(tab + 1) : QStringLiteral("H");
 }
 
 }  // namespace
@@ -187,6 +198,7 @@ void TMain::Wire() {
   connect(menus_, &TMainMenus::Level1Click, this, [this] {
     if (levelDialog_) levelDialog_->Execute(*Reversi1);
   });
+  connect(menus_, &TMainMenus::HowToPlay1Click, this, [this] { ShowHowToPlay(this, HintKey(this)); });
   connect(menus_, &TMainMenus::About1Click, this, [this] {
     if (aboutBox_) aboutBox_->exec();
   });

@@ -51,6 +51,8 @@ add_library(vz_mainwindow STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/BoardPictures.cpp
   ${PROJECT_SOURCE_DIR}/assets/assets.qrc
 )
+# Help > How to Play.
+target_sources(vz_mainwindow PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/HowToPlay.h ${CMAKE_CURRENT_SOURCE_DIR}/HowToPlay.cpp)
 # The openings: book moves, practice and the game library.
 target_sources(vz_mainwindow PRIVATE
   ${CMAKE_CURRENT_SOURCE_DIR}/OpeningsController.h

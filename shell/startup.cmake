@@ -29,7 +29,6 @@ add_library(vz_startup STATIC
   Splash.h Splash.cpp
   Startup.h Startup.cpp
   CommandLine.h CommandLine.cpp
-  HowToPlay.h HowToPlay.cpp
 )
 set_target_properties(vz_startup PROPERTIES AUTOMOC ON)
 target_include_directories(vz_startup PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})

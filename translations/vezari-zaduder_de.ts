@@ -714,6 +714,14 @@ Ohne sie zu speichern schließen?</translation>
 <context>
     <name>TMainMenus</name>
     <message>
+        <source>How to &amp;Play</source>
+        <translation>&amp;Spielanleitung</translation>
+    </message>
+    <message>
+        <source>The rules, the keys and what the panels show</source>
+        <translation>Die Regeln, die Tasten und was die Anzeigen zeigen</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>

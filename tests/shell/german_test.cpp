@@ -1,6 +1,7 @@
 // The program under a German locale (run with LANG=de_DE.UTF-8): the menus,
 // the side panel and the level dialog speak German, and no caption is cut
 // off by the room the English design gave it.
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -58,6 +59,7 @@ class GermanTest : public QObject {
     QCOMPARE(Part<QAction>(w, "Level1")->text(), QStringLiteral("Stufe..."));
     QCOMPARE(Part<QAction>(w, "TakeBack1")->text(), QStringLiteral("Zug zurücknehmen"));
     QCOMPARE(Part<QMenu>(w, "View1")->title(), QStringLiteral("&Ansicht"));
+    QCOMPARE(Part<QAction>(w, "HowToPlay1")->text(), QStringLiteral("&Spielanleitung"));
     QCOMPARE(Part<QMenu>(w, "Help1")->title(), QStringLiteral("&Hilfe"));
     QCOMPARE(Part<QGroupBox>(w, "GroupBox1")->title(), QStringLiteral("Spiel"));
     QCOMPARE(Part<QLabel>(w, "Label6")->text(), QStringLiteral("2 Sekunden pro Zug"));

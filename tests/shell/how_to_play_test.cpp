@@ -1,10 +1,15 @@
 // Help > How to Play: the page's rules, keys and panels, one page per window.
+#include <QAction>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 #include "HowToPlay.h"
+#include "Sdimain.h"
 
 class HowToPlayTest : public QObject {
   Q_OBJECT
@@ -31,6 +36,24 @@ class HowToPlayTest : public QObject {
     QCOMPARE(window.findChildren<THowToPlay*>().size(), 1);
     page->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
     QVERIFY(!page->isVisible());
+  }
+
+  void theHelpMenuOpensItWithTheHintKey() {
+    QTemporaryDir dir;
+    TMain w(QFile::encodeName(dir.filePath(QStringLiteral("Reversi.ini"))).toStdString());
+    auto* item = w.findChild<QAction*>(QStringLiteral("HowToPlay1"));
+    QVERIFY(item);
+    item->trigger();
+    const auto pages = w.findChildren<THowToPlay*>();
+    QCOMPARE(pages.size(), 1);
+    QVERIFY(pages.front()->isVisible());
+    // The key the Edit menu names for Hint, whatever it is.
+    const QString hint = w.findChild<QAction*>(QStringLiteral("Hint1"))->text();
+    const QString key = hint.mid(hint.indexOf(u'\t') + 1);
+    QVERIFY(!key.isEmpty());
+    QTextDocument expected;
+    expected.setHtml(THowToPlay::PageText(key));
+    QCOMPARE(pages.front()->Page->toPlainText(), expected.toPlainText());
   }
 
   void keysAreShownAsText() {

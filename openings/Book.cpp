@@ -140,7 +140,7 @@ std::string LocateBook() {
   const fs::path self = fs::read_symlink("/proc/self/exe", ec);
   if (!ec) {
     places.push_back(self.parent_path() / "book.bin");
-    places.push_back(self.parent_path() / "../data/book.bin");
+    places.push_back(self.parent_path() / "../share/vezari-zaduder/book.bin");
   }
   if (*VZ_DATA_DIR) places.push_back(fs::path(VZ_DATA_DIR) / "book.bin");
   if (*VZ_SOURCE_DATA_DIR) places.push_back(fs::path(VZ_SOURCE_DATA_DIR) / "book.bin");

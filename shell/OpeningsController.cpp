@@ -15,7 +15,10 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <QToolTip>
+#include <random>
 
+#include "Analyst.h"
+#include "BalancedStart.h"
 #include "EngineAdapter.h"
 #include "LibraryPanel.h"
 #include "NumberFormat.h"
@@ -100,6 +103,16 @@ TOpeningsController::~TOpeningsController() {
 }
 
 void TOpeningsController::AddItems(QMenu* file, QAction* beforeInFile, QMenu* edit, QMenu* view) {
+  NewBalanced1 = new QAction(tr("New &Balanced Game"), this);
+  NewBalanced1->setObjectName(QStringLiteral("NewBalanced1"));
+  NewBalanced1->setStatusTip(tr("New game from a random opening that the analyst judges even"));
+  const QList<QAction*> fileItems = file->actions();
+  const auto newItem = std::find_if(fileItems.begin(), fileItems.end(),
+                                    [](QAction* a) { return a->objectName() == QLatin1String("New1"); });
+  file->insertAction(newItem != fileItems.end() && newItem + 1 != fileItems.end() ? *(newItem + 1) : beforeInFile,
+                     NewBalanced1);
+  connect(NewBalanced1, &QAction::triggered, this, [this] { NewBalancedGame(); });
+
   OpenLibrary1 = new QAction(tr("Open &Library..."), this);
   OpenLibrary1->setObjectName(QStringLiteral("OpenLibrary1"));
   OpenLibrary1->setStatusTip(tr("Read a collection of games and look up the position on the board in it"));
@@ -363,4 +376,42 @@ void TOpeningsController::OpenLibraryGame(int gameIndex) {
   emit GameReplaced();
   emit Announced(tr("%1 against %2 from the library")
                      .arg(QString::fromStdString(chosen.Black), QString::fromStdString(chosen.White)));
+}
+
+// ---- Balanced starts ----
+
+void TOpeningsController::NewBalancedGame(uint64_t seed) {
+  if (findingStart_ || board_->Thinking()) return;
+  if (seed == 0) seed = std::random_device{}() | 1;
+  findingStart_ = true;
+  emit Status(tr("Looking for a balanced start..."));
+  QPointer<TOpeningsController> self(this);
+  QThread* finder = QThread::create([self, seed] {
+    std::string error;
+    std::shared_ptr<const analyst::TEvaluation> evaluation = analyst::TEvaluation::LoadDefault(error);
+    if (!evaluation) evaluation = analyst::TEvaluation::StandIn();
+    analyst::TAnalyst judge(evaluation);
+    analyst::TLimits limits;
+    limits.Depth = 8;
+    const auto start = FindBalancedStart(seed, [&](const TSidePosition& p) {
+      return judge.Analyse({p.Player, p.Opponent}, limits).Value;
+    });
+    QMetaObject::invokeMethod(qApp, [self, seed, start] {
+      if (!self) return;
+      self->findingStart_ = false;
+      if (!start || self->board_->Thinking()) {
+        emit self->Status(tr("No balanced start was found; try again."));
+        return;
+      }
+      TGame game;
+      for (int square : start->Moves) game.Moves.push_back(kCellOfBit[square]);
+      if (!self->board_->SetGame(game)) return;
+      emit self->GameReplaced();
+      emit self->Announced(tr("Balanced start %1: %2 (%3 discs for the side to move)")
+                               .arg(seed)
+                               .arg(QString::fromStdString(WriteMoveList(game)), Discs(start->Value)));
+    });
+  });
+  connect(finder, &QThread::finished, finder, &QObject::deleteLater);
+  finder->start();
 }

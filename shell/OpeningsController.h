@@ -36,8 +36,8 @@ class TOpeningsController : public QObject {
   TOpeningsController(TReversi* board, QMainWindow* window);
   ~TOpeningsController() override;
 
-  // Open Library after `beforeInFile`, Practise Opening at the end of edit,
-  // Book Moves at the end of view.
+  // New Balanced Game after New, Open Library before `beforeInFile`,
+  // Practise Opening at the end of edit, Book Moves at the end of view.
   void AddItems(QMenu* file, QAction* beforeInFile, QMenu* edit, QMenu* view);
   // Another position is on the board, or the computer began or ended
   // thinking.
@@ -50,6 +50,11 @@ class TOpeningsController : public QObject {
   // Reads a collection in the background; the look-up panel opens.
   void OpenLibrary(const QString& path);
   bool LibraryLoading() const { return loading_; }
+  // A new game from a random balanced start found in the background by the
+  // analyst; `seed` 0 picks one at random. The seed is announced, so a start
+  // can be had again.
+  void NewBalancedGame(uint64_t seed = 0);
+  bool FindingStart() const { return findingStart_; }
   // Starts practice of the named line from a new game.
   bool Practise(const QString& name);
   bool Practising() const { return !practice_.empty(); }
@@ -81,6 +86,8 @@ class TOpeningsController : public QObject {
   QAction* BookMoves1 = nullptr;
   QAction* OpenLibrary1 = nullptr;
   QAction* PractiseOpening1 = nullptr;
+  QAction* NewBalanced1 = nullptr;
+  bool findingStart_ = false;
   QDockWidget* libraryDock_ = nullptr;
   TLibraryPanel* libraryPanel_ = nullptr;
   std::shared_ptr<TLibrary> library_;

@@ -6,6 +6,7 @@
 
 #include <fstream>
 
+#include "BalancedStart.h"
 #include "Replay.h"
 
 using namespace reversi;
@@ -71,4 +72,23 @@ TEST(Book, DamagedFilesAreRefusedWithAReason) {
   EXPECT_NE(error.find("version 9"), std::string::npos);
   EXPECT_FALSE(TBook::Read("", error));
   EXPECT_FALSE(TBook::Load("/nonexistent/book.bin", error));
+}
+
+TEST(BalancedStart, SameSeedSameStartWithinTheLimit) {
+  int judged = 0;
+  auto judge = [&](const TSidePosition& p) {
+    ++judged;
+    return Discs(p) / 2.0;
+  };
+  const auto a = FindBalancedStart(11, judge, 1.0);
+  const auto b = FindBalancedStart(11, judge, 1.0);
+  ASSERT_TRUE(a && b);
+  EXPECT_EQ(a->Moves, b->Moves);
+  EXPECT_GE(a->Moves.size(), 8u);
+  EXPECT_LE(a->Moves.size(), 12u);
+  EXPECT_LE(std::abs(a->Value), 1.0);
+  EXPECT_TRUE(WalkGame(TPosition::Standard(), a->Moves, [](const TPly&) {}));
+  EXPECT_NE(FindBalancedStart(12, judge, 1.0)->Moves, a->Moves);
+  EXPECT_FALSE(FindBalancedStart(
+      11, [](const TSidePosition&) { return 9.0; }, 2.0, 20));
 }

@@ -69,6 +69,18 @@ class OpeningsWindowTest : public QObject {
     QVERIFY(Part<QLabel>(*w, "StatusLine")->text().contains(QStringLiteral("Cannot open the library")));
   }
 
+  void balancedStartIsReproducedBySeed() {
+    auto w = Window();
+    w->Openings().NewBalancedGame(5);
+    QTRY_VERIFY_WITH_TIMEOUT(!w->Openings().FindingStart(), 120000);
+    const std::vector<int> first = w->Board()->CurrentGame().Moves;
+    QVERIFY(first.size() >= 8 && first.size() <= 12);
+    QVERIFY(Part<QLabel>(*w, "StatusLine")->text().contains(QStringLiteral("Balanced start 5")));
+    w->Openings().NewBalancedGame(5);
+    QTRY_VERIFY_WITH_TIMEOUT(!w->Openings().FindingStart(), 120000);
+    QCOMPARE(w->Board()->CurrentGame().Moves, first);
+  }
+
   void practiceFollowsTheLineAndNamesADeviation() {
     auto w = Window();
     QVERIFY(w->Openings().Practise(QStringLiteral("Tiger")));

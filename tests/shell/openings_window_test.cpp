@@ -69,6 +69,18 @@ class OpeningsWindowTest : public QObject {
     QVERIFY(Part<QLabel>(*w, "StatusLine")->text().contains(QStringLiteral("Cannot open the library")));
   }
 
+  void bookMovesFollowTheBoardAndNameTheOpening() {
+    auto w = Window();
+    w->Board()->SetMode(reversi::TwoPlayer);
+    Part<QAction>(*w, "BookMoves1")->trigger();
+    QCOMPARE(w->Board()->SquareTexts().size(), 1);  // the start's four moves are one
+    for (const char* m : {"f5", "d6", "c3", "d3", "c4"}) w->Board()->PlayMove(Cell(m));
+    QVERIFY(w->Board()->SquareTexts().contains(Cell("f4")));
+    QVERIFY(Part<QLabel>(*w, "StatusLine")->text().contains(QStringLiteral("Tiger")));
+    Part<QAction>(*w, "BookMoves1")->trigger();
+    QVERIFY(w->Board()->SquareTexts().isEmpty());
+  }
+
   void balancedStartIsReproducedBySeed() {
     auto w = Window();
     w->Openings().NewBalancedGame(5);

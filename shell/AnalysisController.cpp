@@ -237,7 +237,9 @@ void TAnalysisController::ShowThinking(const TPositionValue& value) {
   const QString move = line.isEmpty() ? QString() : line.front();
   board_->SetNodes(value.Nodes);
   if (board_->OnPlyChange) board_->OnPlyChange(board_, value.Depth);
-  if (board_->OnBestChange) board_->OnBestChange(board_, move.toStdString(), value.Discs, false);
+  // Hundredths, as the value is shown everywhere else.
+  if (board_->OnBestChange)
+    board_->OnBestChange(board_, move.toStdString(), std::round(value.Discs * 100) / 100, false);
   const QString depth = value.Exact ? tr("exact") : tr("%1 ply search").arg(value.Depth);
   emit Status(tr("Analyst: %1, %2 discs (%3), %4 nodes: %5")
                   .arg(move, QString::fromStdString(DiscsText(value.Discs, value.Exact)), depth)

@@ -22,8 +22,7 @@ std::vector<TMoveRow> MoveRows(const reversi::TPosition& start, const std::vecto
     rows.push_back({QStringLiteral("%1. %2").arg(played).arg(name), played, false});
     // The move came back to the mover: the opponent had none. The end of
     // the game is no pass.
-    if (position.Side == mover && !reversi::IsOver(position))
-      rows.push_back({TMoveList::tr("pass"), played, true});
+    if (position.Side == mover && !reversi::IsOver(position)) rows.push_back({TMoveList::tr("pass"), played, true});
   }
   return rows;
 }

@@ -65,8 +65,8 @@ int ChooseByAnalyst(TReversiCore& engine, const TStrongLevel& level, TAnalysisRu
     };
     TPositionValue chosen;
     if (strength == 0) {
-      chosen = ValueOf(job.Analyst().Analyse(position, limits, &job.Stop(),
-                                             [&](const analyst::TAnalysis& a) { tell(ValueOf(a)); }));
+      chosen = ValueOf(
+          job.Analyst().Analyse(position, limits, &job.Stop(), [&](const analyst::TAnalysis& a) { tell(ValueOf(a)); }));
     } else {
       const auto values =
           job.Analyst().AnalyseMoves(position, limits, &job.Stop(), [&](const std::vector<analyst::TMoveValue>& v) {

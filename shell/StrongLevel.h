@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "Analyst.h"
 #include "AnalysisThread.h"
 #include "AnalysisWorker.h"
+#include "Analyst.h"
 #include "IniText.h"
 #include "ReversiCore.h"
 
@@ -49,7 +49,6 @@ int ChooseWithin(const std::vector<reversi::analyst::TMoveValue>& values, double
 // ends it with its best move so far. thinking hears each depth completed
 // (Valid false when the move is chosen); failed hears what made it fail.
 void InstallStrongLevel(reversi::TReversiCore& engine, const TStrongLevel& level,
-                        const std::shared_ptr<TAnalysisThread>& thread,
-                        std::function<int(reversi::TReversiCore&)> next,
+                        const std::shared_ptr<TAnalysisThread>& thread, std::function<int(reversi::TReversiCore&)> next,
                         std::function<void(const TPositionValue& value)> thinking = {},
                         std::function<void(const QString& what)> failed = {});

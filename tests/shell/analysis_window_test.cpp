@@ -12,6 +12,8 @@
 #include <thread>
 
 #include "AnalysisThread.h"
+#include "Book.h"
+#include "EngineAdapter.h"
 #include "GameReview.h"
 #include "Hint.h"
 #include "IniStore.h"
@@ -391,6 +393,21 @@ class AnalysisWindowTest : public QObject {
     w->Board()->SetThinking(true);
     QCOMPARE(w->Board()->MovesPlayed, 21);
     QVERIFY(legal.contains(w->Board()->GameRecord[20]));
+  }
+
+  // In the book, "best only" plays the book's best move at once.
+  void theAnalystPlayerPlaysFromTheBook() {
+    auto w = Window();
+    Play(*w, "f5d6");
+    const auto* book = reversi::openings::TBook::Default();
+    if (!book) QSKIP("no opening book");
+    const auto p = reversi::analysis::FromBoard(*w->Board());
+    const auto moves = book->Find({p.Player, p.Opponent});
+    QVERIFY(!moves.empty());
+    w->Analysis().ChooseBookMargin = [](double) { return 0.0; };
+    Part<QAction>(*w, "AnalystBook1")->trigger();
+    w->Analysis().SetAnalystPlayer(0);
+    QCOMPARE(w->Board()->ChooseMove(*w->Board()), reversi::analysis::CellOf(moves.front().Square));
   }
 
   void weakerStrengthsStayWithinTheirBudget() {

@@ -32,6 +32,7 @@
 #include "Reversi.h"
 #include "SidePanel.h"
 #include "StatusLine.h"
+#include "UndoMyMove.h"
 #include "WindowMemory.h"
 #include "widgets/DropShadow.h"
 #include "widgets/FormStyle.h"
@@ -84,7 +85,7 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), m
   CreateControls();
   menus_ = new TMainMenus(this, Reversi1, panel_, files_, analysis_);
   AddOpenings();
-  AddMoveList();
+  AddPlayerItems();
   Wire();
   ApplyDesignValues(*Reversi1);
   BindEngine();
@@ -231,10 +232,14 @@ void TMain::AddOpenings() {
   connect(openings_, &TOpeningsController::GameReplaced, this, [this] { PositionMoved(true); });
 }
 
-void TMain::AddMoveList() {
+// The move list at the end of View, Undo and Redo My Move after Move Forward.
+void TMain::AddPlayerItems() {
   moveList_ = new TMoveList(Reversi1, this);
   moveList_->AddItems(menuBar()->findChild<QMenu*>(QStringLiteral("View1")));
   connect(moveList_, &TMoveList::Moved, this, &TMain::PositionMoved);
+  undo_ = new TUndoMyMove(Reversi1, this);
+  undo_->AddItems(menuBar()->findChild<QMenu*>(QStringLiteral("Edit1")), QStringLiteral("MoveForward1"));
+  connect(undo_, &TUndoMyMove::Walked, this, &TMain::PositionMoved);
 }
 
 void TMain::BindEngine() {
@@ -304,6 +309,7 @@ void TMain::FormKeyPress(QChar key) {
 }
 
 void TMain::Reversi1Move(const std::string& move) {
+  undo_->Moved();
   analysis_->PositionChanged();
   openings_->PositionChanged();
   moveList_->PositionChanged();

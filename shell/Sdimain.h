@@ -28,6 +28,7 @@ class TBoardCoordinates;
 class TDropShadow;
 class TGameFiles;
 class TMoveList;
+class TUndoMyMove;
 class TOpeningsController;
 class TMainMenus;
 class TPlayBar;
@@ -65,6 +66,7 @@ class TMain : public QMainWindow {
   TAnalysisController& Analysis() const { return *analysis_; }
   TOpeningsController& Openings() const { return *openings_; }
   TMoveList& MoveList() const { return *moveList_; }
+  TUndoMyMove& UndoMyMove() const { return *undo_; }
 
   // Sizes the board to the window.
   void FormResize();
@@ -92,7 +94,7 @@ class TMain : public QMainWindow {
   void Wire();
   void BindEngine();
   void AddOpenings();
-  void AddMoveList();
+  void AddPlayerItems();
   void FitShadow();
   // Another position is on the board: a game changed (New, Open, Take Back)
   // also stops the review of the game.
@@ -111,6 +113,7 @@ class TMain : public QMainWindow {
   TAnalysisController* analysis_ = nullptr;
   TOpeningsController* openings_ = nullptr;
   TMoveList* moveList_ = nullptr;
+  TUndoMyMove* undo_ = nullptr;
   TMainMenus* menus_ = nullptr;
   TToolbar* toolbar_ = nullptr;
   TPlayBar* playBar_ = nullptr;

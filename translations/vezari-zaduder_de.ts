@@ -1185,4 +1185,23 @@ Ohne sie zu speichern schließen?</translation>
         <translation>Die Züge der Partie neben dem Brett zeigen; ein gewählter Zug wird aufgesucht</translation>
     </message>
 </context>
+<context>
+    <name>TUndoMyMove</name>
+    <message>
+        <source>&amp;Undo My Move</source>
+        <translation>Eigenen Zug zu&amp;rücknehmen</translation>
+    </message>
+    <message>
+        <source>Take back your last move and the computer&apos;s answer</source>
+        <translation>Den eigenen letzten Zug und die Antwort des Computers zurücknehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo My Move</source>
+        <translation>Eigenen Zug &amp;wiederholen</translation>
+    </message>
+    <message>
+        <source>Play your move taken back and the computer&apos;s answer again</source>
+        <translation>Den zurückgenommenen Zug und die Antwort des Computers wieder ausführen</translation>
+    </message>
+</context>
 </TS>

@@ -7,7 +7,9 @@
 
 namespace reversi::engines {
 
-const char* ProtocolWord(TProtocol protocol) { return protocol == TProtocol::Gtp ? "gtp" : "nboard"; }
+const char* ProtocolWord(TProtocol protocol) {
+  return protocol == TProtocol::Gtp ? "gtp" : "nboard";
+}
 
 std::string EngineSpec(TProtocol protocol, const std::string& command) {
   return std::string(ProtocolWord(protocol)) + ":" + command;

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <cmath>
 
+#include "EnginesDialog.h"
 #include "GameReview.h"
 #include "Hint.h"
 #include "MatchWindow.h"
@@ -17,6 +18,8 @@ TAnalysisController::TAnalysisController(TReversi* board, const std::string& set
   hints_->OnStatus = [this](const QString& text) { emit Status(text); };
   perfect_.Load(settingsPath);
   perfectAtStart_ = perfect_;
+  engines_.Load(settingsPath);
+  enginesAtStart_ = engines_;
   InstallPerfectEndgame(
       *board_, perfect_, thread_,
       [this](int empties) {
@@ -78,6 +81,9 @@ void TAnalysisController::AddItems(QMenu* edit, QAction* beforeInEdit, QMenu* vi
   edit->addAction(AnalyseGame1);
   Match1 = item("Match1", tr("Match..."), tr("Play two engines against each other"), &TAnalysisController::MatchClick);
   edit->addAction(Match1);
+  Engines1 = item("Engines1", tr("Engines..."), tr("Add and remove the external engines that can play"),
+                  &TAnalysisController::EnginesClick);
+  edit->addAction(Engines1);
 
   auto* perfect = new QMenu(tr("Perfect Endgame"), window_);
   perfect->setObjectName(QStringLiteral("PerfectEndgame1"));
@@ -128,6 +134,7 @@ void TAnalysisController::Hint() {
 std::vector<TIniWrite> TAnalysisController::Writes() const {
   std::vector<TIniWrite> writes = perfect_.Writes(perfectAtStart_);
   for (TIniWrite& w : strong_.Writes(strongAtStart_)) writes.push_back(std::move(w));
+  for (TIniWrite& w : engines_.Writes(enginesAtStart_)) writes.push_back(std::move(w));
   return writes;
 }
 
@@ -153,10 +160,25 @@ void TAnalysisController::MatchClick() {
   if (!match_) {
     match_ = new TMatchWindow(window_);
     match_->setAttribute(Qt::WA_DeleteOnClose);
+    match_->OfferEngines(engines_);
   }
   match_->show();
   match_->raise();
   match_->activateWindow();
+}
+
+void TAnalysisController::EnginesClick() {
+  if (!enginesDialog_) {
+    auto* dialog = new TEnginesDialog(&engines_, window_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &TEnginesDialog::Changed, this, [this] {
+      if (match_) match_->OfferEngines(engines_);
+    });
+    enginesDialog_ = dialog;
+  }
+  enginesDialog_->show();
+  enginesDialog_->raise();
+  enginesDialog_->activateWindow();
 }
 
 bool TAnalysisController::ShowRecordPosition(int moves) {

@@ -15,12 +15,14 @@
 #include <string>
 #include <vector>
 
+#include "EngineSettings.h"
 #include "GameReview.h"
 #include "IniText.h"
 #include "PerfectEndgame.h"
 #include "StrongLevel.h"
 
 class QAction;
+class QDialog;
 class QActionGroup;
 class QMenu;
 class QWidget;
@@ -65,6 +67,9 @@ class TAnalysisController : public QObject {
   void AnalyseGameClick();
   // Opens the match window (or brings it forward).
   void MatchClick();
+  // Opens Edit > Engines... (or brings it forward).
+  void EnginesClick();
+  const TEngineSettings& Engines() const { return engines_; }
   void PerfectEndgameClick();
   TGameReview* Review() const { return review_; }
 
@@ -90,6 +95,9 @@ class TAnalysisController : public QObject {
   THintControl* hints_ = nullptr;
   QPointer<TGameReview> review_;
   QPointer<TMatchWindow> match_;
+  QPointer<QDialog> enginesDialog_;
+  TEngineSettings engines_;
+  TEngineSettings enginesAtStart_;
   TPerfectEndgame perfect_;
   TPerfectEndgame perfectAtStart_;
   TStrongLevel strong_;
@@ -101,6 +109,7 @@ class TAnalysisController : public QObject {
   QAction* MoveValues1 = nullptr;
   QAction* AnalyseGame1 = nullptr;
   QAction* Match1 = nullptr;
+  QAction* Engines1 = nullptr;
   QAction* PerfectEnabled1 = nullptr;
   QAction* PerfectEmpties1 = nullptr;
 };

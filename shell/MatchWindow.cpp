@@ -140,6 +140,22 @@ TMatchWindow::~TMatchWindow() {
   Stop();
 }
 
+void TMatchWindow::OfferEngines(const TEngineSettings& engines) {
+  for (QComboBox* box : {Player1_, Player2_}) {
+    const QString current = box->currentText();
+    for (const TEngineEntry& e : engines_.Engines) box->removeItem(box->findText(QString::fromStdString(e.Name)));
+    int at = 0;
+    for (const TEngineEntry& e : engines.Engines) box->insertItem(at++, QString::fromStdString(e.Name));
+    box->setCurrentText(current);
+  }
+  engines_ = engines;
+}
+
+QString TMatchWindow::SpecOf(const QString& text) const {
+  const TEngineEntry* entry = engines_.Find(text.toStdString());
+  return entry ? QString::fromStdString(entry->Spec()) : text;
+}
+
 bool TMatchWindow::Running() const {
   return run_ != nullptr;
 }
@@ -150,7 +166,7 @@ bool TMatchWindow::Start() {
   const QString specs[2] = {Player1_->currentText().trimmed(), Player2_->currentText().trimmed()};
   for (int p = 0; p < 2; ++p) {
     std::string error;
-    run->Players[p] = MakePlayer(specs[p].toStdString(), error);
+    run->Players[p] = MakePlayer(SpecOf(specs[p]).toStdString(), error);
     if (!run->Players[p]) {
       Status_->setText(tr("%1: %2").arg(specs[p], QString::fromStdString(error)));
       return false;

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "EngineSettings.h"
 #include "Match.h"
 
 class QComboBox;
@@ -36,6 +37,9 @@ class TMatchWindow : public QDialog {
   bool Start();
   void Stop();
   bool Running() const;
+  // The registered external engines, offered by name beside the players
+  // written out; a name chosen plays as its engine.
+  void OfferEngines(const TEngineSettings& engines);
   const std::vector<reversi::engines::TGameResult>& Results() const { return results_; }
 
  signals:
@@ -49,6 +53,10 @@ class TMatchWindow : public QDialog {
   void ShowTable();
   void SaveGames();
 
+  // The spec a player's box names: a registered engine's, or the text.
+  QString SpecOf(const QString& text) const;
+
+  TEngineSettings engines_;
   QComboBox* Player1_;
   QComboBox* Player2_;
   QSpinBox* Games_;

@@ -39,6 +39,10 @@ add_library(vz_mainwindow STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/GameReview.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/MatchWindow.h
   ${CMAKE_CURRENT_SOURCE_DIR}/MatchWindow.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/EngineSettings.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/EngineSettings.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/EnginesDialog.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/EnginesDialog.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/PerfectEndgame.h
   ${CMAKE_CURRENT_SOURCE_DIR}/PerfectEndgame.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/StrongLevel.h

@@ -1,0 +1,113 @@
+// Edit > Engines...: an engine added by its command line (its protocol and
+// name asked of it on a thread of its own), kept in the settings only once
+// the list changed, removed again; a command that is no engine is refused
+// with its reason; the match window plays a registered engine by its name.
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "EnginesDialog.h"
+#include "IniText.h"
+#include "MatchWindow.h"
+
+namespace {
+
+template <class T>
+T* Part(QWidget& w, const char* name) {
+  T* part = w.findChild<T*>(QLatin1String(name));
+  if (!part) qFatal("no %s", name);
+  return part;
+}
+
+// The settings as a file holding only these writes, read back.
+TEngineSettings RoundTrip(const QTemporaryDir& dir, const std::vector<TIniWrite>& writes) {
+  const std::string path = dir.filePath(QStringLiteral("settings.ini")).toStdString();
+  QFile file(QString::fromStdString(path));
+  const std::optional<std::string> text = ApplyIniWrites("", writes);
+  if (!text || !file.open(QIODevice::WriteOnly)) qFatal("cannot write the settings");
+  file.write(text->data(), static_cast<qint64>(text->size()));
+  file.close();
+  TEngineSettings read;
+  read.Load(path);
+  return read;
+}
+
+}  // namespace
+
+class EnginesWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void anEngineIsDetectedKeptAndRemoved() {
+    QTemporaryDir dir;
+    TEngineSettings engines, atStart;
+    QVERIFY(engines.Writes(atStart).empty());
+    TEnginesDialog d(&engines);
+    QSignalSpy ended(&d, &TEnginesDialog::DetectionEnded);
+    Part<QLineEdit>(d, "Command")->setText(QStringLiteral(VZ_ENGINE " --gtp --engine specified"));
+    d.AddClick();
+    QVERIFY(d.Detecting());
+    QVERIFY(ended.wait(20000));
+    QCOMPARE(ended.at(0).at(0).toBool(), true);
+    QCOMPARE(engines.Engines.size(), size_t{1});
+    QCOMPARE(engines.Engines[0].Protocol, reversi::engines::TProtocol::Gtp);
+    QVERIFY(!engines.Engines[0].Name.empty());
+
+    // The same command again, named by hand and told its protocol.
+    Part<QLineEdit>(d, "Command")->setText(QStringLiteral(VZ_ENGINE " --engine specified"));
+    Part<QLineEdit>(d, "Name")->setText(QStringLiteral("Ours"));
+    Part<QComboBox>(d, "Protocol")->setCurrentIndex(2);
+    d.AddClick();
+    QCOMPARE(engines.Engines.size(), size_t{2});
+    QCOMPARE(engines.Engines[1].Spec(), std::string("nboard:" VZ_ENGINE " --engine specified"));
+
+    const TEngineSettings read = RoundTrip(dir, engines.Writes(atStart));
+    QVERIFY(read.Engines == engines.Engines);
+
+    Part<QListWidget>(d, "List")->setCurrentRow(0);
+    d.RemoveClick();
+    QCOMPARE(engines.Engines.size(), size_t{1});
+    QCOMPARE(RoundTrip(dir, engines.Writes(read)).Engines.size(), size_t{1});
+    QCOMPARE(RoundTrip(dir, engines.Writes(read)).Engines[0].Name, std::string("Ours"));
+  }
+
+  void aCommandThatIsNoEngineIsRefusedWithItsReason() {
+    TEngineSettings engines;
+    TEnginesDialog d(&engines);
+    QSignalSpy ended(&d, &TEnginesDialog::DetectionEnded);
+    Part<QLineEdit>(d, "Command")->setText(QStringLiteral("/nonexistent/engine --gtp"));
+    d.AddClick();
+    QVERIFY(ended.wait(20000));
+    QCOMPARE(ended.at(0).at(0).toBool(), false);
+    QVERIFY(engines.Engines.empty());
+    QVERIFY(Part<QLabel>(d, "Status")->text().contains(QStringLiteral("not added")));
+  }
+
+  void theMatchPlaysARegisteredEngineByItsName() {
+    TEngineSettings engines;
+    engines.Engines.push_back({"Ours", reversi::engines::TProtocol::Gtp, VZ_ENGINE " --gtp --engine specified --depth 1"});
+    TMatchWindow w;
+    w.OfferEngines(engines);
+    auto* first = Part<QComboBox>(w, "Player1");
+    QVERIFY(first->findText(QStringLiteral("Ours")) >= 0);
+    first->setCurrentText(QStringLiteral("Ours"));
+    Part<QComboBox>(w, "Player2")->setCurrentText(QStringLiteral("specified:1"));
+    Part<QSpinBox>(w, "Games")->setValue(2);
+    Part<QComboBox>(w, "Budget")->setCurrentIndex(1);
+    Part<QDoubleSpinBox>(w, "Amount")->setValue(1);
+    QSignalSpy ended(&w, &TMatchWindow::MatchEnded);
+    QVERIFY(w.Start());
+    QVERIFY(ended.wait(60000));
+    QCOMPARE(w.Results().size(), size_t{2});
+    for (const auto& game : w.Results()) QCOMPARE(game.ForfeitBy, -1);
+  }
+};
+
+QTEST_MAIN(EnginesWindowTest)
+#include "engines_window_test.moc"

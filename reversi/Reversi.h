@@ -34,6 +34,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "ReversiCore.h"
 
@@ -75,6 +76,15 @@ class TReversi : public QWidget, public reversi::TReversiCore {
   // ---- What the board shows; a setter that changes a value repaints ----
   reversi::TColor Color() const { return color_; }
   void SetColor(reversi::TColor value);
+  // Another look for the board, in the same geometry: its own colours for the
+  // board, the lines and outlines, and the discs. None (the default) draws
+  // the board in Color() with black lines, as it always was.
+  struct TLook {
+    QColor Board, Lines, BlackDisc, WhiteDisc;
+    bool operator==(const TLook&) const = default;
+  };
+  const std::optional<TLook>& Look() const { return look_; }
+  void SetLook(const std::optional<TLook>& look);
   bool ShowJustPlayed() const { return showJustPlayed_; }
   void SetShowJustPlayed(bool value);
   reversi::TColor JustPlayedColour() const { return justPlayedColour_; }
@@ -221,6 +231,7 @@ class TReversi : public QWidget, public reversi::TReversiCore {
   // board colour and copied onto the board: painting is the larger part of
   // what a move costs the window.
   QImage discStamps_[2];
+  std::optional<TLook> look_;
   std::unique_ptr<TReversiHooks> platform_;
   std::unique_ptr<TSnapshot> snapshot_;
   int busy_ = 0;

@@ -116,14 +116,16 @@ const QImage& TReversi::DiscStamp(bool white, const QColor& background, const TD
   if (stamp.width() == side && stamp.height() == side && stamp.pixel(0, 0) == background.rgb()) return stamp;
   stamp = QImage(side, side, QImage::Format_RGB32);
   stamp.fill(background);
-  const QPen blackPen(Qt::black, 0);
+  const QColor whiteDisc = look_ ? look_->WhiteDisc : QColor(Qt::white);
+  const QColor blackDisc = look_ ? look_->BlackDisc : QColor(Qt::black);
+  const QPen blackPen(look_ ? look_->Lines : QColor(Qt::black), 0);
   QPainter p(&stamp);
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setPen(blackPen);
-  p.setBrush(white ? Qt::white : Qt::black);
+  p.setBrush(white ? whiteDisc : blackDisc);
   Ellipse(p, 0, 0, side, side);
   if (d > 12) {
-    p.setPen(white ? blackPen : QPen(Qt::white, 0));
+    p.setPen(white ? blackPen : QPen(whiteDisc, 0));
     p.setBrush(Qt::NoBrush);
     Arc(p, px(3), px(3), px(d - 3), px(d - 3), px(d / 3), px(3), px(3), px(d / 3));
   }
@@ -149,8 +151,9 @@ void TReversi::PaintBoard(const TShown& shown, const TDevice& px) {
   const int side = 8 * pitch;
   const int deviceSide = px(side);
 
-  const QColor background = ToQColor(Color());
-  const QPen blackPen(Qt::black, 0);
+  const QColor background = look_ ? look_->Board : ToQColor(Color());
+  // Lines, outlines and marks: black on the specified board.
+  const QPen blackPen(look_ ? look_->Lines : QColor(Qt::black), 0);
   // A figure in the box (x1, y1)-(x2, y2) of logical pixels.
   auto ellipse = [&](QPainter& p, int x1, int y1, int x2, int y2) { Ellipse(p, px(x1), px(y1), px(x2), px(y2)); };
 
@@ -179,7 +182,8 @@ void TReversi::PaintBoard(const TShown& shown, const TDevice& px) {
       p.drawImage(px(x), px(y), DiscStamp(white, background, px));
       if (!thinking && FlipPreview[i] == 1 && ShowFlips()) {
         p.setPen(blackPen);
-        p.setBrush(white ? Qt::black : Qt::white);
+        p.setBrush(white ? (look_ ? look_->BlackDisc : QColor(Qt::black))
+                         : (look_ ? look_->WhiteDisc : QColor(Qt::white)));
         ellipse(p, x + d / 3, y + d / 3, x + 2 * d / 3, y + 2 * d / 3);
       }
       if (i == shown.JustPlayed && ShowJustPlayed()) {
@@ -232,6 +236,14 @@ bool TReversi::ShownGameOver() const {
 bool TReversi::ShownLegal(int square) const {
   if (square < 10 || square > 80) return false;
   return LegalOn(ShownCells(), ShownSideToMove(), square);
+}
+
+void TReversi::SetLook(const std::optional<TLook>& look) {
+  if (look == look_) return;
+  look_ = look;
+  // The stamps are kept by board colour alone; a look may share it.
+  discStamps_[0] = discStamps_[1] = QImage();
+  update();
 }
 
 void TReversi::SetMarks(const QList<int>& cells) {

@@ -21,6 +21,7 @@
 #include "AnalysisController.h"
 #include "BoardCoordinates.h"
 #include "BoardDesign.h"
+#include "BoardStyle.h"
 #include "FileReasons.h"
 #include "GameFiles.h"
 #include "HowToPlay.h"
@@ -97,6 +98,7 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), m
   // FormCreate: hints reach the window as status-tip events (see event()),
   // so ShowHint needs no installing; then the settings.
   Coordinates->setVisible(memory_.Load(*Reversi1, *menus_));
+  boardStyle_ = new TBoardStyle(this, Reversi1, findChild<QMenu*>(QStringLiteral("View1")), memory_.Path());
   FormResize();
   panel_->ShowGame();
   panel_->ResetStats();
@@ -424,7 +426,9 @@ void TMain::closeEvent(QCloseEvent* e) {
     return;
   }
   if (!closed_) {
-    const std::string whyNot = memory_.Save(*this, *Reversi1, *menus_, analysis_->Writes());
+    std::vector<TIniWrite> more = analysis_->Writes();
+    for (const TIniWrite& w : boardStyle_->Writes()) more.push_back(w);
+    const std::string whyNot = memory_.Save(*this, *Reversi1, *menus_, more);
     if (!whyNot.empty() &&
         !ConfirmCloseWithoutSettings(tr("The settings could not be saved to %1: %2.\n\nClose without saving them?")
                                          .arg(QFile::decodeName(memory_.Path().c_str()), TranslatedReason(whyNot)))) {

@@ -25,6 +25,7 @@
 class QDialog;
 class TAnalysisController;
 class TBoardCoordinates;
+class TBoardStyle;
 class TDropShadow;
 class TGameFiles;
 class TMoveList;
@@ -120,6 +121,7 @@ class TMain : public QMainWindow {
   TStatusLine* status_ = nullptr;
   TDropShadow* Shadow = nullptr;
   TBoardCoordinates* Coordinates = nullptr;
+  TBoardStyle* boardStyle_ = nullptr;
   TWaveSound* Click = nullptr;
 
   TWindowMemory memory_;

@@ -53,6 +53,8 @@ add_library(vz_mainwindow STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/BoardExport.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/BoardPictures.h
   ${CMAKE_CURRENT_SOURCE_DIR}/BoardPictures.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/BoardStyle.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/BoardStyle.cpp
   ${PROJECT_SOURCE_DIR}/assets/assets.qrc
 )
 # Help > How to Play.

@@ -12,6 +12,7 @@
 
 #include "BoardExport.h"
 #include "BoardPictures.h"
+#include "BoardStyle.h"
 #include "Sdimain.h"
 #include "WindowParts.h"
 
@@ -89,6 +90,59 @@ class BoardPicturesTest : public QObject {
     QCOMPARE(copied.size(), shell::DiagramSize({}));
     QCOMPARE(copied.convertToFormat(QImage::Format_RGB32),
              shell::DiagramImage(shell::DiagramOf(*w.Board()), {}).convertToFormat(QImage::Format_RGB32));
+  }
+
+  // The board's style: the specified look unless chosen, kept in its own
+  // section only once changed, and "Follow the Desktop" dark only on a dark
+  // palette.
+  void theBoardStyleIsKeptOnlyOnceChosen() {
+    QTemporaryDir dir;
+    const std::string ini = QFile::encodeName(dir.filePath("Reversi.ini")).toStdString();
+    auto a1 = [](TMain& w) { return w.Board()->grab().toImage().pixel(4, 4); };
+    {
+      TMain w(ini);
+      w.show();
+      QVERIFY(!w.Board()->Look());
+      const reversi::TColor c = w.Board()->Color();
+      QCOMPARE(a1(w), qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+      QVERIFY(w.close());
+    }
+    QFile file(dir.filePath("Reversi.ini"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(!file.readAll().contains("Board_Style"));
+    file.close();
+    {
+      TMain w(ini);
+      w.show();
+      Part<QAction>(w, "BoardStyle_wood")->trigger();
+      QVERIFY(w.Board()->Look());
+      QCOMPARE(a1(w), w.Board()->Look()->Board.rgb());
+      QVERIFY(w.close());
+    }
+    {
+      TMain w(ini);
+      QVERIFY(Part<QAction>(w, "BoardStyle_wood")->isChecked());
+      Part<QAction>(w, "BoardStyle_green")->trigger();
+      QVERIFY(!w.Board()->Look());
+      QVERIFY(w.close());
+    }
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("Style=green"));
+
+    QPalette dark, light;
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    light.setColor(QPalette::Window, QColor(240, 240, 240));
+    QVERIFY(TBoardStyle::IsDarkPalette(dark) && !TBoardStyle::IsDarkPalette(light));
+    TMain w(ini);
+    const QPalette before = QApplication::palette();
+    Part<QAction>(w, "BoardStyle_desktop")->trigger();
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents();
+    QVERIFY(w.Board()->Look());
+    QApplication::setPalette(light);
+    QCoreApplication::processEvents();
+    QVERIFY(!w.Board()->Look());
+    QApplication::setPalette(before);
   }
 };
 

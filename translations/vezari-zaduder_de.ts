@@ -714,6 +714,22 @@ Ohne sie zu speichern schließen?</translation>
 <context>
     <name>TMainMenus</name>
     <message>
+        <source>Export Board...</source>
+        <translation>Brett exportieren...</translation>
+    </message>
+    <message>
+        <source>Save a picture of the board as PNG or SVG</source>
+        <translation>Ein Bild des Bretts als PNG oder SVG speichern</translation>
+    </message>
+    <message>
+        <source>Copy Board as Image</source>
+        <translation>Brett als Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Copy a picture of the board</source>
+        <translation>Ein Bild des Bretts kopieren</translation>
+    </message>
+    <message>
         <source>How to &amp;Play</source>
         <translation>&amp;Spielanleitung</translation>
     </message>
@@ -1202,6 +1218,60 @@ Ohne sie zu speichern schließen?</translation>
     <message>
         <source>Play your move taken back and the computer&apos;s answer again</source>
         <translation>Den zurückgenommenen Zug und die Antwort des Computers wieder ausführen</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardPictures</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image, discs numbered by move (*.png)</source>
+        <translation>PNG-Bild, Steine mit Zugnummern (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>SVG drawing, discs numbered by move (*.svg)</source>
+        <translation>SVG-Zeichnung, Steine mit Zugnummern (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export Board</source>
+        <translation>Brett exportieren</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1: %2.</source>
+        <translation>Das Bild konnte nicht nach %1 geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardStyle</name>
+    <message>
+        <source>Board Style</source>
+        <translation>Brettdarstellung</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <translation>Holz</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Hoher Kontrast</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Follow the Desktop</source>
+        <translation>Wie die Arbeitsumgebung</translation>
     </message>
 </context>
 </TS>

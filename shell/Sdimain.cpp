@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -239,6 +240,8 @@ void TMain::AddPlayerItems() {
   moveList_ = new TMoveList(Reversi1, this);
   moveList_->AddItems(menuBar()->findChild<QMenu*>(QStringLiteral("View1")));
   connect(moveList_, &TMoveList::Moved, this, &TMain::PositionMoved);
+  connect(moveList_->Dock(), &QDockWidget::visibilityChanged, this,
+          [this] { QTimer::singleShot(0, this, &TMain::FormResize); });
   undo_ = new TUndoMyMove(Reversi1, this);
   undo_->AddItems(menuBar()->findChild<QMenu*>(QStringLiteral("Edit1")), QStringLiteral("MoveForward1"));
   connect(undo_, &TUndoMyMove::Walked, this, &TMain::PositionMoved);
@@ -288,7 +291,11 @@ void TMain::FormResize() {
   // 32 absorb them and the gaps around the board.
   const QRect outer = frameGeometry();
   const int h = outer.height() - playBar_->height() - toolbar_->height() - statusBar()->height() - 72;
-  const int w = outer.width() - panel_->width() - 32;
+  // Docks beside the board (the move list, the library) narrow the client.
+  int docks = 0;
+  for (const QDockWidget* dock : findChildren<QDockWidget*>(Qt::FindDirectChildrenOnly))
+    if (dock->isVisible() && !dock->isFloating()) docks += dock->width();
+  const int w = outer.width() - docks - panel_->width() - 32;
   // The coordinates take a strip above and left of the board.
   const int margin = menus_->CoordinatesShown() ? TBoardCoordinates::kStrip : 0;
   const int side = std::max(0, std::min(w, h) - margin);

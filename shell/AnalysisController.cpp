@@ -36,6 +36,11 @@ TAnalysisController::TAnalysisController(TReversi* board, const std::string& set
   InstallStrongLevel(
       *board_, strong_, thread_, board_->ChooseMove, [this](const TPositionValue& value) { ShowThinking(value); },
       [this](const QString& what) { emit Announced(tr("The analysis failed: %1").arg(what)); });
+  // A chosen external engine answers before the analyst and the specified
+  // player, which play whenever it cannot.
+  opponent_.Install(*board_, board_->ChooseMove, [this](const QString& what) {
+    emit Announced(tr("%1; the computer plays on by itself.").arg(what));
+  });
   ChooseSeconds = [this](int current) {
     bool ok = false;
     const int n = QInputDialog::getInt(window_, tr("Analyst Player"), tr("Seconds per move:"), current, 1,
@@ -84,6 +89,23 @@ void TAnalysisController::AddItems(QMenu* edit, QAction* beforeInEdit, QMenu* vi
   Engines1 = item("Engines1", tr("Engines..."), tr("Add and remove the external engines that can play"),
                   &TAnalysisController::EnginesClick);
   edit->addAction(Engines1);
+  opponentMenu_ = new QMenu(tr("Engine Opponent"), window_);
+  opponentMenu_->setObjectName(QStringLiteral("EngineOpponent1"));
+  edit->addMenu(opponentMenu_);
+  // Rebuilt as it opens: the registered engines may have changed.
+  connect(opponentMenu_, &QMenu::aboutToShow, this, [this] {
+    opponentMenu_->clear();
+    auto* group = new QActionGroup(opponentMenu_);
+    auto add = [&](const QString& caption, const std::string& name) {
+      QAction* a = opponentMenu_->addAction(caption);
+      a->setCheckable(true);
+      a->setChecked(name == opponent_.Chosen());
+      a->setActionGroup(group);
+      connect(a, &QAction::triggered, this, [this, name] { SetEngineOpponent(name); });
+    };
+    add(tr("None (the game's own player)"), std::string());
+    for (const TEngineEntry& e : engines_.Engines) add(QString::fromStdString(e.Name), e.Name);
+  });
 
   auto* perfect = new QMenu(tr("Perfect Endgame"), window_);
   perfect->setObjectName(QStringLiteral("PerfectEndgame1"));
@@ -167,12 +189,17 @@ void TAnalysisController::MatchClick() {
   match_->activateWindow();
 }
 
+void TAnalysisController::SetEngineOpponent(const std::string& name) {
+  opponent_.Choose(engines_.Find(name));
+}
+
 void TAnalysisController::EnginesClick() {
   if (!enginesDialog_) {
     auto* dialog = new TEnginesDialog(&engines_, window_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &TEnginesDialog::Changed, this, [this] {
       if (match_) match_->OfferEngines(engines_);
+      SetEngineOpponent(opponent_.Chosen());
     });
     enginesDialog_ = dialog;
   }

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "EngineOpponent.h"
 #include "EngineSettings.h"
 #include "GameReview.h"
 #include "IniText.h"
@@ -70,6 +71,10 @@ class TAnalysisController : public QObject {
   // Opens Edit > Engines... (or brings it forward).
   void EnginesClick();
   const TEngineSettings& Engines() const { return engines_; }
+  // The registered engine that plays the computer's moves, by name; empty
+  // (or an unknown name) for the game's own players.
+  void SetEngineOpponent(const std::string& name);
+  const std::string& EngineOpponent() const { return opponent_.Chosen(); }
   void PerfectEndgameClick();
   TGameReview* Review() const { return review_; }
 
@@ -98,6 +103,8 @@ class TAnalysisController : public QObject {
   QPointer<QDialog> enginesDialog_;
   TEngineSettings engines_;
   TEngineSettings enginesAtStart_;
+  TEngineOpponent opponent_;
+  QMenu* opponentMenu_ = nullptr;
   TPerfectEndgame perfect_;
   TPerfectEndgame perfectAtStart_;
   TStrongLevel strong_;

@@ -9,7 +9,9 @@ using reversi::engines::TProtocol;
 namespace {
 const char* const kSection = "Engines";
 
-std::string Key(const char* what, size_t index) { return what + std::to_string(index + 1); }
+std::string Key(const char* what, size_t index) {
+  return what + std::to_string(index + 1);
+}
 }  // namespace
 
 void TEngineSettings::Load(const std::string& path) {

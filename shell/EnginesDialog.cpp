@@ -129,8 +129,8 @@ void TEnginesDialog::Add(const QString& name, TProtocol protocol, const QString&
   engines_->Engines.push_back(entry);
   ShowList();
   List_->setCurrentRow(List_->count() - 1);
-  Status_->setText(tr("%1 added (%2).")
-                       .arg(QString::fromStdString(entry.Name), protocol == TProtocol::Gtp ? "GTP" : "NBoard"));
+  Status_->setText(
+      tr("%1 added (%2).").arg(QString::fromStdString(entry.Name), protocol == TProtocol::Gtp ? "GTP" : "NBoard"));
   Name_->clear();
   Command_->clear();
   emit Changed();

@@ -43,6 +43,8 @@ add_library(vz_mainwindow STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/EngineSettings.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/EnginesDialog.h
   ${CMAKE_CURRENT_SOURCE_DIR}/EnginesDialog.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/EngineOpponent.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/EngineOpponent.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/PerfectEndgame.h
   ${CMAKE_CURRENT_SOURCE_DIR}/PerfectEndgame.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/StrongLevel.h

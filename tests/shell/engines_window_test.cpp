@@ -12,9 +12,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "EngineOpponent.h"
 #include "EnginesDialog.h"
 #include "IniText.h"
 #include "MatchWindow.h"
+#include "Notation.h"
 
 namespace {
 
@@ -91,7 +93,8 @@ class EnginesWindowTest : public QObject {
 
   void theMatchPlaysARegisteredEngineByItsName() {
     TEngineSettings engines;
-    engines.Engines.push_back({"Ours", reversi::engines::TProtocol::Gtp, VZ_ENGINE " --gtp --engine specified --depth 1"});
+    engines.Engines.push_back(
+        {"Ours", reversi::engines::TProtocol::Gtp, VZ_ENGINE " --gtp --engine specified --depth 1"});
     TMatchWindow w;
     w.OfferEngines(engines);
     auto* first = Part<QComboBox>(w, "Player1");
@@ -106,6 +109,41 @@ class EnginesWindowTest : public QObject {
     QVERIFY(ended.wait(60000));
     QCOMPARE(w.Results().size(), size_t{2});
     for (const auto& game : w.Results()) QCOMPARE(game.ForfeitBy, -1);
+  }
+
+  // The engine's move from the game on the board; an illegal move, or an
+  // engine that cannot be started, gives 0 with the reason, and the
+  // computer's own player then moves.
+  void anEngineOpponentsMovesAreCheckedByOurRules() {
+    QTemporaryDir dir;
+    const QString fake = dir.filePath(QStringLiteral("fake-gtp.sh"));
+    QFile script(fake);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(
+        "while read -r cmd rest; do case $cmd in genmove) echo '= A1';; quit) echo '='; echo; exit;; "
+        "*) echo '=';; esac; echo; done\n");
+    script.close();
+    reversi::TReversiCore core;
+    core.NewGame();
+    QString why;
+    const auto failed = [&why](const QString& what) { why = what; };
+    const auto move = [&](const std::string& command) {
+      TEngineEntry entry{"E", reversi::engines::TProtocol::Gtp, command};
+      TEngineOpponent opponent;
+      opponent.Choose(&entry);
+      why.clear();
+      return opponent.Move(core, failed);
+    };
+
+    const int cell = move(VZ_ENGINE " --gtp --engine specified --depth 1");
+    reversi::TPosition start = reversi::TPosition::Standard();
+    QVERIFY2(reversi::PlayOn(start, cell), qPrintable(why));
+
+    QCOMPARE(move("sh " + fake.toStdString()), 0);
+    QVERIFY2(why.contains(QStringLiteral("illegal move"), Qt::CaseInsensitive), qPrintable(why));
+
+    QCOMPARE(move("/nonexistent/engine"), 0);
+    QVERIFY2(why.contains(QStringLiteral("gave no move")), qPrintable(why));
   }
 };
 

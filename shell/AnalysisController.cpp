@@ -8,6 +8,7 @@
 
 #include "EnginesDialog.h"
 #include "GameReview.h"
+#include "Geometry.h"
 #include "Hint.h"
 #include "MatchWindow.h"
 #include "Reversi.h"
@@ -105,6 +106,11 @@ void TAnalysisController::AddItems(QMenu* edit, QAction* beforeInEdit, QMenu* vi
     };
     add(tr("None (the game's own player)"), std::string());
     for (const TEngineEntry& e : engines_.Engines) add(QString::fromStdString(e.Name), e.Name);
+    opponentMenu_->addSeparator();
+    QAction* hint = opponentMenu_->addAction(tr("Hint from the Engine"));
+    hint->setObjectName(QStringLiteral("EngineHint1"));
+    hint->setEnabled(!opponent_.Chosen().empty() && !board_->Thinking());
+    connect(hint, &QAction::triggered, this, &TAnalysisController::EngineHint);
   });
 
   auto* perfect = new QMenu(tr("Perfect Endgame"), window_);
@@ -191,6 +197,25 @@ void TAnalysisController::MatchClick() {
 
 void TAnalysisController::SetEngineOpponent(const std::string& name) {
   opponent_.Choose(engines_.Find(name));
+}
+
+// The engine is asked while the window goes on; a move made meanwhile
+// makes its answer stale, and it is dropped.
+void TAnalysisController::EngineHint() {
+  if (opponent_.Chosen().empty() || board_->Thinking() || hinting_) return;
+  hinting_ = true;
+  const QString name = QString::fromStdString(opponent_.Chosen());
+  emit Status(tr("Asking %1 for a hint...").arg(name));
+  const reversi::TGame asked = board_->CurrentGame();
+  QString why;
+  const int cell = opponent_.Move(*board_, [&why](const QString& what) { why = what; });
+  hinting_ = false;
+  if (board_->CurrentGame() != asked) return;
+  if (cell == 0) {
+    emit Announced(why.isEmpty() ? tr("%1 has no hint here.").arg(name) : why);
+    return;
+  }
+  emit Announced(tr("%1 suggests %2.").arg(name, QString::fromStdString(reversi::SquareName(cell)).trimmed()));
 }
 
 void TAnalysisController::EnginesClick() {

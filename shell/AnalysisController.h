@@ -75,6 +75,8 @@ class TAnalysisController : public QObject {
   // (or an unknown name) for the game's own players.
   void SetEngineOpponent(const std::string& name);
   const std::string& EngineOpponent() const { return opponent_.Chosen(); }
+  // The chosen engine's move for the side to move, in the status line.
+  void EngineHint();
   void PerfectEndgameClick();
   TGameReview* Review() const { return review_; }
 
@@ -105,6 +107,7 @@ class TAnalysisController : public QObject {
   TEngineSettings enginesAtStart_;
   TEngineOpponent opponent_;
   QMenu* opponentMenu_ = nullptr;
+  bool hinting_ = false;
   TPerfectEndgame perfect_;
   TPerfectEndgame perfectAtStart_;
   TStrongLevel strong_;

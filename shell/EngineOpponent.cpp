@@ -37,7 +37,9 @@ void TEngineOpponent::Choose(const TEngineEntry* entry) {
   state_->Spec = entry ? entry->Spec() : std::string();
 }
 
-const std::string& TEngineOpponent::Chosen() const { return state_->Name; }
+const std::string& TEngineOpponent::Chosen() const {
+  return state_->Name;
+}
 
 void TEngineOpponent::Install(TReversiCore& engine, std::function<int(TReversiCore&)> next,
                               std::function<void(const QString&)> failed) {

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -239,7 +240,7 @@ void TGameReview::FillRow(int move) {
   set(ColBest, Square(best.Cell));
   set(ColBestValue, Discs(best, best.Discs));
   set(ColPlayedValue, Discs(played, played.Discs));
-  set(ColLoss, QString::number(loss, 'f', best.Exact && played.Exact ? 0 : 2));
+  set(ColLoss, QLocale().toString(loss, 'f', best.Exact && played.Exact ? 0 : 2));
   set(ColDepth, best.Exact ? tr("exact") : QString::number(best.Depth));
   if (loss >= kMistake) {
     for (int col = 0; col < ColCount; ++col) table_->item(move, col)->setBackground(QColor(255, 200, 200));

@@ -1,24 +1,31 @@
 #include "NumberFormat.h"
 
 #include <QLocale>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace {
 
+// The digits are written without the C library's locale (which Qt sets from
+// the environment, so a German one writes a comma): the user's separator goes
+// in once, at the end.
+std::string Chars(double value, std::chars_format format, int precision) {
+  char buf[64];
+  const auto end = std::to_chars(buf, buf + sizeof buf, value, format, precision).ptr;
+  return std::string(buf, end);
+}
+
 // Digits and decimal exponent of |value| rounded to `precision` significant
 // digits, trailing zeros removed: 0.35 gives "35" and -1.
 void Significant(double value, int precision, std::string& digits, int& exponent) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*e", precision - 1, std::fabs(value));
-  const char* e = std::strchr(buf, 'e');
-  exponent = std::atoi(e + 1);
+  const std::string text = Chars(std::fabs(value), std::chars_format::scientific, precision - 1);
+  const size_t e = text.find('e');
+  exponent = std::atoi(text.c_str() + e + 1);
   digits.clear();
-  for (const char* c = buf; c < e; ++c)
-    if (*c != '.') digits += *c;
+  for (size_t i = 0; i < e; ++i)
+    if (text[i] != '.') digits += text[i];
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 }
 
@@ -69,9 +76,7 @@ QString FormatFixed2(double value, const QLocale& locale) {
     Significant(value, 7, digits, exponent);
     return WithDecimalPoint(ExponentForm(value < 0, digits, exponent), locale);
   }
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.2f", value);
-  QString s = QString::fromLatin1(buf);
+  QString s = QString::fromStdString(Chars(value, std::chars_format::fixed, 2));
   if (s == QStringLiteral("-0.00")) s = QStringLiteral("0.00");
   return WithDecimalPoint(s, locale);
 }

@@ -2,6 +2,7 @@
 // C locale and a decimal-comma one.
 #include <QLocale>
 #include <QtTest>
+#include <clocale>
 
 #include "NumberFormat.h"
 
@@ -46,6 +47,27 @@ class NumberFormatTest : public QObject {
     const QLocale german(QLocale::German, QLocale::Germany);
     QCOMPARE(FormatGeneral(value, german), QString(general).replace(u'.', u','));
     QCOMPARE(FormatFixed2(value, german), QString(fixed).replace(u'.', u','));
+  }
+
+  // A window runs with the C library's numbers in the user's locale (Qt sets
+  // it from the environment); the figures still carry one separator.
+  void numbersUnderTheProcessLocale() {
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    int tried = 0;
+    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "en_US.UTF-8"}) {
+      if (!std::setlocale(LC_NUMERIC, name)) continue;
+      ++tried;
+      const QLocale locale(QString::fromLatin1(name).left(5));
+      const QString point = locale.decimalPoint();
+      QCOMPARE(FormatGeneral(18, locale), QStringLiteral("18"));
+      QCOMPARE(FormatGeneral(-0.57, locale), QStringLiteral("-0") + point + QStringLiteral("57"));
+      QCOMPARE(FormatGeneral(147.8, locale), QStringLiteral("147") + point + QStringLiteral("8"));
+      QCOMPARE(FormatGeneral(0.000001, locale), QStringLiteral("1E-6"));
+      QCOMPARE(FormatFixed2(-61.58, locale), QStringLiteral("-61") + point + QStringLiteral("58"));
+      QCOMPARE(FormatFixed2(1.5e8, locale), QStringLiteral("1") + point + QStringLiteral("5E8"));
+    }
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    if (tried == 0) QSKIP("none of de_DE, fr_FR, en_US is installed");
   }
 };
 

@@ -157,6 +157,8 @@ class TReversi : public QWidget, public reversi::TReversiCore {
  signals:
   // The keyboard cursor moved to a square (screen readers follow it).
   void KeyCursorMoved(int square);
+  // A click or a typed name asked for a square that is no legal move now.
+  void IllegalMove(int square);
   // Emitted from the event loop once the board is no longer busy; deletions
   // held back meanwhile have been re-posted by then.
   void Idle();

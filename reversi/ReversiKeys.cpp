@@ -19,10 +19,14 @@ void TReversi::MoveKeyCursor(int square) {
   emit KeyCursorMoved(square);
 }
 
-// The same path as a click: refused while thinking, nothing for a square
-// that is not a legal move, and deletion held back during the reply.
+// The same path as a click: refused while thinking, told for a square that
+// is not a legal move, and deletion held back during the reply.
 void TReversi::PlayFromKeyboard(int square) {
-  if (Thinking() || !IsLegal(square)) return;
+  if (Thinking()) return;
+  if (!IsLegal(square)) {
+    emit IllegalMove(square);
+    return;
+  }
   EnterSearch();
   PlayMove(square);
   LeaveSearch();

@@ -19,7 +19,10 @@ void TReversi::mousePressEvent(QMouseEvent* e) {
   e->accept();
   if (e->button() != Qt::LeftButton || Thinking()) return;
   const int i = SquareAt(at.x(), at.y());
-  if (!IsLegal(i)) return;
+  if (!IsLegal(i)) {
+    if (i != 0) emit IllegalMove(i);
+    return;
+  }
   // The computer's reply runs inside PlayMove; keep deletion away until it
   // has been played.
   EnterSearch();

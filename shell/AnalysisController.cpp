@@ -77,9 +77,10 @@ void TAnalysisController::AddItems(QMenu* edit, QAction* beforeInEdit, QMenu* vi
     if (handler) connect(a, &QAction::triggered, this, handler);
     return a;
   };
-  // H is read by the window's key preview, not made a shortcut: a shortcut
-  // would take the letter from the board's typed square names.
-  Hint1 = item("Hint1", tr("Hint") + QStringLiteral("\tH"), tr("Show the best move"), &TAnalysisController::Hint);
+  // No plain letter: the letters A to H belong to the board's typed square
+  // names. "?" asks too, through the window's key preview.
+  Hint1 = item("Hint1", tr("Hint"), tr("Show the best move"), &TAnalysisController::Hint);
+  Hint1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   AnalyseGame1 = item("AnalyseGame1", tr("Analyse Game..."), tr("Review every move of the game"),
                       &TAnalysisController::AnalyseGameClick);
   edit->addSeparator();

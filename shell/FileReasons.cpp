@@ -36,6 +36,31 @@ constexpr const char* kContext = "TFileReason";
     QT_TRANSLATE_NOOP("TFileReason", "the file would be far too large"),
     QT_TRANSLATE_NOOP("TFileReason", "%1 is not a regular file"),
     QT_TRANSLATE_NOOP("TFileReason", "another copy of the program (process %1) is writing it"),
+    // The notation readers' (pasted and opened games); a reason after ": "
+    // is translated on its own.
+    QT_TRANSLATE_NOOP("TFileReason", "move %1, %2: %3"),
+    QT_TRANSLATE_NOOP("TFileReason", "not a square"),
+    QT_TRANSLATE_NOOP("TFileReason", "it is Black's turn"),
+    QT_TRANSLATE_NOOP("TFileReason", "it is White's turn"),
+    QT_TRANSLATE_NOOP("TFileReason", "not a legal move for Black"),
+    QT_TRANSLATE_NOOP("TFileReason", "not a legal move for White"),
+    QT_TRANSLATE_NOOP("TFileReason", "Black has a legal move and cannot pass"),
+    QT_TRANSLATE_NOOP("TFileReason", "White has a legal move and cannot pass"),
+    QT_TRANSLATE_NOOP("TFileReason", "the game is over"),
+    QT_TRANSLATE_NOOP("TFileReason", "the text is far too long to be a game"),
+    QT_TRANSLATE_NOOP("TFileReason", "the text is far too long to be a board"),
+    QT_TRANSLATE_NOOP("TFileReason", "the board has %1 squares, not %2, and no side to move"),
+    QT_TRANSLATE_NOOP("TFileReason", "square %1: %2"),
+    QT_TRANSLATE_NOOP("TFileReason", "%1 is not X, O or -"),
+    QT_TRANSLATE_NOOP("TFileReason", "the side to move (X or O) is missing after the %1 squares"),
+    QT_TRANSLATE_NOOP("TFileReason", "%1 is not a side to move (X or O)"),
+    QT_TRANSLATE_NOOP("TFileReason", "unexpected %1 after the side to move"),
+    QT_TRANSLATE_NOOP("TFileReason", "no GGF game: %1"),
+    QT_TRANSLATE_NOOP("TFileReason", "%1 is missing"),
+    QT_TRANSLATE_NOOP("TFileReason", "the game does not end with %1"),
+    QT_TRANSLATE_NOOP("TFileReason", "the game is %1, not Othello"),
+    QT_TRANSLATE_NOOP("TFileReason", "unexpected %1 at character %2"),
+    QT_TRANSLATE_NOOP("TFileReason", "the clipboard holds no text"),
 };
 
 // Puts particulars[n - 1] in place of every %n, in one pass, so a particular
@@ -77,7 +102,7 @@ QString TranslatedReason(const std::string& reason) {
   }
   pattern += text.mid(last);
   if (colon >= 0) {
-    particulars << tail;
+    particulars << TranslatedReason(tail.toStdString());
     pattern += u'%' + QString::number(particulars.size());
   }
   return Fill(QCoreApplication::translate(kContext, pattern.toUtf8().constData()), particulars);

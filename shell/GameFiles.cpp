@@ -40,17 +40,22 @@ QString WithGameExtension(const QString& name, const QString& extension) {
   return name.indexOf(u'.', slash + 1) >= 0 ? name : name + extension;
 }
 
+// The first filter lists every game the program reads, in either case (the
+// dialog matches names case by case here).
+QString TGameFiles::OpenFilters() {
+  return tr("All Games (*.rgm *.RGM *.ggf *.GGF *.txt *.TXT)") + QStringLiteral(";;") +
+         tr("Game Files (*.RGM);;GGF Games (*.ggf);;Text (*.txt);;All Files (*)");
+}
+
 TGameFiles::TGameFiles(TReversi* board, QWidget* window) : QObject(window), board_(board), window_(window) {
-  ChooseOpenFile = [this] {
-    return QFileDialog::getOpenFileName(window_, QString(), QString(),
-                                        tr("Game Files (*.RGM);;GGF Games (*.ggf);;Text (*.txt);;All Files (*)"));
-  };
-  // The dialog asks itself before the name picked in it replaces a file.
+  ChooseOpenFile = [this] { return QFileDialog::getOpenFileName(window_, QString(), QString(), OpenFilters()); };
+  // The dialog asks itself before the name picked in it replaces a file. It
+  // starts on GGF when the caller found the game needs it.
   ChooseSaveFile = [this] {
     const QString ggf = tr("GGF Games (*.ggf)");
-    QString filter;
-    const QString name = QFileDialog::getSaveFileName(window_, QString(), QString(),
-                                                      tr("Reversi Game Files (*.RGM)") + ";;" + ggf, &filter);
+    const QString rgm = tr("Reversi Game Files (*.RGM)");
+    QString filter = SaveAsGgf ? ggf : rgm;
+    const QString name = QFileDialog::getSaveFileName(window_, QString(), QString(), rgm + ";;" + ggf, &filter);
     SaveAsGgf = filter == ggf;
     return name;
   };
@@ -132,7 +137,8 @@ void TGameFiles::OpenGameFile(const QString& name) {
 
 void TGameFiles::SaveItemClick() {
   if (RefusedWhileThinking(tr("The game could not be saved: the computer is thinking."))) return;
-  SaveAsGgf = false;
+  // A set-up position has no ".RGM" form.
+  SaveAsGgf = board_->IsSetUp();
   const QString chosen = ChooseSaveFile ? ChooseSaveFile() : QString();
   if (chosen.isEmpty()) return;
   const QString name = WithGameExtension(chosen, SaveAsGgf ? QStringLiteral(".ggf") : QStringLiteral(".RGM"));
@@ -154,7 +160,7 @@ void TGameFiles::PasteGameText(const QString& text) {
   const reversi::TFileResult result = shell::PasteGame(*board_, text);
   if (!result) {
     ShowFileFailure(tr("The clipboard holds no game that can be played: %1.\nThe current game is kept.")
-                        .arg(QString::fromStdString(result.Reason)));
+                        .arg(TranslatedReason(result.Reason)));
     return;
   }
   emit GameReplaced();

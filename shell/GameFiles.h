@@ -37,8 +37,11 @@ class TGameFiles : public QObject {
   // when the user cancels. Replaceable, so tests need no modal dialog.
   std::function<QString()> ChooseOpenFile;
   std::function<QString()> ChooseSaveFile;
-  // Set by the save dialog when its GGF filter was chosen: a name without an
-  // extension then gets ".ggf".
+  // The open dialog's filters, all the games read first.
+  static QString OpenFilters();
+  // Set before the save dialog when the game has no ".RGM" form, and by the
+  // dialog when its GGF filter was chosen: a name without an extension then
+  // gets ".ggf".
   bool SaveAsGgf = false;
   // Tells the user that a game could not be saved or opened; by default a
   // warning box. Replaceable for the same reason.

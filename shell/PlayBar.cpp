@@ -11,19 +11,21 @@
 TToolbar::TToolbar(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Toolbar"));
   setFixedHeight(26);
-  auto button = [this](const char* name, const QString& glyph, int x, const QString& hint,
+  // The glyph buttons have no caption: a screen reader says their name.
+  auto button = [this](const char* name, const QString& glyph, int x, const QString& hint, const QString& accessible,
                        void (TToolbar::*clicked)()) {
     auto* b = new TFlatButton(this);
     b->setObjectName(QLatin1String(name));
     b->setIcon(
         ScalableIcon(QStringLiteral(":/assets/%1.xpm").arg(glyph), QStringLiteral(":/assets/%1.svg").arg(glyph)));
     b->setGeometry(x, 2, 23, 22);
+    b->setAccessibleName(accessible);
     SetHint(b, hint);
     connect(b, &QAbstractButton::clicked, this, clicked);
   };
-  button("OpenButton", QStringLiteral("open"), 4, tr("|Open a game file"), &TToolbar::OpenClicked);
-  button("SaveButton", QStringLiteral("save"), 28, tr("|Save a game file"), &TToolbar::SaveClicked);
-  button("NewButton", QStringLiteral("new"), 52, tr("|New game"), &TToolbar::NewClicked);
+  button("OpenButton", QStringLiteral("open"), 4, tr("|Open a game file"), tr("Open"), &TToolbar::OpenClicked);
+  button("SaveButton", QStringLiteral("save"), 28, tr("|Save a game file"), tr("Save"), &TToolbar::SaveClicked);
+  button("NewButton", QStringLiteral("new"), 52, tr("|New game"), tr("New"), &TToolbar::NewClicked);
 }
 
 TPlayBar::TPlayBar(QWidget* parent) : QWidget(parent) {
@@ -34,23 +36,29 @@ TPlayBar::TPlayBar(QWidget* parent) : QWidget(parent) {
   Timer1->setInterval(1000);
   connect(Timer1, &QTimer::timeout, this, &TPlayBar::Timer1Timer);
   auto arrow = [this](const char* name, TArrowButton::TDirection direction, int x, int y, const QString& hint,
-                      void (TPlayBar::*clicked)()) {
+                      const QString& accessible, void (TPlayBar::*clicked)()) {
     auto* b = new TArrowButton(direction, this);
     b->setObjectName(QLatin1String(name));
     b->setGeometry(x, y, 45, 33);
     b->SetColors(Qt::blue, Qt::blue, Qt::red);
+    b->setAccessibleName(accessible);
     SetHint(b, hint);
     connect(b, &QAbstractButton::clicked, this, clicked);
   };
-  arrow("BackButton", TArrowButton::TDirection::Left, 64, 4, tr("|Take back a move"), &TPlayBar::BackClicked);
+  arrow("BackButton", TArrowButton::TDirection::Left, 64, 4, tr("|Take back a move"), tr("Take Back"),
+        &TPlayBar::BackClicked);
   PlayButton = new TFlatButton(this);
   PlayButton->setObjectName(QStringLiteral("PlayButton"));
   PlayButton->setGeometry(112, 4, 97, 29);
   PlayButton->setFont(formstyle::FormFont(/*bold=*/true, /*pixels=*/19));
   SearchEnded();
   SetHint(PlayButton, tr("|Force the computer to play"));
+  // The caption is a word of the program's own, and the thinking time while
+  // the computer thinks: a screen reader says what the button does.
+  PlayButton->setAccessibleName(tr("Move Now"));
+  PlayButton->setAccessibleDescription(tr("Move now"));
   connect(PlayButton, &QAbstractButton::clicked, this, &TPlayBar::PlayClicked);
-  arrow("ForwardButton", TArrowButton::TDirection::Right, 212, 3, tr("|Move forward one move"),
+  arrow("ForwardButton", TArrowButton::TDirection::Right, 212, 3, tr("|Move forward one move"), tr("Move Forward"),
         &TPlayBar::ForwardClicked);
 }
 

@@ -100,6 +100,7 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), m
   // so ShowHint needs no installing; then the settings.
   Coordinates->setVisible(memory_.Load(*Reversi1, *menus_));
   boardStyle_ = new TBoardStyle(this, Reversi1, findChild<QMenu*>(QStringLiteral("View1")), memory_.Path());
+  KeepBoardReadable();
   FormResize();
   panel_->ShowGame();
   panel_->ResetStats();
@@ -208,9 +209,14 @@ void TMain::Wire() {
   });
   connect(menus_, &TMainMenus::Coordinates1Click, this, [this](bool shown) {
     Coordinates->setVisible(shown);
+    KeepBoardReadable();
     FormResize();
   });
   connect(files_, &TGameFiles::GameReplaced, this, [this] { PositionMoved(true); });
+  // Said to screen readers only: the board itself stays quiet, as it always was.
+  connect(Reversi1, &TReversi::IllegalMove, this, [this](int square) {
+    status_->Announce(tr("%1 is not a legal move").arg(QString::fromStdString(reversi::SquareName(square))), false);
+  });
   connect(analysis_, &TAnalysisController::Status, status_, &TStatusLine::ShowHint);
   connect(analysis_, &TAnalysisController::Announced, status_,
           [this](const QString& text) { status_->Announce(text); });
@@ -285,6 +291,16 @@ void TMain::SetLevelDialog(TLevelFrm* dialog) {
   dialog->OnShowGame = [this] { panel_->ShowGame(); };
 }
 
+// The smallest board whose discs and coordinates stay readable: 24 pixels a
+// square. The window is kept large enough for it beside the panel, in the
+// same sums FormResize makes.
+void TMain::KeepBoardReadable() {
+  constexpr int kSmallestBoard = 8 * 24;
+  const int margin = menus_->CoordinatesShown() ? TBoardCoordinates::kStrip : 0;
+  setMinimumSize(panel_->width() + 32 + margin + kSmallestBoard,
+                 playBar_->height() + toolbar_->height() + statusBar()->height() + 72 + margin + kSmallestBoard);
+}
+
 void TMain::FormResize() {
   if (!Reversi1) return;
   // The outer size includes frame, caption and menu bar; the margins 72 and
@@ -312,9 +328,7 @@ void TMain::FitShadow() {
 
 void TMain::FormKeyPress(QChar key) {
   if (key == u' ') Reversi1->SetThinking(!Reversi1->Thinking());
-  // H asks for a hint and still reaches the board, which reads it as the
-  // first letter of a typed square name.
-  if (key.toLower() == u'h') analysis_->Hint();
+  if (key == u'?') analysis_->Hint();
 }
 
 void TMain::Reversi1Move(const std::string& move) {
@@ -365,6 +379,7 @@ void TMain::Reversi1EndSearch() {
 }
 
 void TMain::PositionMoved(bool gameChanged) {
+  if (gameChanged) status_->ForgetAnnouncement();
   analysis_->PositionChanged(gameChanged);
   openings_->PositionChanged();
   moveList_->PositionChanged();

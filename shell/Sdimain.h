@@ -97,6 +97,7 @@ class TMain : public QMainWindow {
   void AddOpenings();
   void AddPlayerItems();
   void FitShadow();
+  void KeepBoardReadable();
   // Another position is on the board: a game changed (New, Open, Take Back)
   // also stops the review of the game.
   void PositionMoved(bool gameChanged);

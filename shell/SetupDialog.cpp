@@ -62,6 +62,11 @@ TSetupDialog::TSetupDialog(QWidget* parent) : QDialog(parent) {
   BlackToMove = new QRadioButton(tr("Black to move"), this);
   WhiteToMove = new QRadioButton(tr("White to move"), this);
   BlackToMove->setChecked(true);
+  auto* howTo = new QLabel(tr("Click a square to put a black disc, a white disc or none on it in turn; "
+                              "the right button goes the other way."),
+                           this);
+  howTo->setObjectName(QStringLiteral("HowToPlace"));
+  howTo->setWordWrap(true);
   reason_ = new QLabel(this);
   reason_->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -89,6 +94,7 @@ TSetupDialog::TSetupDialog(QWidget* parent) : QDialog(parent) {
   top->addLayout(side);
   auto* all = new QVBoxLayout(this);
   all->addLayout(top);
+  all->addWidget(howTo);
   all->addWidget(reason_);
   all->addWidget(buttons);
 }

@@ -125,6 +125,7 @@ void TSidePanel::CreateGameBox(QGroupBox* box) {
   BlackMarker = markerAt("BlackMarker", 196, tr("Black to move"));
   // In the place of the markers once the game is over.
   ResultLabel = MakeFixedLabel(box, "ResultLabel", 109, 58, 174, Qt::AlignLeft);
+  ResultLabel->setAccessibleName(tr("Result"));
   ResultLabel->setAccessibleDescription(tr("Result"));
   ResultLabel->hide();
 
@@ -234,8 +235,11 @@ void TSidePanel::BestChanged(const std::string& move, double score) {
     ShowNodes();
   }
   if (bestLine_) {
-    ListBox1->insertItem(0, QString::number(board_->Ply()) + u'|' + FormatFixed2(score, locale) + u'|' +
-                                QString::fromStdString(board_->MainLine()));
+    // Near the end every further iteration finds the same solved line: it
+    // is shown once.
+    const QString line = QString::number(board_->Ply()) + u'|' + FormatFixed2(score, locale) + u'|' +
+                         QString::fromStdString(board_->MainLine());
+    if (ListBox1->count() == 0 || ListBox1->item(0)->text() != line) ListBox1->insertItem(0, line);
   }
 }
 

@@ -23,8 +23,16 @@ void TStatusLine::ShowHint(const QString& hint) {
 }
 
 void TStatusLine::Announce(const QString& text, bool shown) {
-  if (shown) setText(text);
+  if (shown) {
+    setText(text);
+    announced_ = text;
+  }
   setAccessibleName(text);
   QAccessibleEvent event(this, QAccessible::NameChanged);
   QAccessible::updateAccessibility(&event);
+}
+
+void TStatusLine::ForgetAnnouncement() {
+  if (!announced_.isEmpty() && text() == announced_) ShowHint(QString());
+  announced_.clear();
 }

@@ -14,4 +14,10 @@ class TStatusLine : public QLabel {
   void ShowHint(const QString& hint);
   // Says text to assistive tools; shown also writes it on the line.
   void Announce(const QString& text, bool shown = true);
+  // A shown announcement about a game that has been replaced goes; a hint
+  // stays.
+  void ForgetAnnouncement();
+
+ private:
+  QString announced_;
 };

@@ -321,9 +321,105 @@ man vezari-zaduder erklärt das Spiel: die Tasten, die Spielstärken, die Dateie
         <source>move %1, %2 (%3) is not a legal move</source>
         <translation>Zug %1, %2 (%3) ist kein gültiger Zug</translation>
     </message>
+    <message>
+        <source>move %1, %2: %3</source>
+        <translation>Zug %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>not a square</source>
+        <translation>kein Feld</translation>
+    </message>
+    <message>
+        <source>it is Black&apos;s turn</source>
+        <translation>Schwarz ist am Zug</translation>
+    </message>
+    <message>
+        <source>it is White&apos;s turn</source>
+        <translation>Weiß ist am Zug</translation>
+    </message>
+    <message>
+        <source>not a legal move for Black</source>
+        <translation>kein gültiger Zug für Schwarz</translation>
+    </message>
+    <message>
+        <source>not a legal move for White</source>
+        <translation>kein gültiger Zug für Weiß</translation>
+    </message>
+    <message>
+        <source>Black has a legal move and cannot pass</source>
+        <translation>Schwarz hat einen gültigen Zug und kann nicht passen</translation>
+    </message>
+    <message>
+        <source>White has a legal move and cannot pass</source>
+        <translation>Weiß hat einen gültigen Zug und kann nicht passen</translation>
+    </message>
+    <message>
+        <source>the game is over</source>
+        <translation>das Spiel ist zu Ende</translation>
+    </message>
+    <message>
+        <source>the text is far too long to be a game</source>
+        <translation>der Text ist viel zu lang für ein Spiel</translation>
+    </message>
+    <message>
+        <source>the text is far too long to be a board</source>
+        <translation>der Text ist viel zu lang für ein Brett</translation>
+    </message>
+    <message>
+        <source>the board has %1 squares, not %2, and no side to move</source>
+        <translation>das Brett hat %1 Felder, nicht %2, und keine Seite am Zug</translation>
+    </message>
+    <message>
+        <source>square %1: %2</source>
+        <translation>Feld %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not X, O or -</source>
+        <translation>%1 ist nicht X, O oder -</translation>
+    </message>
+    <message>
+        <source>the side to move (X or O) is missing after the %1 squares</source>
+        <translation>die Seite am Zug (X oder O) fehlt nach den %1 Feldern</translation>
+    </message>
+    <message>
+        <source>%1 is not a side to move (X or O)</source>
+        <translation>%1 ist keine Seite am Zug (X oder O)</translation>
+    </message>
+    <message>
+        <source>unexpected %1 after the side to move</source>
+        <translation>unerwartetes %1 nach der Seite am Zug</translation>
+    </message>
+    <message>
+        <source>no GGF game: %1</source>
+        <translation>kein GGF-Spiel: %1</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>the game does not end with %1</source>
+        <translation>das Spiel endet nicht mit %1</translation>
+    </message>
+    <message>
+        <source>the game is %1, not Othello</source>
+        <translation>das Spiel ist %1, nicht Othello</translation>
+    </message>
+    <message>
+        <source>unexpected %1 at character %2</source>
+        <translation>unerwartetes %1 bei Zeichen %2</translation>
+    </message>
+    <message>
+        <source>the clipboard holds no text</source>
+        <translation>die Zwischenablage enthält keinen Text</translation>
+    </message>
 </context>
 <context>
     <name>TGameFiles</name>
+    <message>
+        <source>All Games (*.rgm *.RGM *.ggf *.GGF *.txt *.TXT)</source>
+        <translation>Alle Spiele (*.rgm *.RGM *.ggf *.GGF *.txt *.TXT)</translation>
+    </message>
     <message>
         <source>Game Files (*.RGM);;GGF Games (*.ggf);;Text (*.txt);;All Files (*)</source>
         <translation>Spieldateien (*.RGM);;GGF-Spiele (*.ggf);;Text (*.txt);;Alle Dateien (*)</translation>
@@ -512,7 +608,7 @@ Das aktuelle Spiel bleibt erhalten.</translation>
     </message>
     <message>
         <source>Hint: %1, %2 discs (%3 ply search)</source>
-        <translation>Tipp: %1, %2 Steine (Suche über %3 Züge)</translation>
+        <translation>Tipp: %1, %2 Steine (Suche über %3 Halbzüge)</translation>
     </message>
     <message>
         <source>The analysis failed: %1</source>
@@ -709,6 +805,10 @@ Ohne sie zu speichern schließen?</translation>
     <message>
         <source>White has no legal move and passes</source>
         <translation>Weiß hat keinen gültigen Zug und passt</translation>
+    </message>
+    <message>
+        <source>%1 is not a legal move</source>
+        <translation>%1 ist kein gültiger Zug</translation>
     </message>
 </context>
 <context>
@@ -908,6 +1008,22 @@ Ohne sie zu speichern schließen?</translation>
         <source>Thinking</source>
         <translation>Rechnet</translation>
     </message>
+    <message>
+        <source>Take Back</source>
+        <translation>Zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Move Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Move Now</source>
+        <translation>Jetzt ziehen</translation>
+    </message>
+    <message>
+        <source>Move now</source>
+        <translation>Jetzt ziehen</translation>
+    </message>
 </context>
 <context>
     <name>TReversi</name>
@@ -969,6 +1085,10 @@ Ohne sie zu speichern schließen?</translation>
     <message>
         <source>The position has no black disc; place at least one of each colour.</source>
         <translation>Die Stellung hat keinen schwarzen Stein; setzen Sie mindestens einen jeder Farbe.</translation>
+    </message>
+    <message>
+        <source>Click a square to put a black disc, a white disc or none on it in turn; the right button goes the other way.</source>
+        <translation>Ein Klick auf ein Feld setzt reihum einen schwarzen Stein, einen weißen Stein oder keinen; die rechte Maustaste geht andersherum.</translation>
     </message>
 </context>
 <context>
@@ -1060,8 +1180,8 @@ Ohne sie zu speichern schließen?</translation>
     <message numerus="yes">
         <source>%n ply search</source>
         <translation>
-            <numerusform>Suche über %n Zug</numerusform>
-            <numerusform>Suche über %n Züge</numerusform>
+            <numerusform>Suche über %n Halbzug</numerusform>
+            <numerusform>Suche über %n Halbzüge</numerusform>
         </translation>
     </message>
 </context>
@@ -1085,6 +1205,18 @@ Ohne sie zu speichern schließen?</translation>
     <message>
         <source>|New game</source>
         <translation>|Ein neues Spiel beginnen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
     </message>
 </context>
 <context>

@@ -68,7 +68,15 @@ class AnalysisWindowTest : public QObject {
     Play(*w, kEndgame);
     w->Board()->SetMode(reversi::Normal);
     QCOMPARE(w->Board()->MovesPlayed, 46);
+    // Typing a square of column h asks for nothing; the item's shortcut is
+    // no letter a square name uses, and its name carries no key.
     w->FormKeyPress(u'h');
+    w->FormKeyPress(u'8');
+    QTest::qWait(1500);
+    QVERIFY(w->Board()->Marks().isEmpty());
+    QCOMPARE(Part<QAction>(*w, "Hint1")->text(), QStringLiteral("Hint"));
+    QCOMPARE(Part<QAction>(*w, "Hint1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+    w->FormKeyPress(u'?');
     QTRY_VERIFY_WITH_TIMEOUT(!w->Board()->Marks().isEmpty(), 20000);
     QCOMPARE(w->Board()->Marks(), QList<int>{Cell("b7")});
     QVERIFY(Part<QLabel>(*w, "StatusLine")->text().contains(QStringLiteral("+18")));

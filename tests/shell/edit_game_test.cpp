@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,6 +67,23 @@ class EditGameTest : public QObject {
     QCOMPARE(QApplication::clipboard()->text(),
              QStringLiteral("------------------X--------XX------OXX-----O-------------------- O"));
     QVERIFY(failures.isEmpty());
+  }
+
+  // A paste leaves nothing of the game before it in the panels; the best
+  // line shows a line found again at the same depth once.
+  void pasteClearsThePanelsOfTheGameBefore() {
+    TMain w(Ini());
+    for (const char* item : {"BestLine1", "Statistics1"})
+      if (!Part<QAction>(w, item)->isChecked()) Part<QAction>(w, item)->trigger();
+    w.Board()->OnEndGame(w.Board());
+    const QString result = Part<QLabel>(w, "StatusLine")->text();
+    QVERIFY(result.contains(QStringLiteral("2 : 2")));
+    for (int i = 0; i < 3; ++i) w.Board()->OnBestChange(w.Board(), "D3", 1.5, true);
+    QCOMPARE(Part<QListWidget>(w, "ListBox1")->count(), 1);
+    w.Files().PasteGameText(QStringLiteral("f5d6"));
+    QCOMPARE(Part<QLabel>(w, "StatusLine")->text(), QString());
+    QCOMPARE(Part<QListWidget>(w, "ListBox1")->count(), 0);
+    QCOMPARE(Part<QLabel>(w, "Label11")->text(), QStringLiteral("-"));
   }
 
   void badPasteKeepsTheGameAndSaysWhy() {
@@ -132,6 +150,13 @@ class EditGameTest : public QObject {
     QVERIFY(ReplayRecord(TGameRecord::Of(*w.Board()))->CurrentGame() == w.Board()->CurrentGame());
   }
 
+  // The open dialog's first filter lists every game file it reads.
+  void openDialogStartsOnEveryGame() {
+    const QString first = TGameFiles::OpenFilters().section(QStringLiteral(";;"), 0, 0);
+    for (const char* pattern : {"*.rgm", "*.RGM", "*.ggf", "*.GGF", "*.txt", "*.TXT"})
+      QVERIFY2(first.contains(QLatin1String(pattern)), pattern);
+  }
+
   void setUpGameSavesAsGgfAndIsRefusedAsRgm() {
     TMain w(Ini());
     QStringList failures;
@@ -139,10 +164,17 @@ class EditGameTest : public QObject {
     w.Files().PasteGameText(kAfterF5);
     const reversi::TGame game = w.Board()->CurrentGame();
     const QString ggf = dir_.filePath(QStringLiteral("set up.GGF")), rgm = dir_.filePath(QStringLiteral("set up"));
+    // The dialog starts on GGF; the second time the user picks ".RGM".
+    bool startedOnGgf = true;
     for (const QString& name : {ggf, rgm}) {
-      w.Files().ChooseSaveFile = [&] { return name; };
+      w.Files().ChooseSaveFile = [&] {
+        startedOnGgf = startedOnGgf && w.Files().SaveAsGgf;
+        w.Files().SaveAsGgf = name == ggf;
+        return name;
+      };
       w.Files().SaveItemClick();
     }
+    QVERIFY(startedOnGgf);
     QCOMPARE(failures.size(), 1);
     QVERIFY2(failures[0].contains(QStringLiteral("set up.RGM")) && failures[0].contains(QStringLiteral("GGF")),
              qPrintable(failures[0]));

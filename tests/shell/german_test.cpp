@@ -65,7 +65,7 @@ class GermanTest : public QObject {
     QCOMPARE(Part<QLabel>(w, "Label6")->text(), QStringLiteral("2 Sekunden pro Zug"));
     w.Board()->SetLevel(reversi::Ply1);
     w.Panel().ShowGame();
-    QCOMPARE(Part<QLabel>(w, "Label6")->text(), QStringLiteral("Suche über 1 Zug"));
+    QCOMPARE(Part<QLabel>(w, "Label6")->text(), QStringLiteral("Suche über 1 Halbzug"));
 
     for (const QGroupBox* box : {Part<QGroupBox>(w, "GroupBox1"), Part<QGroupBox>(w, "GroupBox2")}) NothingClipped(box);
     NothingClipped(w.LevelDialog());
@@ -94,6 +94,12 @@ class GermanTest : public QObject {
                             << "\"x%2\" ist keine ganze Zahl";
     QTest::newRow("system's words") << "the file cannot be read: Input/output error 5"
                                     << "die Datei lässt sich nicht lesen: Input/output error 5";
+    QTest::newRow("notation") << "move 3, \"z9\": not a square"
+                              << "Zug 3, \"z9\": kein Feld";
+    QTest::newRow("notation's colour") << "move 4, \"c3\": not a legal move for White"
+                                       << "Zug 4, \"c3\": kein gültiger Zug für Weiß";
+    QTest::newRow("board") << "square d4: \"q\" is not X, O or -"
+                           << "Feld d4: \"q\" ist nicht X, O oder -";
     QTest::newRow("untranslated") << "a new reason 7: 50% of %1"
                                   << "a new reason 7: 50% of %1";
   }

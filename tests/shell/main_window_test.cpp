@@ -701,10 +701,12 @@ class MainWindowTest : public QObject {
       QCOMPARE(w.Board()->geometry(), QRect(4, 32, side, side));
       QCOMPARE(Part<TDropShadow>(w, "Shadow")->geometry(), w.Board()->geometry().translated(12, 12));
     }
-    w.resize(200, 120);  // no room at all: nothing fails
+    w.resize(200, 120);  // too small a window: a readable board beside the panel
     w.FormResize();
     QCOMPARE(w.Board()->pos(), QPoint(4, 32));
     QCOMPARE(Part<TDropShadow>(w, "Shadow")->size(), w.Board()->size());
+    QVERIFY(w.Board()->width() >= 8 * 24);
+    QVERIFY(w.Board()->geometry().right() < w.width() - Part<QWidget>(w, "GroupBox1")->width());
     // The board settles its own size when it paints; the shadow follows.
     w.resize(640, 480);
     w.show();

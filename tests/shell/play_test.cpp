@@ -229,11 +229,29 @@ class PlayTest : public QObject {
              QStringLiteral("Candidate Move"));
     QCOMPARE(AccessibleName(Part<QLabel>(w, "BlackMarker")), QStringLiteral("Black to move"));
     QCOMPARE(AccessibleName(Part<QListWidget>(w, "ListBox1")), QStringLiteral("Best Line"));
+    // The glyph and arrow buttons are named; Move Now keeps its caption.
+    for (auto [name, accessible] : {std::pair{"OpenButton", "Open"},
+                                    {"SaveButton", "Save"},
+                                    {"NewButton", "New"},
+                                    {"BackButton", "Take Back"},
+                                    {"ForwardButton", "Move Forward"},
+                                    {"PlayButton", "Move Now"}})
+      QCOMPARE(AccessibleName(Part<QWidget>(w, name)), QLatin1String(accessible));
+    QCOMPARE(Part<TFlatButton>(w, "PlayButton")->text(), QStringLiteral("orvane"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(Part<QWidget>(w, "PlayButton"))->text(QAccessible::Description),
+             QStringLiteral("Move now"));
+    QCOMPARE(AccessibleName(Part<QLabel>(w, "ResultLabel")), QStringLiteral("Result"));
 
     w.Board()->PlayMove(SquareOf(2, 3));
     QCOMPARE(AccessibleName(Part<QLabel>(w, "StatusLine")), QStringLiteral("Black plays D3"));
     QCOMPARE(cell("D3"), QStringLiteral("D3, black"));
     QCOMPARE(cell("C3"), QStringLiteral("C3, empty, legal move"));
+    // A square that is no move is said, and nothing is shown or played.
+    const QString shown = Part<QLabel>(w, "StatusLine")->text();
+    QTest::keyClicks(w.Board(), QStringLiteral("a1"));
+    QCOMPARE(AccessibleName(Part<QLabel>(w, "StatusLine")), QStringLiteral("A1 is not a legal move"));
+    QCOMPARE(Part<QLabel>(w, "StatusLine")->text(), shown);
+    QCOMPARE(w.Board()->MovesPlayed, 1);
   }
 
   void coordinatesAroundTheBoard() {

@@ -38,7 +38,7 @@ class WindowMemoryTest : public QObject {
   void init() { QFile::remove(dir_.filePath(QStringLiteral("Reversi.ini"))); }
 
   void theFirstStartIsMaximisedAndLaterStartsReturnWhereTheWindowClosed() {
-    const QRect place(40, 50, 500, 400);
+    const QRect place(40, 50, 560, 400);  // above the smallest readable window
     Run([&](TMain& w) {
       QVERIFY(w.isMaximized());
       w.setWindowState(Qt::WindowNoState);

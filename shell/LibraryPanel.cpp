@@ -42,8 +42,9 @@ TLibraryPanel::TLibraryPanel(QWidget* parent) : QWidget(parent) {
   summary_->setWordWrap(true);
   moves_ = Table({tr("Move"), tr("Games"), tr("Mean margin")}, this);
   moves_->setAccessibleName(tr("Moves played next"));
-  games_ = Table({tr("Black"), tr("White"), tr("Tournament"), tr("Year"), tr("Score")}, this);
+  games_ = Table({tr("Game"), tr("Black"), tr("White"), tr("Tournament"), tr("Year"), tr("Score")}, this);
   games_->setAccessibleName(tr("Games that reached the position"));
+  setMinimumWidth(320);
   column->addWidget(summary_);
   column->addWidget(moves_, 1);
   column->addWidget(games_, 2);
@@ -74,12 +75,13 @@ void TLibraryPanel::Show(const TLookup& found, const TCollection& collection) {
   for (int row = 0; row < rows; ++row) {
     const uint32_t id = found.GameIds[row];
     const TCollectedGame& g = collection.Games[id];
-    auto* black = Item(QString::fromStdString(g.Black));
-    black->setData(Qt::UserRole, static_cast<int>(id));
-    games_->setItem(row, 0, black);
-    games_->setItem(row, 1, Item(QString::fromStdString(g.White)));
-    games_->setItem(row, 2, Item(QString::fromStdString(g.Event)));
-    games_->setItem(row, 3, Item(g.Year ? QString::number(g.Year) : QString()));
-    games_->setItem(row, 4, Item(Result(g)));
+    auto* number = Item(QString::number(id + 1));
+    number->setData(Qt::UserRole, static_cast<int>(id));
+    games_->setItem(row, 0, number);
+    games_->setItem(row, 1, Item(QString::fromStdString(g.Black)));
+    games_->setItem(row, 2, Item(QString::fromStdString(g.White)));
+    games_->setItem(row, 3, Item(QString::fromStdString(g.Event)));
+    games_->setItem(row, 4, Item(g.Year ? QString::number(g.Year) : QString()));
+    games_->setItem(row, 5, Item(Result(g)));
   }
 }

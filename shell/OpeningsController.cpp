@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <QToolTip>
+#include <algorithm>
 #include <random>
 
 #include "Analyst.h"
@@ -174,7 +175,18 @@ void TOpeningsController::ShowBookMoves() {
     board_->SetSquareTexts({});
     return;
   }
-  bookMoves_ = book->Find(OnBoard(*board_));
+  // The book names one move for the moves that the position's own
+  // symmetries make the same (the four first moves): the board marks each.
+  const TSidePosition here = OnBoard(*board_);
+  const unsigned same = bits::Stabilizer(here.Player, here.Opponent);
+  for (const TBookMove& m : book->Find(here))
+    for (int s = 0; s < bits::kSymmetries; ++s) {
+      TBookMove image = m;
+      image.Square = bits::TransformSquare(m.Square, s);
+      const bool known = std::any_of(bookMoves_.begin(), bookMoves_.end(),
+                                     [&](const TBookMove& b) { return b.Square == image.Square; });
+      if ((same & (1u << s)) && !known) bookMoves_.push_back(image);
+    }
   QMap<int, QString> texts;
   for (const TBookMove& m : bookMoves_) texts[kCellOfBit[m.Square]] = Discs(m.Value);
   board_->SetSquareTexts(texts);

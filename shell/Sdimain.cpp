@@ -307,10 +307,11 @@ void TMain::FormResize() {
   // 32 absorb them and the gaps around the board.
   const QRect outer = frameGeometry();
   const int h = outer.height() - playBar_->height() - toolbar_->height() - statusBar()->height() - 72;
-  // Docks beside the board (the move list, the library) narrow the client.
+  // Docks beside the board (the move list, the library) narrow the client;
+  // a dock counts from its show on, before the window has laid it out.
   int docks = 0;
   for (const QDockWidget* dock : findChildren<QDockWidget*>(Qt::FindDirectChildrenOnly))
-    if (dock->isVisible() && !dock->isFloating()) docks += dock->width();
+    if (dock->isVisibleTo(this) && !dock->isFloating()) docks += dock->width();
   const int w = outer.width() - docks - panel_->width() - 32;
   // The coordinates take a strip above and left of the board.
   const int margin = menus_->CoordinatesShown() ? TBoardCoordinates::kStrip : 0;
@@ -418,6 +419,7 @@ bool TMain::eventFilter(QObject* watched, QEvent* e) {
       break;
     case QEvent::Resize:
     case QEvent::Move:
+      if (watched == centralWidget() && e->type() == QEvent::Resize) FormResize();
       if (watched == Reversi1) {
         FitShadow();
         // The board may settle its size again while handling this event, or

@@ -53,6 +53,11 @@ class OpeningsWindowTest : public QObject {
     auto* games = w->findChild<TLibraryPanel*>()->findChildren<QTableWidget*>().at(1);
     QCOMPARE(moves->rowCount(), 1);  // the four first moves are one
     QCOMPARE(games->rowCount(), 40);
+    // The panel beside the window's own takes its width from the board.
+    w->resize(1000, 700);
+    w->show();
+    QTRY_VERIFY(w->Board()->geometry().right() <
+                w->findChild<QDockWidget*>(QStringLiteral("LibraryDock"))->geometry().left() - w->Panel().width());
     w->Board()->SetMode(reversi::TwoPlayer);
     w->Board()->PlayMove(Cell("f5"));
     QVERIFY(moves->rowCount() >= 2);
@@ -73,7 +78,7 @@ class OpeningsWindowTest : public QObject {
     auto w = Window();
     w->Board()->SetMode(reversi::TwoPlayer);
     Part<QAction>(*w, "BookMoves1")->trigger();
-    QCOMPARE(w->Board()->SquareTexts().size(), 1);  // the start's four moves are one
+    QCOMPARE(w->Board()->SquareTexts().size(), 4);  // the start's four moves, one value
     for (const char* m : {"f5", "d6", "c3", "d3", "c4"}) w->Board()->PlayMove(Cell(m));
     QVERIFY(w->Board()->SquareTexts().contains(Cell("f4")));
     QVERIFY(Part<QLabel>(*w, "StatusLine")->text().contains(QStringLiteral("Tiger")));

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <ctime>
 #include <iostream>
+#include <optional>
 
+#include "BalancedOpenings.h"
 #include "GtpPlayer.h"
 #include "Match.h"
 #include "NboardPlayer.h"
@@ -16,7 +18,7 @@ using namespace reversi::engines;
 
 const char* const kMatchUsage =
     "       vezari-engine --match PLAYER PLAYER [--games N] [--depth D | --time SECONDS]\n"
-    "                     [--openings FILE] [--ggf FILE] [--timeout SECONDS]\n"
+    "                     [--openings FILE | --balanced SEED] [--ggf FILE] [--timeout SECONDS]\n"
     "  PLAYER           specified, specified:LEVEL (1..12), analyst, gtp:COMMAND (an\n"
     "                   external GTP engine, e.g. \"gtp:/usr/games/gtp-rhino -l 1\") or\n"
     "                   nboard:COMMAND (an engine that speaks NBoard's protocol)\n"
@@ -25,6 +27,8 @@ const char* const kMatchUsage =
     "  --time SECONDS   thinking time per move instead (external engines are told it)\n"
     "  --openings FILE  move lists to start from, one a line (default: 100 openings\n"
     "                   of real games)\n"
+    "  --balanced SEED  start from random openings of 8 to 12 moves that our analyst\n"
+    "                   judges within two discs, found from SEED (the same each time)\n"
     "  --ggf FILE       save every game to FILE, one GGF game a line\n"
     "  --timeout SECONDS  longest wait for an external engine beyond its time (default 60)\n"
     "  Exit status: 0 played (forfeits included), 2 bad arguments, 4 a file that\n"
@@ -68,6 +72,7 @@ int RunMatchCommand(const std::vector<std::string>& args) {
   std::string openingsFile, ggfFile;
   int timeoutSeconds = 60;
   bool depthGiven = false, timeGiven = false;
+  std::optional<uint64_t> balancedSeed;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool hasValue = i + 1 < args.size();
@@ -87,6 +92,10 @@ int RunMatchCommand(const std::vector<std::string>& args) {
       timeGiven = true;
     } else if (arg == "--openings" && hasValue) {
       openingsFile = args[++i];
+    } else if (arg == "--balanced" && hasValue) {
+      const auto n = ParseWhole(args[++i], 0, 1000000000);
+      if (!n) return MatchUsage("--balanced takes a seed from 0 to 1000000000");
+      balancedSeed = static_cast<uint64_t>(*n);
     } else if (arg == "--ggf" && hasValue) {
       ggfFile = args[++i];
     } else if (arg == "--timeout" && hasValue) {
@@ -101,6 +110,7 @@ int RunMatchCommand(const std::vector<std::string>& args) {
   }
   if (specs.size() != 2) return MatchUsage("--match takes two players");
   if (depthGiven && timeGiven) return MatchUsage("give either --depth or --time");
+  if (balancedSeed && !openingsFile.empty()) return MatchUsage("give either --openings or --balanced");
 
   std::string text;
   if (!openingsFile.empty()) {
@@ -111,7 +121,11 @@ int RunMatchCommand(const std::vector<std::string>& args) {
     }
     text = read.Text;
   }
-  settings.Openings = ReadOpenings(text);
+  settings.Openings = balancedSeed ? BalancedOpenings(*balancedSeed, (settings.Games + 1) / 2) : ReadOpenings(text);
+  if (balancedSeed && settings.Openings.empty()) {
+    std::cerr << "vezari-engine: no balanced start was found from seed " << *balancedSeed << "\n";
+    return 4;
+  }
   if (settings.Openings.empty()) {
     std::cerr << "vezari-engine: " << openingsFile << " holds no opening that replays\n";
     return 4;

@@ -15,9 +15,10 @@ std::vector<TGame> BalancedOpenings(uint64_t seed, int count) {
   limits.Depth = 8;
   std::vector<TGame> games;
   for (int i = 0; i < count; ++i) {
-    const auto start = openings::FindBalancedStart(seed + static_cast<uint64_t>(i), [&](const openings::TSidePosition& p) {
-      return judge.Analyse({p.Player, p.Opponent}, limits).Value;
-    });
+    const auto start =
+        openings::FindBalancedStart(seed + static_cast<uint64_t>(i), [&](const openings::TSidePosition& p) {
+          return judge.Analyse({p.Player, p.Opponent}, limits).Value;
+        });
     if (!start) continue;
     TGame game;
     for (int square : start->Moves) game.Moves.push_back(kCellOfBit[square]);

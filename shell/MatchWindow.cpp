@@ -19,6 +19,7 @@
 #include <mutex>
 #include <thread>
 
+#include "BalancedOpenings.h"
 #include "PlayerSpec.h"
 #include "SafeFile.h"
 
@@ -87,6 +88,16 @@ TMatchWindow::TMatchWindow(QWidget* parent) : QDialog(parent) {
   Amount_->setObjectName(QStringLiteral("Amount"));
   Amount_->setRange(0.1, 60);
   Amount_->setValue(1);
+  Openings_ = new QComboBox(this);
+  Openings_->setObjectName(QStringLiteral("Openings"));
+  Openings_->addItems({tr("Of real games"), tr("Balanced starts from seed")});
+  Openings_->setToolTip(tr("Balanced starts: random openings of 8 to 12 moves the analyst judges within two discs"));
+  Seed_ = new QSpinBox(this);
+  Seed_->setObjectName(QStringLiteral("Seed"));
+  Seed_->setRange(0, 1000000000);
+  Seed_->setValue(1);
+  Seed_->setEnabled(false);
+  connect(Openings_, &QComboBox::currentIndexChanged, this, [this](int index) { Seed_->setEnabled(index == 1); });
   GgfFile_ = new QLineEdit(this);
   GgfFile_->setObjectName(QStringLiteral("GgfFile"));
   GgfFile_->setPlaceholderText(tr("a file to save every game in (GGF), or nothing"));
@@ -99,6 +110,10 @@ TMatchWindow::TMatchWindow(QWidget* parent) : QDialog(parent) {
   form->addRow(tr("Second player:"), Player2_);
   form->addRow(tr("Games:"), Games_);
   form->addRow(tr("Each move:"), budget);
+  auto* openings = new QHBoxLayout;
+  openings->addWidget(Openings_);
+  openings->addWidget(Seed_);
+  form->addRow(tr("Openings:"), openings);
   form->addRow(tr("Save games:"), GgfFile_);
 
   Start_ = new QPushButton(tr("Start"), this);
@@ -194,7 +209,14 @@ bool TMatchWindow::Start() {
   // The thread owns the run with the window; whichever lets go last ends it.
   settings.Cancel = &run->Cancel;
   const int generation = ++generation_;
-  std::thread([run, settings, generation] {
+  const bool balanced = Openings_->currentIndex() == 1;
+  const uint64_t seed = static_cast<uint64_t>(Seed_->value());
+  std::thread([run, settings, generation, balanced, seed]() mutable {
+    // The analyst looks for the starts here, not in the window's thread;
+    // should none be found, the games start from real openings.
+    if (balanced)
+      if (std::vector<TGame> starts = BalancedOpenings(seed, (settings.Games + 1) / 2); !starts.empty())
+        settings.Openings = std::move(starts);
     TMatch match(*run->Players[0], *run->Players[1], settings);
     for (int k = 0; k < settings.Games && !run->Cancel; ++k) {
       TGameResult result = match.PlayGame(k);

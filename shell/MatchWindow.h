@@ -61,6 +61,8 @@ class TMatchWindow : public QDialog {
   QComboBox* Player2_;
   QSpinBox* Games_;
   QComboBox* Budget_;
+  QComboBox* Openings_;
+  QSpinBox* Seed_;
   QDoubleSpinBox* Amount_;
   QLineEdit* GgfFile_;
   QPushButton* Start_;

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "BalancedOpenings.h"
 #include "EngineOpponent.h"
 #include "EnginesDialog.h"
 #include "IniText.h"
@@ -109,6 +110,25 @@ class EnginesWindowTest : public QObject {
     QVERIFY(ended.wait(60000));
     QCOMPARE(w.Results().size(), size_t{2});
     for (const auto& game : w.Results()) QCOMPARE(game.ForfeitBy, -1);
+  }
+
+  void aMatchFromBalancedStartsPlaysTheSeedsOpenings() {
+    TMatchWindow w;
+    Part<QComboBox>(w, "Player1")->setCurrentText(QStringLiteral("specified:1"));
+    Part<QComboBox>(w, "Player2")->setCurrentText(QStringLiteral("specified:1"));
+    Part<QSpinBox>(w, "Games")->setValue(2);
+    Part<QComboBox>(w, "Budget")->setCurrentIndex(1);
+    Part<QDoubleSpinBox>(w, "Amount")->setValue(1);
+    Part<QComboBox>(w, "Openings")->setCurrentIndex(1);
+    Part<QSpinBox>(w, "Seed")->setValue(7);
+    QSignalSpy ended(&w, &TMatchWindow::MatchEnded);
+    QVERIFY(w.Start());
+    QVERIFY(ended.wait(60000));
+    QCOMPARE(w.Results().size(), size_t{2});
+    const auto start = reversi::engines::BalancedOpenings(7, 1).front().Moves;
+    const auto& played = w.Results()[0].Game.Moves;
+    QVERIFY(played.size() > start.size());
+    QVERIFY(std::equal(start.begin(), start.end(), played.begin()));
   }
 
   // The engine's move from the game on the board; an illegal move, or an

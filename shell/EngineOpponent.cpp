@@ -90,15 +90,23 @@ int TEngineOpponent::Move(TReversiCore& engine, const std::function<void(const Q
         },
         Qt::QueuedConnection);
   }).detach();
-  // Move Now and the close stop the engine's move; it answers with what it
-  // has, or is given up.
-  const QMetaObject::Connection watch = QObject::connect(
-      QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &wait, [&engine, state] {
-        if (engine.StopRequested())
-          if (auto player = state->Player) player->Stop();
-      });
+  // Move Now and the close give the engine's move up at once (an engine
+  // may not hear a stop); its answer, when it comes, is dropped.
+  bool givenUp = false;
+  const QMetaObject::Connection watch =
+      QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &wait,
+                       [&engine, &wait, &givenUp, state] {
+                         if (!engine.StopRequested() || givenUp) return;
+                         givenUp = true;
+                         if (auto player = state->Player) player->Stop();
+                         wait.quit();
+                       });
   wait.exec();
   QObject::disconnect(watch);
+  if (givenUp) {
+    if (failed) failed(QObject::tr("%1 was stopped before it moved").arg(name));
+    return 0;
+  }
   if (!reply->Ok()) {
     if (failed) failed(QObject::tr("%1 gave no move: %2").arg(name, QString::fromStdString(reply->Error)));
     return 0;

@@ -4,6 +4,7 @@
 // with its reason; the match window plays a registered engine by its name.
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -164,6 +165,18 @@ class EnginesWindowTest : public QObject {
 
     QCOMPARE(move("/nonexistent/engine"), 0);
     QVERIFY2(why.contains(QStringLiteral("gave no move")), qPrintable(why));
+
+    // Move Now (or the close) does not wait for an engine that never moves.
+    QFile silent(dir.filePath(QStringLiteral("silent-gtp.sh")));
+    QVERIFY(silent.open(QIODevice::WriteOnly));
+    silent.write("while read -r cmd rest; do case $cmd in genmove) sleep 20;; *) echo '=';; esac; echo; done\n");
+    silent.close();
+    core.RequestStop();
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(move("sh " + silent.fileName().toStdString()), 0);
+    QVERIFY2(timer.elapsed() < 10000, qPrintable(why));
+    QVERIFY2(why.contains(QStringLiteral("stopped")), qPrintable(why));
   }
 };
 

@@ -1,5 +1,7 @@
 #include "AnalysisWorker.h"
 
+#include <QAbstractEventDispatcher>
+#include <QEventLoop>
 #include <QMetaObject>
 #include <chrono>
 #include <cmath>
@@ -254,4 +256,15 @@ void TAnalysisRunner::Cancel() {
   ++generation_;
   pending_ = 0;
   stop_ = std::make_shared<std::atomic<bool>>(false);
+}
+
+void WaitForComputerMove(QEventLoop& wait, TAnalysisRunner& runner, reversi::TReversiCore& engine) {
+  const QMetaObject::Connection watch = QObject::connect(
+      QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &runner, [&engine, &runner] {
+        if (engine.StopRequested()) runner.Stop();
+      });
+  wait.exec();
+  QObject::disconnect(watch);
+  runner.Cancel();
+  runner.OnFailure = nullptr;
 }

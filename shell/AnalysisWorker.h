@@ -134,3 +134,11 @@ class TAnalysisRunner : public QObject {
   std::shared_ptr<std::atomic<bool>> stop_;  // the generation's
   int pending_ = 0;
 };
+
+class QEventLoop;
+
+// Runs `wait` while the runner's job works for the engine's computer move,
+// and ends the job once the engine is asked to stop (Move Now, the close):
+// a stop request comes with an event, and is looked at whenever the loop has
+// handled what came and is about to sleep. The runner is idle afterwards.
+void WaitForComputerMove(QEventLoop& wait, TAnalysisRunner& runner, reversi::TReversiCore& engine);

@@ -1,6 +1,5 @@
 #include "PerfectEndgame.h"
 
-#include <QAbstractEventDispatcher>
 #include <QEventLoop>
 #include <optional>
 
@@ -38,16 +37,7 @@ int ChooseBySolver(TReversiCore& engine, const TPerfectEndgame& options, TAnalys
       wait.quit();
     });
   });
-  // A stop request comes with an event (a click, a key, the close); it is
-  // looked at whenever the loop has handled what came and is about to sleep.
-  const QMetaObject::Connection watch = QObject::connect(
-      QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &runner, [&engine, &runner] {
-        if (engine.StopRequested()) runner.Stop();
-      });
-  wait.exec();
-  QObject::disconnect(watch);
-  runner.Cancel();
-  runner.OnFailure = nullptr;
+  WaitForComputerMove(wait, runner, engine);
   if (solving) solving(0);
   if (!result || !result->Exact || result->Move < 0) return 0;
   return analysis::CellOf(result->Move);

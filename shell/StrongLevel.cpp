@@ -1,6 +1,5 @@
 #include "StrongLevel.h"
 
-#include <QAbstractEventDispatcher>
 #include <QEventLoop>
 #include <algorithm>
 #include <optional>
@@ -82,16 +81,7 @@ int ChooseByAnalyst(TReversiCore& engine, const TStrongLevel& level, TAnalysisRu
       wait.quit();
     });
   });
-  // A stop request comes with an event (a click, a key, the close); it is
-  // looked at whenever the loop has handled what came and is about to sleep.
-  const QMetaObject::Connection watch = QObject::connect(
-      QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &runner, [&engine, &runner] {
-        if (engine.StopRequested()) runner.Stop();
-      });
-  wait.exec();
-  QObject::disconnect(watch);
-  runner.Cancel();
-  runner.OnFailure = nullptr;
+  WaitForComputerMove(wait, runner, engine);
   if (!result || result->Cell <= 0 || result->Cell == kPassSquare) return 0;
   if (thinking) {
     TPositionValue done = *result;

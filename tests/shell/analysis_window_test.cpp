@@ -415,7 +415,11 @@ class AnalysisWindowTest : public QObject {
     w->Analysis().ChooseBookMargin = [](double) { return 0.0; };
     Part<QAction>(*w, "AnalystBook1")->trigger();
     w->Analysis().SetAnalystPlayer(0);
-    QCOMPARE(w->Board()->ChooseMove(*w->Board()), reversi::analysis::CellOf(moves.front().Square));
+    // Moves the book values alike are equally best (C3 and C4 here).
+    QList<int> best;
+    for (const auto& m : moves)
+      if (m.Value == moves.front().Value) best.append(reversi::analysis::CellOf(m.Square));
+    QVERIFY(best.contains(w->Board()->ChooseMove(*w->Board())));
   }
 
   void weakerStrengthsStayWithinTheirBudget() {

@@ -48,8 +48,7 @@ class HowToPlayTest : public QObject {
     QCOMPARE(pages.size(), 1);
     QVERIFY(pages.front()->isVisible());
     // The key the Edit menu names for Hint, whatever it is.
-    const QString key =
-        w.findChild<QAction*>(QStringLiteral("Hint1"))->shortcut().toString(QKeySequence::NativeText);
+    const QString key = w.findChild<QAction*>(QStringLiteral("Hint1"))->shortcut().toString(QKeySequence::NativeText);
     QVERIFY(!key.isEmpty());
     QTextDocument expected;
     expected.setHtml(THowToPlay::PageText(key));

@@ -6,7 +6,7 @@
 // empty squares to the winner.
 //
 // A TSearch works on the caller's thread and is not shared. It reads its
-// stop flag every 1024 nodes and the clock every 4096, as the specified
+// stop flag every 1024 nodes and the clock every 4096, as the classic
 // search does; once either says stop, every value it returns is meaningless
 // and Aborted() is true.
 #pragma once

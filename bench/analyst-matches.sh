@@ -6,27 +6,27 @@
 #
 #   bash bench/analyst-matches.sh VEZARI-ENGINE WORKDIR [SECONDS [OPPONENT]]
 #
-# OPPONENT (rhino4, rhino5 or specified) plays only that series, so that the
+# OPPONENT (rhino4, rhino5 or levels) plays only that series, so that the
 # three can run side by side. TIMEOUT (seconds, default 60) is the longest
 # wait for GRhino beyond the time: its levels 4 and 5 search to a fixed
 # depth and take seconds of processor time a move, much more on a busy machine.
 #
 # Opponents: GRhino (gtp-rhino, Debian's grhino) at levels 4 and 5, and the
-# specified player; both sides get SECONDS (default 1) per move, except
-# against the specified player, where both get 2 seconds.
+# classic player; both sides get SECONDS (default 1) per move, except
+# against the classic player, where both get 2 seconds.
 set -u
 engine=$1 work=$2 seconds=${3:-1} only=${4:-}
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$work"
 mapfile -t openings < <(grep -v '^#' "$here/analyst-openings.txt")
-play() {  # name, player spec, seconds
-  local name=$1 spec=$2 time=$3 i
+play() {  # name, player choice, seconds
+  local name=$1 choice=$2 time=$3 i
   [ -n "$only" ] && [ "$only" != "$name" ] && return
   for i in "${!openings[@]}"; do
     local out="$work/$name-$i.txt"
     [ -s "$out" ] && continue
     printf '%s\n' "${openings[$i]}" > "$work/opening-$i.txt"
-    "$engine" --match analyst "$spec" --games 2 --time "$time" --openings "$work/opening-$i.txt" \
+    "$engine" --match analyst "$choice" --games 2 --time "$time" --openings "$work/opening-$i.txt" \
       --timeout "${TIMEOUT:-60}" > "$out.part" 2>&1 && mv "$out.part" "$out"
   done
 }
@@ -45,5 +45,5 @@ total() {  # name: the analyst's wins, draws, losses and score over the finished
 }
 play rhino4 "gtp:/usr/games/gtp-rhino --level 4" "$seconds"
 play rhino5 "gtp:/usr/games/gtp-rhino --level 5" "$seconds"
-play specified specified 2
-for name in rhino4 rhino5 specified; do total "$name"; done
+play levels levels 2
+for name in rhino4 rhino5 levels; do total "$name"; done

@@ -57,20 +57,20 @@ printf "limit  way        moves   median      p90      max  over  depth\n"
 for run in "${runs[@]}"; do
   seconds=${run%%:*}
   count=${run##*:}
-  specified=$(mktemp)
+  plain=$(mktemp)
   strict=$(mktemp)
   for ((k = 1; k <= count; ++k)); do
     moves=$(position "$k")
-    for way in specified strict; do
+    for way in plain strict; do
       flag=()
       [ "$way" = strict ] && flag=(--strict-time)
       out=$("$analyze" --time "$seconds" "${flag[@]}" "$moves")
-      target=$specified
+      target=$plain
       [ "$way" = strict ] && target=$strict
       echo "$(field ms <<<"$out") $(field completed_ply <<<"$out")" >>"$target"
     done
   done
-  summarize "$specified" "$seconds" specified
+  summarize "$plain" "$seconds" plain
   summarize "$strict" "$seconds" strict
-  rm -f "$specified" "$strict"
+  rm -f "$plain" "$strict"
 done

@@ -10,9 +10,9 @@ namespace reversi::engines {
 
 enum class TProtocol { Gtp, Nboard };
 
-// "gtp" or "nboard", as in a player's spec (PlayerSpec.h).
+// "gtp" or "nboard", as in a player's choice (PlayerChoice.h).
 const char* ProtocolWord(TProtocol protocol);
-// The spec MakePlayer takes for the command in the protocol.
+// The choice MakePlayer takes for the command in the protocol.
 std::string EngineSpec(TProtocol protocol, const std::string& command);
 
 struct TDetection {

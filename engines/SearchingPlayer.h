@@ -1,5 +1,5 @@
 // Players that search in this process, on objects of their own: the
-// specified player, the analyst. A new one needs only Name and Think.
+// classic player, the analyst. A new one needs only Name and Think.
 #pragma once
 
 #include <atomic>

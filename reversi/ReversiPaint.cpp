@@ -152,7 +152,7 @@ void TReversi::PaintBoard(const TShown& shown, const TDevice& px) {
   const int deviceSide = px(side);
 
   const QColor background = look_ ? look_->Board : ToQColor(Color());
-  // Lines, outlines and marks: black on the specified board.
+  // Lines, outlines and marks: black on the default board.
   const QPen blackPen(look_ ? look_->Lines : QColor(Qt::black), 0);
   // A figure in the box (x1, y1)-(x2, y2) of logical pixels.
   auto ellipse = [&](QPainter& p, int x1, int y1, int x2, int y2) { Ellipse(p, px(x1), px(y1), px(x2), px(y2)); };

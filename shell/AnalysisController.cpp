@@ -37,7 +37,7 @@ TAnalysisController::TAnalysisController(TReversi* board, const std::string& set
   InstallStrongLevel(
       *board_, strong_, thread_, board_->ChooseMove, [this](const TPositionValue& value) { ShowThinking(value); },
       [this](const QString& what) { emit Announced(tr("The analysis failed: %1").arg(what)); });
-  // A chosen external engine answers before the analyst and the specified
+  // A chosen external engine answers before the analyst and the classic
   // player, which play whenever it cannot.
   opponent_.Install(*board_, board_->ChooseMove, [this](const QString& what) {
     emit Announced(tr("%1; the computer plays on by itself.").arg(what));

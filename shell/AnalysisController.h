@@ -61,7 +61,7 @@ class TAnalysisController : public QObject {
   // Likewise for the analyst player's seconds per move and book margin.
   std::function<int(int current)> ChooseSeconds;
   std::function<double(double current)> ChooseBookMargin;
-  // The computer player: the specified levels (-1) or the analyst at a
+  // The computer player: the game's own levels (-1) or the analyst at a
   // strength (0 strong .. TStrongLevel::kStrengths - 1).
   void SetAnalystPlayer(int strength);
   const TStrongLevel& AnalystPlayer() const { return strong_; }
@@ -112,7 +112,7 @@ class TAnalysisController : public QObject {
   TPerfectEndgame perfectAtStart_;
   TStrongLevel strong_;
   TStrongLevel strongAtStart_;
-  QList<QAction*> players_;  // the specified levels, then the strengths
+  QList<QAction*> players_;  // the game's own levels, then the strengths
   QAction* AnalystSeconds1 = nullptr;
   QAction* AnalystBook1 = nullptr;
   QAction* Hint1 = nullptr;

@@ -1,7 +1,7 @@
-// View > Board Style: the board's look. The specified green board is the
+// View > Board Style: the board's look. The default green board is the
 // default; wood, high contrast and dark are drawn in the same geometry, and
 // "Follow the Desktop" takes the dark look while the desktop's palette is
-// dark (its window colour's lightness), the specified one otherwise. Kept
+// dark (its window colour's lightness), the default one otherwise. Kept
 // in its own section [Board_Style], written only once the choice changed.
 #pragma once
 
@@ -23,7 +23,7 @@ class TBoardStyle : public QObject {
   // Adds its submenu to view and applies the style read from the settings.
   TBoardStyle(QWidget* window, TReversi* board, QMenu* view, const std::string& settingsPath);
 
-  // The style's key as kept in the settings ("green" for the specified one).
+  // The style's key as kept in the settings ("green" for the default one).
   QString Style() const { return style_; }
   void SetStyle(const QString& style);
   std::vector<TIniWrite> Writes() const;

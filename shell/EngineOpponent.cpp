@@ -11,7 +11,7 @@
 #include "GtpPlayer.h"
 #include "NboardPlayer.h"
 #include "Notation.h"
-#include "PlayerSpec.h"
+#include "PlayerChoice.h"
 
 using namespace reversi;
 using namespace reversi::engines;
@@ -21,9 +21,9 @@ using namespace reversi::engines;
 struct TEngineOpponentState {
   std::mutex Lock;  // held while the engine is asked, so one asks at a time
   std::string Name;
-  std::string Spec;
+  std::string Choice;
   std::shared_ptr<TPlayer> Player;
-  std::string PlayerSpec;
+  std::string PlayerChoice;
 };
 
 TEngineOpponent::TEngineOpponent() : state_(std::make_shared<TEngineOpponentState>()) {}
@@ -34,7 +34,7 @@ TEngineOpponent::~TEngineOpponent() {
 
 void TEngineOpponent::Choose(const TEngineEntry* entry) {
   state_->Name = entry ? entry->Name : std::string();
-  state_->Spec = entry ? entry->Spec() : std::string();
+  state_->Choice = entry ? entry->Choice() : std::string();
 }
 
 const std::string& TEngineOpponent::Chosen() const {
@@ -44,7 +44,7 @@ const std::string& TEngineOpponent::Chosen() const {
 void TEngineOpponent::Install(TReversiCore& engine, std::function<int(TReversiCore&)> next,
                               std::function<void(const QString&)> failed) {
   engine.ChooseMove = [this, next, failed](TReversiCore& e) {
-    if (!state_->Spec.empty())
+    if (!state_->Choice.empty())
       if (const int cell = Move(e, failed)) return cell;
     return next ? next(e) : 0;
   };
@@ -54,16 +54,16 @@ namespace {
 
 // On the engine's thread: the game handed over whole, so that Take Back,
 // New and set-up positions need no tracking, and its move asked for.
-TMoveReply Ask(TEngineOpponentState& state, const std::string& spec, const TGame& game, int moveMs) {
+TMoveReply Ask(TEngineOpponentState& state, const std::string& choice, const TGame& game, int moveMs) {
   std::lock_guard<std::mutex> hold(state.Lock);
   TMoveReply reply;
-  if (!state.Player || state.PlayerSpec != spec) {
-    std::unique_ptr<TPlayer> made = MakePlayer(spec, reply.Error);
+  if (!state.Player || state.PlayerChoice != choice) {
+    std::unique_ptr<TPlayer> made = MakePlayer(choice, reply.Error);
     if (!made) return reply;
     if (auto* gtp = dynamic_cast<TGtpPlayer*>(made.get())) gtp->SetTimeouts(10000, moveMs);
     if (auto* nb = dynamic_cast<TNboardPlayer*>(made.get())) nb->SetTimeouts(10000, moveMs);
     state.Player = std::move(made);
-    state.PlayerSpec = spec;
+    state.PlayerChoice = choice;
   }
   state.Player->ClearStop();
   if (!state.Player->NewGame(game, reply.Error)) return reply;
@@ -81,8 +81,8 @@ int TEngineOpponent::Move(TReversiCore& engine, const std::function<void(const Q
   auto reply = std::make_shared<TMoveReply>();
   QEventLoop wait;
   QPointer<QEventLoop> waiting(&wait);
-  std::thread([state, spec = state_->Spec, game, reply, waiting] {
-    *reply = Ask(*state, spec, game, kMoveMs);
+  std::thread([state, choice = state_->Choice, game, reply, waiting] {
+    *reply = Ask(*state, choice, game, kMoveMs);
     QMetaObject::invokeMethod(
         qApp,
         [waiting] {

@@ -14,8 +14,8 @@ struct TEngineEntry {
   reversi::engines::TProtocol Protocol = reversi::engines::TProtocol::Gtp;
   std::string Command;
 
-  // What MakePlayer takes (PlayerSpec.h).
-  std::string Spec() const { return reversi::engines::EngineSpec(Protocol, Command); }
+  // What MakePlayer takes (PlayerChoice.h).
+  std::string Choice() const { return reversi::engines::EngineSpec(Protocol, Command); }
   bool operator==(const TEngineEntry&) const = default;
 };
 

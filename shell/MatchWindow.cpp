@@ -20,7 +20,7 @@
 #include <thread>
 
 #include "BalancedOpenings.h"
-#include "PlayerSpec.h"
+#include "PlayerChoice.h"
 #include "SafeFile.h"
 
 using namespace reversi;
@@ -68,10 +68,10 @@ TMatchWindow::TMatchWindow(QWidget* parent) : QDialog(parent) {
     auto* box = new QComboBox(this);
     box->setObjectName(QLatin1String(name));
     box->setEditable(true);
-    box->addItems({QStringLiteral("analyst"), QStringLiteral("specified:3"), QStringLiteral("specified:6"),
+    box->addItems({QStringLiteral("analyst"), QStringLiteral("levels:3"), QStringLiteral("levels:6"),
                    QStringLiteral("gtp:/usr/games/gtp-rhino -l 3")});
     box->setCurrentText(current);
-    box->setToolTip(tr("analyst, specified:LEVEL (1 to 12), or gtp: and the command line of a GTP engine"));
+    box->setToolTip(tr("analyst, levels:LEVEL (1 to 12), or gtp: and the command line of a GTP engine"));
     box->setMinimumContentsLength(28);
     return box;
   };
@@ -168,7 +168,7 @@ void TMatchWindow::OfferEngines(const TEngineSettings& engines) {
 
 QString TMatchWindow::SpecOf(const QString& text) const {
   const TEngineEntry* entry = engines_.Find(text.toStdString());
-  return entry ? QString::fromStdString(entry->Spec()) : text;
+  return entry ? QString::fromStdString(entry->Choice()) : text;
 }
 
 bool TMatchWindow::Running() const {

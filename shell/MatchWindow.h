@@ -1,4 +1,4 @@
-// Edit > Match...: two players (the analyst, the specified player at a
+// Edit > Match...: two players (the analyst, the classic player at a
 // level, any GTP engine by its command line) play a number of games from
 // the openings of real games, each opening twice with the colours swapped,
 // at a depth or a time per move. The games run on a thread of their own
@@ -53,7 +53,7 @@ class TMatchWindow : public QDialog {
   void ShowTable();
   void SaveGames();
 
-  // The spec a player's box names: a registered engine's, or the text.
+  // The choice a player's box names: a registered engine's, or the text.
   QString SpecOf(const QString& text) const;
 
   TEngineSettings engines_;

@@ -2,7 +2,7 @@
 // in a time per move, from the opening book where the position is in it; the
 // weaker strengths choose at random among the moves that lose at most a
 // budget of discs against the best, so they still play sensibly. The
-// specified levels stay the default: this is off until chosen. Kept in the
+// game's own levels stay the default: this is off until chosen. Kept in the
 // settings file's section "Analyst_Player", written only once changed.
 #pragma once
 

@@ -9,7 +9,7 @@
 #include "GtpPlayer.h"
 #include "Match.h"
 #include "NboardPlayer.h"
-#include "PlayerSpec.h"
+#include "PlayerChoice.h"
 #include "SafeFile.h"
 #include "Words.h"
 
@@ -19,7 +19,7 @@ using namespace reversi::engines;
 const char* const kMatchUsage =
     "       vezari-engine --match PLAYER PLAYER [--games N] [--depth D | --time SECONDS]\n"
     "                     [--openings FILE | --balanced SEED] [--ggf FILE] [--timeout SECONDS]\n"
-    "  PLAYER           specified, specified:LEVEL (1..12), analyst, gtp:COMMAND (an\n"
+    "  PLAYER           levels, levels:LEVEL (1..12), analyst, gtp:COMMAND (an\n"
     "                   external GTP engine, e.g. \"gtp:/usr/games/gtp-rhino -l 1\") or\n"
     "                   nboard:COMMAND (an engine that speaks NBoard's protocol)\n"
     "  --games N        games to play (default 2); each opening twice, colours swapped\n"

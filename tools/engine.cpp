@@ -14,10 +14,10 @@
 
 #include "EngineMatch.h"
 #include "GtpSession.h"
+#include "LevelsPlayer.h"
 #include "LineSplitter.h"
 #include "NboardSession.h"
-#include "PlayerSpec.h"
-#include "SpecifiedPlayer.h"
+#include "PlayerChoice.h"
 #include "Words.h"
 
 using namespace reversi::engines;
@@ -29,7 +29,7 @@ const char* const kUsage =
     "  (no option)      serve NBoard's protocol, version 2, on standard input and output\n"
     "  --gtp            serve GTP (the Reversi dialect of GRhino and Quarry) instead\n"
     "  --engine NAME    the engine that plays: analyst (the default: the learned\n"
-    "                   evaluation's search) or specified (the game's computer player)\n"
+    "                   evaluation's search) or levels (the game's computer player)\n"
     "  --depth D        search depth until the controller sets one or a time (1..60,\n"
     "                   default 8)\n"
     "  --exact EMPTIES  solve positions with at most this many empty squares exactly\n"
@@ -115,11 +115,11 @@ int main(int argc, char** argv) {
   std::unique_ptr<TSearchingPlayer> player = MakeSearchingPlayer(engine, error);
   if (!player && !chosen) {
     // Without its weights the analyst cannot play; the game's own player can.
-    std::cerr << "vezari-engine: " << error << "; the specified player plays instead\n";
-    player = MakeSearchingPlayer("specified", error);
+    std::cerr << "vezari-engine: " << error << "; the classic player plays instead\n";
+    player = MakeSearchingPlayer("levels", error);
   }
   if (!player) return Usage(error);
-  if (auto* specified = dynamic_cast<TSpecifiedPlayer*>(player.get())) specified->SetExactFrom(exact);
+  if (auto* levels = dynamic_cast<TLevelsPlayer*>(player.get())) levels->SetExactFrom(exact);
 
   // A controller that goes away must not kill us in the middle of a line.
   signal(SIGPIPE, SIG_IGN);

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "Notation.h"
-#include "PlayerSpec.h"
+#include "PlayerChoice.h"
 
 namespace {
 

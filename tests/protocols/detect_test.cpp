@@ -8,12 +8,12 @@ using namespace reversi::engines;
 
 TEST(DetectEngine, FindsGtpAndNboardEnginesAndTheirNames) {
   const std::string engine = VZ_ENGINE;
-  const TDetection gtp = DetectEngine(engine + " --gtp --engine specified");
+  const TDetection gtp = DetectEngine(engine + " --gtp --engine levels");
   ASSERT_TRUE(gtp.Ok) << gtp.Error;
   EXPECT_EQ(gtp.Protocol, TProtocol::Gtp);
   EXPECT_FALSE(gtp.Name.empty());
 
-  const TDetection nboard = DetectEngine(engine + " --engine specified");
+  const TDetection nboard = DetectEngine(engine + " --engine levels");
   ASSERT_TRUE(nboard.Ok) << nboard.Error;
   EXPECT_EQ(nboard.Protocol, TProtocol::Nboard);
   EXPECT_EQ(EngineSpec(nboard.Protocol, "x y"), "nboard:x y");

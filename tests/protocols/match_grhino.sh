@@ -3,7 +3,7 @@
 # without a forfeit, and each saved game loads as a finished game.
 # usage: match_grhino.sh VEZARI-ENGINE VEZARI-ANALYZE WORKDIR [PLAYER]
 set -eu
-engine=$1 analyze=$2 work=$3 player=${4:-specified:2}
+engine=$1 analyze=$2 work=$3 player=${4:-levels:2}
 rhino=/usr/games/gtp-rhino
 [ -x "$rhino" ] || { echo "gtp-rhino is missing: scripts/install-deps.sh installs grhino"; exit 1; }
 rm -rf "$work" && mkdir -p "$work"

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "GtpSession.h"
+#include "LevelsPlayer.h"
 #include "NboardSession.h"
-#include "SpecifiedPlayer.h"
 
 using namespace reversi::engines;
 
@@ -57,7 +57,7 @@ TTranscript Read(const std::filesystem::path& path) {
 
 std::vector<std::string> Play(const TTranscript& t) {
   std::vector<std::string> out;
-  TSpecifiedPlayer player;
+  TLevelsPlayer player;
   player.SetExactFrom(10);
   auto sink = [&out](const std::string& line) { out.push_back(Normalised(line)); };
   std::unique_ptr<TSession> session;

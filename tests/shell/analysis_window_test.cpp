@@ -382,7 +382,7 @@ class AnalysisWindowTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(w->Board()->MovesPlayed, 21, 20000);
     QVERIFY(legal.contains(w->Board()->GameRecord[20]));
     QVERIFY(Part<QLabel>(*w, "StatusLine")->text().startsWith(QStringLiteral("Analyst: ")));
-    // Back to the levels: the specified search plays, its chooser untouched.
+    // Back to the levels: the classic search plays, its chooser untouched.
     Part<QAction>(*w, "LevelsPlayer1")->trigger();
     QVERIFY(!w->Analysis().AnalystPlayer().Enabled);
   }

@@ -92,7 +92,7 @@ class BoardPicturesTest : public QObject {
              shell::DiagramImage(shell::DiagramOf(*w.Board()), {}).convertToFormat(QImage::Format_RGB32));
   }
 
-  // The board's style: the specified look unless chosen, kept in its own
+  // The board's style: the default look unless chosen, kept in its own
   // section only once changed, and "Follow the Desktop" dark only on a dark
   // palette.
   void theBoardStyleIsKeptOnlyOnceChosen() {

@@ -54,7 +54,7 @@ class EnginesWindowTest : public QObject {
     QVERIFY(engines.Writes(atStart).empty());
     TEnginesDialog d(&engines);
     QSignalSpy ended(&d, &TEnginesDialog::DetectionEnded);
-    Part<QLineEdit>(d, "Command")->setText(QStringLiteral(VZ_ENGINE " --gtp --engine specified"));
+    Part<QLineEdit>(d, "Command")->setText(QStringLiteral(VZ_ENGINE " --gtp --engine levels"));
     d.AddClick();
     QVERIFY(d.Detecting());
     QVERIFY(ended.wait(20000));
@@ -64,12 +64,12 @@ class EnginesWindowTest : public QObject {
     QVERIFY(!engines.Engines[0].Name.empty());
 
     // The same command again, named by hand and told its protocol.
-    Part<QLineEdit>(d, "Command")->setText(QStringLiteral(VZ_ENGINE " --engine specified"));
+    Part<QLineEdit>(d, "Command")->setText(QStringLiteral(VZ_ENGINE " --engine levels"));
     Part<QLineEdit>(d, "Name")->setText(QStringLiteral("Ours"));
     Part<QComboBox>(d, "Protocol")->setCurrentIndex(2);
     d.AddClick();
     QCOMPARE(engines.Engines.size(), size_t{2});
-    QCOMPARE(engines.Engines[1].Spec(), std::string("nboard:" VZ_ENGINE " --engine specified"));
+    QCOMPARE(engines.Engines[1].Choice(), std::string("nboard:" VZ_ENGINE " --engine levels"));
 
     const TEngineSettings read = RoundTrip(dir, engines.Writes(atStart));
     QVERIFY(read.Engines == engines.Engines);
@@ -95,14 +95,13 @@ class EnginesWindowTest : public QObject {
 
   void theMatchPlaysARegisteredEngineByItsName() {
     TEngineSettings engines;
-    engines.Engines.push_back(
-        {"Ours", reversi::engines::TProtocol::Gtp, VZ_ENGINE " --gtp --engine specified --depth 1"});
+    engines.Engines.push_back({"Ours", reversi::engines::TProtocol::Gtp, VZ_ENGINE " --gtp --engine levels --depth 1"});
     TMatchWindow w;
     w.OfferEngines(engines);
     auto* first = Part<QComboBox>(w, "Player1");
     QVERIFY(first->findText(QStringLiteral("Ours")) >= 0);
     first->setCurrentText(QStringLiteral("Ours"));
-    Part<QComboBox>(w, "Player2")->setCurrentText(QStringLiteral("specified:1"));
+    Part<QComboBox>(w, "Player2")->setCurrentText(QStringLiteral("levels:1"));
     Part<QSpinBox>(w, "Games")->setValue(2);
     Part<QComboBox>(w, "Budget")->setCurrentIndex(1);
     Part<QDoubleSpinBox>(w, "Amount")->setValue(1);
@@ -115,8 +114,8 @@ class EnginesWindowTest : public QObject {
 
   void aMatchFromBalancedStartsPlaysTheSeedsOpenings() {
     TMatchWindow w;
-    Part<QComboBox>(w, "Player1")->setCurrentText(QStringLiteral("specified:1"));
-    Part<QComboBox>(w, "Player2")->setCurrentText(QStringLiteral("specified:1"));
+    Part<QComboBox>(w, "Player1")->setCurrentText(QStringLiteral("levels:1"));
+    Part<QComboBox>(w, "Player2")->setCurrentText(QStringLiteral("levels:1"));
     Part<QSpinBox>(w, "Games")->setValue(2);
     Part<QComboBox>(w, "Budget")->setCurrentIndex(1);
     Part<QDoubleSpinBox>(w, "Amount")->setValue(1);
@@ -156,7 +155,7 @@ class EnginesWindowTest : public QObject {
       return opponent.Move(core, failed);
     };
 
-    const int cell = move(VZ_ENGINE " --gtp --engine specified --depth 1");
+    const int cell = move(VZ_ENGINE " --gtp --engine levels --depth 1");
     reversi::TPosition start = reversi::TPosition::Standard();
     QVERIFY2(reversi::PlayOn(start, cell), qPrintable(why));
 

@@ -33,8 +33,8 @@ class MatchWindowTest : public QObject {
     QTemporaryDir dir;
     const QString ggf = dir.filePath(QStringLiteral("match.ggf"));
     TMatchWindow w;
-    Part<QComboBox>(w, "Player1")->setCurrentText(QStringLiteral("specified:1"));
-    Part<QComboBox>(w, "Player2")->setCurrentText(QStringLiteral("specified:2"));
+    Part<QComboBox>(w, "Player1")->setCurrentText(QStringLiteral("levels:1"));
+    Part<QComboBox>(w, "Player2")->setCurrentText(QStringLiteral("levels:2"));
     Part<QSpinBox>(w, "Games")->setValue(2);
     Part<QComboBox>(w, "Budget")->setCurrentIndex(1);
     Part<QDoubleSpinBox>(w, "Amount")->setValue(1);
@@ -58,16 +58,16 @@ class MatchWindowTest : public QObject {
 
   void aPlayerThatCannotBeMadeIsNamed() {
     TMatchWindow w;
-    Part<QComboBox>(w, "Player2")->setCurrentText(QStringLiteral("specified:99"));
+    Part<QComboBox>(w, "Player2")->setCurrentText(QStringLiteral("levels:99"));
     QVERIFY(!w.Start());
     QVERIFY(!w.Running());
-    QVERIFY(Part<QLabel>(w, "MatchStatus")->text().contains(QStringLiteral("specified:99")));
+    QVERIFY(Part<QLabel>(w, "MatchStatus")->text().contains(QStringLiteral("levels:99")));
   }
 
   void closingDuringAMatchStopsIt() {
     auto* w = new TMatchWindow;
-    Part<QComboBox>(*w, "Player1")->setCurrentText(QStringLiteral("specified:6"));
-    Part<QComboBox>(*w, "Player2")->setCurrentText(QStringLiteral("specified:6"));
+    Part<QComboBox>(*w, "Player1")->setCurrentText(QStringLiteral("levels:6"));
+    Part<QComboBox>(*w, "Player2")->setCurrentText(QStringLiteral("levels:6"));
     QVERIFY(w->Start());
     QTest::qWait(200);
     delete w;  // the thread finds the window gone and ends by itself

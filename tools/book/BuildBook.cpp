@@ -47,18 +47,18 @@ int Usage(const std::string& why) {
   return 2;
 }
 
-bool ReadGames(const std::string& spec, std::vector<TCollectedGame>& games) {
-  const size_t colon = spec.rfind(':');
-  const bool limited = colon != std::string::npos && colon + 1 < spec.size() &&
-                       spec.find_first_not_of("0123456789", colon + 1) == std::string::npos;
-  const std::string path = limited ? spec.substr(0, colon) : spec;
+bool ReadGames(const std::string& choice, std::vector<TCollectedGame>& games) {
+  const size_t colon = choice.rfind(':');
+  const bool limited = colon != std::string::npos && colon + 1 < choice.size() &&
+                       choice.find_first_not_of("0123456789", colon + 1) == std::string::npos;
+  const std::string path = limited ? choice.substr(0, colon) : choice;
   TCollection c = ReadCollectionFile(path);
   if (!c.Error.empty()) {
     std::cerr << "vezari-book: " << path << ": " << c.Error << "\n";
     return false;
   }
-  if (limited && c.Games.size() > std::stoul(spec.substr(colon + 1)))
-    c.Games.resize(std::stoul(spec.substr(colon + 1)));
+  if (limited && c.Games.size() > std::stoul(choice.substr(colon + 1)))
+    c.Games.resize(std::stoul(choice.substr(colon + 1)));
   std::cerr << path << ": " << c.Games.size() << " games, " << c.Problems.size() << " refused\n";
   games.insert(games.end(), c.Games.begin(), c.Games.end());
   return true;
@@ -111,8 +111,8 @@ void ValueLeaves(const std::vector<TSidePosition>& todo, const TOptions& o, TLea
 
 int Build(const TOptions& o) {
   std::vector<TCollectedGame> games;
-  for (const std::string& spec : o.games)
-    if (!ReadGames(spec, games)) return 4;
+  for (const std::string& choice : o.games)
+    if (!ReadGames(choice, games)) return 4;
   TLeaves leaves = ReadCache(o.cache);
   // First the leaves the book needs, then their values, then the book.
   std::vector<TSidePosition> todo;

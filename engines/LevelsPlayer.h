@@ -1,4 +1,4 @@
-// The specified computer player as a player: the engine core's search at a
+// The classic computer player as a player: the engine core's search at a
 // level (fixed depth) or for a time, with the window's search settings, on
 // an engine object of its own. Optionally it solves the last empties exactly
 // with the analysis library's solver, as the window's perfect endgame does.
@@ -17,16 +17,16 @@ namespace reversi::engines {
 
 class TStopHooks;
 
-class TSpecifiedPlayer : public TSearchingPlayer {
+class TLevelsPlayer : public TSearchingPlayer {
  public:
-  TSpecifiedPlayer();
-  ~TSpecifiedPlayer() override;
+  TLevelsPlayer();
+  ~TLevelsPlayer() override;
 
   std::string Name() const override;
   std::vector<TMoveValue> Think(const TGame& game, const TBudget& budget, int count) override;
 
   // Positions with this many empty squares or fewer are solved exactly;
-  // 0 (the default) never, as the specified player plays.
+  // 0 (the default) never, as the classic player plays.
   void SetExactFrom(int empties) { exactFrom_ = empties; }
   // A level 1..12 that replaces every budget's; 0 (the default) none.
   void SetFixedDepth(int level) { fixedDepth_ = level; }

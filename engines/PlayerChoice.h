@@ -1,5 +1,5 @@
 // Players named on a command line or in settings:
-//   specified[:LEVEL]   the specified player (a fixed level 1..12 overrides
+//   levels[:LEVEL]   the classic player (a fixed level 1..12 overrides
 //                       the match's budget)
 //   analyst             the analyst: the learned evaluation's search (analyst/)
 //   gtp:COMMAND         an external GTP engine, COMMAND split on blanks
@@ -16,13 +16,13 @@
 
 namespace reversi::engines {
 
-std::unique_ptr<TPlayer> MakePlayer(const std::string& spec, std::string& error);
+std::unique_ptr<TPlayer> MakePlayer(const std::string& choice, std::string& error);
 
-// The players that search in this process, by name ("specified",
+// The players that search in this process, by name ("levels",
 // "analyst"); null with the reason for an unknown or missing one.
 std::unique_ptr<TSearchingPlayer> MakeSearchingPlayer(const std::string& name, std::string& error);
 // What vezari-engine serves unless told otherwise: the analyst (the
-// specified player when the analyst's weights cannot be loaded).
+// classic player when the analyst's weights cannot be loaded).
 const char* DefaultEngineName();
 
 }  // namespace reversi::engines

@@ -1,4 +1,4 @@
-#include "SpecifiedPlayer.h"
+#include "LevelsPlayer.h"
 
 #include <algorithm>
 #include <chrono>
@@ -47,7 +47,7 @@ class TStopHooks : public THooks {
   int64_t base_ = 0;
 };
 
-TSpecifiedPlayer::TSpecifiedPlayer() : core_(std::make_unique<TReversiCore>()) {
+TLevelsPlayer::TLevelsPlayer() : core_(std::make_unique<TReversiCore>()) {
   hooks_ = std::make_unique<TStopHooks>(*core_, *this, nodes_);
   core_->SetHooks(hooks_.get());
   core_->SetMode(TwoPlayer);
@@ -58,15 +58,15 @@ TSpecifiedPlayer::TSpecifiedPlayer() : core_(std::make_unique<TReversiCore>()) {
   core_->OnPassRequest = [](TReversiCore*) {};
 }
 
-TSpecifiedPlayer::~TSpecifiedPlayer() {
+TLevelsPlayer::~TLevelsPlayer() {
   core_->SetHooks(nullptr);
 }
 
-std::string TSpecifiedPlayer::Name() const {
+std::string TLevelsPlayer::Name() const {
   return fixedDepth_ > 0 ? "Vezari Zaduder level " + std::to_string(fixedDepth_) : "Vezari Zaduder";
 }
 
-std::vector<TMoveValue> TSpecifiedPlayer::Think(const TGame& game, const TBudget& given, int count) {
+std::vector<TMoveValue> TLevelsPlayer::Think(const TGame& game, const TBudget& given, int count) {
   const TBudget budget = fixedDepth_ > 0 ? TBudget{fixedDepth_, 0} : given;
   nodes_.store(0);
   hooks_->ResetNodes();
@@ -84,7 +84,7 @@ std::vector<TMoveValue> TSpecifiedPlayer::Think(const TGame& game, const TBudget
 // One search of the game's last position; its move and value. The search
 // plays its move through the turn flow, and again while the opponent must
 // pass: those later moves are taken without a search.
-TMoveValue TSpecifiedPlayer::Search(const TGame& game, const TBudget& budget) {
+TMoveValue TLevelsPlayer::Search(const TGame& game, const TBudget& budget) {
   TReversiCore& core = *core_;
   TMoveValue result;
   if (!core.SetGame(game)) return result;
@@ -123,7 +123,7 @@ TMoveValue TSpecifiedPlayer::Search(const TGame& game, const TBudget& budget) {
 }
 
 // The exact values, by the solver; empty when stopped.
-std::vector<TMoveValue> TSpecifiedPlayer::Solve(const TGame& game, int count) {
+std::vector<TMoveValue> TLevelsPlayer::Solve(const TGame& game, int count) {
   analysis::TSolver solver(16);
   std::vector<TMoveValue> values;
   auto solve = [&](const TPosition& position, bool& complete) {
@@ -165,7 +165,7 @@ std::vector<TMoveValue> TSpecifiedPlayer::Solve(const TGame& game, int count) {
 
 // Each move valued by a search of the position after it, one ply shallower
 // (or with an equal share of the time).
-std::vector<TMoveValue> TSpecifiedPlayer::ValueEach(const TGame& game, const TBudget& budget, int count) {
+std::vector<TMoveValue> TLevelsPlayer::ValueEach(const TGame& game, const TBudget& budget, int count) {
   const std::vector<TChild> children = Children(game);
   TPosition position;
   FinalPosition(game, position);

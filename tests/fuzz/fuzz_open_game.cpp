@@ -47,10 +47,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (e.CurrentGame() != f.Known) e.SetGame(f.Known);
   const TEngineState before = TEngineState::Of(e);
   const TFileResult result = e.OpenGame(f.Input);
-  const TReadResult notation = ReadGameText(text);
+  // The file reader drops a byte-order mark before the text is read.
+  const std::string content = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? text.substr(3) : text;
+  const TReadResult notation = ReadGameText(content);
   // Text that starts with a number or a sign may be a ".RGM" file.
-  const size_t first = text.find_first_not_of(" \t\r\n\f\v");
-  const bool numbers = first == std::string::npos || std::string("+-0123456789").find(text[first]) != std::string::npos;
+  const size_t first = content.find_first_not_of(" \t\r\n\f\v");
+  const bool numbers =
+      first == std::string::npos || std::string("+-0123456789").find(content[first]) != std::string::npos;
 
   if (!result) {
     vzfuzz::CheckReason(result.Reason, text);

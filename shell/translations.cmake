@@ -1,12 +1,15 @@
 # vz_translations: the program's texts in other languages. The .ts files in
 # translations/ are built into .qm files and compiled in; InstallTranslations
-# picks the one for the system's language.
+# picks the one for the system's language. A new language is a new .ts file
+# (made by vz_lupdate once its code is listed here).
 #   cmake --build BUILD --target vz_lupdate
 # brings the .ts files up to date with the texts in the sources (new texts
 # come in unfinished for a translator to fill in, e.g. with Qt Linguist).
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 
-set(vz_ts_files ${PROJECT_SOURCE_DIR}/translations/vezari-zaduder_de.ts)
+set(vz_languages de es fr ja zh_CN)
+list(TRANSFORM vz_languages PREPEND ${PROJECT_SOURCE_DIR}/translations/vezari-zaduder_ OUTPUT_VARIABLE vz_ts_files)
+list(TRANSFORM vz_ts_files APPEND .ts)
 
 add_library(vz_translations STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/Translations.cpp
@@ -20,6 +23,6 @@ qt_add_lrelease(vz_translations TS_FILES ${vz_ts_files} QM_FILES_OUTPUT_VARIABLE
 qt_add_resources(vz_translations vz_translations PREFIX /i18n BASE ${CMAKE_CURRENT_BINARY_DIR} FILES ${vz_qm_files})
 
 add_custom_target(vz_lupdate
-  COMMAND Qt6::lupdate -locations none -no-obsolete ${PROJECT_SOURCE_DIR}/shell ${PROJECT_SOURCE_DIR}/reversi
+  COMMAND Qt6::lupdate -locations none -no-obsolete -source-language en ${PROJECT_SOURCE_DIR}/shell ${PROJECT_SOURCE_DIR}/reversi
           -ts ${vz_ts_files}
   COMMENT "Updating the translations from the sources" VERBATIM)

@@ -7,6 +7,18 @@
         <source>pass</source>
         <translation>passen</translation>
     </message>
+    <message>
+        <source>%1 was stopped before it moved</source>
+        <translation>%1 wurde angehalten, bevor er zog</translation>
+    </message>
+    <message>
+        <source>%1 gave no move: %2</source>
+        <translation>%1 hat keinen Zug geliefert: %2</translation>
+    </message>
+    <message>
+        <source>%1 played an illegal move (%2); it was refused</source>
+        <translation>%1 hat einen ungültigen Zug gespielt (%2); er wurde abgelehnt</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>
@@ -147,11 +159,117 @@
     </message>
     <message>
         <source>%1 ply search</source>
-        <translation>Suche über %1 Züge</translation>
+        <translation>Suche über %1 Halbzüge</translation>
     </message>
     <message>
         <source>Analyst: %1, %2 discs (%3), %4 nodes: %5</source>
         <translation>Analyst: %1, %2 Steine (%3), %4 Knoten: %5</translation>
+    </message>
+    <message>
+        <source>%1; the computer plays on by itself.</source>
+        <translation>%1; der Computer spielt selbst weiter.</translation>
+    </message>
+    <message>
+        <source>Match...</source>
+        <translation>Wettkampf...</translation>
+    </message>
+    <message>
+        <source>Play two engines against each other</source>
+        <translation>Zwei Engines gegeneinander spielen lassen</translation>
+    </message>
+    <message>
+        <source>Engines...</source>
+        <translation>Engines...</translation>
+    </message>
+    <message>
+        <source>Add and remove the external engines that can play</source>
+        <translation>Die externen Engines, die spielen können, hinzufügen und entfernen</translation>
+    </message>
+    <message>
+        <source>Engine Opponent</source>
+        <translation>Engine als Gegner</translation>
+    </message>
+    <message>
+        <source>None (the game&apos;s own player)</source>
+        <translation>Keine (der eigene Spieler des Programms)</translation>
+    </message>
+    <message>
+        <source>Hint from the Engine</source>
+        <translation>Tipp von der Engine</translation>
+    </message>
+    <message>
+        <source>Asking %1 for a hint...</source>
+        <translation>%1 wird um einen Tipp gebeten...</translation>
+    </message>
+    <message>
+        <source>%1 has no hint here.</source>
+        <translation>%1 hat hier keinen Tipp.</translation>
+    </message>
+    <message>
+        <source>%1 suggests %2.</source>
+        <translation>%1 schlägt %2 vor.</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>passen</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>exakt</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardPictures</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image, discs numbered by move (*.png)</source>
+        <translation>PNG-Bild, Steine mit Zugnummern (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>SVG drawing, discs numbered by move (*.svg)</source>
+        <translation>SVG-Zeichnung, Steine mit Zugnummern (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export Board</source>
+        <translation>Brett exportieren</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1: %2.</source>
+        <translation>Das Bild konnte nicht nach %1 geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardStyle</name>
+    <message>
+        <source>Board Style</source>
+        <translation>Brettdarstellung</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <translation>Holz</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Hoher Kontrast</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Follow the Desktop</source>
+        <translation>Wie die Arbeitsumgebung</translation>
     </message>
 </context>
 <context>
@@ -206,6 +324,65 @@ man vezari-zaduder erklärt das Spiel: die Tasten, die Spielstärken, die Dateie
     <message>
         <source>the version data cannot be read from %1</source>
         <translation>die Versionsangaben lassen sich nicht aus %1 lesen</translation>
+    </message>
+</context>
+<context>
+    <name>TEnginesDialog</name>
+    <message>
+        <source>Engines</source>
+        <translation>Engines</translation>
+    </message>
+    <message>
+        <source>the engine&apos;s own name when empty</source>
+        <translation>leer: der eigene Name der Engine</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Erkennen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Command line:</source>
+        <translation>Befehlszeile:</translation>
+    </message>
+    <message>
+        <source>Protocol:</source>
+        <translation>Protokoll:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Give the engine&apos;s command line.</source>
+        <translation>Geben Sie die Befehlszeile der Engine an.</translation>
+    </message>
+    <message>
+        <source>No more than %1 engines can be registered.</source>
+        <translation>Es lassen sich höchstens %1 Engines eintragen.</translation>
+    </message>
+    <message>
+        <source>Asking %1 which protocol it speaks...</source>
+        <translation>%1 wird nach seinem Protokoll gefragt...</translation>
+    </message>
+    <message>
+        <source>%1 was not added: %2</source>
+        <translation>%1 wurde nicht hinzugefügt: %2</translation>
+    </message>
+    <message>
+        <source>%1 added (%2).</source>
+        <translation>%1 hinzugefügt (%2).</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 entfernt.</translation>
     </message>
 </context>
 <context>
@@ -587,6 +764,10 @@ Das aktuelle Spiel bleibt erhalten.</translation>
         <source>exact</source>
         <translation>exakt</translation>
     </message>
+    <message>
+        <source>Depth</source>
+        <translation>Tiefe</translation>
+    </message>
 </context>
 <context>
     <name>THintControl</name>
@@ -620,7 +801,7 @@ Das aktuelle Spiel bleibt erhalten.</translation>
     </message>
     <message>
         <source>Move values in discs: %1 ply search</source>
-        <translation>Zugwerte in Steinen: Suche über %1 Züge</translation>
+        <translation>Zugwerte in Steinen: Suche über %1 Halbzüge</translation>
     </message>
 </context>
 <context>
@@ -774,6 +955,68 @@ Das aktuelle Spiel bleibt erhalten.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TLibraryPanel</name>
+    <message>
+        <source>Move</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Partien</translation>
+    </message>
+    <message>
+        <source>Mean margin</source>
+        <translation>Mittlere Differenz</translation>
+    </message>
+    <message>
+        <source>Moves played next</source>
+        <translation>Als Nächstes gespielte Züge</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Tournament</source>
+        <translation>Turnier</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Games that reached the position</source>
+        <translation>Partien mit dieser Stellung</translation>
+    </message>
+    <message>
+        <source>No library is open (File &gt; Open Library...).</source>
+        <translation>Keine Partiesammlung geöffnet (Datei &gt; Partiesammlung öffnen...).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s) of the library reached this position.</source>
+        <translation>
+            <numerusform>%n Partie der Sammlung erreichte diese Stellung.</numerusform>
+            <numerusform>%n Partien der Sammlung erreichten diese Stellung.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No game of the library reached this position.</source>
+        <translation>Keine Partie der Sammlung erreichte diese Stellung.</translation>
     </message>
 </context>
 <context>
@@ -988,6 +1231,327 @@ Ohne sie zu speichern schließen?</translation>
     <message>
         <source>Selective search</source>
         <translation>Selektive Suche</translation>
+    </message>
+</context>
+<context>
+    <name>TMatchWindow</name>
+    <message>
+        <source>forfeit by %1: %2</source>
+        <translation>verloren durch %1: %2</translation>
+    </message>
+    <message>
+        <source>draw</source>
+        <translation>unentschieden</translation>
+    </message>
+    <message>
+        <source>Black wins by %1</source>
+        <translation>Schwarz gewinnt mit %1</translation>
+    </message>
+    <message>
+        <source>White wins by %1</source>
+        <translation>Weiß gewinnt mit %1</translation>
+    </message>
+    <message>
+        <source>Game %1: %2 (Black) - %3 (White): %4</source>
+        <translation>Partie %1: %2 (Schwarz) - %3 (Weiß): %4</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Wettkampf</translation>
+    </message>
+    <message>
+        <source>analyst, levels:LEVEL (1 to 12), or gtp: and the command line of a GTP engine</source>
+        <translation>analyst, levels:STUFE (1 bis 12) oder gtp: und die Befehlszeile einer GTP-Engine</translation>
+    </message>
+    <message>
+        <source>Seconds per move</source>
+        <translation>Sekunden pro Zug</translation>
+    </message>
+    <message>
+        <source>Depth per move</source>
+        <translation>Tiefe pro Zug</translation>
+    </message>
+    <message>
+        <source>Of real games</source>
+        <translation>Aus echten Partien</translation>
+    </message>
+    <message>
+        <source>Balanced starts from seed</source>
+        <translation>Ausgeglichene Anfänge aus Startwert</translation>
+    </message>
+    <message>
+        <source>Balanced starts: random openings of 8 to 12 moves the analyst judges within two discs</source>
+        <translation>Ausgeglichene Anfänge: zufällige Eröffnungen von 8 bis 12 Zügen, die der Analyst auf zwei Steine ausgeglichen bewertet</translation>
+    </message>
+    <message>
+        <source>a file to save every game in (GGF), or nothing</source>
+        <translation>eine Datei, in der jede Partie gespeichert wird (GGF), oder nichts</translation>
+    </message>
+    <message>
+        <source>First player:</source>
+        <translation>Erster Spieler:</translation>
+    </message>
+    <message>
+        <source>Second player:</source>
+        <translation>Zweiter Spieler:</translation>
+    </message>
+    <message>
+        <source>Games:</source>
+        <translation>Partien:</translation>
+    </message>
+    <message>
+        <source>Each move:</source>
+        <translation>Jeder Zug:</translation>
+    </message>
+    <message>
+        <source>Openings:</source>
+        <translation>Eröffnungen:</translation>
+    </message>
+    <message>
+        <source>Save games:</source>
+        <translation>Partien speichern:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Partien</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Siege</translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Remis</translation>
+    </message>
+    <message>
+        <source>Losses</source>
+        <translation>Niederlagen</translation>
+    </message>
+    <message>
+        <source>Forfeits</source>
+        <translation>Verlust durch Fehler</translation>
+    </message>
+    <message>
+        <source>Disc margin</source>
+        <translation>Steindifferenz</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Margin and score with the half-width of their 95% interval</source>
+        <translation>Differenz und Punkte mit der halben Breite ihres 95-%-Intervalls</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source> (second)</source>
+        <translation> (zweiter)</translation>
+    </message>
+    <message>
+        <source>Playing...</source>
+        <translation>Es wird gespielt...</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %n game(s).</source>
+        <translation>
+            <numerusform>Nach %n Partie angehalten.</numerusform>
+            <numerusform>Nach %n Partien angehalten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Match over.</source>
+        <translation>Wettkampf beendet.</translation>
+    </message>
+    <message>
+        <source>%1 ± %2</source>
+        <translation>%1 ± %2</translation>
+    </message>
+    <message>
+        <source>%1% ± %2</source>
+        <translation>%1 % ± %2</translation>
+    </message>
+    <message>
+        <source>The games cannot be saved in %1.</source>
+        <translation>Die Partien lassen sich nicht in %1 speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>TMoveList</name>
+    <message>
+        <source>pass</source>
+        <translation>passt</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Moves of the game</source>
+        <translation>Züge der Partie</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Moves</source>
+        <translation>Züge &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Move List</source>
+        <translation>Zug&amp;liste</translation>
+    </message>
+    <message>
+        <source>Show the game&apos;s moves beside the board; pick one to go there</source>
+        <translation>Die Züge der Partie neben dem Brett zeigen; ein gewählter Zug wird aufgesucht</translation>
+    </message>
+</context>
+<context>
+    <name>TOpeningsController</name>
+    <message>
+        <source>Open Library</source>
+        <translation>Partiesammlung öffnen</translation>
+    </message>
+    <message>
+        <source>Game Collections (*.wtb *.WTB *.ggf *.GGF *.txt *.TXT);;All Files (*)</source>
+        <translation>Partiesammlungen (*.wtb *.WTB *.ggf *.GGF *.txt *.TXT);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Practise Opening</source>
+        <translation>Eröffnung üben</translation>
+    </message>
+    <message>
+        <source>The line to practise:</source>
+        <translation>Die zu übende Zugfolge:</translation>
+    </message>
+    <message>
+        <source>New &amp;Balanced Game</source>
+        <translation>&amp;Ausgeglichenes neues Spiel</translation>
+    </message>
+    <message>
+        <source>New game from a random opening that the analyst judges even</source>
+        <translation>Neues Spiel aus einer zufälligen Eröffnung, die der Analyst ausgeglichen bewertet</translation>
+    </message>
+    <message>
+        <source>Open &amp;Library...</source>
+        <translation>&amp;Partiesammlung öffnen...</translation>
+    </message>
+    <message>
+        <source>Read a collection of games and look up the position on the board in it</source>
+        <translation>Eine Partiesammlung lesen und die Stellung auf dem Brett darin nachschlagen</translation>
+    </message>
+    <message>
+        <source>Practise &amp;Opening...</source>
+        <translation>&amp;Eröffnung üben...</translation>
+    </message>
+    <message>
+        <source>Play a named opening against the computer, your moves checked against it</source>
+        <translation>Eine benannte Eröffnung gegen den Computer spielen; Ihre Züge werden mit ihr verglichen</translation>
+    </message>
+    <message>
+        <source>&amp;Book Moves</source>
+        <translation>Eröffnungs&amp;buch</translation>
+    </message>
+    <message>
+        <source>Mark the opening book&apos;s moves with their values in discs, and name the opening</source>
+        <translation>Die Züge des Eröffnungsbuchs mit ihren Werten in Steinen markieren und die Eröffnung nennen</translation>
+    </message>
+    <message>
+        <source>The opening book cannot be used: %1</source>
+        <translation>Das Eröffnungsbuch lässt sich nicht verwenden: %1</translation>
+    </message>
+    <message>
+        <source>Opening: %1</source>
+        <translation>Eröffnung: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 discs, played in %n game(s)</source>
+        <translation>
+            <numerusform>%1: %2 Steine, gespielt in %n Partie</numerusform>
+            <numerusform>%1: %2 Steine, gespielt in %n Partien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Practising the %1: %2</source>
+        <translation>Eröffnung %1 üben: %2</translation>
+    </message>
+    <message>
+        <source>%1 leaves the %2: the line plays %3.</source>
+        <translation>%1 verlässt die Eröffnung %2: sie spielt %3.</translation>
+    </message>
+    <message>
+        <source>The book values %1 at %2 and %3 at %4 discs: %5 discs less.</source>
+        <translation>Das Buch bewertet %1 mit %2 und %3 mit %4 Steinen: %5 Steine weniger.</translation>
+    </message>
+    <message>
+        <source>The book values %1 at %2 discs and does not know %3.</source>
+        <translation>Das Buch bewertet %1 mit %2 Steinen und kennt %3 nicht.</translation>
+    </message>
+    <message>
+        <source>The %1 is played to its end.</source>
+        <translation>Die Eröffnung %1 ist zu Ende gespielt.</translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <translation>Partiesammlung</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>it holds no readable game</source>
+        <translation>sie enthält keine lesbare Partie</translation>
+    </message>
+    <message>
+        <source>Cannot open the library %1: %2</source>
+        <translation>Die Partiesammlung %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Library %1: %n game(s)</source>
+        <translation>
+            <numerusform>Partiesammlung %1: %n Partie</numerusform>
+            <numerusform>Partiesammlung %1: %n Partien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n record(s) refused; the first, record %1: %2)</source>
+        <translation>
+            <numerusform>(%n Eintrag abgelehnt; der erste, Eintrag %1: %2)</numerusform>
+            <numerusform>(%n Einträge abgelehnt; der erste, Eintrag %1: %2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The library holds games from the standard start only.</source>
+        <translation>Die Partiesammlung enthält nur Partien aus der Grundstellung.</translation>
+    </message>
+    <message>
+        <source>%1 against %2 from the library</source>
+        <translation>%1 gegen %2 aus der Partiesammlung</translation>
+    </message>
+    <message>
+        <source>Looking for a balanced start...</source>
+        <translation>Ein ausgeglichener Anfang wird gesucht...</translation>
+    </message>
+    <message>
+        <source>No balanced start was found; try again.</source>
+        <translation>Kein ausgeglichener Anfang gefunden; versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Balanced start %1: %2 (%3 discs for the side to move)</source>
+        <translation>Ausgeglichener Anfang %1: %2 (%3 Steine für die Seite am Zug)</translation>
     </message>
 </context>
 <context>
@@ -1220,6 +1784,25 @@ Ohne sie zu speichern schließen?</translation>
     </message>
 </context>
 <context>
+    <name>TUndoMyMove</name>
+    <message>
+        <source>&amp;Undo My Move</source>
+        <translation>Eigenen Zug zu&amp;rücknehmen</translation>
+    </message>
+    <message>
+        <source>Take back your last move and the computer&apos;s answer</source>
+        <translation>Den eigenen letzten Zug und die Antwort des Computers zurücknehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo My Move</source>
+        <translation>Eigenen Zug &amp;wiederholen</translation>
+    </message>
+    <message>
+        <source>Play your move taken back and the computer&apos;s answer again</source>
+        <translation>Den zurückgenommenen Zug und die Antwort des Computers wieder ausführen</translation>
+    </message>
+</context>
+<context>
     <name>TVersionLabel</name>
     <message>
         <source>File Version:</source>
@@ -1304,106 +1887,6 @@ Ohne sie zu speichern schließen?</translation>
     <message>
         <source>, Special Build</source>
         <translation>, Sonderversion</translation>
-    </message>
-</context>
-<context>
-    <name>TMoveList</name>
-    <message>
-        <source>pass</source>
-        <translation>passt</translation>
-    </message>
-    <message>
-        <source>Moves</source>
-        <translation>Züge</translation>
-    </message>
-    <message>
-        <source>Moves of the game</source>
-        <translation>Züge der Partie</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Moves</source>
-        <translation>Züge &amp;kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Move List</source>
-        <translation>Zug&amp;liste</translation>
-    </message>
-    <message>
-        <source>Show the game&apos;s moves beside the board; pick one to go there</source>
-        <translation>Die Züge der Partie neben dem Brett zeigen; ein gewählter Zug wird aufgesucht</translation>
-    </message>
-</context>
-<context>
-    <name>TUndoMyMove</name>
-    <message>
-        <source>&amp;Undo My Move</source>
-        <translation>Eigenen Zug zu&amp;rücknehmen</translation>
-    </message>
-    <message>
-        <source>Take back your last move and the computer&apos;s answer</source>
-        <translation>Den eigenen letzten Zug und die Antwort des Computers zurücknehmen</translation>
-    </message>
-    <message>
-        <source>&amp;Redo My Move</source>
-        <translation>Eigenen Zug &amp;wiederholen</translation>
-    </message>
-    <message>
-        <source>Play your move taken back and the computer&apos;s answer again</source>
-        <translation>Den zurückgenommenen Zug und die Antwort des Computers wieder ausführen</translation>
-    </message>
-</context>
-<context>
-    <name>TBoardPictures</name>
-    <message>
-        <source>PNG image (*.png)</source>
-        <translation>PNG-Bild (*.png)</translation>
-    </message>
-    <message>
-        <source>PNG image, discs numbered by move (*.png)</source>
-        <translation>PNG-Bild, Steine mit Zugnummern (*.png)</translation>
-    </message>
-    <message>
-        <source>SVG drawing (*.svg)</source>
-        <translation>SVG-Zeichnung (*.svg)</translation>
-    </message>
-    <message>
-        <source>SVG drawing, discs numbered by move (*.svg)</source>
-        <translation>SVG-Zeichnung, Steine mit Zugnummern (*.svg)</translation>
-    </message>
-    <message>
-        <source>Export Board</source>
-        <translation>Brett exportieren</translation>
-    </message>
-    <message>
-        <source>The picture could not be written to %1: %2.</source>
-        <translation>Das Bild konnte nicht nach %1 geschrieben werden: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>TBoardStyle</name>
-    <message>
-        <source>Board Style</source>
-        <translation>Brettdarstellung</translation>
-    </message>
-    <message>
-        <source>Green</source>
-        <translation>Grün</translation>
-    </message>
-    <message>
-        <source>Wood</source>
-        <translation>Holz</translation>
-    </message>
-    <message>
-        <source>High Contrast</source>
-        <translation>Hoher Kontrast</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Dunkel</translation>
-    </message>
-    <message>
-        <source>Follow the Desktop</source>
-        <translation>Wie die Arbeitsumgebung</translation>
     </message>
 </context>
 </TS>

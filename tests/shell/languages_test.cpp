@@ -1,22 +1,93 @@
-// The program under a German locale (run with LANG=de_DE.UTF-8): the menus,
-// the side panel and the level dialog speak German, and no caption is cut
-// off by the room the English design gave it.
+// The program in each of its languages: every translation file holds every
+// text, its placeholders and accelerators kept; the main window and the
+// dialogs show their captions whole in each language (run at 1x and 2x); and
+// the German texts as the German player meets them.
+#include <QAbstractButton>
 #include <QAction>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QRadioButton>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
+#include <QXmlStreamReader>
 
+#include "About.h"
+#include "EngineSettings.h"
+#include "EnginesDialog.h"
 #include "FileReasons.h"
 #include "HowToPlay.h"
 #include "Levelunt.h"
+#include "MatchWindow.h"
 #include "Sdimain.h"
+#include "SetupDialog.h"
 #include "Translations.h"
 #include "WindowParts.h"
 
 namespace {
+
+const QStringList kLanguages = {QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr"), QStringLiteral("ja"),
+                                QStringLiteral("zh_CN")};
+
+// Makes `language` the program's language, as the desktop's locale does.
+void UseLanguage(const QString& language) {
+  auto* app = QCoreApplication::instance();
+  for (QTranslator* t : app->findChildren<QTranslator*>()) {
+    QCoreApplication::removeTranslator(t);
+    delete t;
+  }
+  QLocale::setDefault(QLocale(language));
+  InstallTranslations(*app);
+}
+
+struct TMessage {
+  QString Context, Source;
+  QStringList Forms;  // one, or one per plural form
+  bool Unfinished = false;
+};
+
+QList<TMessage> ReadTs(const QString& language) {
+  QFile file(QStringLiteral(VZ_TRANSLATIONS "/vezari-zaduder_%1.ts").arg(language));
+  if (!file.open(QIODevice::ReadOnly)) qFatal("no translation file for %s", qPrintable(language));
+  QList<TMessage> messages;
+  QString context;
+  QXmlStreamReader xml(&file);
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    const auto name = xml.name();
+    if (name == u"name") context = xml.readElementText();
+    if (name == u"message") messages.append({context, {}, {}, false});
+    if (name == u"source") messages.last().Source = xml.readElementText();
+    if (name != u"translation") continue;
+    TMessage& m = messages.last();
+    m.Unfinished = xml.attributes().hasAttribute(QStringLiteral("type"));
+    QString text;
+    while (!xml.atEnd() && !(xml.readNext() == QXmlStreamReader::EndElement && xml.name() == u"translation")) {
+      if (xml.isCharacters()) text += xml.text();
+      if (xml.isStartElement() && xml.name() == u"numerusform") m.Forms << xml.readElementText();
+    }
+    if (m.Forms.isEmpty()) m.Forms << text;
+  }
+  if (xml.hasError()) qFatal("%s: %s", qPrintable(language), qPrintable(xml.errorString()));
+  return messages;
+}
+
+// The %1 ... placeholders a text fills in, and whether it counts with %n.
+QStringList Placeholders(const QString& text) {
+  QStringList found;
+  for (const auto& m : QRegularExpression(QStringLiteral("%[0-9n]")).globalMatch(text)) found << m.captured();
+  found.sort();
+  found.removeDuplicates();
+  return found;
+}
+
+int Accelerators(const QString& text) {
+  return QString(text).remove(QStringLiteral("&&")).count(u'&');
+}
 
 // Every caption inside `container` shows its whole text, lies inside its
 // parent and covers no other caption.
@@ -25,34 +96,118 @@ void NothingClipped(const QWidget* container) {
   for (const QWidget* w : container->findChildren<QWidget*>()) {
     QString text;
     if (auto* label = qobject_cast<const QLabel*>(w)) text = label->text();
-    if (auto* radio = qobject_cast<const QRadioButton*>(w)) text = radio->text();
-    if (text.isEmpty() || w->isHidden()) continue;
-    QVERIFY2(w->width() >= w->sizeHint().width(), qPrintable(text));
+    if (auto* button = qobject_cast<const QAbstractButton*>(w)) text = button->text();
+    if (text.isEmpty() || !w->isVisibleTo(container)) continue;
+    const auto* label = qobject_cast<const QLabel*>(w);
+    if (label && label->wordWrap()) {
+      QVERIFY2(w->height() >= w->heightForWidth(w->width()), qPrintable(text));
+    } else if (qobject_cast<const QPushButton*>(w)) {
+      // A push button's hint asks for the style's width, more than its text.
+      const QString shown = QString(text).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+      QVERIFY2(w->width() >= w->fontMetrics().horizontalAdvance(shown) + 4, qPrintable(text));
+      QVERIFY2(w->height() >= w->fontMetrics().height(), qPrintable(text));
+    } else {
+      QVERIFY2(w->width() >= w->sizeHint().width(), qPrintable(text));
+      QVERIFY2(w->height() >= w->fontMetrics().height(), qPrintable(text));
+    }
     QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(text));
     for (const QWidget* other : seen)
       if (other->parentWidget() == w->parentWidget())
         QVERIFY2(!other->geometry().intersects(w->geometry()), qPrintable(text));
     seen << w;
   }
+  for (const QGroupBox* box : container->findChildren<QGroupBox*>())
+    if (box->isVisibleTo(container))
+      QVERIFY2(box->fontMetrics().horizontalAdvance(box->title()) < box->width(), qPrintable(box->title()));
+}
+
+// Within each menu (and the menu bar) no two items share an accelerator.
+void AcceleratorsUnique(const QWidget& window) {
+  QList<QList<QAction*>> menus{window.findChild<QMenuBar*>()->actions()};
+  for (const QMenu* menu : window.findChildren<QMenu*>()) menus << menu->actions();
+  for (const auto& actions : menus) {
+    QStringList keys;
+    for (const QAction* a : actions) {
+      const auto m = QRegularExpression(QStringLiteral("&([^&])")).match(a->text());
+      if (!m.hasMatch()) continue;
+      const QString key = m.captured(1).toLower();
+      QVERIFY2(!keys.contains(key), qPrintable(a->text()));
+      keys << key;
+    }
+  }
+}
+
+template <class T>
+void Shown(T& dialog) {
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  NothingClipped(&dialog);
 }
 
 }  // namespace
 
-class GermanTest : public QObject {
+class LanguagesTest : public QObject {
   Q_OBJECT
 
  private:
   QTemporaryDir dir_;
 
- private slots:
-  void initTestCase() { InstallTranslations(*QCoreApplication::instance()); }
+  static void AddLanguages() {
+    QTest::addColumn<QString>("language");
+    for (const QString& language : kLanguages) QTest::newRow(qPrintable(language)) << language;
+  }
 
-  void theMainWindowAndTheLevelDialogSpeakGerman() {
+ private slots:
+  void everyTextIsTranslatedWithItsPlaceholdersAndAccelerators_data() { AddLanguages(); }
+  void everyTextIsTranslatedWithItsPlaceholdersAndAccelerators() {
+    QFETCH(QString, language);
+    QStringList reference, sources;
+    for (const TMessage& m : ReadTs(QStringLiteral("de"))) reference << m.Context + u'|' + m.Source;
+    for (const TMessage& m : ReadTs(language)) {
+      sources << m.Context + u'|' + m.Source;
+      QVERIFY2(!m.Unfinished && !m.Forms.isEmpty(), qPrintable(m.Source));
+      for (const QString& form : m.Forms) {
+        QVERIFY2(!form.isEmpty(), qPrintable(m.Source));
+        QCOMPARE(Placeholders(form), Placeholders(m.Source));
+        QVERIFY2(Accelerators(form) == Accelerators(m.Source), qPrintable(form));
+      }
+    }
+    // The same texts as German: a text added in one language only shows.
+    reference.sort();
+    sources.sort();
+    QCOMPARE(sources, reference);
+  }
+
+  void theWindowAndTheDialogsShowTheirCaptionsWhole_data() { AddLanguages(); }
+  void theWindowAndTheDialogsShowTheirCaptionsWhole() {
+    QFETCH(QString, language);
+    UseLanguage(language);
     TMain w(QFile::encodeName(dir_.filePath(QStringLiteral("Reversi.ini"))).toStdString());
     w.SetLevelDialog(new TLevelFrm(&w));
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(Part<QMenu>(w, "File1")->title() != QStringLiteral("&File"));
+    for (const QGroupBox* box : {Part<QGroupBox>(w, "GroupBox1"), Part<QGroupBox>(w, "GroupBox2")}) NothingClipped(box);
+    w.Board()->SetLevel(reversi::Ply1);
+    w.Panel().ShowGame();
+    NothingClipped(Part<QGroupBox>(w, "GroupBox1"));
+    AcceleratorsUnique(w);
+    Shown(*w.LevelDialog());
 
+    TAboutBox about;
+    Shown(about);
+    TSetupDialog setup;
+    Shown(setup);
+    TEngineSettings engines;
+    TEnginesDialog enginesDialog(&engines);
+    Shown(enginesDialog);
+    TMatchWindow match;
+    Shown(match);
+  }
+
+  void theGermanPlayerReadsGerman() {
+    UseLanguage(QStringLiteral("de"));
+    TMain w(QFile::encodeName(dir_.filePath(QStringLiteral("Reversi.ini"))).toStdString());
     QCOMPARE(Part<QMenu>(w, "File1")->title(), QStringLiteral("&Datei"));
     QCOMPARE(Part<QAction>(w, "New1")->text(), QStringLiteral("&Neues Spiel"));
     QCOMPARE(Part<QMenu>(w, "Edit1")->title(), QStringLiteral("&Bearbeiten"));
@@ -67,16 +222,11 @@ class GermanTest : public QObject {
     w.Panel().ShowGame();
     QCOMPARE(Part<QLabel>(w, "Label6")->text(), QStringLiteral("Suche über 1 Halbzug"));
 
-    for (const QGroupBox* box : {Part<QGroupBox>(w, "GroupBox1"), Part<QGroupBox>(w, "GroupBox2")}) NothingClipped(box);
-    NothingClipped(w.LevelDialog());
-
     QString told;
     w.Files().ReportFileFailure = [&](const QString& text) { told = text; };
     w.Files().OpenGameFile(dir_.filePath(QStringLiteral("nirgends.RGM")));
     QVERIFY2(told.contains(QStringLiteral("lässt sich nicht öffnen: die Datei existiert nicht.")), qPrintable(told));
-  }
 
-  void theHowToPlayPageSpeaksGerman() {
     const THowToPlay page(QStringLiteral("H"));
     QCOMPARE(page.windowTitle(), QStringLiteral("Spielanleitung"));
     QVERIFY(THowToPlay::PageText(QStringLiteral("H")).contains(QStringLiteral("Schwarz zieht zuerst")));
@@ -106,9 +256,10 @@ class GermanTest : public QObject {
   void reasonsAreTranslatedWithTheirParticularsKept() {
     QFETCH(QString, reason);
     QFETCH(QString, shown);
+    UseLanguage(QStringLiteral("de"));
     QCOMPARE(TranslatedReason(reason.toStdString()), shown);
   }
 };
 
-QTEST_MAIN(GermanTest)
-#include "german_test.moc"
+QTEST_MAIN(LanguagesTest)
+#include "languages_test.moc"

@@ -32,6 +32,9 @@ expected=(
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/$app_id.png")
 done
+for lang in de es fr ja zh_CN; do
+  expected+=("share/man/$lang/man6/vezari-zaduder.6.gz")
+done
 for f in "${expected[@]}"; do
   [ -s "$prefix/$f" ] || { echo "check-install: $f was not installed" >&2; exit 1; }
 done

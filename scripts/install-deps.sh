@@ -9,7 +9,7 @@ packages=(
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
   clang libclang-rt-dev clang-format-14
-  fonts-liberation
+  fonts-liberation fonts-noto-cjk  # the Japanese and Chinese texts measured with real glyphs
   librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev file lintian
   grhino  # gtp-rhino: the engine vezari-engine's protocol tests play against
 )

@@ -34,27 +34,29 @@ void THashTable::Clear() {
 }
 
 void THashTable::Store(TBits player, TBits opponent, int empties, int lower, int upper, int best) {
-  THashEntry* bucket = buckets_[Index(player, opponent)].Entry;
-  THashEntry* slot = nullptr;
-  for (int i = 0; i < 2; ++i)
-    if (bucket[i].Player == player && bucket[i].Opponent == opponent) slot = &bucket[i];
-  if (slot) {
-    slot->Lower = static_cast<int8_t>(std::max<int>(slot->Lower, lower));
-    slot->Upper = static_cast<int8_t>(std::min<int>(slot->Upper, upper));
-    if (best >= 0) slot->Best = static_cast<int8_t>(best);
-    slot->Date = date_;
-    return;
+  TStoredEntry* bucket = buckets_[Index(player, opponent)].Entry;
+  THashEntry e[2];
+  bool here[2];
+  for (int i = 0; i < 2; ++i) {
+    const uint64_t data = Load(bucket[i].Data);
+    e[i] = Unpack(Load(bucket[i].Key1) ^ data, Load(bucket[i].Key2) ^ Rotate(data), data);
+    here[i] = e[i].Player == player && e[i].Opponent == opponent;
   }
-  // Replace an entry of an earlier search first, else the cheaper one to redo.
-  const auto worth = [this](const THashEntry& e) { return (e.Date == date_ ? 64 : 0) + e.Empties; };
-  slot = worth(bucket[0]) <= worth(bucket[1]) ? &bucket[0] : &bucket[1];
-  *slot = THashEntry{player,
-                     opponent,
-                     static_cast<int8_t>(lower),
-                     static_cast<int8_t>(upper),
-                     static_cast<int8_t>(best),
-                     static_cast<uint8_t>(empties),
-                     date_};
+  int slot = here[0] ? 0 : here[1] ? 1 : -1;
+  if (slot >= 0) {
+    lower = std::max<int>(e[slot].Lower, lower);
+    upper = std::min<int>(e[slot].Upper, upper);
+    if (best < 0) best = e[slot].Best;
+    empties = e[slot].Empties;
+  } else {
+    // Replace an entry of an earlier search first, else the cheaper one to redo.
+    const auto worth = [this](const THashEntry& x) { return (x.Date == date_ ? 64 : 0) + x.Empties; };
+    slot = worth(e[0]) <= worth(e[1]) ? 0 : 1;
+  }
+  const uint64_t data = Pack(lower, upper, best, empties, date_);
+  Put(bucket[slot].Key1, player ^ data);
+  Put(bucket[slot].Key2, opponent ^ Rotate(data));
+  Put(bucket[slot].Data, data);
 }
 
 }  // namespace reversi::analysis

@@ -4,6 +4,8 @@
 #include "Search.h"
 
 #include <algorithm>
+#include <mutex>
+#include <thread>
 
 #include "LookAhead.h"
 #include "SolverTuning.h"
@@ -15,6 +17,11 @@ namespace {
 
 // Thrown through the search when the stop flag is seen or the deadline passes.
 struct TCancelled {};
+// Thrown through a search under a split point that was cut: its other moves
+// are no longer needed.
+struct TAbandoned {
+  const TSplitPoint* At;
+};
 
 // The squares next to any of the discs.
 TBits Neighbours(TBits b) {
@@ -83,13 +90,24 @@ int ListMoves(const THashTable& childTable, TBits player, TBits opponent, TBits 
 
 void TSearch::CheckStop() {
   setup_.Published->store(nodes_, std::memory_order_relaxed);
-  if (setup_.Stop && setup_.Stop->load(std::memory_order_relaxed)) throw TCancelled{};
+  if (splits_) CheckSplits();
+  bool stop = setup_.Stop && setup_.Stop->load(std::memory_order_relaxed);
   // The clock costs far more than a node near the leaves: read it seldom.
-  if (--untilClock_ > 0) return;
-  untilClock_ = kClockEvery;
-  if (setup_.Deadline != std::chrono::steady_clock::time_point::max() &&
-      std::chrono::steady_clock::now() >= setup_.Deadline)
-    throw TCancelled{};
+  if (--untilClock_ <= 0) {
+    untilClock_ = kClockEvery;
+    stop |= setup_.Deadline != std::chrono::steady_clock::time_point::max() &&
+            std::chrono::steady_clock::now() >= setup_.Deadline;
+  }
+  if (setup_.Pool) {
+    if (stop) setup_.Pool->Cancelled.store(true);
+    stop |= setup_.Pool->Cancelled.load(std::memory_order_relaxed);
+  }
+  if (stop) throw TCancelled{};
+}
+
+void TSearch::CheckSplits() const {
+  for (const TSplitPoint* p = splits_; p; p = p->Parent)
+    if (p->Cut.load(std::memory_order_relaxed)) throw TAbandoned{p};
 }
 
 // The exact score by a series of null-window questions ("is the score at
@@ -130,26 +148,27 @@ TSolveResult TSearch::Converge(TBits player, TBits opponent, int lower, int uppe
 TSolveResult TSearch::SolveMoves(TBits player, TBits opponent, int alpha, int beta) {
   ++nodes_;
   const int empties = 64 - Count(player | opponent);
-  const THashEntry* entry = Table(empties).Find(player, opponent);
+  THashEntry entry;
+  const bool found = Table(empties).Find(player, opponent, entry);
   TMove list[kMaxMoves];
   const int count = ListMoves(Table(empties - 1), player, opponent, LegalMoves(player, opponent),
-                              entry ? entry->Best : -1, list, empties);
+                              found ? entry.Best : -1, list, empties);
   int best = -65, bestMove = list[0].Square;
-  SearchList(player, opponent, list, count, alpha, beta, empties, best, bestMove);
+  SearchList(player, opponent, list, count, alpha, beta, empties, best, bestMove, false);
   Record(player, opponent, empties, alpha, beta, best, bestMove);
   return TSolveResult{best, bestMove, nodes_, true};
 }
 
 bool TSearch::Probe(TBits player, TBits opponent, int empties, int alpha, int beta, int& value, int& bestMove) const {
-  const THashEntry* entry = Table(empties).Find(player, opponent);
-  if (!entry) return false;
-  bestMove = entry->Best;
-  if (entry->Lower >= beta || entry->Lower == entry->Upper) {
-    value = entry->Lower;
+  THashEntry entry;
+  if (!Table(empties).Find(player, opponent, entry)) return false;
+  bestMove = entry.Best;
+  if (entry.Lower >= beta || entry.Lower == entry.Upper) {
+    value = entry.Lower;
     return true;
   }
-  if (entry->Upper <= alpha) {
-    value = entry->Upper;
+  if (entry.Upper <= alpha) {
+    value = entry.Upper;
     return true;
   }
   return false;
@@ -192,23 +211,27 @@ int TSearch::Search(TBits player, TBits opponent, int alpha, int beta, int empti
   const int count = ListMoves(Table(empties - 1), player, opponent, rest, -1, list, empties);
   if (empties >= kEtcMin) {
     for (int i = 0; i < count; ++i) {
-      const THashEntry* child =
-          Table(empties - 1).Find(opponent ^ list[i].Flips, player | list[i].Flips | Bit(list[i].Square));
-      if (child && -child->Upper >= beta) {
-        Record(player, opponent, empties, alpha, beta, -child->Upper, list[i].Square);
-        return -child->Upper;
+      THashEntry child;
+      if (Table(empties - 1).Find(opponent ^ list[i].Flips, player | list[i].Flips | Bit(list[i].Square), child) &&
+          -child.Upper >= beta) {
+        Record(player, opponent, empties, alpha, beta, -child.Upper, list[i].Square);
+        return -child.Upper;
       }
     }
   }
-  SearchList(player, opponent, list, count, a, beta, empties, best, bestMove);
+  SearchList(player, opponent, list, count, a, beta, empties, best, bestMove, bestMove >= 0);
   Record(player, opponent, empties, alpha, beta, best, bestMove);
   return best;
 }
 
 void TSearch::SearchList(TBits player, TBits opponent, const TMove* list, int count, int alpha, int beta, int empties,
-                         int& best, int& bestMove) {
+                         int& best, int& bestMove, bool eldestDone) {
   int a = std::max(alpha, best);
   for (int i = 0; i < count; ++i) {
+    if ((i > 0 || eldestDone) && count - i >= 2 && empties >= kSplitMin && setup_.Pool && setup_.Pool->Idle()) {
+      Split(player, opponent, list + i, count - i, a, beta, empties, best, bestMove);
+      return;
+    }
     const int v =
         -Search(opponent ^ list[i].Flips, player | list[i].Flips | Bit(list[i].Square), -beta, -a, empties - 1);
     if (v > best) {
@@ -220,12 +243,99 @@ void TSearch::SearchList(TBits player, TBits opponent, const TMove* list, int co
   }
 }
 
+// The rest of the list shared with the helpers. Its window stays: the
+// searches are null-window ones, where any better move cuts.
+void TSearch::Split(TBits player, TBits opponent, const TMove* list, int count, int alpha, int beta, int empties,
+                    int& best, int& bestMove) {
+  TSplitPoint point;
+  point.Player = player, point.Opponent = opponent, point.Moves = list, point.Count = count;
+  point.Alpha = alpha, point.Beta = beta, point.Empties = empties, point.Parent = splits_;
+  point.Best = best, point.BestMove = bestMove;
+  setup_.Pool->Open(point);
+  splits_ = &point;
+  try {
+    WorkAt(point);
+  } catch (const TAbandoned& a) {
+    if (a.At != &point) {
+      Leave(point, true);
+      throw;
+    }
+  } catch (...) {
+    Leave(point, true);
+    throw;
+  }
+  Leave(point, false);
+  // A helper that stopped for another reason than this cut left its move unsearched.
+  if (setup_.Pool->Cancelled.load()) throw TCancelled{};
+  if (splits_) CheckSplits();
+  best = point.Best, bestMove = point.BestMove;
+}
+
+void TSearch::WorkAt(TSplitPoint& point) {
+  for (;;) {
+    int i;
+    {
+      std::lock_guard lock(point.Lock);
+      if (point.Cut.load(std::memory_order_relaxed) || point.Next >= point.Count) return;
+      i = point.Next++;
+    }
+    const TMove& m = point.Moves[i];
+    const int v = -Search(point.Opponent ^ m.Flips, point.Player | m.Flips | Bit(m.Square), -point.Beta, -point.Alpha,
+                          point.Empties - 1);
+    std::lock_guard lock(point.Lock);
+    if (v > point.Best) {
+      point.Best = v, point.BestMove = m.Square;
+      if (v >= point.Beta) point.Cut.store(true);
+    }
+  }
+}
+
+void TSearch::Leave(TSplitPoint& point, bool giveUp) {
+  if (giveUp) point.Cut.store(true);
+  setup_.Pool->Close(point);
+  while (point.Workers.load() > 0) {
+    TSplitPoint* below = giveUp ? nullptr : setup_.Pool->Join(&point);
+    if (below)
+      HelpAt(*below);
+    else
+      std::this_thread::yield();
+  }
+  splits_ = point.Parent;
+}
+
+void TSearch::HelpAt(TSplitPoint& point) {
+  const TSplitPoint* saved = splits_;
+  splits_ = &point;
+  try {
+    WorkAt(point);
+  } catch (const TAbandoned&) {
+  } catch (const TCancelled&) {
+    setup_.Pool->Cancelled.store(true);
+  }
+  splits_ = saved;
+  point.Workers.fetch_sub(1);
+}
+
+int64_t HelpAtSplit(const TSearchSetup& setup, TSplitPoint& point, int64_t nodes) {
+  TSearch search(setup, nodes);
+  search.HelpAt(point);
+  return search.Nodes();
+}
+
 }  // namespace VZ_SOLVER_ISA
 
 // This build's entry: passes and finished games at the root, then the search.
 TSolveResult VZ_SOLVER_ENTRY(const TSearchSetup& setup, const TBitPosition& position, TSolveMode mode) {
   setup.Hash->NewSearch();
   setup.Shallow->NewSearch();
+  // The helpers look for work from here to the end of the solve.
+  struct TPoolGuard {
+    TSplitPool* Pool;
+    ~TPoolGuard() {
+      if (Pool) Pool->End();
+    }
+  } guard{setup.Pool};
+  if (setup.Pool) setup.Pool->Begin(setup, &HelpAtSplit);
   TSearch search(setup);
   const int bound = mode == TSolveMode::Exact ? 64 : 1;
   const TBits player = position.Player, opponent = position.Opponent & ~position.Player;
@@ -258,6 +368,10 @@ TSolveResult VZ_SOLVER_ENTRY(const TSearchSetup& setup, const TBitPosition& posi
   }
   result.Nodes = search.Nodes();
   setup.Published->store(result.Nodes, std::memory_order_relaxed);
+  if (setup.Pool) {
+    setup.Pool->End();
+    result.Nodes += setup.Pool->Nodes();
+  }
   return result;
 }
 

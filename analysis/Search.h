@@ -13,6 +13,7 @@
 
 #include "Solver.h"
 #include "SolverTuning.h"
+#include "SplitPool.h"
 
 namespace reversi::analysis {
 
@@ -25,6 +26,7 @@ struct TSearchSetup {
   const std::atomic<bool>* Stop = nullptr;
   bool EmptiesToWinner = true;
   std::chrono::steady_clock::time_point Deadline = std::chrono::steady_clock::time_point::max();
+  TSplitPool* Pool = nullptr;  // the helper threads, when the solve has any
 };
 
 using TSolveEntry = TSolveResult (*)(const TSearchSetup&, const TBitPosition&, TSolveMode);
@@ -39,16 +41,13 @@ inline namespace VZ_SOLVER_ISA {
 // look `depth` plies ahead (Estimate.cpp); no more than a starting point.
 int EstimateScore(TBits player, TBits opponent, int depth);
 
-// A move in a node's list: its flips, and its place in the order.
-struct TMove {
-  TBits Flips;
-  int Square;
-  int Key;  // lower is tried first
-};
+// A helper's work at a split point (SplitPool.h), in this build.
+int64_t HelpAtSplit(const TSearchSetup& setup, TSplitPoint& point, int64_t nodes);
 
 class TSearch {
  public:
-  explicit TSearch(const TSearchSetup& setup) : setup_(setup), hash_(*setup.Hash), shallow_(*setup.Shallow) {}
+  explicit TSearch(const TSearchSetup& setup, int64_t nodes = 0)
+      : setup_(setup), hash_(*setup.Hash), shallow_(*setup.Shallow), nodes_(nodes) {}
 
   // The exact score (or only its sign, with bound 1) of a position where the
   // side to move has a move.
@@ -60,14 +59,27 @@ class TSearch {
   int ProvenLower() const { return provenLower_; }
   int ProvenUpper() const { return provenUpper_; }
   int ProvenBest() const { return provenBest_; }
+  // Takes moves from the split point until it has none left or is cut,
+  // then leaves it; the work of a helper, or of an owner waiting for its own.
+  void HelpAt(TSplitPoint& point);
 
  private:
   TSolveResult SolveMoves(TBits player, TBits opponent, int alpha, int beta);
   int Search(TBits player, TBits opponent, int alpha, int beta, int empties);
   // Searches the moves in list order with the window (max(alpha, best),
   // beta), raising best and bestMove, until one reaches beta.
+  // After the first move (`eldestDone`: already searched) the others may
+  // be shared out with the helpers.
   void SearchList(TBits player, TBits opponent, const TMove* list, int count, int alpha, int beta, int empties,
-                  int& best, int& bestMove);
+                  int& best, int& bestMove, bool eldestDone);
+  void Split(TBits player, TBits opponent, const TMove* list, int count, int alpha, int beta, int empties, int& best,
+             int& bestMove);
+  void WorkAt(TSplitPoint& point);
+  // Waits until every helper has left the split point, helping below it
+  // meanwhile unless `giveUp`.
+  void Leave(TSplitPoint& point, bool giveUp);
+  // Throws when a split point this search works under was cut.
+  void CheckSplits() const;
   int SearchShallow(TBits player, TBits opponent, int alpha, int beta, int empties);
   int Solve4(TBits player, TBits opponent, int alpha, int beta, TBits empty);
   int Solve3(TBits player, TBits opponent, int alpha, int beta, int a, int b, int c);
@@ -95,7 +107,8 @@ class TSearch {
   THashTable& shallow_;
   int64_t nodes_ = 0;
   int provenLower_ = -64, provenUpper_ = 64, provenBest_ = -1;
-  int untilClock_ = kClockEvery;  // stop checks left before the next look at the clock
+  int untilClock_ = kClockEvery;         // stop checks left before the next look at the clock
+  const TSplitPoint* splits_ = nullptr;  // the innermost split point this search works under
 };
 
 }  // namespace VZ_SOLVER_ISA

@@ -1,7 +1,10 @@
 #include "Solver.h"
 
+#include <algorithm>
+
 #include "Search.h"
 #include "SolverTuning.h"
+#include "SplitPool.h"
 
 namespace reversi::analysis {
 
@@ -23,6 +26,29 @@ TSolveEntry PickSearch() {
 
 TSolver::TSolver(int hashBits) : hash_(hashBits), shallow_(kShallowTableBits) {}
 
+TSolver::~TSolver() = default;
+
+int64_t TSolver::NodesSoFar() const {
+  return published_.load(std::memory_order_relaxed) + (pool_ ? pool_->NodesSoFar() : 0);
+}
+
+void TSolver::ClearHash() {
+  hash_.Clear();
+  shallow_.Clear();
+  if (pool_) pool_->ClearHash();
+}
+
+void TSolver::SetThreads(int threads) {
+  threads = std::clamp(threads, 1, kMaxThreads);
+  if (threads == Threads()) return;
+  pool_.reset();
+  if (threads > 1) pool_ = std::make_unique<TSplitPool>(threads - 1);
+}
+
+int TSolver::Threads() const {
+  return pool_ ? pool_->Helpers() + 1 : 1;
+}
+
 void TSolver::SetEmptiesToWinner(bool value) {
   if (value != emptiesToWinner_) ClearHash();  // the stored margins change meaning
   emptiesToWinner_ = value;
@@ -30,7 +56,7 @@ void TSolver::SetEmptiesToWinner(bool value) {
 
 TSolveResult TSolver::Solve(const TBitPosition& position, TSolveMode mode) {
   static const TSolveEntry solvePosition = PickSearch();  // once, whichever thread comes first
-  const TSearchSetup setup{&hash_, &shallow_, &published_, stop_, emptiesToWinner_, deadline_};
+  const TSearchSetup setup{&hash_, &shallow_, &published_, stop_, emptiesToWinner_, deadline_, pool_.get()};
   return solvePosition(setup, position, mode);
 }
 

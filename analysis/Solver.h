@@ -5,16 +5,25 @@
 // solves uses its own object. A solve ends early, incomplete, at the deadline
 // given to SetDeadline or when another thread sets the flag given to
 // SetStopFlag; another thread may read NodesSoFar while it runs.
+//
+// With SetThreads(n > 1) a solve shares its work with n - 1 threads of the
+// object's own: the same scores, the same bounds, a best move that reaches
+// the score, but node counts (and, among equal moves, the best move) that
+// vary from run to run. One thread, the default, searches on the caller's
+// thread alone and counts the same nodes every time.
 #pragma once
 
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <memory>
 
 #include "HashTable.h"
 #include "SolverBits.h"
 
 namespace reversi::analysis {
+
+class TSplitPool;
 
 // The side to move's discs and the other side's.
 struct TBitPosition {
@@ -48,6 +57,9 @@ class TSolver {
   // 24 empties: a larger table costs more in cache misses than it saves in
   // nodes.
   explicit TSolver(int hashBits = 18);
+  ~TSolver();
+  TSolver(const TSolver&) = delete;
+  TSolver& operator=(const TSolver&) = delete;
 
   TSolveResult Solve(const TBitPosition& position, TSolveMode mode = TSolveMode::Exact);
 
@@ -60,12 +72,13 @@ class TSolver {
   // The search reads the clock every few thousand nodes, so the solve ends
   // within a millisecond or so of it.
   void SetDeadline(std::chrono::steady_clock::time_point deadline) { deadline_ = deadline; }
-  int64_t NodesSoFar() const { return published_.load(std::memory_order_relaxed); }
+  int64_t NodesSoFar() const;
   // Forgets every position: the next solve starts from nothing.
-  void ClearHash() {
-    hash_.Clear();
-    shallow_.Clear();
-  }
+  void ClearHash();
+  // The threads that solve, the caller's included (1 to 64). Not while a
+  // solve runs.
+  void SetThreads(int threads);
+  int Threads() const;
 
  private:
   THashTable hash_;
@@ -74,6 +87,7 @@ class TSolver {
   const std::atomic<bool>* stop_ = nullptr;
   std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
   bool emptiesToWinner_ = true;
+  std::unique_ptr<TSplitPool> pool_;  // only with more than one thread
 };
 
 }  // namespace reversi::analysis

@@ -9,6 +9,10 @@ inline constexpr int kMaxMoves = 64;      // one per empty square at most, whate
 inline constexpr int kHashMin = 6;        // hash table and fastest-first from here up
 inline constexpr int kEtcMin = 10;        // enhanced transposition cut-offs from here up
 inline constexpr int kLookAheadMin = 14;  // ordering by a shallow look ahead from here up
+// With helper threads, a node with this many empties or more may share its
+// moves out (SplitPool.h): below it a move is too little work to hand over.
+inline constexpr int kSplitMin = 12;
+inline constexpr int kMaxThreads = 64;
 // Positions with fewer empties than kShallowTableMax go to a table of their
 // own, 2^kShallowTableBits buckets (2 MB), which stays in the cache.
 inline constexpr int kShallowTableMax = 10;

@@ -6,6 +6,11 @@
 //   solver_bench games-alone [COUNT]  the same without the yardstick
 //   solver_bench ffo [FIRST LAST] FFO positions FIRST..LAST (default 40..49)
 //                                beside NTest's published i7-2600 times
+//   solver_bench threads N [FIRST LAST]  FFO positions FIRST..LAST (default
+//                                45..49) each solved with one thread and with
+//                                N, in turns, the order swapped every other
+//                                position; wall-clock and CPU times, speed-up
+#include <chrono>
 #include <ctime>
 #include <fstream>
 #include <iostream>
@@ -126,12 +131,64 @@ int RunFfo(int first, int last) {
   return 0;
 }
 
+struct TTimed {
+  TSolveResult Result;
+  double Wall = 0, Cpu = 0;
+};
+
+TTimed TimedSolve(TSolver& solver, const TBitPosition& p) {
+  solver.ClearHash();
+  const auto w0 = std::chrono::steady_clock::now();
+  const double c0 = CpuSeconds();
+  TTimed t;
+  t.Result = solver.Solve(p);
+  t.Cpu = CpuSeconds() - c0;
+  t.Wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - w0).count();
+  return t;
+}
+
+int RunThreads(int threads, int first, int last) {
+  const auto all = ReadFfoPositions(VZ_TEST_DATA "/ffo-40-59.txt");
+  if (all.empty()) {
+    std::cerr << "solver_bench: cannot read the FFO positions\n";
+    return 1;
+  }
+  TSolver one(20), many(20);
+  many.SetThreads(threads);
+  double wall1 = 0, wallN = 0, cpu1 = 0, cpuN = 0;
+  int wrong = 0;
+  std::cout.precision(3);
+  for (const auto& f : all) {
+    if (f.Number < first || f.Number > last) continue;
+    TTimed a, b;
+    if (f.Number % 2) {
+      a = TimedSolve(one, f.Position), b = TimedSolve(many, f.Position);
+    } else {
+      b = TimedSolve(many, f.Position), a = TimedSolve(one, f.Position);
+    }
+    bool bestOk = false;
+    for (int m : f.BestMoves) bestOk |= m == b.Result.Best;
+    const bool ok = a.Result.Score == f.Score && b.Result.Score == f.Score && bestOk;
+    wrong += !ok;
+    std::cout << "#" << f.Number << " score " << b.Result.Score << (ok ? " ok" : " WRONG") << " | 1 thread " << a.Wall
+              << " s wall " << a.Cpu << " s cpu " << a.Result.Nodes << " nodes | " << threads << " threads " << b.Wall
+              << " s wall " << b.Cpu << " s cpu " << b.Result.Nodes << " nodes | speed-up " << a.Wall / b.Wall << "\n"
+              << std::flush;
+    wall1 += a.Wall, wallN += b.Wall, cpu1 += a.Cpu, cpuN += b.Cpu;
+  }
+  std::cout << "total: 1 thread " << wall1 << " s wall " << cpu1 << " s cpu | " << threads << " threads " << wallN
+            << " s wall " << cpuN << " s cpu | wall-clock speed-up " << wall1 / wallN << "\n";
+  return wrong ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "games" || mode == "games-alone") return RunGames(argc > 2 ? std::atoi(argv[2]) : 21, mode == "games");
   if (mode == "ffo") return RunFfo(argc > 2 ? std::atoi(argv[2]) : 40, argc > 3 ? std::atoi(argv[3]) : 49);
-  std::cerr << "usage: solver_bench games|games-alone [COUNT] | ffo [FIRST LAST]\n";
+  if (mode == "threads" && argc > 2)
+    return RunThreads(std::atoi(argv[2]), argc > 3 ? std::atoi(argv[3]) : 45, argc > 4 ? std::atoi(argv[4]) : 49);
+  std::cerr << "usage: solver_bench games|games-alone [COUNT] | ffo [FIRST LAST] | threads N [FIRST LAST]\n";
   return 2;
 }

@@ -55,8 +55,10 @@ class TProgress {
 
 }  // namespace
 
-void PrintSolve(const analysis::TBitPosition& position, bool wld, std::optional<int> seconds, std::ostream& out) {
+void PrintSolve(const analysis::TBitPosition& position, bool wld, std::optional<int> seconds, int threads,
+                std::ostream& out) {
   analysis::TSolver solver;
+  solver.SetThreads(threads);
   if (seconds) solver.SetDeadline(Clock::now() + std::chrono::seconds(*seconds));
   analysis::TSolveResult r;
   {

@@ -11,7 +11,9 @@ namespace reversi::tools {
 
 // Solves the position and prints the result as one JSON line: the score, a
 // best move and the nodes; when the time ran out first, the bounds proven
-// so far and "complete":false instead of the score.
-void PrintSolve(const analysis::TBitPosition& position, bool wld, std::optional<int> seconds, std::ostream& out);
+// so far and "complete":false instead of the score. With more than one
+// thread the node count is the sum of all threads'.
+void PrintSolve(const analysis::TBitPosition& position, bool wld, std::optional<int> seconds, int threads,
+                std::ostream& out);
 
 }  // namespace reversi::tools

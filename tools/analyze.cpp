@@ -3,7 +3,7 @@
 //   vezari-analyze [--level N] [--selective on|off] [--gamma G]
 //                  [--selective-depth D] [--events] [--eval] [--perft N]
 //                  [--position "BOARD SIDE"] [--load FILE] [--save FILE] [--bench]
-//                  [--solve [--wld]] [--time S [--strict-time]] MOVES
+//                  [--solve [--wld] [--threads N]] [--time S [--strict-time]] MOVES
 //   vezari-analyze --analyse [--depth D | --time S] MOVES|--position|--load
 //
 // Exit status: 0 done, 2 bad arguments or an illegal move, 3 no legal move
@@ -20,6 +20,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "Analyse.h"
@@ -78,6 +79,9 @@ const std::string kUsage =
     "                   solve may take hours; a long one reports its nodes on standard error\n"
     "                   every few seconds)\n"
     "  --wld            with --solve: only win, draw or loss, faster\n"
+    "  --threads N      with --solve: solve on N threads (1..64, or \"all\" for one a processor;\n"
+    "                   default 1); more than one gives the same score, but a node count and,\n"
+    "                   among equally good moves, a best move that vary from run to run\n"
     "  --bench          search the fixed bench positions (depth 7 unless --level) and print\n"
     "                   the node count and the speed\n"
     "  --analyse        the analyst's best move and value in discs (one JSON line): for 1 second,\n"
@@ -126,6 +130,7 @@ struct Options {
   bool bench = false;
   bool solve = false;
   bool wld = false;
+  std::optional<int> threads;  // --threads
   std::optional<std::string> moves;
   std::optional<int> seconds;  // --time
   bool strictTime = false;
@@ -222,6 +227,11 @@ int ParseArgs(int argc, char** argv, Options& o) {
       o.solve = true;
     } else if (arg == "--wld") {
       o.wld = true;
+    } else if (arg == "--threads") {
+      if (!value(v)) return Usage("--threads needs a value");
+      const auto n = v == "all" ? std::optional<int>(std::max(1u, std::thread::hardware_concurrency())) : ParseInt(v);
+      if (!n || *n < 1 || *n > 64) return Usage("--threads takes a whole number from 1 to 64, or all");
+      o.threads = std::min(*n, 64);
     } else if (arg == "--time") {
       if (!value(v)) return Usage("--time needs a value");
       auto n = ParseInt(v);
@@ -253,6 +263,7 @@ int ParseArgs(int argc, char** argv, Options& o) {
     return Usage(o.solve ? "--solve excludes --eval, --perft and --bench"
                          : "--eval, --perft and --bench exclude each other");
   if (o.wld && !o.solve) return Usage("--wld goes with --solve");
+  if (o.threads && !o.solve) return Usage("--threads goes with --solve");
   if (o.seconds && (o.levelGiven || o.bench)) return Usage("--time excludes --level and --bench");
   if (o.strictTime && !o.seconds) return Usage("--strict-time needs --time");
   if (o.analyse) {
@@ -435,12 +446,12 @@ int PrintEval(TReversiCore& engine) {
 // Beyond this many empty squares an exact solve would run for days.
 constexpr int kMaxSolveEmpties = 36;
 
-int PrintSolve(const TBoard& board, bool wld, std::optional<int> seconds) {
+int PrintSolve(const TBoard& board, bool wld, std::optional<int> seconds, int threads) {
   const int empties = 64 - board.Discs(kBlack) - board.Discs(kWhite);
   if (empties > kMaxSolveEmpties)
     return Usage("--solve takes positions with at most " + std::to_string(kMaxSolveEmpties) + " empty squares, not " +
                  std::to_string(empties));
-  tools::PrintSolve(analysis::FromBoard(board), wld, seconds, std::cout);
+  tools::PrintSolve(analysis::FromBoard(board), wld, seconds, threads, std::cout);
   return 0;
 }
 
@@ -520,7 +531,7 @@ int main(int argc, char** argv) {
 
   if (o.analyse) return RunAnalyse(engine, {o.depth.value_or(0), o.analyseSeconds.value_or(0)});
   if (o.eval) return PrintEval(engine);
-  if (o.solve) return PrintSolve(engine, o.wld, o.seconds);
+  if (o.solve) return PrintSolve(engine, o.wld, o.seconds, o.threads.value_or(1));
   if (o.perft) {
     std::cout << "{\"perft\":" << *o.perft << ",\"leaves\":" << engine.Search().Perft(*o.perft) << "}\n";
     return 0;

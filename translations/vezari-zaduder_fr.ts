@@ -1107,7 +1107,7 @@ Fermer sans les enregistrer ?</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>&amp;À propos...</translation>
+        <translation>À &amp;propos...</translation>
     </message>
     <message>
         <source>Display about box</source>

@@ -186,7 +186,8 @@ struct TParser {
       const auto text = Value(section, kCountKeys[k]);
       if (!text) return false;
       const auto n = ParseNumber(*text);
-      if (!n || *n < 0 || *n > kMaxCount) return Fail(Quoted(kCountKeys[k]) + " in " + where + " is not a count of games");
+      if (!n || *n < 0 || *n > kMaxCount)
+        return Fail(Quoted(kCountKeys[k]) + " in " + where + " is not a count of games");
       *counts[k] = *n;
     }
     const auto margin = Value(section, "Margin");
@@ -218,8 +219,9 @@ struct TParser {
       }
       const bool numbered = name.size() > 8 && name.size() <= 14 && SameName(name.substr(0, 8), kOpponent) &&
                             name.substr(8).find_first_not_of("0123456789") == std::string_view::npos;
-      if (!numbered) return Fail(name.empty() ? "it holds keys before its first section"
-                                              : "it holds the unknown section " + Section(name));
+      if (!numbered)
+        return Fail(name.empty() ? "it holds keys before its first section"
+                                 : "it holds the unknown section " + Section(name));
       if (!Opponent(section.pItem)) return false;
     }
     if (!sections.empty() && !formatSeen) return Fail("it lacks the section " + Section(kStatistics));

@@ -25,6 +25,7 @@
 #include "BoardStyle.h"
 #include "FileReasons.h"
 #include "GameFiles.h"
+#include "GamesPlayed.h"
 #include "HowToPlay.h"
 #include "Levelunt.h"
 #include "MainMenus.h"
@@ -88,6 +89,8 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), m
   menus_ = new TMainMenus(this, Reversi1, panel_, files_, analysis_);
   AddOpenings();
   AddPlayerItems();
+  games_ = new TGamesPlayed(Reversi1, analysis_, memory_.Path(), this);
+  games_->AddItem(menuBar()->findChild<QMenu*>(QStringLiteral("Help1")));
   Wire();
   ApplyDesignValues(*Reversi1);
   BindEngine();
@@ -218,6 +221,7 @@ void TMain::Wire() {
     status_->Announce(tr("%1 is not a legal move").arg(QString::fromStdString(reversi::SquareName(square))), false);
   });
   connect(analysis_, &TAnalysisController::Status, status_, &TStatusLine::ShowHint);
+  connect(games_, &TGamesPlayed::Status, status_, &TStatusLine::ShowHint);
   connect(analysis_, &TAnalysisController::Announced, status_,
           [this](const QString& text) { status_->Announce(text); });
   connect(analysis_, &TAnalysisController::PositionShown, this, [this] {
@@ -271,6 +275,7 @@ void TMain::BindEngine() {
   r.OnEndGame = [this](TReversiCore*) {
     panel_->ShowGame();
     status_->Announce(TSidePanel::ResultText(Reversi1->BlackDiscs(), Reversi1->WhiteDiscs()));
+    games_->GameEnded();
   };
   r.OnComputerPass = [this](TReversiCore*) { Reversi1Pass(); };
   r.OnPassRequest = [this](TReversiCore*) {
@@ -334,6 +339,7 @@ void TMain::FormKeyPress(QChar key) {
 
 void TMain::Reversi1Move(const std::string& move) {
   undo_->Moved();
+  games_->Moved();
   analysis_->PositionChanged();
   openings_->PositionChanged();
   moveList_->PositionChanged();
@@ -384,6 +390,7 @@ void TMain::PositionMoved(bool gameChanged) {
   analysis_->PositionChanged(gameChanged);
   openings_->PositionChanged();
   moveList_->PositionChanged();
+  games_->PositionMoved();
   panel_->ShowGame();
   panel_->ResetStats();
 }

@@ -28,6 +28,7 @@ class TBoardCoordinates;
 class TBoardStyle;
 class TDropShadow;
 class TGameFiles;
+class TGamesPlayed;
 class TMoveList;
 class TUndoMyMove;
 class TOpeningsController;
@@ -68,6 +69,7 @@ class TMain : public QMainWindow {
   TOpeningsController& Openings() const { return *openings_; }
   TMoveList& MoveList() const { return *moveList_; }
   TUndoMyMove& UndoMyMove() const { return *undo_; }
+  TGamesPlayed& GamesPlayed() const { return *games_; }
 
   // Sizes the board to the window.
   void FormResize();
@@ -116,6 +118,7 @@ class TMain : public QMainWindow {
   TOpeningsController* openings_ = nullptr;
   TMoveList* moveList_ = nullptr;
   TUndoMyMove* undo_ = nullptr;
+  TGamesPlayed* games_ = nullptr;
   TMainMenus* menus_ = nullptr;
   TToolbar* toolbar_ = nullptr;
   TPlayBar* playBar_ = nullptr;

@@ -590,6 +590,70 @@ man vezari-zaduder erklärt das Spiel: die Tasten, die Spielstärken, die Dateie
         <source>the clipboard holds no text</source>
         <translation>die Zwischenablage enthält keinen Text</translation>
     </message>
+    <message>
+        <source>line %1 is neither a section, a key nor a comment</source>
+        <translation>Zeile %1 ist weder ein Abschnitt noch ein Schlüssel noch ein Kommentar</translation>
+    </message>
+    <message>
+        <source>%1 lacks %2</source>
+        <translation>in %1 fehlt %2</translation>
+    </message>
+    <message>
+        <source>%1 holds twice %2</source>
+        <translation>%1 enthält zweimal %2</translation>
+    </message>
+    <message>
+        <source>%1 holds the unknown key %2</source>
+        <translation>%1 enthält den unbekannten Schlüssel %2</translation>
+    </message>
+    <message>
+        <source>its format %1 is not one this program knows</source>
+        <translation>ihr Format %1 kennt dieses Programm nicht</translation>
+    </message>
+    <message>
+        <source>%1 has no readable name</source>
+        <translation>%1 hat keinen lesbaren Namen</translation>
+    </message>
+    <message>
+        <source>%1 names an opponent again</source>
+        <translation>%1 nennt einen Gegner ein zweites Mal</translation>
+    </message>
+    <message>
+        <source>it names more than %1 opponents</source>
+        <translation>sie nennt mehr als %1 Gegner</translation>
+    </message>
+    <message>
+        <source>%1 in %2 is not a count of games</source>
+        <translation>%1 in %2 ist keine Anzahl von Partien</translation>
+    </message>
+    <message>
+        <source>%1 in %2 is not the sum of its games&apos; margins</source>
+        <translation>%1 in %2 ist nicht die Summe der Differenzen seiner Partien</translation>
+    </message>
+    <message>
+        <source>it holds keys before its first section</source>
+        <translation>sie enthält Schlüssel vor ihrem ersten Abschnitt</translation>
+    </message>
+    <message>
+        <source>it holds the unknown section %1</source>
+        <translation>sie enthält den unbekannten Abschnitt %1</translation>
+    </message>
+    <message>
+        <source>it lacks the section %1</source>
+        <translation>ihr fehlt der Abschnitt %1</translation>
+    </message>
+    <message>
+        <source>it cannot be read as an INI file</source>
+        <translation>sie lässt sich nicht als INI-Datei lesen</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read it</source>
+        <translation>zum Lesen fehlt der Speicher</translation>
+    </message>
+    <message>
+        <source>its lock cannot be created: %1</source>
+        <translation>ihre Sperre kann nicht angelegt werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>TGameFiles</name>
@@ -1887,6 +1951,118 @@ Ohne sie zu speichern schließen?</translation>
     <message>
         <source>, Special Build</source>
         <translation>, Sonderversion</translation>
+    </message>
+</context>
+<context>
+    <name>TGamesPlayed</name>
+    <message>
+        <source>&amp;Games Played...</source>
+        <translation>&amp;Gespielte Partien...</translation>
+    </message>
+    <message>
+        <source>Your wins, draws and losses against each opponent</source>
+        <translation>Die eigenen Siege, Unentschieden und Niederlagen gegen jeden Gegner</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>Gespielte Partien</translation>
+    </message>
+    <message>
+        <source>Level: infinite time</source>
+        <translation>Stufe: unbegrenzte Zeit</translation>
+    </message>
+    <message numerus="yes">
+        <source>Level: %n second(s) a move</source>
+        <translation>
+            <numerusform>Stufe: %n Sekunde pro Zug</numerusform>
+            <numerusform>Stufe: %n Sekunden pro Zug</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level: %n ply(s) deep</source>
+        <translation>
+            <numerusform>Stufe: %n Halbzug tief</numerusform>
+            <numerusform>Stufe: %n Halbzüge tief</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analyst: Strong</source>
+        <translation>Analyst: stark</translation>
+    </message>
+    <message>
+        <source>Analyst: Good</source>
+        <translation>Analyst: gut</translation>
+    </message>
+    <message>
+        <source>Analyst: Club</source>
+        <translation>Analyst: Verein</translation>
+    </message>
+    <message>
+        <source>Analyst: Beginner</source>
+        <translation>Analyst: Anfänger</translation>
+    </message>
+    <message>
+        <source>Engine: %1</source>
+        <translation>Engine: %1</translation>
+    </message>
+    <message>
+        <source>The game could not be counted in %1: %2.</source>
+        <translation>Die Partie konnte nicht in %1 gezählt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Gegner</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Partien</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Average Margin</source>
+        <translation>Mittlere Differenz</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Zurücksetzen...</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2. It is left as it is; games are not counted in it until it is repaired or the statistics are reset.</source>
+        <translation>%1 kann nicht gelesen werden: %2. Die Datei bleibt, wie sie ist; Partien werden darin erst wieder gezählt, wenn sie repariert oder die Statistik zurückgesetzt ist.</translation>
+    </message>
+    <message>
+        <source>No game against the computer has been counted yet.</source>
+        <translation>Noch ist keine Partie gegen den Computer gezählt.</translation>
+    </message>
+    <message>
+        <source>Your games against the computer, kept in %1; the margin is your discs less the computer&apos;s.</source>
+        <translation>Die eigenen Partien gegen den Computer, gespeichert in %1; die Differenz sind die eigenen Steine abzüglich der des Computers.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s) of this run could not be counted yet.</source>
+        <translation>
+            <numerusform>%n Partie dieser Sitzung konnte noch nicht gezählt werden.</numerusform>
+            <numerusform>%n Partien dieser Sitzung konnten noch nicht gezählt werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Forget all games counted so far? This cannot be undone.</source>
+        <translation>Alle bisher gezählten Partien vergessen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>%1 could not be reset: %2.</source>
+        <translation>%1 konnte nicht zurückgesetzt werden: %2.</translation>
     </message>
 </context>
 </TS>

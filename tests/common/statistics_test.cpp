@@ -97,20 +97,24 @@ INSTANTIATE_TEST_SUITE_P(
                       TDamage{"NoFormat", "[Opponent1]\nName=a\nWins=1\nDraws=0\nLosses=0\nMargin=1\n", "[Statistics]"},
                       TDamage{"UnknownSection", kGood + "[Other]\nx=1\n", "[Other]"},
                       TDamage{"UnknownKey", kGood + "Bonus=3\n", "Bonus"},
-                      TDamage{"NegativeCount", "[Statistics]\nFormat=1\n[Opponent1]\nName=a\nWins=-1\nDraws=0\n"
-                                               "Losses=0\nMargin=0\n",
+                      TDamage{"NegativeCount",
+                              "[Statistics]\nFormat=1\n[Opponent1]\nName=a\nWins=-1\nDraws=0\n"
+                              "Losses=0\nMargin=0\n",
                               "Wins"},
-                      TDamage{"CountNoNumber", "[Statistics]\nFormat=1\n[Opponent1]\nName=a\nWins=1x\nDraws=0\n"
-                                               "Losses=0\nMargin=0\n",
+                      TDamage{"CountNoNumber",
+                              "[Statistics]\nFormat=1\n[Opponent1]\nName=a\nWins=1x\nDraws=0\n"
+                              "Losses=0\nMargin=0\n",
                               "Wins"},
-                      TDamage{"MarginTooLarge", "[Statistics]\nFormat=1\n[Opponent1]\nName=a\nWins=1\nDraws=0\n"
-                                                "Losses=0\nMargin=65\n",
+                      TDamage{"MarginTooLarge",
+                              "[Statistics]\nFormat=1\n[Opponent1]\nName=a\nWins=1\nDraws=0\n"
+                              "Losses=0\nMargin=65\n",
                               "Margin"},
                       TDamage{"KeyTwice", kGood + "Wins=2\n", "twice"},
                       TDamage{"NameTwice", kGood + "[Opponent2]\nName=level:1\nWins=1\nDraws=0\nLosses=0\nMargin=4\n",
                               "again"},
-                      TDamage{"BadEscape", "[Statistics]\nFormat=1\n[Opponent1]\nName=a%4\nWins=1\nDraws=0\n"
-                                           "Losses=0\nMargin=0\n",
+                      TDamage{"BadEscape",
+                              "[Statistics]\nFormat=1\n[Opponent1]\nName=a%4\nWins=1\nDraws=0\n"
+                              "Losses=0\nMargin=0\n",
                               "name"}),
     [](const ::testing::TestParamInfo<TDamage>& row) { return std::string(row.param.Name); });
 

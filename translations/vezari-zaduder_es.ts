@@ -591,6 +591,70 @@ man vezari-zaduder explica cómo jugar: las teclas, los niveles, los archivos.
         <source>the clipboard holds no text</source>
         <translation>el portapapeles no contiene texto</translation>
     </message>
+    <message>
+        <source>line %1 is neither a section, a key nor a comment</source>
+        <translation>la línea %1 no es ni una sección, ni una clave, ni un comentario</translation>
+    </message>
+    <message>
+        <source>%1 lacks %2</source>
+        <translation>a %1 le falta %2</translation>
+    </message>
+    <message>
+        <source>%1 holds twice %2</source>
+        <translation>%1 contiene dos veces %2</translation>
+    </message>
+    <message>
+        <source>%1 holds the unknown key %2</source>
+        <translation>%1 contiene la clave desconocida %2</translation>
+    </message>
+    <message>
+        <source>its format %1 is not one this program knows</source>
+        <translation>este programa no conoce su formato %1</translation>
+    </message>
+    <message>
+        <source>%1 has no readable name</source>
+        <translation>%1 no tiene un nombre legible</translation>
+    </message>
+    <message>
+        <source>%1 names an opponent again</source>
+        <translation>%1 vuelve a nombrar a un rival</translation>
+    </message>
+    <message>
+        <source>it names more than %1 opponents</source>
+        <translation>nombra a más de %1 rivales</translation>
+    </message>
+    <message>
+        <source>%1 in %2 is not a count of games</source>
+        <translation>%1 en %2 no es un número de partidas</translation>
+    </message>
+    <message>
+        <source>%1 in %2 is not the sum of its games&apos; margins</source>
+        <translation>%1 en %2 no es la suma de los márgenes de sus partidas</translation>
+    </message>
+    <message>
+        <source>it holds keys before its first section</source>
+        <translation>contiene claves antes de su primera sección</translation>
+    </message>
+    <message>
+        <source>it holds the unknown section %1</source>
+        <translation>contiene la sección desconocida %1</translation>
+    </message>
+    <message>
+        <source>it lacks the section %1</source>
+        <translation>le falta la sección %1</translation>
+    </message>
+    <message>
+        <source>it cannot be read as an INI file</source>
+        <translation>no se puede leer como archivo INI</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read it</source>
+        <translation>no hay memoria suficiente para leerlo</translation>
+    </message>
+    <message>
+        <source>its lock cannot be created: %1</source>
+        <translation>no se puede crear su bloqueo: %1</translation>
+    </message>
 </context>
 <context>
     <name>TGameFiles</name>
@@ -1888,6 +1952,118 @@ Close without saving them?</source>
     <message>
         <source>, Special Build</source>
         <translation>, versión especial</translation>
+    </message>
+</context>
+<context>
+    <name>TGamesPlayed</name>
+    <message>
+        <source>&amp;Games Played...</source>
+        <translation>&amp;Partidas jugadas...</translation>
+    </message>
+    <message>
+        <source>Your wins, draws and losses against each opponent</source>
+        <translation>Sus victorias, tablas y derrotas contra cada rival</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>Partidas jugadas</translation>
+    </message>
+    <message>
+        <source>Level: infinite time</source>
+        <translation>Nivel: tiempo ilimitado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Level: %n second(s) a move</source>
+        <translation>
+            <numerusform>Nivel: %n segundo por jugada</numerusform>
+            <numerusform>Nivel: %n segundos por jugada</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level: %n ply(s) deep</source>
+        <translation>
+            <numerusform>Nivel: %n semijugada de profundidad</numerusform>
+            <numerusform>Nivel: %n semijugadas de profundidad</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analyst: Strong</source>
+        <translation>Analista: fuerte</translation>
+    </message>
+    <message>
+        <source>Analyst: Good</source>
+        <translation>Analista: bueno</translation>
+    </message>
+    <message>
+        <source>Analyst: Club</source>
+        <translation>Analista: club</translation>
+    </message>
+    <message>
+        <source>Analyst: Beginner</source>
+        <translation>Analista: principiante</translation>
+    </message>
+    <message>
+        <source>Engine: %1</source>
+        <translation>Motor: %1</translation>
+    </message>
+    <message>
+        <source>The game could not be counted in %1: %2.</source>
+        <translation>La partida no se pudo contar en %1: %2.</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Rival</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Ganadas</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Tablas</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdidas</translation>
+    </message>
+    <message>
+        <source>Average Margin</source>
+        <translation>Margen medio</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Reiniciar...</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2. It is left as it is; games are not counted in it until it is repaired or the statistics are reset.</source>
+        <translation>No se puede leer %1: %2. Se deja tal como está; no se cuentan partidas en él hasta que se repare o se reinicien las estadísticas.</translation>
+    </message>
+    <message>
+        <source>No game against the computer has been counted yet.</source>
+        <translation>Todavía no se ha contado ninguna partida contra el ordenador.</translation>
+    </message>
+    <message>
+        <source>Your games against the computer, kept in %1; the margin is your discs less the computer&apos;s.</source>
+        <translation>Sus partidas contra el ordenador, guardadas en %1; el margen son sus fichas menos las del ordenador.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s) of this run could not be counted yet.</source>
+        <translation>
+            <numerusform>%n partida de esta sesión aún no se ha podido contar.</numerusform>
+            <numerusform>%n partidas de esta sesión aún no se han podido contar.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Forget all games counted so far? This cannot be undone.</source>
+        <translation>¿Olvidar todas las partidas contadas hasta ahora? No se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>%1 could not be reset: %2.</source>
+        <translation>No se pudo reiniciar %1: %2.</translation>
     </message>
 </context>
 </TS>

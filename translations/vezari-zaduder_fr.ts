@@ -591,6 +591,70 @@ fichiers.
         <source>the clipboard holds no text</source>
         <translation>le presse-papiers ne contient aucun texte</translation>
     </message>
+    <message>
+        <source>line %1 is neither a section, a key nor a comment</source>
+        <translation>la ligne %1 n&apos;est ni une section, ni une clé, ni un commentaire</translation>
+    </message>
+    <message>
+        <source>%1 lacks %2</source>
+        <translation>il manque %2 dans %1</translation>
+    </message>
+    <message>
+        <source>%1 holds twice %2</source>
+        <translation>%1 contient deux fois %2</translation>
+    </message>
+    <message>
+        <source>%1 holds the unknown key %2</source>
+        <translation>%1 contient la clé inconnue %2</translation>
+    </message>
+    <message>
+        <source>its format %1 is not one this program knows</source>
+        <translation>ce programme ne connaît pas son format %1</translation>
+    </message>
+    <message>
+        <source>%1 has no readable name</source>
+        <translation>%1 n&apos;a pas de nom lisible</translation>
+    </message>
+    <message>
+        <source>%1 names an opponent again</source>
+        <translation>%1 nomme à nouveau un adversaire</translation>
+    </message>
+    <message>
+        <source>it names more than %1 opponents</source>
+        <translation>il nomme plus de %1 adversaires</translation>
+    </message>
+    <message>
+        <source>%1 in %2 is not a count of games</source>
+        <translation>%1 dans %2 n&apos;est pas un nombre de parties</translation>
+    </message>
+    <message>
+        <source>%1 in %2 is not the sum of its games&apos; margins</source>
+        <translation>%1 dans %2 n&apos;est pas la somme des écarts de ses parties</translation>
+    </message>
+    <message>
+        <source>it holds keys before its first section</source>
+        <translation>il contient des clés avant sa première section</translation>
+    </message>
+    <message>
+        <source>it holds the unknown section %1</source>
+        <translation>il contient la section inconnue %1</translation>
+    </message>
+    <message>
+        <source>it lacks the section %1</source>
+        <translation>il lui manque la section %1</translation>
+    </message>
+    <message>
+        <source>it cannot be read as an INI file</source>
+        <translation>il ne peut pas être lu comme un fichier INI</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read it</source>
+        <translation>la mémoire manque pour le lire</translation>
+    </message>
+    <message>
+        <source>its lock cannot be created: %1</source>
+        <translation>son verrou ne peut pas être créé : %1</translation>
+    </message>
 </context>
 <context>
     <name>TGameFiles</name>
@@ -1888,6 +1952,118 @@ Fermer sans les enregistrer ?</translation>
     <message>
         <source>, Special Build</source>
         <translation>, version spéciale</translation>
+    </message>
+</context>
+<context>
+    <name>TGamesPlayed</name>
+    <message>
+        <source>&amp;Games Played...</source>
+        <translation>&amp;Parties jouées...</translation>
+    </message>
+    <message>
+        <source>Your wins, draws and losses against each opponent</source>
+        <translation>Vos victoires, nulles et défaites contre chaque adversaire</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>Parties jouées</translation>
+    </message>
+    <message>
+        <source>Level: infinite time</source>
+        <translation>Niveau : temps illimité</translation>
+    </message>
+    <message numerus="yes">
+        <source>Level: %n second(s) a move</source>
+        <translation>
+            <numerusform>Niveau : %n seconde par coup</numerusform>
+            <numerusform>Niveau : %n secondes par coup</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level: %n ply(s) deep</source>
+        <translation>
+            <numerusform>Niveau : %n demi-coup de profondeur</numerusform>
+            <numerusform>Niveau : %n demi-coups de profondeur</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analyst: Strong</source>
+        <translation>Analyste : fort</translation>
+    </message>
+    <message>
+        <source>Analyst: Good</source>
+        <translation>Analyste : bon</translation>
+    </message>
+    <message>
+        <source>Analyst: Club</source>
+        <translation>Analyste : club</translation>
+    </message>
+    <message>
+        <source>Analyst: Beginner</source>
+        <translation>Analyste : débutant</translation>
+    </message>
+    <message>
+        <source>Engine: %1</source>
+        <translation>Moteur : %1</translation>
+    </message>
+    <message>
+        <source>The game could not be counted in %1: %2.</source>
+        <translation>La partie n&apos;a pas pu être comptée dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Adversaire</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gagnées</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Nulles</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdues</translation>
+    </message>
+    <message>
+        <source>Average Margin</source>
+        <translation>Écart moyen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Remettre à zéro...</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2. It is left as it is; games are not counted in it until it is repaired or the statistics are reset.</source>
+        <translation>Impossible de lire %1 : %2. Le fichier reste tel quel ; aucune partie n&apos;y est comptée tant qu&apos;il n&apos;est pas réparé ou que les statistiques ne sont pas remises à zéro.</translation>
+    </message>
+    <message>
+        <source>No game against the computer has been counted yet.</source>
+        <translation>Aucune partie contre l&apos;ordinateur n&apos;a encore été comptée.</translation>
+    </message>
+    <message>
+        <source>Your games against the computer, kept in %1; the margin is your discs less the computer&apos;s.</source>
+        <translation>Vos parties contre l&apos;ordinateur, conservées dans %1 ; l&apos;écart est le nombre de vos pions moins ceux de l&apos;ordinateur.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s) of this run could not be counted yet.</source>
+        <translation>
+            <numerusform>%n partie de cette session n&apos;a pas encore pu être comptée.</numerusform>
+            <numerusform>%n parties de cette session n&apos;ont pas encore pu être comptées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Forget all games counted so far? This cannot be undone.</source>
+        <translation>Oublier toutes les parties comptées jusqu&apos;ici ? Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>%1 could not be reset: %2.</source>
+        <translation>Impossible de remettre %1 à zéro : %2.</translation>
     </message>
 </context>
 </TS>

@@ -589,6 +589,70 @@ man vezari-zaduder に遊び方 (キー、レベル、ファイル) が書かれ
         <source>the clipboard holds no text</source>
         <translation>クリップボードにテキストがありません</translation>
     </message>
+    <message>
+        <source>line %1 is neither a section, a key nor a comment</source>
+        <translation>%1 行目はセクションでもキーでもコメントでもありません</translation>
+    </message>
+    <message>
+        <source>%1 lacks %2</source>
+        <translation>%1 に %2 がありません</translation>
+    </message>
+    <message>
+        <source>%1 holds twice %2</source>
+        <translation>%1 に %2 が2回あります</translation>
+    </message>
+    <message>
+        <source>%1 holds the unknown key %2</source>
+        <translation>%1 に不明なキー %2 があります</translation>
+    </message>
+    <message>
+        <source>its format %1 is not one this program knows</source>
+        <translation>形式 %1 はこのプログラムでは扱えません</translation>
+    </message>
+    <message>
+        <source>%1 has no readable name</source>
+        <translation>%1 に読める名前がありません</translation>
+    </message>
+    <message>
+        <source>%1 names an opponent again</source>
+        <translation>%1 は同じ相手をもう一度挙げています</translation>
+    </message>
+    <message>
+        <source>it names more than %1 opponents</source>
+        <translation>相手が %1 を超えています</translation>
+    </message>
+    <message>
+        <source>%1 in %2 is not a count of games</source>
+        <translation>%2 の %1 は対局数ではありません</translation>
+    </message>
+    <message>
+        <source>%1 in %2 is not the sum of its games&apos; margins</source>
+        <translation>%2 の %1 は対局の石差の合計ではありません</translation>
+    </message>
+    <message>
+        <source>it holds keys before its first section</source>
+        <translation>最初のセクションの前にキーがあります</translation>
+    </message>
+    <message>
+        <source>it holds the unknown section %1</source>
+        <translation>不明なセクション %1 があります</translation>
+    </message>
+    <message>
+        <source>it lacks the section %1</source>
+        <translation>セクション %1 がありません</translation>
+    </message>
+    <message>
+        <source>it cannot be read as an INI file</source>
+        <translation>INI ファイルとして読み込めません</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read it</source>
+        <translation>読み込むためのメモリが足りません</translation>
+    </message>
+    <message>
+        <source>its lock cannot be created: %1</source>
+        <translation>ロックを作成できません: %1</translation>
+    </message>
 </context>
 <context>
     <name>TGameFiles</name>
@@ -1879,6 +1943,115 @@ Close without saving them?</source>
     <message>
         <source>, Special Build</source>
         <translation>、特別版</translation>
+    </message>
+</context>
+<context>
+    <name>TGamesPlayed</name>
+    <message>
+        <source>&amp;Games Played...</source>
+        <translation>対局成績(&amp;G)...</translation>
+    </message>
+    <message>
+        <source>Your wins, draws and losses against each opponent</source>
+        <translation>相手ごとの勝ち・引き分け・負け</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>対局成績</translation>
+    </message>
+    <message>
+        <source>Level: infinite time</source>
+        <translation>レベル: 時間無制限</translation>
+    </message>
+    <message numerus="yes">
+        <source>Level: %n second(s) a move</source>
+        <translation>
+            <numerusform>レベル: 1手%n秒</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level: %n ply(s) deep</source>
+        <translation>
+            <numerusform>レベル: %n手読み</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analyst: Strong</source>
+        <translation>アナリスト: 強い</translation>
+    </message>
+    <message>
+        <source>Analyst: Good</source>
+        <translation>アナリスト: 上級</translation>
+    </message>
+    <message>
+        <source>Analyst: Club</source>
+        <translation>アナリスト: 中級</translation>
+    </message>
+    <message>
+        <source>Analyst: Beginner</source>
+        <translation>アナリスト: 初級</translation>
+    </message>
+    <message>
+        <source>Engine: %1</source>
+        <translation>エンジン: %1</translation>
+    </message>
+    <message>
+        <source>The game could not be counted in %1: %2.</source>
+        <translation>対局を %1 に記録できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>相手</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>対局数</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>勝ち</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>引き分け</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>負け</translation>
+    </message>
+    <message>
+        <source>Average Margin</source>
+        <translation>平均石差</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>リセット(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2. It is left as it is; games are not counted in it until it is repaired or the statistics are reset.</source>
+        <translation>%1 を読み込めません: %2。ファイルはそのまま残します。修復するか成績をリセットするまで、対局は記録されません。</translation>
+    </message>
+    <message>
+        <source>No game against the computer has been counted yet.</source>
+        <translation>コンピュータとの対局はまだ記録されていません。</translation>
+    </message>
+    <message>
+        <source>Your games against the computer, kept in %1; the margin is your discs less the computer&apos;s.</source>
+        <translation>コンピュータとの対局 (%1 に保存)。石差は自分の石数からコンピュータの石数を引いたものです。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s) of this run could not be counted yet.</source>
+        <translation>
+            <numerusform>今回の%n局はまだ記録できていません。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Forget all games counted so far? This cannot be undone.</source>
+        <translation>これまでに記録したすべての対局を消去しますか? 元に戻せません。</translation>
+    </message>
+    <message>
+        <source>%1 could not be reset: %2.</source>
+        <translation>%1 をリセットできませんでした: %2。</translation>
     </message>
 </context>
 </TS>

@@ -587,6 +587,70 @@ man vezari-zaduder 介绍玩法：按键、级别和文件。
         <source>the clipboard holds no text</source>
         <translation>剪贴板中没有文本</translation>
     </message>
+    <message>
+        <source>line %1 is neither a section, a key nor a comment</source>
+        <translation>第 %1 行既不是节，也不是键，也不是注释</translation>
+    </message>
+    <message>
+        <source>%1 lacks %2</source>
+        <translation>%1 缺少 %2</translation>
+    </message>
+    <message>
+        <source>%1 holds twice %2</source>
+        <translation>%1 两次包含 %2</translation>
+    </message>
+    <message>
+        <source>%1 holds the unknown key %2</source>
+        <translation>%1 包含未知的键 %2</translation>
+    </message>
+    <message>
+        <source>its format %1 is not one this program knows</source>
+        <translation>本程序不认识其格式 %1</translation>
+    </message>
+    <message>
+        <source>%1 has no readable name</source>
+        <translation>%1 没有可读的名称</translation>
+    </message>
+    <message>
+        <source>%1 names an opponent again</source>
+        <translation>%1 重复列出了一个对手</translation>
+    </message>
+    <message>
+        <source>it names more than %1 opponents</source>
+        <translation>其中的对手超过 %1 个</translation>
+    </message>
+    <message>
+        <source>%1 in %2 is not a count of games</source>
+        <translation>%2 中的 %1 不是对局数</translation>
+    </message>
+    <message>
+        <source>%1 in %2 is not the sum of its games&apos; margins</source>
+        <translation>%2 中的 %1 不是其对局子差之和</translation>
+    </message>
+    <message>
+        <source>it holds keys before its first section</source>
+        <translation>在第一个节之前有键</translation>
+    </message>
+    <message>
+        <source>it holds the unknown section %1</source>
+        <translation>包含未知的节 %1</translation>
+    </message>
+    <message>
+        <source>it lacks the section %1</source>
+        <translation>缺少节 %1</translation>
+    </message>
+    <message>
+        <source>it cannot be read as an INI file</source>
+        <translation>无法作为 INI 文件读取</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read it</source>
+        <translation>内存不足，无法读取</translation>
+    </message>
+    <message>
+        <source>its lock cannot be created: %1</source>
+        <translation>无法创建其锁文件：%1</translation>
+    </message>
 </context>
 <context>
     <name>TGameFiles</name>
@@ -1877,6 +1941,115 @@ Close without saving them?</source>
     <message>
         <source>, Special Build</source>
         <translation>，特别版</translation>
+    </message>
+</context>
+<context>
+    <name>TGamesPlayed</name>
+    <message>
+        <source>&amp;Games Played...</source>
+        <translation>对局战绩(&amp;G)...</translation>
+    </message>
+    <message>
+        <source>Your wins, draws and losses against each opponent</source>
+        <translation>您对每个对手的胜、平、负</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>对局战绩</translation>
+    </message>
+    <message>
+        <source>Level: infinite time</source>
+        <translation>级别：不限时间</translation>
+    </message>
+    <message numerus="yes">
+        <source>Level: %n second(s) a move</source>
+        <translation>
+            <numerusform>级别：每步 %n 秒</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level: %n ply(s) deep</source>
+        <translation>
+            <numerusform>级别：搜索 %n 步</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analyst: Strong</source>
+        <translation>分析器：强</translation>
+    </message>
+    <message>
+        <source>Analyst: Good</source>
+        <translation>分析器：良好</translation>
+    </message>
+    <message>
+        <source>Analyst: Club</source>
+        <translation>分析器：俱乐部</translation>
+    </message>
+    <message>
+        <source>Analyst: Beginner</source>
+        <translation>分析器：新手</translation>
+    </message>
+    <message>
+        <source>Engine: %1</source>
+        <translation>引擎：%1</translation>
+    </message>
+    <message>
+        <source>The game could not be counted in %1: %2.</source>
+        <translation>无法将本局计入 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>对手</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>局数</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>胜</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>平</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>负</translation>
+    </message>
+    <message>
+        <source>Average Margin</source>
+        <translation>平均子差</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>重置(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2. It is left as it is; games are not counted in it until it is repaired or the statistics are reset.</source>
+        <translation>无法读取 %1：%2。文件保持原样；在修复文件或重置战绩之前，对局不会计入其中。</translation>
+    </message>
+    <message>
+        <source>No game against the computer has been counted yet.</source>
+        <translation>尚未记录任何与电脑的对局。</translation>
+    </message>
+    <message>
+        <source>Your games against the computer, kept in %1; the margin is your discs less the computer&apos;s.</source>
+        <translation>您与电脑的对局，保存在 %1 中；子差为您的棋子数减去电脑的棋子数。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s) of this run could not be counted yet.</source>
+        <translation>
+            <numerusform>本次运行的 %n 局尚未能计入。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Forget all games counted so far? This cannot be undone.</source>
+        <translation>要清除目前记录的所有对局吗？此操作无法撤销。</translation>
+    </message>
+    <message>
+        <source>%1 could not be reset: %2.</source>
+        <translation>无法重置 %1：%2。</translation>
     </message>
 </context>
 </TS>

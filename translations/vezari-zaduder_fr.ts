@@ -1958,7 +1958,7 @@ Fermer sans les enregistrer ?</translation>
     <name>TGamesPlayed</name>
     <message>
         <source>&amp;Games Played...</source>
-        <translation>&amp;Parties jouées...</translation>
+        <translation>Parties &amp;jouées...</translation>
     </message>
     <message>
         <source>Your wins, draws and losses against each opponent</source>

@@ -23,6 +23,7 @@
 #include "BoardCoordinates.h"
 #include "BoardDesign.h"
 #include "BoardStyle.h"
+#include "ClockController.h"
 #include "FileReasons.h"
 #include "GameFiles.h"
 #include "GamesPlayed.h"
@@ -30,6 +31,7 @@
 #include "Levelunt.h"
 #include "MainMenus.h"
 #include "MoveList.h"
+#include "NewGameChoice.h"
 #include "OpeningsController.h"
 #include "PlayBar.h"
 #include "Reversi.h"
@@ -186,6 +188,7 @@ void TMain::Wire() {
   auto newGame = [this] {
     Reversi1->NewGame();
     PositionMoved(true);
+    choice_->NewGameStarted();
   };
   auto takeBack = [this] {
     Reversi1->TakeBack();
@@ -197,6 +200,7 @@ void TMain::Wire() {
   };
   connect(toolbar_, &TToolbar::NewClicked, this, newGame);
   connect(menus_, &TMainMenus::New1Click, this, newGame);
+  connect(choice_, &TNewGameChoice::NewGameAsked, this, newGame);
   connect(playBar_, &TPlayBar::BackClicked, this, takeBack);
   connect(menus_, &TMainMenus::TakeBack1Click, this, takeBack);
   connect(playBar_, &TPlayBar::ForwardClicked, this, moveForward);
@@ -255,6 +259,12 @@ void TMain::AddPlayerItems() {
   undo_ = new TUndoMyMove(Reversi1, this);
   undo_->AddItems(menuBar()->findChild<QMenu*>(QStringLiteral("Edit1")), QStringLiteral("MoveForward1"));
   connect(undo_, &TUndoMyMove::Walked, this, &TMain::PositionMoved);
+  choice_ = new TNewGameChoice(Reversi1, memory_.Path(), this);
+  choice_->AddItems(menuBar()->findChild<QMenu*>(QStringLiteral("File1")), QStringLiteral("New1"),
+                    menuBar()->findChild<QAction*>(QStringLiteral("TwoPlayer1")));
+  clock_ = new TClockController(Reversi1, panel_, memory_.Path(), this);
+  clock_->AddItems(menuBar()->findChild<QMenu*>(QStringLiteral("Edit1")), QStringLiteral("TwoPlayer1"));
+  connect(clock_, &TClockController::Announced, status_, [this](const QString& text) { status_->Announce(text); });
 }
 
 void TMain::BindEngine() {
@@ -338,6 +348,7 @@ void TMain::FormKeyPress(QChar key) {
 }
 
 void TMain::Reversi1Move(const std::string& move) {
+  clock_->Moved();  // first: the level the clock lent the computer is given back
   undo_->Moved();
   games_->Moved();
   analysis_->PositionChanged();
@@ -362,12 +373,14 @@ void TMain::Reversi1Pass() {
 void TMain::Reversi1BeginSearch() {
   analysis_->PositionChanged();
   ++searchDepth_;
+  clock_->SearchBegan();
   panel_->SearchBegan();
   playBar_->SearchBegan();
 }
 
 void TMain::Reversi1EndSearch() {
   searchDepth_ = std::max(0, searchDepth_ - 1);
+  clock_->SearchEnded();
   analysis_->PositionChanged();
   openings_->PositionChanged();
   moveList_->PositionChanged();
@@ -391,6 +404,7 @@ void TMain::PositionMoved(bool gameChanged) {
   openings_->PositionChanged();
   moveList_->PositionChanged();
   games_->PositionMoved();
+  clock_->PositionMoved();
   panel_->ShowGame();
   panel_->ResetStats();
 }
@@ -459,6 +473,7 @@ void TMain::closeEvent(QCloseEvent* e) {
   if (!closed_) {
     std::vector<TIniWrite> more = analysis_->Writes();
     for (const TIniWrite& w : boardStyle_->Writes()) more.push_back(w);
+    for (auto writes : {choice_->Writes(), clock_->Writes()}) more.insert(more.end(), writes.begin(), writes.end());
     const std::string whyNot = memory_.Save(*this, *Reversi1, *menus_, more);
     if (!whyNot.empty() &&
         !ConfirmCloseWithoutSettings(tr("The settings could not be saved to %1: %2.\n\nClose without saving them?")

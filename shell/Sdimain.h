@@ -26,10 +26,12 @@ class QDialog;
 class TAnalysisController;
 class TBoardCoordinates;
 class TBoardStyle;
+class TClockController;
 class TDropShadow;
 class TGameFiles;
 class TGamesPlayed;
 class TMoveList;
+class TNewGameChoice;
 class TUndoMyMove;
 class TOpeningsController;
 class TMainMenus;
@@ -70,6 +72,8 @@ class TMain : public QMainWindow {
   TMoveList& MoveList() const { return *moveList_; }
   TUndoMyMove& UndoMyMove() const { return *undo_; }
   TGamesPlayed& GamesPlayed() const { return *games_; }
+  TNewGameChoice& NewGameChoice() const { return *choice_; }
+  TClockController& Clock() const { return *clock_; }
 
   // Sizes the board to the window.
   void FormResize();
@@ -119,6 +123,8 @@ class TMain : public QMainWindow {
   TMoveList* moveList_ = nullptr;
   TUndoMyMove* undo_ = nullptr;
   TGamesPlayed* games_ = nullptr;
+  TNewGameChoice* choice_ = nullptr;
+  TClockController* clock_ = nullptr;
   TMainMenus* menus_ = nullptr;
   TToolbar* toolbar_ = nullptr;
   TPlayBar* playBar_ = nullptr;

@@ -273,6 +273,57 @@
     </message>
 </context>
 <context>
+    <name>TClockController</name>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>White&apos;s clock</source>
+        <translation>Uhr von Weiß</translation>
+    </message>
+    <message>
+        <source>Black&apos;s clock</source>
+        <translation>Uhr von Schwarz</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>No Clock</source>
+        <translation>Keine Uhr</translation>
+    </message>
+    <message>
+        <source>1 Minute per Side</source>
+        <translation>1 Minute je Seite</translation>
+    </message>
+    <message>
+        <source>5 Minutes per Side</source>
+        <translation>5 Minuten je Seite</translation>
+    </message>
+    <message>
+        <source>10 Minutes per Side</source>
+        <translation>10 Minuten je Seite</translation>
+    </message>
+    <message>
+        <source>15 Minutes per Side</source>
+        <translation>15 Minuten je Seite</translation>
+    </message>
+    <message>
+        <source>A clock for each side&apos;s whole game; the computer keeps to its own</source>
+        <translation>Eine Uhr je Seite für das ganze Spiel; der Computer hält sich an seine</translation>
+    </message>
+    <message>
+        <source>White&apos;s time is up — Black wins</source>
+        <translation>Zeit von Weiß abgelaufen – Schwarz gewinnt</translation>
+    </message>
+    <message>
+        <source>Black&apos;s time is up — White wins</source>
+        <translation>Zeit von Schwarz abgelaufen – Weiß gewinnt</translation>
+    </message>
+</context>
+<context>
     <name>TCommandLine</name>
     <message>
         <source>Only one game file can be opened.</source>
@@ -1480,6 +1531,33 @@ Ohne sie zu speichern schließen?</translation>
     <message>
         <source>Show the game&apos;s moves beside the board; pick one to go there</source>
         <translation>Die Züge der Partie neben dem Brett zeigen; ein gewählter Zug wird aufgesucht</translation>
+    </message>
+</context>
+<context>
+    <name>TNewGameChoice</name>
+    <message>
+        <source>New Game as &amp;Black</source>
+        <translation>Neues Spiel als Sc&amp;hwarz</translation>
+    </message>
+    <message>
+        <source>New game against the computer, you play Black</source>
+        <translation>Neues Spiel gegen den Computer, Sie spielen Schwarz</translation>
+    </message>
+    <message>
+        <source>New Game as &amp;White</source>
+        <translation>Neues Spiel als W&amp;eiß</translation>
+    </message>
+    <message>
+        <source>New game against the computer, which opens with Black</source>
+        <translation>Neues Spiel gegen den Computer, der mit Schwarz eröffnet</translation>
+    </message>
+    <message>
+        <source>New &amp;Two-Player Game</source>
+        <translation>Neues Spiel für &amp;zwei Spieler</translation>
+    </message>
+    <message>
+        <source>New game for two players at this board</source>
+        <translation>Neues Spiel für zwei Spieler an diesem Brett</translation>
     </message>
 </context>
 <context>

@@ -273,6 +273,57 @@
     </message>
 </context>
 <context>
+    <name>TClockController</name>
+    <message>
+        <source>Clock</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <source>White&apos;s clock</source>
+        <translation>Reloj de blancas</translation>
+    </message>
+    <message>
+        <source>Black&apos;s clock</source>
+        <translation>Reloj de negras</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>No Clock</source>
+        <translation>Sin reloj</translation>
+    </message>
+    <message>
+        <source>1 Minute per Side</source>
+        <translation>1 minuto por bando</translation>
+    </message>
+    <message>
+        <source>5 Minutes per Side</source>
+        <translation>5 minutos por bando</translation>
+    </message>
+    <message>
+        <source>10 Minutes per Side</source>
+        <translation>10 minutos por bando</translation>
+    </message>
+    <message>
+        <source>15 Minutes per Side</source>
+        <translation>15 minutos por bando</translation>
+    </message>
+    <message>
+        <source>A clock for each side&apos;s whole game; the computer keeps to its own</source>
+        <translation>Un reloj por bando para toda la partida; el ordenador respeta el suyo</translation>
+    </message>
+    <message>
+        <source>White&apos;s time is up — Black wins</source>
+        <translation>Blancas sin tiempo: ganan negras</translation>
+    </message>
+    <message>
+        <source>Black&apos;s time is up — White wins</source>
+        <translation>Negras sin tiempo: ganan blancas</translation>
+    </message>
+</context>
+<context>
     <name>TCommandLine</name>
     <message>
         <source>Only one game file can be opened.</source>
@@ -1481,6 +1532,33 @@ Close without saving them?</source>
     <message>
         <source>Show the game&apos;s moves beside the board; pick one to go there</source>
         <translation>Mostrar las jugadas de la partida junto al tablero; elegir una para ir a ella</translation>
+    </message>
+</context>
+<context>
+    <name>TNewGameChoice</name>
+    <message>
+        <source>New Game as &amp;Black</source>
+        <translation>Nueva partida con n&amp;egras</translation>
+    </message>
+    <message>
+        <source>New game against the computer, you play Black</source>
+        <translation>Nueva partida contra el ordenador; usted juega con negras</translation>
+    </message>
+    <message>
+        <source>New Game as &amp;White</source>
+        <translation>Nueva partida con b&amp;lancas</translation>
+    </message>
+    <message>
+        <source>New game against the computer, which opens with Black</source>
+        <translation>Nueva partida contra el ordenador, que abre con negras</translation>
+    </message>
+    <message>
+        <source>New &amp;Two-Player Game</source>
+        <translation>Nueva partida a &amp;dos jugadores</translation>
+    </message>
+    <message>
+        <source>New game for two players at this board</source>
+        <translation>Nueva partida para dos jugadores en este tablero</translation>
     </message>
 </context>
 <context>

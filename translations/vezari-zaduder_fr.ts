@@ -273,6 +273,57 @@
     </message>
 </context>
 <context>
+    <name>TClockController</name>
+    <message>
+        <source>Clock</source>
+        <translation>Pendule</translation>
+    </message>
+    <message>
+        <source>White&apos;s clock</source>
+        <translation>Pendule de Blanc</translation>
+    </message>
+    <message>
+        <source>Black&apos;s clock</source>
+        <translation>Pendule de Noir</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>No Clock</source>
+        <translation>Sans pendule</translation>
+    </message>
+    <message>
+        <source>1 Minute per Side</source>
+        <translation>1 minute par camp</translation>
+    </message>
+    <message>
+        <source>5 Minutes per Side</source>
+        <translation>5 minutes par camp</translation>
+    </message>
+    <message>
+        <source>10 Minutes per Side</source>
+        <translation>10 minutes par camp</translation>
+    </message>
+    <message>
+        <source>15 Minutes per Side</source>
+        <translation>15 minutes par camp</translation>
+    </message>
+    <message>
+        <source>A clock for each side&apos;s whole game; the computer keeps to its own</source>
+        <translation>Une pendule par camp pour toute la partie ; l&apos;ordinateur respecte la sienne</translation>
+    </message>
+    <message>
+        <source>White&apos;s time is up — Black wins</source>
+        <translation>Blanc tombe au temps – Noir gagne</translation>
+    </message>
+    <message>
+        <source>Black&apos;s time is up — White wins</source>
+        <translation>Noir tombe au temps – Blanc gagne</translation>
+    </message>
+</context>
+<context>
     <name>TCommandLine</name>
     <message>
         <source>Only one game file can be opened.</source>
@@ -1481,6 +1532,33 @@ Fermer sans les enregistrer ?</translation>
     <message>
         <source>Show the game&apos;s moves beside the board; pick one to go there</source>
         <translation>Montrer les coups de la partie à côté du plateau ; en choisir un pour y aller</translation>
+    </message>
+</context>
+<context>
+    <name>TNewGameChoice</name>
+    <message>
+        <source>New Game as &amp;Black</source>
+        <translation>Nouvelle partie avec les noi&amp;rs</translation>
+    </message>
+    <message>
+        <source>New game against the computer, you play Black</source>
+        <translation>Nouvelle partie contre l&apos;ordinateur, vous jouez Noir</translation>
+    </message>
+    <message>
+        <source>New Game as &amp;White</source>
+        <translation>Nouvelle partie avec les b&amp;lancs</translation>
+    </message>
+    <message>
+        <source>New game against the computer, which opens with Black</source>
+        <translation>Nouvelle partie contre l&apos;ordinateur, qui ouvre avec Noir</translation>
+    </message>
+    <message>
+        <source>New &amp;Two-Player Game</source>
+        <translation>Nouvelle partie à &amp;deux joueurs</translation>
+    </message>
+    <message>
+        <source>New game for two players at this board</source>
+        <translation>Nouvelle partie à deux joueurs sur ce plateau</translation>
     </message>
 </context>
 <context>

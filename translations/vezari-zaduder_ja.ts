@@ -273,6 +273,57 @@
     </message>
 </context>
 <context>
+    <name>TClockController</name>
+    <message>
+        <source>Clock</source>
+        <translation>時計</translation>
+    </message>
+    <message>
+        <source>White&apos;s clock</source>
+        <translation>白の時計</translation>
+    </message>
+    <message>
+        <source>Black&apos;s clock</source>
+        <translation>黒の時計</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>No Clock</source>
+        <translation>時計なし</translation>
+    </message>
+    <message>
+        <source>1 Minute per Side</source>
+        <translation>持ち時間 各1分</translation>
+    </message>
+    <message>
+        <source>5 Minutes per Side</source>
+        <translation>持ち時間 各5分</translation>
+    </message>
+    <message>
+        <source>10 Minutes per Side</source>
+        <translation>持ち時間 各10分</translation>
+    </message>
+    <message>
+        <source>15 Minutes per Side</source>
+        <translation>持ち時間 各15分</translation>
+    </message>
+    <message>
+        <source>A clock for each side&apos;s whole game; the computer keeps to its own</source>
+        <translation>対局全体の持ち時間を各自に設定します。コンピュータも自分の時計を守ります</translation>
+    </message>
+    <message>
+        <source>White&apos;s time is up — Black wins</source>
+        <translation>白の時間切れ — 黒の勝ち</translation>
+    </message>
+    <message>
+        <source>Black&apos;s time is up — White wins</source>
+        <translation>黒の時間切れ — 白の勝ち</translation>
+    </message>
+</context>
+<context>
     <name>TCommandLine</name>
     <message>
         <source>Only one game file can be opened.</source>
@@ -1476,6 +1527,33 @@ Close without saving them?</source>
     <message>
         <source>Show the game&apos;s moves beside the board; pick one to go there</source>
         <translation>盤の横に対局の手順を表示し、選んだ手の局面へ移動する</translation>
+    </message>
+</context>
+<context>
+    <name>TNewGameChoice</name>
+    <message>
+        <source>New Game as &amp;Black</source>
+        <translation>黒番で新規対局(&amp;B)</translation>
+    </message>
+    <message>
+        <source>New game against the computer, you play Black</source>
+        <translation>コンピュータと新規対局（あなたが黒番）</translation>
+    </message>
+    <message>
+        <source>New Game as &amp;White</source>
+        <translation>白番で新規対局(&amp;W)</translation>
+    </message>
+    <message>
+        <source>New game against the computer, which opens with Black</source>
+        <translation>コンピュータと新規対局（コンピュータが黒番で先手）</translation>
+    </message>
+    <message>
+        <source>New &amp;Two-Player Game</source>
+        <translation>2人で新規対局(&amp;T)</translation>
+    </message>
+    <message>
+        <source>New game for two players at this board</source>
+        <translation>この盤で2人の新規対局</translation>
     </message>
 </context>
 <context>

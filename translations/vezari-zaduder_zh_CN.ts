@@ -273,6 +273,57 @@
     </message>
 </context>
 <context>
+    <name>TClockController</name>
+    <message>
+        <source>Clock</source>
+        <translation>棋钟</translation>
+    </message>
+    <message>
+        <source>White&apos;s clock</source>
+        <translation>白棋棋钟</translation>
+    </message>
+    <message>
+        <source>Black&apos;s clock</source>
+        <translation>黑棋棋钟</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>No Clock</source>
+        <translation>不用棋钟</translation>
+    </message>
+    <message>
+        <source>1 Minute per Side</source>
+        <translation>每方 1 分钟</translation>
+    </message>
+    <message>
+        <source>5 Minutes per Side</source>
+        <translation>每方 5 分钟</translation>
+    </message>
+    <message>
+        <source>10 Minutes per Side</source>
+        <translation>每方 10 分钟</translation>
+    </message>
+    <message>
+        <source>15 Minutes per Side</source>
+        <translation>每方 15 分钟</translation>
+    </message>
+    <message>
+        <source>A clock for each side&apos;s whole game; the computer keeps to its own</source>
+        <translation>每方整局一个棋钟；电脑也遵守自己的用时</translation>
+    </message>
+    <message>
+        <source>White&apos;s time is up — Black wins</source>
+        <translation>白棋超时 — 黑棋胜</translation>
+    </message>
+    <message>
+        <source>Black&apos;s time is up — White wins</source>
+        <translation>黑棋超时 — 白棋胜</translation>
+    </message>
+</context>
+<context>
     <name>TCommandLine</name>
     <message>
         <source>Only one game file can be opened.</source>
@@ -1474,6 +1525,33 @@ Close without saving them?</source>
     <message>
         <source>Show the game&apos;s moves beside the board; pick one to go there</source>
         <translation>在棋盘旁显示对局着法；选择一步即可跳到该处</translation>
+    </message>
+</context>
+<context>
+    <name>TNewGameChoice</name>
+    <message>
+        <source>New Game as &amp;Black</source>
+        <translation>执黑新对局(&amp;B)</translation>
+    </message>
+    <message>
+        <source>New game against the computer, you play Black</source>
+        <translation>与电脑开始新对局，你执黑</translation>
+    </message>
+    <message>
+        <source>New Game as &amp;White</source>
+        <translation>执白新对局(&amp;W)</translation>
+    </message>
+    <message>
+        <source>New game against the computer, which opens with Black</source>
+        <translation>与电脑开始新对局，电脑执黑先行</translation>
+    </message>
+    <message>
+        <source>New &amp;Two-Player Game</source>
+        <translation>双人新对局(&amp;T)</translation>
+    </message>
+    <message>
+        <source>New game for two players at this board</source>
+        <translation>在此棋盘上开始双人对局</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,183 @@
+// The person's colour at New and the game clock: the computer opening as
+// Black, a flag falling and taken back, and the computer searching within
+// the time its clock leaves it.
+#include <QAction>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ClockController.h"
+#include "NewGameChoice.h"
+#include "Reversi.h"
+#include "Sdimain.h"
+#include "SidePanel.h"
+#include "UndoMyMove.h"
+
+namespace {
+
+int Cell(const char* name) {
+  return reversi::SquareOf(name[1] - '1', name[0] - 'a');
+}
+
+void Trigger(TMain& w, const char* name) {
+  QAction* a = w.findChild<QAction*>(QLatin1String(name));
+  QVERIFY2(a, name);
+  a->trigger();
+}
+
+// A board with its panel and a clock run by hand, the window's part in it
+// played by the test.
+struct ClockedBoard {
+  int64_t now = 0;
+  QWidget host;
+  TReversi* board = new TReversi;
+  TSidePanel* panel = new TSidePanel(board, &host);
+  TClockController clock;
+  explicit ClockedBoard(const std::string& settings) : clock(board, panel, settings, nullptr, [this] { return now; }) {
+    board->setParent(&host);
+    board->OnMove = [this](reversi::TReversiCore*, const std::string&) { clock.Moved(); };
+    board->OnBeginSearch = [this](reversi::TReversiCore*) { clock.SearchBegan(); };
+    board->OnEndSearch = [this](reversi::TReversiCore*, const std::string&) { clock.SearchEnded(); };
+  }
+  QLabel* Label(const char* name) const { return panel->findChild<QLabel*>(QLatin1String(name)); }
+};
+
+}  // namespace
+
+class ColourClockTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  std::string Settings() const { return QFile::encodeName(dir_.filePath("Reversi.ini")).toStdString(); }
+
+ private slots:
+  void initTestCase() { qputenv("XDG_CACHE_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("cache")))); }
+
+  void playingWhiteTheComputerOpensAsBlack() {
+    TMain w(Settings());
+    TReversi& board = *w.Board();
+    board.SetLevel(reversi::Ply1);
+    QCOMPARE(w.NewGameChoice().Choice(), TNewGameChoice::PlayBlack);
+    QVERIFY(w.NewGameChoice().Writes().empty());  // nothing kept until chosen
+    Trigger(w, "NewAsWhite1");
+    QTRY_COMPARE_WITH_TIMEOUT(board.MovesPlayed, 1, 10000);
+    QVERIFY(!board.Thinking());
+    QCOMPARE(board.SideToMove, int(reversi::kWhite));  // the person's turn
+    QCOMPARE(Movers(board.StartPosition(), {board.GameRecord[0]}), std::vector<int>{reversi::kBlack});
+    // New repeats the choice; Undo My Move then has nothing of the person's.
+    Trigger(w, "New1");
+    QTRY_COMPARE_WITH_TIMEOUT(board.MovesPlayed, 1, 10000);
+    QVERIFY(!w.UndoMyMove().Undo());
+    // Two players: the switch of the Edit menu, and nobody opens.
+    Trigger(w, "NewTwoPlayer1");
+    QCOMPARE(board.Mode(), reversi::TwoPlayer);
+    QVERIFY(w.findChild<QAction*>(QStringLiteral("TwoPlayer1"))->isChecked());
+    QTest::qWait(50);
+    QCOMPARE(board.MovesPlayed, 0);
+    Trigger(w, "NewAsBlack1");
+    QCOMPARE(board.Mode(), reversi::Normal);
+    QTest::qWait(50);
+    QCOMPARE(board.MovesPlayed, 0);
+    Trigger(w, "NewAsWhite1");
+    QTRY_COMPARE_WITH_TIMEOUT(board.MovesPlayed, 1, 10000);
+    const std::vector<TIniWrite> writes = w.NewGameChoice().Writes();
+    QCOMPARE(writes.size(), size_t{1});
+    QCOMPARE(writes[0].Value, std::string("white"));
+  }
+
+  void aFlagFallsAndTakingBackGivesTheTimesBack() {
+    ClockedBoard t(Settings());
+    QGroupBox* box = t.panel->findChild<QGroupBox*>(QStringLiteral("GroupBox1"));
+    const int plainHeight = box->height();
+    QVERIFY(!t.Label("WhiteClock")->isVisibleTo(t.panel));  // no clock, no row
+    t.board->SetMode(reversi::TwoPlayer);
+    t.clock.SetMinutes(1);
+    QCOMPARE(box->maximumHeight(), plainHeight + 18);
+    QVERIFY(t.Label("WhiteClock")->isVisibleTo(t.panel));
+    QCOMPARE(t.clock.Writes().size(), size_t{1});
+    QSignalSpy announced(&t.clock, &TClockController::Announced);
+    t.now += 20'000;  // Black's first move is not timed
+    t.board->PlayMove(Cell("f5"));
+    t.now += 30'000;
+    t.clock.Tick();
+    QCOMPARE(t.Label("WhiteClock")->text(), QStringLiteral("0:30"));
+    QCOMPARE(t.Label("BlackClock")->text(), QStringLiteral("1:00"));
+    t.board->PlayMove(Cell("d6"));
+    t.now += 60'001;  // Black thinks too long
+    t.clock.Tick();
+    QCOMPARE(t.clock.FlagText(), QStringLiteral("Black's time is up — White wins"));
+    QCOMPARE(announced.count(), 1);
+    QLabel* result = t.Label("ClockResult");
+    QVERIFY(result->isVisibleTo(t.panel));
+    QVERIFY(result->width() >= result->sizeHint().width());
+    QVERIFY(!t.board->isEnabled());  // the game is over
+    t.now += 5'000;
+    t.clock.Tick();
+    QCOMPARE(announced.count(), 1);
+    // Back one move, White to move again: the times as they were when White
+    // came to move; forward again, as White's move left them.
+    t.board->TakeBack();
+    t.clock.PositionMoved();
+    QVERIFY(t.clock.FlagText().isEmpty());
+    QVERIFY(t.board->isEnabled());
+    QCOMPARE(t.clock.Clock().RemainingMs(reversi::kWhite), 60'000);
+    t.board->MoveForward();
+    t.clock.PositionMoved();
+    QCOMPARE(t.clock.Clock().RemainingMs(reversi::kWhite), 30'000);
+    QCOMPARE(t.clock.Clock().RemainingMs(reversi::kBlack), 60'000);
+    QVERIFY(t.clock.FlagText().isEmpty());
+    // A new game starts both clocks full; no clock hides the row again.
+    t.board->NewGame();
+    t.clock.PositionMoved();
+    QCOMPARE(t.clock.Clock().RemainingMs(reversi::kWhite), 60'000);
+    t.clock.SetMinutes(0);
+    QCOMPARE(box->maximumHeight(), plainHeight);
+    QVERIFY(!t.Label("WhiteClock")->isVisibleTo(t.panel));
+    QVERIFY(t.clock.Writes().empty());
+  }
+
+  void theComputerThinksWithinItsClock() {
+    ClockedBoard t(Settings());
+    TReversi& board = *t.board;
+    t.clock.SetMinutes(1);
+    board.SetMode(reversi::TwoPlayer);
+    board.PlayMove(Cell("f5"));
+    t.now += 57'000;  // White has 3 s left
+    board.PlayMove(Cell("d6"));
+    board.PlayMove(Cell("c3"));
+    // Infinite thinking would never end by itself: the clock ends it.
+    board.SetLevel(reversi::Infinite);
+    reversi::TLevel levelSearched = reversi::Infinite;
+    int moveTimeSearched = -1;
+    board.OnPlyChange = [&](reversi::TReversiCore*, int) {
+      levelSearched = board.Level();
+      moveTimeSearched = board.MoveTime();
+    };
+    board.SetThinking(true);
+    QCOMPARE(board.MovesPlayed, 4);
+    // Three seconds over the 30 moves or so still to make: a tenth of a
+    // second, which the engine's whole seconds round to nothing.
+    QVERIFY2(t.clock.LastBudgetMs() > 0 && t.clock.LastBudgetMs() <= 3'000 / 28,
+             QByteArray::number(qlonglong(t.clock.LastBudgetMs())));
+    QCOMPARE(levelSearched, reversi::TimeLevel);
+    QCOMPARE(moveTimeSearched, 0);
+    // The user's level and time limit are back once the move is played.
+    QCOMPARE(board.Level(), reversi::Infinite);
+    QCOMPARE(board.MoveTime(), 2);
+    QVERIFY(!board.StrictTime());
+    // At the time level the clock only ever shortens the time per move.
+    board.SetLevel(reversi::TimeLevel);
+    board.SetMoveTime(1);
+    t.clock.SetMinutes(15);
+    board.SetThinking(true);
+    QCOMPARE(moveTimeSearched, 1);
+    QCOMPARE(board.MoveTime(), 1);
+  }
+};
+
+QTEST_MAIN(ColourClockTest)
+#include "colour_clock_test.moc"

@@ -32,7 +32,7 @@ void TNewGameChoice::AddItems(QMenu* file, const QString& after, QAction* twoPla
     QString caption, hint;
     TChoice choice;
   } items[] = {
-      {"NewAsBlack1", tr("New Game as &Black"), tr("New game against the computer, you play Black"), PlayBlack},
+      {"NewAsBlack1", tr("New Game as Blac&k"), tr("New game against the computer, you play Black"), PlayBlack},
       {"NewAsWhite1", tr("New Game as &White"), tr("New game against the computer, which opens with Black"), PlayWhite},
       {"NewTwoPlayer1", tr("New &Two-Player Game"), tr("New game for two players at this board"), TwoPlayers},
   };

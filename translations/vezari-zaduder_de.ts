@@ -1536,7 +1536,7 @@ Ohne sie zu speichern schließen?</translation>
 <context>
     <name>TNewGameChoice</name>
     <message>
-        <source>New Game as &amp;Black</source>
+        <source>New Game as Blac&amp;k</source>
         <translation>Neues Spiel als Sc&amp;hwarz</translation>
     </message>
     <message>

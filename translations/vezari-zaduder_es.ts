@@ -1537,8 +1537,8 @@ Close without saving them?</source>
 <context>
     <name>TNewGameChoice</name>
     <message>
-        <source>New Game as &amp;Black</source>
-        <translation>Nueva partida con n&amp;egras</translation>
+        <source>New Game as Blac&amp;k</source>
+        <translation>Nueva partida con neg&amp;ras</translation>
     </message>
     <message>
         <source>New game against the computer, you play Black</source>

@@ -1537,7 +1537,7 @@ Fermer sans les enregistrer ?</translation>
 <context>
     <name>TNewGameChoice</name>
     <message>
-        <source>New Game as &amp;Black</source>
+        <source>New Game as Blac&amp;k</source>
         <translation>Nouvelle partie avec les noi&amp;rs</translation>
     </message>
     <message>

@@ -1532,8 +1532,8 @@ Close without saving them?</source>
 <context>
     <name>TNewGameChoice</name>
     <message>
-        <source>New Game as &amp;Black</source>
-        <translation>黒番で新規対局(&amp;B)</translation>
+        <source>New Game as Blac&amp;k</source>
+        <translation>黒番で新規対局(&amp;K)</translation>
     </message>
     <message>
         <source>New game against the computer, you play Black</source>

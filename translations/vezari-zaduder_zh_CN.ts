@@ -1530,8 +1530,8 @@ Close without saving them?</source>
 <context>
     <name>TNewGameChoice</name>
     <message>
-        <source>New Game as &amp;Black</source>
-        <translation>执黑新对局(&amp;B)</translation>
+        <source>New Game as Blac&amp;k</source>
+        <translation>执黑新对局(&amp;K)</translation>
     </message>
     <message>
         <source>New game against the computer, you play Black</source>

@@ -5,15 +5,18 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include "ClockController.h"
 #include "NewGameChoice.h"
 #include "Reversi.h"
 #include "Sdimain.h"
 #include "SidePanel.h"
+#include "Translations.h"
 #include "UndoMyMove.h"
 
 namespace {
@@ -138,6 +141,36 @@ class ColourClockTest : public QObject {
     QCOMPARE(box->maximumHeight(), plainHeight);
     QVERIFY(!t.Label("WhiteClock")->isVisibleTo(t.panel));
     QVERIFY(t.clock.Writes().empty());
+  }
+
+  // The flag's text takes the whole row; the clock's row in every language.
+  void theClockRowFitsInEveryLanguage_data() {
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"en", "de", "es", "fr", "ja", "zh_CN"}) QTest::newRow(language) << language;
+  }
+  void theClockRowFitsInEveryLanguage() {
+    QFETCH(QString, language);
+    auto* app = QCoreApplication::instance();
+    for (QTranslator* t : app->findChildren<QTranslator*>()) {
+      QCoreApplication::removeTranslator(t);
+      delete t;
+    }
+    QLocale::setDefault(QLocale(language));
+    InstallTranslations(*app);
+    ClockedBoard t(Settings());
+    t.board->SetMode(reversi::TwoPlayer);
+    t.clock.SetMinutes(15);
+    t.board->PlayMove(Cell("f5"));
+    for (const char* name : {"ClockCaption", "WhiteClock"})
+      QVERIFY2(t.Label(name)->width() >= t.Label(name)->sizeHint().width(), name);
+    t.now += 15 * 60'000;
+    t.clock.Tick();
+    t.panel->resize(t.panel->width(), 500);
+    t.panel->layout()->activate();
+    QLabel* result = t.Label("ClockResult");
+    QVERIFY2(result->width() >= result->sizeHint().width(), qPrintable(result->text()));
+    QVERIFY(t.panel->findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->rect().contains(result->geometry()));
+    QLocale::setDefault(QLocale::c());
   }
 
   void theComputerThinksWithinItsClock() {

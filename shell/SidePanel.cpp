@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "BestLine.h"
 #include "Levelunt.h"
@@ -43,6 +44,17 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, const QCol
   return label;
 }
 
+// The height of a line in the window's language: the font's, and more where
+// the language's glyphs come from a font that stands taller (Japanese and
+// Chinese in a Latin font).
+int LineHeight(const QFont& font) {
+  const QFontMetrics metrics(font);
+  const auto tall = [&metrics](const QString& text) {
+    return metrics.boundingRect(QRect(0, 0, 1 << 16, 1 << 16), Qt::AlignLeft, text).height();
+  };
+  return metrics.height() + std::max(0, tall(TSidePanel::tr("Level")) - tall(QStringLiteral("Hg")));
+}
+
 // A label of a fixed width whose text is placed by `align`.
 QLabel* MakeFixedLabel(QWidget* parent, const char* name, int x, int y, int width, Qt::Alignment align) {
   auto* label = new QLabel(parent);
@@ -50,7 +62,7 @@ QLabel* MakeFixedLabel(QWidget* parent, const char* name, int x, int y, int widt
   label->setFont(FormFont());
   SetTextColor(label, kValueBlue);
   label->setAlignment(align | Qt::AlignTop);
-  label->setGeometry(x, y, width, QFontMetrics(label->font()).height());
+  label->setGeometry(x, y, width, LineHeight(label->font()));
   return label;
 }
 

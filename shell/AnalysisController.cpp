@@ -29,7 +29,12 @@ TAnalysisController::TAnalysisController(TReversi* board, const std::string& set
         else
           emit Status(QString());
       },
-      [this](const QString& what) { emit Announced(tr("The analysis failed: %1").arg(what)); });
+      [this](const QString& what) { emit Announced(tr("The analysis failed: %1").arg(what)); },
+      [this](const TPositionValue& value) {
+        // The node count the window shows after the move is the solve's.
+        board_->SetNodes(value.Nodes);
+        emit Solved(value);
+      });
   strong_.Load(settingsPath);
   strongAtStart_ = strong_;
   // The analyst player asks the perfect endgame's chooser when it is off;
@@ -180,7 +185,7 @@ void TAnalysisController::AnalyseGameClick() {
   review_ = new TGameReview(
       whole, [this](int moves) { ShowRecordPosition(moves); }, thread_, window_);
   review_->setAttribute(Qt::WA_DeleteOnClose);
-  review_->show();
+  review_->ShowBeside(board_);
 }
 
 // The match runs players of its own on a thread of its own, apart from the

@@ -86,6 +86,8 @@ class TAnalysisController : public QObject {
   void Announced(const QString& text);
   // The review put another position of the game on the board.
   void PositionShown();
+  // The computer plays the move an exact solve proved best (Perfect Endgame).
+  void Solved(const TPositionValue& value);
 
  private:
   void PerfectEmptiesClick();

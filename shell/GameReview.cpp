@@ -10,8 +10,10 @@
 #include <QPainterPath>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 using namespace reversi;
@@ -264,4 +266,31 @@ void TGameReview::Cancel() {
 void TGameReview::closeEvent(QCloseEvent* event) {
   Cancel();
   QDialog::closeEvent(event);
+}
+
+QPoint BesideBoard(const QSize& frame, const QRect& board, const QRect& window, const QRect& screen) {
+  const int w = frame.width();
+  int x;
+  if (window.right() + w <= screen.right())
+    x = window.right() + 1;
+  else if (window.left() - w >= screen.left())
+    x = window.left() - w;
+  else if (board.right() + w <= screen.right())
+    x = board.right() + 1;
+  else if (board.left() - w >= screen.left())
+    x = board.left() - w;
+  else
+    x = board.center().x() < screen.center().x() ? screen.right() + 1 - w : screen.left();
+  const int y = std::max(screen.top(), std::min(window.top(), screen.bottom() + 1 - frame.height()));
+  return {std::max(screen.left(), x), y};
+}
+
+void TGameReview::ShowBeside(const QWidget* board) {
+  const QWidget* window = board->window();
+  // The window manager frames the review as it framed the main window.
+  const QSize frame = size() + (window->frameGeometry().size() - window->size());
+  const QRect onDesktop(board->mapToGlobal(QPoint(0, 0)), board->size());
+  if (const QScreen* screen = board->screen())
+    move(BesideBoard(frame, onDesktop, window->frameGeometry(), screen->availableGeometry()));
+  show();
 }

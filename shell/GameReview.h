@@ -42,6 +42,13 @@ class TEvalGraph : public QWidget {
   int current_ = -1;
 };
 
+// Where a window whose frame has the size `frame` goes so that it leaves the
+// board (all rectangles on the desktop) in sight: right of the main window,
+// else left of it, else right of the board, else left of it; when nothing
+// fits, the far side of the screen from the board. Kept on the screen, as
+// near the main window's top as it fits.
+QPoint BesideBoard(const QSize& frame, const QRect& board, const QRect& window, const QRect& screen);
+
 class TGameReview : public QDialog {
   Q_OBJECT
 
@@ -58,6 +65,8 @@ class TGameReview : public QDialog {
   TGameReview(const TGameRecord& record, std::function<void(int moves)> show,
               const std::shared_ptr<TAnalysisThread>& thread, QWidget* parent = nullptr);
 
+  // Shows the review beside board (BesideBoard).
+  void ShowBeside(const QWidget* board);
   bool Running() const { return runner_.Running(); }
   bool Finished() const { return done_ == record_.Played + 1; }
   void Cancel();

@@ -15,8 +15,21 @@ const std::string kSection = "Perfect_Endgame";
 // The computer's own solves go before everything else on the thread.
 constexpr int kPerfectPriority = 0;
 
+TPositionValue SolvedValue(const analyst::TAnalysis& a) {
+  TPositionValue v;
+  v.Cell = BoardCell(a.Move);
+  v.Discs = a.Value;
+  v.Exact = true;
+  v.Depth = a.Depth;
+  v.Nodes = a.Nodes;
+  for (int square : a.Pv) v.Line.push_back(BoardCell(square));
+  v.Valid = true;
+  return v;
+}
+
 int ChooseBySolver(TReversiCore& engine, const TPerfectEndgame& options, TAnalysisRunner& runner,
-                   const std::function<void(int)>& solving, const std::function<void(const QString&)>& failed) {
+                   const std::function<void(int)>& solving, const std::function<void(const QString&)>& failed,
+                   const std::function<void(const TPositionValue&)>& solved) {
   if (!options.Enabled) return 0;
   const int empties = 64 - engine.WhiteDiscs() - engine.BlackDiscs();
   if (empties > options.Empties) return 0;
@@ -40,6 +53,7 @@ int ChooseBySolver(TReversiCore& engine, const TPerfectEndgame& options, TAnalys
   WaitForComputerMove(wait, runner, engine);
   if (solving) solving(0);
   if (!result || !result->Exact || result->Move < 0) return 0;
+  if (solved) solved(SolvedValue(*result));
   return analysis::CellOf(result->Move);
 }
 }  // namespace
@@ -58,9 +72,10 @@ std::vector<TIniWrite> TPerfectEndgame::Writes(const TPerfectEndgame& atStart) c
 
 void InstallPerfectEndgame(TReversiCore& engine, const TPerfectEndgame& options,
                            const std::shared_ptr<TAnalysisThread>& thread, std::function<void(int empties)> solving,
-                           std::function<void(const QString& what)> failed) {
+                           std::function<void(const QString& what)> failed,
+                           std::function<void(const TPositionValue& value)> solved) {
   auto runner = std::make_shared<TAnalysisRunner>(thread, kPerfectPriority);
-  engine.ChooseMove = [&options, runner, solving, failed](TReversiCore& e) {
-    return ChooseBySolver(e, options, *runner, solving, failed);
+  engine.ChooseMove = [&options, runner, solving, failed, solved](TReversiCore& e) {
+    return ChooseBySolver(e, options, *runner, solving, failed, solved);
   };
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "AnalysisThread.h"
+#include "AnalysisWorker.h"
 #include "IniText.h"
 #include "ReversiCore.h"
 
@@ -35,8 +36,11 @@ struct TPerfectEndgame {
 // stop request (Move Now, closing) ends it, and the search then plays at
 // once as it would have. solving, when set, hears the empties as a solve
 // starts and 0 when it ends, so the window can say what it does; failed
-// hears what made a solve fail, and the search plays then too.
+// hears what made a solve fail, and the search plays then too; solved hears
+// the move the solve proved best, with its exact value, nodes and line,
+// just before it is played.
 void InstallPerfectEndgame(reversi::TReversiCore& engine, const TPerfectEndgame& options,
                            const std::shared_ptr<TAnalysisThread>& thread,
                            std::function<void(int empties)> solving = {},
-                           std::function<void(const QString& what)> failed = {});
+                           std::function<void(const QString& what)> failed = {},
+                           std::function<void(const TPositionValue& value)> solved = {});

@@ -33,6 +33,7 @@
 #include "MoveList.h"
 #include "NewGameChoice.h"
 #include "OpeningsController.h"
+#include "PassBox.h"
 #include "PlayBar.h"
 #include "Reversi.h"
 #include "SidePanel.h"
@@ -224,10 +225,11 @@ void TMain::Wire() {
   connect(Reversi1, &TReversi::IllegalMove, this, [this](int square) {
     status_->Announce(tr("%1 is not a legal move").arg(QString::fromStdString(reversi::SquareName(square))), false);
   });
-  connect(analysis_, &TAnalysisController::Status, status_, &TStatusLine::ShowHint);
+  connect(analysis_, &TAnalysisController::Status, status_, &TStatusLine::ShowStatus);
   connect(games_, &TGamesPlayed::Status, status_, &TStatusLine::ShowHint);
   connect(analysis_, &TAnalysisController::Announced, status_,
           [this](const QString& text) { status_->Announce(text); });
+  connect(analysis_, &TAnalysisController::Solved, panel_, &TSidePanel::ShowSolved);
   connect(analysis_, &TAnalysisController::PositionShown, this, [this] {
     panel_->ResetStats();
     panel_->ShowGame();
@@ -243,7 +245,7 @@ void TMain::AddOpenings() {
   openings_->AddItems(file, fileItems.size() >= 2 ? fileItems[fileItems.size() - 2] : nullptr,
                       menuBar()->findChild<QMenu*>(QStringLiteral("Edit1")),
                       menuBar()->findChild<QMenu*>(QStringLiteral("View1")));
-  connect(openings_, &TOpeningsController::Status, status_, &TStatusLine::ShowHint);
+  connect(openings_, &TOpeningsController::Status, status_, &TStatusLine::ShowStatus);
   connect(openings_, &TOpeningsController::Announced, status_,
           [this](const QString& text) { status_->Announce(text); });
   connect(openings_, &TOpeningsController::GameReplaced, this, [this] { PositionMoved(true); });
@@ -290,8 +292,7 @@ void TMain::BindEngine() {
   r.OnComputerPass = [this](TReversiCore*) { Reversi1Pass(); };
   r.OnPassRequest = [this](TReversiCore*) {
     Reversi1Pass();
-    // The box the engine shows when nobody handles the request.
-    Reversi1->Hooks().ShowPassBox();
+    ShowPassBox(this);
   };
 }
 

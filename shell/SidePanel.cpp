@@ -4,13 +4,18 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
+#include "AnalysisWorker.h"
 #include "BestLine.h"
 #include "Levelunt.h"
+#include "Notation.h"
 #include "NumberFormat.h"
 #include "Reversi.h"
+#include "StatusLine.h"
 #include "widgets/FormStyle.h"
 #include "widgets/ScalableIcon.h"
 #include "widgets/Shape.h"
@@ -71,6 +76,20 @@ void SetCaption(QLabel* label, const QString& text) {
   label->adjustSize();
 }
 
+// How many times in a row the side not to move has passed just now: its
+// opponent's last moves each came back to the mover. 0 when the last move
+// handed the turn on (or the game is over).
+int PassesInARow(const TReversi& board) {
+  reversi::TPosition position = board.StartPosition();
+  int passes = 0;
+  for (int i = 0; i < board.MovesPlayed && i < reversi::TReversiCore::kMaxRecord; ++i) {
+    const int mover = position.Side;
+    if (!reversi::PlayOn(position, board.GameRecord[i])) return 0;
+    passes = position.Side == mover && !reversi::IsOver(position) ? passes + 1 : 0;
+  }
+  return passes;
+}
+
 QGroupBox* MakeBox(QWidget* parent, const QString& title, const char* name) {
   auto* box = new QGroupBox(title, parent);
   box->setObjectName(QLatin1String(name));
@@ -97,6 +116,10 @@ TSidePanel::TSidePanel(const TReversi* board, QWidget* parent) : QWidget(parent)
   panel->addSpacing(10);
   CreateGameBox(game);
   CreateStatisticsBox(statistics);
+  sayTimer_ = new QTimer(this);
+  sayTimer_->setSingleShot(true);
+  sayTimer_->setInterval(1000);
+  connect(sayTimer_, &QTimer::timeout, this, &TSidePanel::SayFigures);
 
   auto* listBox = new QVBoxLayout(line);
   listBox->setContentsMargins(7, 5, 6, 6);
@@ -140,6 +163,10 @@ void TSidePanel::CreateGameBox(QGroupBox* box) {
   ResultLabel->setAccessibleName(tr("Result"));
   ResultLabel->setAccessibleDescription(tr("Result"));
   ResultLabel->hide();
+  // Under the column of the side that passed, while the other moves again.
+  PassLabel = MakeFixedLabel(box, "PassLabel", 89, 58, 76, Qt::AlignHCenter);
+  MakeQuietLabel(PassLabel);
+  PassLabel->hide();
 
   MakeLabel(box, tr("Level"), 12, 76, Qt::black, false, "Label6Caption");
   Label6 = MakeFixedLabel(box, "Label6", 109, 76, 174, Qt::AlignLeft);
@@ -150,6 +177,7 @@ void TSidePanel::CreateStatisticsBox(QGroupBox* box) {
   // Each value with what a screen reader says with it: its caption.
   auto value = [box](const QString& caption, int x, int y, const char* name) {
     QLabel* label = MakeLabel(box, QStringLiteral("-"), x, y, kValueBlue, false, name);
+    MakeQuietLabel(label);
     label->setAccessibleDescription(caption);
     return label;
   };
@@ -173,6 +201,14 @@ QString TSidePanel::ResultText(int black, int white) {
   return tr("Draw %1 : %2").arg(black).arg(white);
 }
 
+QString TSidePanel::PassText(int passer, int passes) {
+  const bool white = passer == reversi::kWhite;
+  if (passes > 1)
+    return (white ? tr("White passes again (%1) — Black to move") : tr("Black passes again (%1) — White to move"))
+        .arg(passes);
+  return white ? tr("White passes — Black to move") : tr("Black passes — White to move");
+}
+
 void TSidePanel::ShowGame() {
   const TReversi& r = *board_;
   const int black = r.ShownDiscs(reversi::kBlack), white = r.ShownDiscs(reversi::kWhite);
@@ -184,6 +220,7 @@ void TSidePanel::ShowGame() {
   WhiteMarker->setVisible(!over && !blackToMove);
   ResultLabel->setText(over ? ResultText(black, white) : QString());
   ResultLabel->setVisible(over);
+  ShowPasses(over ? 0 : PassesInARow(r), blackToMove ? reversi::kWhite : reversi::kBlack);
   SetCaption(ToMoveCaption, over ? tr("Result") : tr("To Move"));
   const int level = static_cast<int>(r.Level());
   if (level == reversi::TimeLevel) {
@@ -195,9 +232,34 @@ void TSidePanel::ShowGame() {
   }
 }
 
+// Under the passer's column of the "To Move" row, beside the other side's
+// marker: "passes", and how many times in a row from the second on.
+void TSidePanel::ShowPasses(int passes, int passer) {
+  PassLabel->setVisible(passes > 0);
+  if (!passes) return;
+  PassLabel->setText(passes > 1 ? tr("passes (%1)").arg(passes) : tr("passes"));
+  PassLabel->setProperty("vzSpoken", PassText(passer, passes));
+  const int centre = passer == reversi::kWhite ? 127 : 203;
+  PassLabel->move(centre - PassLabel->width() / 2, PassLabel->y());
+}
+
 void TSidePanel::ResetStats() {
-  for (QLabel* label : {Label11, Label12, Label13, Label14, Label16, Label18}) SetCaption(label, QStringLiteral("-"));
+  for (QLabel* label : {Label11, Label12, Label13, Label14, Label16, Label18}) SetFigure(label, QStringLiteral("-"));
+  SayFigures();
+  searched_ = false;
   ListBox1->clear();
+}
+
+void TSidePanel::SetFigure(QLabel* label, const QString& text) {
+  if (label->text() == text) return;
+  SetCaption(label, text);
+  if (!unsaid_.contains(label)) unsaid_.append(label);
+  if (!sayTimer_->isActive()) sayTimer_->start();
+}
+
+void TSidePanel::SayFigures() {
+  sayTimer_->stop();
+  for (QLabel* label : std::exchange(unsaid_, {})) SayChanged(label);
 }
 
 void TSidePanel::SetLevelText(const QString& text) {
@@ -215,7 +277,7 @@ void TSidePanel::SetBestLine(bool on) {
 }
 
 void TSidePanel::ShowNodes() {
-  SetCaption(Label18, QString::number(board_->Nodes()));
+  SetFigure(Label18, searched_ ? QString::number(board_->Nodes()) : QStringLiteral("0"));
 }
 
 void TSidePanel::Moved() {
@@ -224,26 +286,28 @@ void TSidePanel::Moved() {
 }
 
 void TSidePanel::SearchBegan() {
+  searched_ = true;
+  solvedDepth_ = 0;
   ListBox1->clear();
 }
 
 void TSidePanel::PlyChanged(int ply) {
   if (!statistics_) return;
-  SetCaption(Label14, QString::number(ply));
+  SetFigure(Label14, QString::number(ply));
   ShowNodes();
 }
 
 void TSidePanel::ConsiderNew(const std::string& move, int index) {
   if (!statistics_) return;
-  SetCaption(Label16, QString::number(index));
-  SetCaption(Label12, QString::fromStdString(move));
+  SetFigure(Label16, QString::number(index));
+  SetFigure(Label12, QString::fromStdString(move));
 }
 
 void TSidePanel::BestChanged(const std::string& move, double score) {
   const QLocale locale;
   if (statistics_) {
-    SetCaption(Label11, QString::fromStdString(move));
-    SetCaption(Label13, FormatGeneral(score, locale));
+    SetFigure(Label11, QString::fromStdString(move));
+    SetFigure(Label13, FormatGeneral(score, locale));
     ShowNodes();
   }
   if (bestLine_) {
@@ -256,7 +320,28 @@ void TSidePanel::BestChanged(const std::string& move, double score) {
 }
 
 void TSidePanel::SearchEnded() {
-  SetCaption(Label16, QString::number(board_->Deepest()));
+  SetFigure(Label16, QString::number(solvedDepth_ ? solvedDepth_ : board_->Deepest()));
+  SayFigures();
+}
+
+void TSidePanel::ShowSolved(const TPositionValue& value) {
+  QStringList moves;
+  for (int cell : value.Line)
+    moves << (cell == reversi::kPassSquare ? tr("pass") : QString::fromStdString(reversi::SquareName(cell)));
+  const QString move = QString::fromStdString(reversi::SquareName(value.Cell));
+  solvedDepth_ = value.Depth;
+  const QLocale locale;
+  if (statistics_) {
+    SetFigure(Label11, move);
+    SetFigure(Label12, move);
+    SetFigure(Label13, FormatGeneral(value.Discs, locale));
+    SetFigure(Label14, QString::number(value.Depth));
+    SetFigure(Label16, QString::number(value.Depth));
+    SetFigure(Label18, QString::number(value.Nodes));
+  }
+  if (bestLine_)
+    ListBox1->insertItem(0, QString::number(value.Depth) + u'|' + FormatFixed2(value.Discs, locale) + u'|' +
+                                (moves.isEmpty() ? move : moves.join(u' ')));
 }
 
 void TSidePanel::ListBox1DrawItem(QPainter* painter, int index, const QRect& rect, QStyle::State state) {

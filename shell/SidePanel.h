@@ -4,6 +4,7 @@
 // reports while it searches; it keeps no game state of its own.
 #pragma once
 
+#include <QList>
 #include <QStyle>
 #include <QWidget>
 #include <string>
@@ -12,8 +13,10 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPainter;
+class QTimer;
 class TReversi;
 class TShape;
+struct TPositionValue;
 
 class TSidePanel : public QWidget {
   Q_OBJECT
@@ -23,9 +26,14 @@ class TSidePanel : public QWidget {
 
   // "Black wins 37 : 27", "White wins 33 : 31", "Draw 32 : 32".
   static QString ResultText(int black, int white);
+  // "White passes — Black to move" for passer kWhite; passes > 1 says how
+  // many in a row.
+  static QString PassText(int passer, int passes);
 
   // The "Game" box from the position on the board, also while the computer
-  // searches from it.
+  // searches from it. When the last move came back to its side because the
+  // other side could not move, the "To Move" row says so under the side that
+  // passed, until the next move.
   void ShowGame();
   // "-" in the statistics and an empty best line.
   void ResetStats();
@@ -42,6 +50,9 @@ class TSidePanel : public QWidget {
   void ConsiderNew(const std::string& move, int index);
   void BestChanged(const std::string& move, double score);
   void SearchEnded();
+  // The computer plays a move an exact solve found instead of searching:
+  // the figures and the best line are the solve's.
+  void ShowSolved(const TPositionValue& value);
 
   // Draws best-line entry index into rect of painter, as the list does.
   void ListBox1DrawItem(QPainter* painter, int index, const QRect& rect, QStyle::State state);
@@ -50,15 +61,27 @@ class TSidePanel : public QWidget {
   void CreateGameBox(QGroupBox* box);
   void CreateStatisticsBox(QGroupBox* box);
   void ShowNodes();
+  void ShowPasses(int passes, int passer);
+  // A thinking figure changes without telling assistive tools each time;
+  // they hear of the change at most once a second and when the search ends.
+  void SetFigure(QLabel* label, const QString& text);
+  void SayFigures();
 
   const TReversi* board_;
   bool statistics_ = false;
   bool bestLine_ = false;
+  // A search has run since the statistics were last reset: until then the
+  // engine's node count is another position's.
+  bool searched_ = false;
+  int solvedDepth_ = 0;  // the empties of this move's solve, 0 when it searched
+  QList<QLabel*> unsaid_;
+  QTimer* sayTimer_ = nullptr;
   QListWidget* ListBox1 = nullptr;
   QLabel* WhiteMarker = nullptr;
   QLabel* BlackMarker = nullptr;
   QLabel* ToMoveCaption = nullptr;
   QLabel* ResultLabel = nullptr;  // the result, once the game is over
+  QLabel* PassLabel = nullptr;    // "passes", under the side that passed
   QLabel* Label4 = nullptr;       // White's discs
   QLabel* Label5 = nullptr;       // Black's discs
   QLabel* Label6 = nullptr;       // level

@@ -11,6 +11,8 @@ add_library(vz_mainwindow STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/PlayBar.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/StatusLine.h
   ${CMAKE_CURRENT_SOURCE_DIR}/StatusLine.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/PassBox.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/PassBox.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/ControlHints.h
   ${CMAKE_CURRENT_SOURCE_DIR}/ControlHints.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/BoardDesign.h

@@ -1697,6 +1697,13 @@ Ohne sie zu speichern schließen?</translation>
     </message>
 </context>
 <context>
+    <name>TPassBox</name>
+    <message>
+        <source>You must pass</source>
+        <translation>Sie müssen passen</translation>
+    </message>
+</context>
+<context>
     <name>TPlayBar</name>
     <message>
         <source>|Take back a move</source>
@@ -1889,6 +1896,34 @@ Ohne sie zu speichern schließen?</translation>
             <numerusform>Suche über %n Halbzug</numerusform>
             <numerusform>Suche über %n Halbzüge</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>White passes — Black to move</source>
+        <translation>Weiß passt — Schwarz am Zug</translation>
+    </message>
+    <message>
+        <source>Black passes — White to move</source>
+        <translation>Schwarz passt — Weiß am Zug</translation>
+    </message>
+    <message>
+        <source>White passes again (%1) — Black to move</source>
+        <translation>Weiß passt erneut (%1) — Schwarz am Zug</translation>
+    </message>
+    <message>
+        <source>Black passes again (%1) — White to move</source>
+        <translation>Schwarz passt erneut (%1) — Weiß am Zug</translation>
+    </message>
+    <message>
+        <source>passes</source>
+        <translation>passt</translation>
+    </message>
+    <message>
+        <source>passes (%1)</source>
+        <translation>passt (%1)</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>passt</translation>
     </message>
 </context>
 <context>

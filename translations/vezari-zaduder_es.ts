@@ -1698,6 +1698,13 @@ Close without saving them?</source>
     </message>
 </context>
 <context>
+    <name>TPassBox</name>
+    <message>
+        <source>You must pass</source>
+        <translation>Tiene que pasar</translation>
+    </message>
+</context>
+<context>
     <name>TPlayBar</name>
     <message>
         <source>|Take back a move</source>
@@ -1890,6 +1897,34 @@ Close without saving them?</source>
             <numerusform>Búsqueda de %n semijugada</numerusform>
             <numerusform>Búsqueda de %n semijugadas</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>White passes — Black to move</source>
+        <translation>Las blancas pasan — juegan negras</translation>
+    </message>
+    <message>
+        <source>Black passes — White to move</source>
+        <translation>Las negras pasan — juegan blancas</translation>
+    </message>
+    <message>
+        <source>White passes again (%1) — Black to move</source>
+        <translation>Las blancas pasan otra vez (%1) — juegan negras</translation>
+    </message>
+    <message>
+        <source>Black passes again (%1) — White to move</source>
+        <translation>Las negras pasan otra vez (%1) — juegan blancas</translation>
+    </message>
+    <message>
+        <source>passes</source>
+        <translation>pasa</translation>
+    </message>
+    <message>
+        <source>passes (%1)</source>
+        <translation>pasa (%1)</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>pasa</translation>
     </message>
 </context>
 <context>

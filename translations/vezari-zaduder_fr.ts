@@ -1698,6 +1698,13 @@ Fermer sans les enregistrer ?</translation>
     </message>
 </context>
 <context>
+    <name>TPassBox</name>
+    <message>
+        <source>You must pass</source>
+        <translation>Vous devez passer</translation>
+    </message>
+</context>
+<context>
     <name>TPlayBar</name>
     <message>
         <source>|Take back a move</source>
@@ -1890,6 +1897,34 @@ Fermer sans les enregistrer ?</translation>
             <numerusform>Recherche sur %n demi-coup</numerusform>
             <numerusform>Recherche sur %n demi-coups</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>White passes — Black to move</source>
+        <translation>Blanc passe — Noir au trait</translation>
+    </message>
+    <message>
+        <source>Black passes — White to move</source>
+        <translation>Noir passe — Blanc au trait</translation>
+    </message>
+    <message>
+        <source>White passes again (%1) — Black to move</source>
+        <translation>Blanc passe encore (%1) — Noir au trait</translation>
+    </message>
+    <message>
+        <source>Black passes again (%1) — White to move</source>
+        <translation>Noir passe encore (%1) — Blanc au trait</translation>
+    </message>
+    <message>
+        <source>passes</source>
+        <translation>passe</translation>
+    </message>
+    <message>
+        <source>passes (%1)</source>
+        <translation>passe (%1)</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>passe</translation>
     </message>
 </context>
 <context>

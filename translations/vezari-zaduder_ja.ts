@@ -1690,6 +1690,13 @@ Close without saving them?</source>
     </message>
 </context>
 <context>
+    <name>TPassBox</name>
+    <message>
+        <source>You must pass</source>
+        <translation>パスです</translation>
+    </message>
+</context>
+<context>
     <name>TPlayBar</name>
     <message>
         <source>|Take back a move</source>
@@ -1881,6 +1888,34 @@ Close without saving them?</source>
         <translation>
             <numerusform>%n手読み</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>White passes — Black to move</source>
+        <translation>白はパス — 黒番</translation>
+    </message>
+    <message>
+        <source>Black passes — White to move</source>
+        <translation>黒はパス — 白番</translation>
+    </message>
+    <message>
+        <source>White passes again (%1) — Black to move</source>
+        <translation>白は再びパス (%1) — 黒番</translation>
+    </message>
+    <message>
+        <source>Black passes again (%1) — White to move</source>
+        <translation>黒は再びパス (%1) — 白番</translation>
+    </message>
+    <message>
+        <source>passes</source>
+        <translation>パス</translation>
+    </message>
+    <message>
+        <source>passes (%1)</source>
+        <translation>パス (%1)</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>パス</translation>
     </message>
 </context>
 <context>

@@ -1688,6 +1688,13 @@ Close without saving them?</source>
     </message>
 </context>
 <context>
+    <name>TPassBox</name>
+    <message>
+        <source>You must pass</source>
+        <translation>您必须弃权（过）</translation>
+    </message>
+</context>
+<context>
     <name>TPlayBar</name>
     <message>
         <source>|Take back a move</source>
@@ -1879,6 +1886,34 @@ Close without saving them?</source>
         <translation>
             <numerusform>搜索 %n 步</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>White passes — Black to move</source>
+        <translation>白棋弃权 — 黑棋走</translation>
+    </message>
+    <message>
+        <source>Black passes — White to move</source>
+        <translation>黑棋弃权 — 白棋走</translation>
+    </message>
+    <message>
+        <source>White passes again (%1) — Black to move</source>
+        <translation>白棋再次弃权 (%1) — 黑棋走</translation>
+    </message>
+    <message>
+        <source>Black passes again (%1) — White to move</source>
+        <translation>黑棋再次弃权 (%1) — 白棋走</translation>
+    </message>
+    <message>
+        <source>passes</source>
+        <translation>弃权</translation>
+    </message>
+    <message>
+        <source>passes (%1)</source>
+        <translation>弃权 (%1)</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>过</translation>
     </message>
 </context>
 <context>

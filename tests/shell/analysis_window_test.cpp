@@ -3,6 +3,7 @@
 // leaving the game alone; and background work dropped when the game moves
 // on or the window closes.
 #include <QLabel>
+#include <QListWidget>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTableWidget>
@@ -334,6 +335,42 @@ class AnalysisWindowTest : public QObject {
     QVERIFY(!Part<QLabel>(*w, "StatusLine")->text().startsWith(QStringLiteral("Solving")));  // said while solving only
     QCOMPARE(w->Board()->MovesPlayed, 47);
     QCOMPARE(QString::fromStdString(reversi::SquareName(w->Board()->GameRecord[46])), expected);
+  }
+
+  // A move the solver chose fills the Statistics box and the best line
+  // with the solve's move, exact value, nodes and line, not the last
+  // search's figures.
+  void aSolvedMoveShowsItsFigures() {
+    auto w = Window();
+    Play(*w, kEndgame);
+    w->Board()->SetMode(reversi::Normal);
+    w->Board()->OnBestChange(w->Board(), "A1", -61.58, false);  // an earlier search's
+    Part<QAction>(*w, "PerfectEnabled1")->setChecked(true);
+    w->Analysis().PerfectEndgameClick();
+    Part<QAction>(*w, "Move1")->trigger();
+    QCOMPARE(w->Board()->MovesPlayed, 47);
+    QCOMPARE(Part<QLabel>(*w, "Label11")->text(), QStringLiteral("B7"));
+    QCOMPARE(Part<QLabel>(*w, "Label13")->text(), QStringLiteral("18"));
+    QCOMPARE(Part<QLabel>(*w, "Label14")->text(), QStringLiteral("14"));
+    QVERIFY(Part<QLabel>(*w, "Label18")->text().toLongLong() > 0);
+    QListWidget* line = Part<QListWidget>(*w, "ListBox1");
+    QCOMPARE(line->count(), 1);
+    const QStringList entry = line->item(0)->text().split(u'|');
+    QCOMPARE(entry.mid(0, 2), (QStringList{QStringLiteral("14"), QStringLiteral("18.00")}));
+    QVERIFY2(entry[2].startsWith(QStringLiteral("B7 ")) && entry[2].split(u' ').size() >= 10, qPrintable(entry[2]));
+  }
+
+  // The review opens where it leaves the board in sight: beside the window,
+  // else beside the board over the panel, else as far from it as the screen
+  // allows.
+  void theReviewOpensBesideTheBoard() {
+    const QSize review(640, 600);
+    const QRect screen(0, 0, 1600, 1000);
+    QCOMPARE(BesideBoard(review, QRect(204, 232, 320, 320), QRect(200, 200, 660, 520), screen), QPoint(860, 200));
+    QCOMPARE(BesideBoard(review, QRect(904, 232, 320, 320), QRect(900, 200, 660, 520), screen), QPoint(260, 200));
+    QCOMPARE(BesideBoard(review, QRect(4, 60, 800, 800), QRect(0, 0, 1600, 1000), screen), QPoint(804, 0));
+    QCOMPARE(BesideBoard(review, QRect(4, 60, 1100, 900), QRect(0, 0, 1600, 1000), screen), QPoint(960, 0));
+    QCOMPARE(BesideBoard(review, QRect(0, 700, 320, 320), QRect(0, 650, 660, 350), screen), QPoint(660, 400));
   }
 
   void perfectEndgameSaysWhenItSolves() {

@@ -4,10 +4,12 @@
 // read, the coordinates, the hints of disabled items, scores in a
 // decimal-comma locale and the quiet sound system.
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,7 +17,9 @@
 #include <functional>
 
 #include "BoardCoordinates.h"
+#include "Notation.h"
 #include "Sdimain.h"
+#include "StatusLine.h"
 #include "WindowParts.h"
 #include "widgets/FlatButton.h"
 #include "widgets/WaveSound.h"
@@ -38,6 +42,29 @@ bool LegalDotAt(const TReversi& board, int square) {
 
 QString AccessibleName(QObject* object) {
   return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+}
+
+// The name changes the window sends assistive tools, by the object's name,
+// while alive. A label whose own accessible name is set sends none by itself
+// as its text changes (QLabel), so the window's quiet labels must have one.
+class TNameEvents {
+ public:
+  TNameEvents() {
+    ObserveSaid([this](const QObject* label) { heard_ << label->objectName(); });
+  }
+  ~TNameEvents() { ObserveSaid(nullptr); }
+  int Count(const QString& name) const { return heard_.count(name); }
+
+ private:
+  QStringList heard_;
+};
+
+// Black takes one white disc at a time; White, with no move, passes twice.
+QString PassingGameText() {
+  reversi::TGame game =
+      reversi::ReadBoard("XO------ -------- XO------ -------- XO------ -------- -------- -------- X").Game;
+  game.Moves = {SquareOf(0, 2)};  // c1
+  return QString::fromStdString(reversi::WriteGgf(game, {}));
 }
 
 }  // namespace
@@ -113,6 +140,115 @@ class PlayTest : public QObject {
     QCOMPARE(TSidePanel::ResultText(37, 27), QStringLiteral("Black wins 37 : 27"));
     QCOMPARE(TSidePanel::ResultText(27, 37), QStringLiteral("White wins 37 : 27"));
     QCOMPARE(TSidePanel::ResultText(32, 32), QStringLiteral("Draw 32 : 32"));
+  }
+
+  // A pasted game that ends at a forced pass says so; every pass is shown
+  // under the side that passed until the next move, a second one in a row
+  // with its count, and said once.
+  void passesStayInTheGameBoxUntilTheNextMove() {
+    TMain w(Ini());
+    Open(w);
+    QLabel* passes = Part<QLabel>(w, "PassLabel");
+    QVERIFY(!passes->isVisible());
+    w.Files().PasteGameText(PassingGameText());
+    QCOMPARE(w.Board()->MovesPlayed, 1);
+    QVERIFY(passes->isVisible());
+    QCOMPARE(passes->text(), QStringLiteral("passes"));
+    QCOMPARE(AccessibleName(passes), QStringLiteral("White passes — Black to move"));
+    QVERIFY(passes->geometry().center().x() < Part<QLabel>(w, "BlackMarker")->x());  // under White
+    QVERIFY(Part<QLabel>(w, "BlackMarker")->isVisible());
+
+    TNameEvents events;
+    w.Board()->PlayMove(SquareOf(2, 2));  // c3: White passes again
+    QCOMPARE(passes->text(), QStringLiteral("passes (2)"));
+    QCOMPARE(AccessibleName(passes), QStringLiteral("White passes again (2) — Black to move"));
+    QCOMPARE(AccessibleName(Part<QLabel>(w, "StatusLine")), QStringLiteral("White has no legal move and passes"));
+    QCOMPARE(events.Count(QStringLiteral("StatusLine")), 2);  // the move, the pass
+    QCOMPARE(events.Count(QStringLiteral("PassLabel")), 0);
+
+    Part<QAction>(w, "TakeBack1")->trigger();
+    QCOMPARE(passes->text(), QStringLiteral("passes"));
+    Part<QAction>(w, "TakeBack1")->trigger();
+    QVERIFY(!passes->isVisible());
+    Part<QAction>(w, "MoveForward1")->trigger();
+    Part<QAction>(w, "MoveForward1")->trigger();
+    w.Board()->PlayMove(SquareOf(4, 2));  // c5 takes White's last disc
+    QVERIFY(w.Board()->ShownGameOver());
+    QVERIFY(!passes->isVisible());
+  }
+
+  // Against the computer: its move leaves the person none. The box has the
+  // window's title; under it the board marks the moves of the computer, which
+  // plays on.
+  void thePassBoxHasTheWindowsTitleAndTheNextSidesMoves() {
+    TMain w(Ini());
+    Open(w);
+    reversi::TGame game =
+        reversi::ReadBoard("OX------ -------- OX------ -------- OX------ -------- XO------ -------- X").Game;
+    game.Moves = {SquareOf(6, 2)};  // c7; White, the computer, then takes a disc a move
+    w.Files().PasteGameText(QString::fromStdString(reversi::WriteGgf(game, {})));
+    Part<QAction>(w, "TwoPlayer1")->trigger();
+    w.Board()->SetLevel(Ply1);
+    QStringList titles;
+    bool dotsForWhite = true;
+    QString passed;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      titles << box->windowTitle() + u'|' + box->text();
+      QCOMPARE(w.Board()->SideToMove, int(kWhite));
+      for (int i = 10; i <= 80; ++i)
+        if (w.Board()->Cells[i] == 0 && LegalDotAt(*w.Board(), i) != w.Board()->IsLegal(i)) dotsForWhite = false;
+      passed = AccessibleName(Part<QLabel>(w, "PassLabel"));
+      box->reject();
+    });
+    answer.start(10);
+    w.Board()->SetThinking(true);
+    QCOMPARE(titles.size(), 2);
+    QCOMPARE(titles[0], w.windowTitle() + QStringLiteral("|You must pass"));
+    QVERIFY(w.windowTitle() != QStringLiteral("Reversi"));
+    QVERIFY(dotsForWhite);
+    QCOMPARE(passed, QStringLiteral("Black passes again (2) — White to move"));
+    QVERIFY(w.Board()->ShownGameOver());
+  }
+
+  // One computer move: the status line says each move once, and the
+  // thinking figures tell assistive tools of their changes a few times, not
+  // with every change; read on demand, each is its text.
+  void aComputerMoveIsSaidOnceAndItsFiguresQuietly() {
+    TMain w(Ini());
+    w.Board()->SetLevel(Ply6);
+    TNameEvents events;
+    w.Board()->PlayMove(SquareOf(2, 3));  // d3, and the computer answers
+    QCOMPARE(w.Board()->MovesPlayed, 2);
+    QCOMPARE(events.Count(QStringLiteral("StatusLine")), 2);
+    int figures = 0;
+    for (const char* name : {"Label11", "Label12", "Label13", "Label14", "Label16", "Label18", "StatusLine"}) {
+      figures += events.Count(QLatin1String(name));
+      QLabel* label = Part<QLabel>(w, name);
+      QCOMPARE(label->accessibleName(), QLatin1String(name));  // fixed: no event of QLabel's own
+      if (label->objectName() != QStringLiteral("StatusLine")) QCOMPARE(AccessibleName(label), label->text());
+    }
+    figures -= 2;
+    QVERIFY2(figures <= 12, qPrintable(QString::number(figures)));
+    QVERIFY(Part<QLabel>(w, "Label18")->text().toLongLong() > 0);
+  }
+
+  // Nothing of the game before stays: the node count of its last search, an
+  // analysis' words on the status line.
+  void aReplacedGameLeavesNoFiguresOfTheOneBefore() {
+    TMain w(Ini());
+    w.Board()->SetLevel(Ply4);
+    w.Board()->PlayMove(SquareOf(2, 3));
+    QVERIFY(w.Board()->Nodes() > 0);
+    emit w.Analysis().Status(QStringLiteral("Analyst: C3"));
+    w.Files().PasteGameText(QStringLiteral("f5"));
+    QCOMPARE(Part<QLabel>(w, "StatusLine")->text(), QString());
+    QCOMPARE(Part<QLabel>(w, "Label18")->text(), QStringLiteral("-"));
+    Part<QAction>(w, "TwoPlayer1")->trigger();
+    w.Board()->PlayMove(SquareOf(5, 3));  // d6
+    QCOMPARE(Part<QLabel>(w, "Label18")->text(), QStringLiteral("0"));
   }
 
   // New, while refused, refreshes the Game box: it shows the board's

@@ -1535,7 +1535,7 @@ Close without saving them?</source>
     </message>
     <message>
         <source>New game against the computer, you play Black</source>
-        <translation>与电脑开始新对局，你执黑</translation>
+        <translation>与电脑开始新对局，您执黑</translation>
     </message>
     <message>
         <source>New Game as &amp;White</source>
@@ -1920,7 +1920,7 @@ Close without saving them?</source>
     <name>TSplashForm</name>
     <message>
         <source>The game that will send you flipping mad!!</source>
-        <translation>让你翻到停不下来的游戏！！</translation>
+        <translation>让您翻到停不下来的游戏！！</translation>
     </message>
 </context>
 <context>

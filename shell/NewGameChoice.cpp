@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QEvent>
 #include <QMenu>
 #include <QTimer>
 
@@ -13,11 +14,22 @@ const std::string kSection = "New_Game";
 const std::string kKey = "Colour";
 }  // namespace
 
-TNewGameChoice::TNewGameChoice(TReversi* board, const std::string& settingsPath, QObject* parent)
+TNewGameChoice::TNewGameChoice(TReversi* board, const std::string& settingsPath, QWidget* parent)
     : QObject(parent), board_(board) {
   // Anything but "white" (a damaged file, a newer program's word) is Black.
   white_ = TIniStore(settingsPath).ReadString(kSection, kKey) == std::optional<std::string>("white");
   whiteAtStart_ = white_;
+  if (white_ && parent) parent->installEventFilter(this);
+}
+
+// The window's first show: the game it starts with is a new game too,
+// unless a file given on the command line replaced it.
+bool TNewGameChoice::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Show && watched == parent()) {
+    watched->removeEventFilter(this);
+    NewGameStarted();
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void TNewGameChoice::AddItems(QMenu* file, const QString& after, QAction* twoPlayer) {
@@ -77,7 +89,7 @@ void TNewGameChoice::NewGameStarted() {
   // From the event loop, so that the search does not run inside the click
   // or the menu that asked for the game; by then the game may have changed.
   QTimer::singleShot(0, this, [this] {
-    if (Choice() == PlayWhite && board_->MovesPlayed == 0 && !board_->Thinking() &&
+    if (Choice() == PlayWhite && board_->MovesPlayed == 0 && !board_->IsSetUp() && !board_->Thinking() &&
         board_->SideToMove == reversi::kBlack)
       board_->SetThinking(true);
   });

@@ -4,7 +4,8 @@
 // the game; two players is the Edit menu's Two Player switch, set through
 // its own item. New (the menu item and the toolbar) repeats the choice. The
 // colour is kept in its own section [New_Game], written only once it
-// changed; unset, New is the plain new game with Black to move.
+// changed; unset, New is the plain new game with Black to move. With White
+// kept, the computer also opens the game the window first shows.
 #pragma once
 
 #include <QObject>
@@ -16,6 +17,7 @@
 
 class QAction;
 class QMenu;
+class QWidget;
 class TReversi;
 
 class TNewGameChoice : public QObject {
@@ -24,7 +26,8 @@ class TNewGameChoice : public QObject {
  public:
   enum TChoice { PlayBlack, PlayWhite, TwoPlayers };
 
-  TNewGameChoice(TReversi* board, const std::string& settingsPath, QObject* parent);
+  // parent: the main window.
+  TNewGameChoice(TReversi* board, const std::string& settingsPath, QWidget* parent);
 
   // The three items after the item named after in file; twoPlayer is the
   // item that switches two-player mode.
@@ -38,6 +41,9 @@ class TNewGameChoice : public QObject {
 
  signals:
   void NewGameAsked();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void ShowChoice();

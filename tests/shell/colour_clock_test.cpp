@@ -61,7 +61,8 @@ class ColourClockTest : public QObject {
   void initTestCase() { qputenv("XDG_CACHE_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("cache")))); }
 
   void playingWhiteTheComputerOpensAsBlack() {
-    TMain w(Settings());
+    const std::string settings = QFile::encodeName(dir_.filePath("White.ini")).toStdString();
+    TMain w(settings);
     TReversi& board = *w.Board();
     board.SetLevel(reversi::Ply1);
     QCOMPARE(w.NewGameChoice().Choice(), TNewGameChoice::PlayBlack);
@@ -90,6 +91,13 @@ class ColourClockTest : public QObject {
     const std::vector<TIniWrite> writes = w.NewGameChoice().Writes();
     QCOMPARE(writes.size(), size_t{1});
     QCOMPARE(writes[0].Value, std::string("white"));
+    // Kept: the next start's first game is opened by the computer too.
+    QVERIFY(w.close());
+    TMain next(settings);
+    next.Board()->SetLevel(reversi::Ply1);
+    QCOMPARE(next.Board()->MovesPlayed, 0);
+    next.show();
+    QTRY_COMPARE_WITH_TIMEOUT(next.Board()->MovesPlayed, 1, 10000);
   }
 
   void aFlagFallsAndTakingBackGivesTheTimesBack() {

@@ -6,6 +6,10 @@
 //   solver_bench games-alone [COUNT]  the same without the yardstick
 //   solver_bench ffo [FIRST LAST] FFO positions FIRST..LAST (default 40..49)
 //                                beside NTest's published i7-2600 times
+//   solver_bench beyond [FIRST LAST [THREADS [SECONDS]]]  FFO positions FIRST..
+//                                LAST (default 50..59), exact solves alone on
+//                                THREADS threads (default 1), each given up
+//                                after SECONDS (default 600) with its bounds
 //   solver_bench threads N [FIRST LAST]  FFO positions FIRST..LAST (default
 //                                45..49) each solved with one thread and with
 //                                N, in turns, the order swapped every other
@@ -136,8 +140,10 @@ struct TTimed {
   double Wall = 0, Cpu = 0;
 };
 
-TTimed TimedSolve(TSolver& solver, const TBitPosition& p) {
+// From an empty table; within `seconds` when given.
+TTimed TimedSolve(TSolver& solver, const TBitPosition& p, int seconds = 0) {
   solver.ClearHash();
+  if (seconds > 0) solver.SetDeadline(std::chrono::steady_clock::now() + std::chrono::seconds(seconds));
   const auto w0 = std::chrono::steady_clock::now();
   const double c0 = CpuSeconds();
   TTimed t;
@@ -145,6 +151,39 @@ TTimed TimedSolve(TSolver& solver, const TBitPosition& p) {
   t.Cpu = CpuSeconds() - c0;
   t.Wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - w0).count();
   return t;
+}
+
+int RunBeyond(int first, int last, int threads, int seconds) {
+  const auto all = ReadFfoPositions(VZ_TEST_DATA "/ffo-40-59.txt");
+  if (all.empty()) {
+    std::cerr << "solver_bench: cannot read the FFO positions\n";
+    return 1;
+  }
+  TSolver solver(22);
+  solver.SetThreads(threads);
+  int wrong = 0;
+  std::cout.precision(3);
+  for (const auto& f : all) {
+    if (f.Number < first || f.Number > last) continue;
+    const TTimed t = TimedSolve(solver, f.Position, seconds);
+    const TSolveResult& r = t.Result;
+    std::cout << "#" << f.Number << " empties " << 64 - Count(f.Position.Player | f.Position.Opponent);
+    if (r.Complete) {
+      bool bestOk = false;
+      for (int m : f.BestMoves) bestOk |= m == r.Best;
+      wrong += r.Score != f.Score || !bestOk;
+      std::cout << " score " << r.Score << (r.Score == f.Score && bestOk ? " ok" : " WRONG") << " best "
+                << char('a' + r.Best % 8) << char('1' + r.Best / 8);
+    } else {
+      wrong += r.Lower > f.Score || r.Upper < f.Score;
+      std::cout << " unsolved after " << seconds << " s: " << r.Lower << ".." << r.Upper << " (score " << f.Score
+                << ")";
+    }
+    std::cout << ": " << t.Wall << " s wall " << t.Cpu << " s cpu " << r.Nodes << " nodes " << Rate(r.Nodes, t.Cpu)
+              << "\n"
+              << std::flush;
+  }
+  return wrong ? 1 : 0;
 }
 
 int RunThreads(int threads, int first, int last) {
@@ -187,8 +226,12 @@ int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "games" || mode == "games-alone") return RunGames(argc > 2 ? std::atoi(argv[2]) : 21, mode == "games");
   if (mode == "ffo") return RunFfo(argc > 2 ? std::atoi(argv[2]) : 40, argc > 3 ? std::atoi(argv[3]) : 49);
+  if (mode == "beyond")
+    return RunBeyond(argc > 2 ? std::atoi(argv[2]) : 50, argc > 3 ? std::atoi(argv[3]) : 59,
+                     argc > 4 ? std::atoi(argv[4]) : 1, argc > 5 ? std::atoi(argv[5]) : 600);
   if (mode == "threads" && argc > 2)
     return RunThreads(std::atoi(argv[2]), argc > 3 ? std::atoi(argv[3]) : 45, argc > 4 ? std::atoi(argv[4]) : 49);
-  std::cerr << "usage: solver_bench games|games-alone [COUNT] | ffo [FIRST LAST] | threads N [FIRST LAST]\n";
+  std::cerr << "usage: solver_bench games|games-alone [COUNT] | ffo [FIRST LAST] | threads N [FIRST LAST]\n"
+               "       solver_bench beyond [FIRST LAST [THREADS [SECONDS]]]\n";
   return 2;
 }

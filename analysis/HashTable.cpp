@@ -35,28 +35,29 @@ void THashTable::Clear() {
 
 void THashTable::Store(TBits player, TBits opponent, int empties, int lower, int upper, int best) {
   TStoredEntry* bucket = buckets_[Index(player, opponent)].Entry;
-  THashEntry e[2];
-  bool here[2];
+  uint64_t data[2];
+  int slot = -1;
   for (int i = 0; i < 2; ++i) {
-    const uint64_t data = Load(bucket[i].Data);
-    e[i] = Unpack(Load(bucket[i].Key1) ^ data, Load(bucket[i].Key2) ^ Rotate(data), data);
-    here[i] = e[i].Player == player && e[i].Opponent == opponent;
+    data[i] = Load(bucket[i].Data);
+    if ((Load(bucket[i].Key1) ^ data[i]) == player && (Load(bucket[i].Key2) ^ Rotate(data[i])) == opponent) slot = i;
   }
-  int slot = here[0] ? 0 : here[1] ? 1 : -1;
   if (slot >= 0) {
-    lower = std::max<int>(e[slot].Lower, lower);
-    upper = std::min<int>(e[slot].Upper, upper);
-    if (best < 0) best = e[slot].Best;
-    empties = e[slot].Empties;
+    const THashEntry e = Unpack(player, opponent, data[slot]);
+    lower = std::max<int>(e.Lower, lower);
+    upper = std::min<int>(e.Upper, upper);
+    if (best < 0) best = e.Best;
+    empties = e.Empties;
   } else {
     // Replace an entry of an earlier search first, else the cheaper one to redo.
-    const auto worth = [this](const THashEntry& x) { return (x.Date == date_ ? 64 : 0) + x.Empties; };
-    slot = worth(e[0]) <= worth(e[1]) ? 0 : 1;
+    const auto worth = [this](uint64_t d) {
+      return (static_cast<uint8_t>(d >> 32) == date_ ? 64 : 0) + static_cast<int>((d >> 24) & 0xFF);
+    };
+    slot = worth(data[0]) <= worth(data[1]) ? 0 : 1;
   }
-  const uint64_t data = Pack(lower, upper, best, empties, date_);
-  Put(bucket[slot].Key1, player ^ data);
-  Put(bucket[slot].Key2, opponent ^ Rotate(data));
-  Put(bucket[slot].Data, data);
+  const uint64_t packed = Pack(lower, upper, best, empties, date_);
+  Put(bucket[slot].Key1, player ^ packed);
+  Put(bucket[slot].Key2, opponent ^ Rotate(packed));
+  Put(bucket[slot].Data, packed);
 }
 
 }  // namespace reversi::analysis

@@ -104,6 +104,32 @@ void TBoard::NoteMadeAndUnmade(int square, uint64_t discs, const std::array<uint
   listsStale_ = true;
 }
 
+// A disc that several of the moves turn keeps the time the last of them
+// gives it, so the moves are noted from the last back and each disc is
+// written once.
+void TBoard::NoteMovesMadeAndUnmade(const int32_t* squares, const uint64_t* discs, int n,
+                                    const TTurnOrders& turnOrders) {
+  if (clock_ > kLastTick - 3 * n) {  // renumbered on the way: one move at a time
+    for (int i = 0; i < n; ++i) NoteMadeAndUnmade(squares[i], discs[i], turnOrders[kBitIndex[squares[i]]]);
+    return;
+  }
+  const int32_t start = clock_;
+  clock_ += 3 * n;
+  uint64_t written = 0;
+  for (int i = n - 1; i >= 0; --i) {
+    const int square = kBitIndex[squares[i]];
+    const int32_t tick = start + 3 * (i + 1);
+    headTime_[square] = (tick - 2) << 6;
+    const auto& order = turnOrders[square];
+    for (uint64_t rest = discs[i] & ~written; rest; rest &= rest - 1) {
+      const int b = std::countr_zero(rest);
+      headTime_[b] = tick << 6 | order[b];
+    }
+    written |= discs[i];
+  }
+  listsStale_ = true;
+}
+
 void TBoard::ApplyMove(int colour, int square) {
   PlaceDisc(colour, square);
   for (int d : kDirections) {

@@ -41,6 +41,10 @@ class TBoard {
   // were, the clock three ticks on, and the head times of the square and the
   // discs as those four calls set them.
   void NoteMadeAndUnmade(int square, uint64_t discs, const std::array<uint8_t, 64>& turnOrder);
+  // NoteMadeAndUnmade for n moves in turn, squares[i] turning discs[i] in
+  // the order turnOrders[bit index of squares[i]].
+  using TTurnOrders = std::array<std::array<uint8_t, 64>, 64>;
+  void NoteMovesMadeAndUnmade(const int32_t* squares, const uint64_t* discs, int n, const TTurnOrders& turnOrders);
 
   // PlaceDisc plus every flip of the move, each run flipped from its far end
   // back towards the square. Does not test legality.

@@ -176,10 +176,7 @@ int TSearch::GenerateMoves(int depth, int colour, int previous, bool selective) 
     ValueChildrenFromFlips(depth, colour, n);
     // What a make and unmake would have left: the turned discs back at the
     // head of their list, in turning order, and the clock moved on.
-    for (int i = 0; i < n; ++i) {
-      const int q = MoveList[depth][i];
-      board_.NoteMadeAndUnmade(q, ChildFlips[i], movegen::kTurnOrder[kBitIndex[q]]);
-    }
+    board_.NoteMovesMadeAndUnmade(MoveList[depth].data(), ChildFlips.data(), n, movegen::kTurnOrder);
     CheckChildValues(depth, colour, n);
   } else {
     for (int i = 0; i < n; ++i) {

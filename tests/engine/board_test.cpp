@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <random>
+#include <vector>
 
 #include "MoveGen.h"
 #include "Reference.h"
@@ -169,18 +170,21 @@ TEST(Perft, MatchesPublishedCounts) {
 TEST(Board, NotingAMadeAndUnmadeMoveLeavesWhatMakingAndUnmakingLeaves) {
   std::mt19937 rng(11);
   for (int game = 0; game < 100; ++game) {
-    TBoard made, noted;
+    TBoard made, noted, batch;
     std::mt19937 same = rng;
+    std::mt19937 again = rng;
     reference::RandomGame(made, rng, 4 + game % 50);
     reference::RandomGame(noted, same, 4 + game % 50);
+    reference::RandomGame(batch, again, 4 + game % 50);
     const int s = game % 2 ? kBlack : kWhite;
     const auto legal = reference::LegalMoves(made, s);
     if (legal.empty()) continue;
     // Near the clock's end too, where the times are renumbered.
     if (game % 3 == 0) {
-      made.AdvanceClock((int32_t{1} << 25) - 4 - game % 5);
-      noted.AdvanceClock((int32_t{1} << 25) - 4 - game % 5);
+      for (TBoard* b : {&made, &noted, &batch}) b->AdvanceClock((int32_t{1} << 25) - 4 - game % 5 - 3 * (game % 4));
     }
+    std::vector<int32_t> squares;
+    std::vector<uint64_t> turned;
     for (int q : legal) {
       const int b = kBitIndex[q];
       const uint64_t flips = movegen::FlipMask(made.BitsOf(s), made.BitsOf(-s), b);
@@ -190,7 +194,11 @@ TEST(Board, NotingAMadeAndUnmadeMoveLeavesWhatMakingAndUnmakingLeaves) {
       made.FlipDiscs(flips, movegen::kTurnOrder[b]);
       noted.NoteMadeAndUnmade(q, flips, movegen::kTurnOrder[b]);
       ASSERT_EQ(noted.HeadTimes(), made.HeadTimes()) << "game " << game;
+      squares.push_back(q);
+      turned.push_back(flips);
     }
+    batch.NoteMovesMadeAndUnmade(squares.data(), turned.data(), static_cast<int>(squares.size()), movegen::kTurnOrder);
+    ASSERT_EQ(batch.HeadTimes(), made.HeadTimes()) << "game " << game;
     EXPECT_EQ(ListOf(noted, kBlack), ListOf(made, kBlack));
     EXPECT_EQ(ListOf(noted, kWhite), ListOf(made, kWhite));
     EXPECT_EQ(noted.Cells, made.Cells);

@@ -21,6 +21,7 @@
 #include "EngineSettings.h"
 #include "EnginesDialog.h"
 #include "FileReasons.h"
+#include "GamesPlayed.h"
 #include "HowToPlay.h"
 #include "Levelunt.h"
 #include "MatchWindow.h"
@@ -205,6 +206,7 @@ class LanguagesTest : public QObject {
     NothingClipped(&w);
     AcceleratorsUnique(w);
     Shown(*w.LevelDialog());
+    Shown(*w.GamesPlayed().Dialog());
 
     TAboutBox about;
     Shown(about);

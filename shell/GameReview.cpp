@@ -285,12 +285,23 @@ QPoint BesideBoard(const QSize& frame, const QRect& board, const QRect& window, 
   return {std::max(screen.left(), x), y};
 }
 
+QSize SizeBeside(const QSize& review, const QSize& margins, const QRect& board, const QRect& screen) {
+  const int room = std::max(screen.right() - board.right(), board.left() - screen.left()) - margins.width();
+  QSize wanted(review.width(), std::min(review.height(), screen.height() - margins.height()));
+  if (wanted.width() > room && 3 * room >= 2 * wanted.width()) wanted.setWidth(room);
+  return wanted;
+}
+
 void TGameReview::ShowBeside(const QWidget* board) {
   const QWidget* window = board->window();
   // The window manager frames the review as it framed the main window.
-  const QSize frame = size() + (window->frameGeometry().size() - window->size());
+  const QSize margins = window->frameGeometry().size() - window->size();
   const QRect onDesktop(board->mapToGlobal(QPoint(0, 0)), board->size());
-  if (const QScreen* screen = board->screen())
-    move(BesideBoard(frame, onDesktop, window->frameGeometry(), screen->availableGeometry()));
+  if (const QScreen* screen = board->screen()) {
+    const QRect area = screen->availableGeometry();
+    const QSize wanted = SizeBeside(size(), margins, onDesktop, area);
+    resize(wanted);
+    move(BesideBoard(wanted + margins, onDesktop, window->frameGeometry(), area));
+  }
   show();
 }

@@ -48,6 +48,10 @@ class TEvalGraph : public QWidget {
 // fits, the far side of the screen from the board. Kept on the screen, as
 // near the main window's top as it fits.
 QPoint BesideBoard(const QSize& frame, const QRect& board, const QRect& window, const QRect& screen);
+// The review's size there: no taller than the screen, and on a small screen
+// (or at a large scale) narrowed to the room beside the board, down to two
+// thirds of its width (its table scrolls). margins: the window's frame.
+QSize SizeBeside(const QSize& review, const QSize& margins, const QRect& board, const QRect& screen);
 
 class TGameReview : public QDialog {
   Q_OBJECT

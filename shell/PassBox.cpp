@@ -1,7 +1,9 @@
 #include "PassBox.h"
 
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QWidget>
 
 void ShowPassBox(QWidget* window) {
@@ -9,5 +11,12 @@ void ShowPassBox(QWidget* window) {
                   QCoreApplication::translate("TPassBox", "You must pass"), QMessageBox::Ok | QMessageBox::Cancel,
                   window);
   box.setEscapeButton(QMessageBox::Cancel);
+  // Wide enough for the title beside the window manager's buttons: the box's
+  // few words alone make it so narrow that the title is cut short.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 100;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+  }
   box.exec();
 }

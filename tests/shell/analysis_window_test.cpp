@@ -362,7 +362,7 @@ class AnalysisWindowTest : public QObject {
 
   // The review opens where it leaves the board in sight: beside the window,
   // else beside the board over the panel, else as far from it as the screen
-  // allows.
+  // allows; on a small screen it narrows to fit beside the board.
   void theReviewOpensBesideTheBoard() {
     const QSize review(640, 600);
     const QRect screen(0, 0, 1600, 1000);
@@ -371,6 +371,13 @@ class AnalysisWindowTest : public QObject {
     QCOMPARE(BesideBoard(review, QRect(4, 60, 800, 800), QRect(0, 0, 1600, 1000), screen), QPoint(804, 0));
     QCOMPARE(BesideBoard(review, QRect(4, 60, 1100, 900), QRect(0, 0, 1600, 1000), screen), QPoint(960, 0));
     QCOMPARE(BesideBoard(review, QRect(0, 700, 320, 320), QRect(0, 650, 660, 350), screen), QPoint(660, 400));
+    // A screen of 800 by 500 (twice the scale): beside the board, narrowed;
+    // narrowed no further than two thirds.
+    const QRect small(0, 0, 800, 500), board(4, 60, 340, 340);
+    QCOMPARE(SizeBeside(QSize(620, 560), QSize(2, 22), board, small), QSize(454, 478));
+    QCOMPARE(BesideBoard(QSize(456, 500), board, small, small), QPoint(344, 0));
+    QCOMPARE(SizeBeside(QSize(620, 400), QSize(2, 22), QRect(4, 60, 440, 440), small), QSize(620, 400));
+    QCOMPARE(SizeBeside(QSize(620, 400), QSize(2, 22), QRect(4, 60, 320, 320), screen), QSize(620, 400));
   }
 
   void perfectEndgameSaysWhenItSolves() {

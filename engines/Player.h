@@ -22,6 +22,10 @@ namespace reversi::engines {
 struct TBudget {
   int Depth = 0;
   int64_t Millis = 0;
+  // Millis counts the thread's processor time rather than the wall clock,
+  // for matches on a machine that other programs share; a player that
+  // cannot count it takes the wall clock.
+  bool ProcessorTime = false;
 };
 
 // A move with its value for the side to move, in discs; Depth is the search

@@ -42,6 +42,14 @@ std::unique_ptr<TPlayer> MakePlayer(const std::string& choice, std::string& erro
     player->SetFixedDepth(static_cast<int>(*level));
     return player;
   }
+  if (kind == "analyst" && !rest.empty()) {
+    const auto strength = StrengthOf(rest);
+    if (!strength) {
+      error = "analyst:STRENGTH takes strong, good, club or beginner";
+      return nullptr;
+    }
+    return TAnalystPlayer::Make(error, *strength);
+  }
   if (!rest.empty()) {
     error = "unknown player \"" + choice + "\"";
     return nullptr;

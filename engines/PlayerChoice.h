@@ -1,7 +1,8 @@
 // Players named on a command line or in settings:
 //   levels[:LEVEL]   the classic player (a fixed level 1..12 overrides
 //                       the match's budget)
-//   analyst             the analyst: the learned evaluation's search (analyst/)
+//   analyst[:STRENGTH]  the analyst: the learned evaluation's search (analyst/);
+//                       weaker at good, club or beginner (AnalystPlayer.h)
 //   gtp:COMMAND         an external GTP engine, COMMAND split on blanks
 //                       (quotes keep blanks), run without a shell
 //   nboard:COMMAND      an external engine that speaks NBoard's protocol

@@ -18,13 +18,17 @@ using namespace reversi::engines;
 
 const char* const kMatchUsage =
     "       vezari-engine --match PLAYER PLAYER [--games N] [--depth D | --time SECONDS]\n"
+    "                     [--processor-time]\n"
     "                     [--openings FILE | --balanced SEED] [--ggf FILE] [--timeout SECONDS]\n"
-    "  PLAYER           levels, levels:LEVEL (1..12), analyst, gtp:COMMAND (an\n"
+    "  PLAYER           levels, levels:LEVEL (1..12), analyst, analyst:STRENGTH\n"
+    "                   (good, club or beginner: weaker), gtp:COMMAND (an\n"
     "                   external GTP engine, e.g. \"gtp:/usr/games/gtp-rhino -l 1\") or\n"
     "                   nboard:COMMAND (an engine that speaks NBoard's protocol)\n"
     "  --games N        games to play (default 2); each opening twice, colours swapped\n"
     "  --depth D        search depth per move for our players (default 3)\n"
     "  --time SECONDS   thinking time per move instead (external engines are told it)\n"
+    "  --processor-time the analyst counts its processor time, not the wall clock\n"
+    "                   (for a machine that other programs share)\n"
     "  --openings FILE  move lists to start from, one a line (default: 100 openings\n"
     "                   of real games)\n"
     "  --balanced SEED  start from random openings of 8 to 12 moves that our analyst\n"
@@ -71,7 +75,7 @@ int RunMatchCommand(const std::vector<std::string>& args) {
   TMatchSettings settings;
   std::string openingsFile, ggfFile;
   int timeoutSeconds = 60;
-  bool depthGiven = false, timeGiven = false;
+  bool depthGiven = false, timeGiven = false, processorTime = false;
   std::optional<uint64_t> balancedSeed;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -90,6 +94,8 @@ int RunMatchCommand(const std::vector<std::string>& args) {
       if (!s || *s < 0.001 || *s > 3600) return MatchUsage("--time takes seconds from 0.001 to 3600");
       settings.Budget = {0, static_cast<int64_t>(std::llround(*s * 1000))};
       timeGiven = true;
+    } else if (arg == "--processor-time") {
+      processorTime = true;
     } else if (arg == "--openings" && hasValue) {
       openingsFile = args[++i];
     } else if (arg == "--balanced" && hasValue) {
@@ -110,6 +116,7 @@ int RunMatchCommand(const std::vector<std::string>& args) {
   }
   if (specs.size() != 2) return MatchUsage("--match takes two players");
   if (depthGiven && timeGiven) return MatchUsage("give either --depth or --time");
+  settings.Budget.ProcessorTime = processorTime;
   if (balancedSeed && !openingsFile.empty()) return MatchUsage("give either --openings or --balanced");
 
   std::string text;

@@ -12,6 +12,7 @@
 #include "Hint.h"
 #include "MatchWindow.h"
 #include "Reversi.h"
+#include "StrongPlayer.h"
 
 TAnalysisController::TAnalysisController(TReversi* board, const std::string& settingsPath, QWidget* window)
     : QObject(window), board_(board), window_(window), thread_(std::make_shared<TAnalysisThread>()) {
@@ -315,11 +316,10 @@ void TAnalysisController::ShowThinking(const TPositionValue& value) {
   for (int cell : value.Line)
     line << (cell == reversi::kPassSquare ? tr("pass") : QString::fromStdString(reversi::SquareName(cell)));
   const QString move = line.isEmpty() ? QString() : line.front();
-  board_->SetNodes(value.Nodes);
-  if (board_->OnPlyChange) board_->OnPlyChange(board_, value.Depth);
-  // Hundredths, as the value is shown everywhere else.
-  if (board_->OnBestChange)
-    board_->OnBestChange(board_, move.toStdString(), std::round(value.Discs * 100) / 100, false);
+  // The side panel reads the nodes from the board, also once the move is
+  // played; a weaker strength's choice does not count them.
+  if (value.Nodes > 0) board_->SetNodes(value.Nodes);
+  emit AnalystThinking(value);
   const QString depth = value.Exact ? tr("exact") : tr("%1 ply search").arg(value.Depth);
   emit Status(tr("Analyst: %1, %2 discs (%3), %4 nodes: %5")
                   .arg(move, QString::fromStdString(DiscsText(value.Discs, value.Exact)), depth)

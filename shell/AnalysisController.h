@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "AnalysisWorker.h"
 #include "EngineOpponent.h"
 #include "EngineSettings.h"
 #include "GameReview.h"
@@ -65,6 +66,8 @@ class TAnalysisController : public QObject {
   // strength (0 strong .. TStrongLevel::kStrengths - 1).
   void SetAnalystPlayer(int strength);
   const TStrongLevel& AnalystPlayer() const { return strong_; }
+  // The same for the Level dialog to edit in place.
+  TStrongLevel& AnalystLevel() { return strong_; }
   void AnalyseGameClick();
   // Opens the match window (or brings it forward).
   void MatchClick();
@@ -88,6 +91,9 @@ class TAnalysisController : public QObject {
   void PositionShown();
   // The computer plays the move an exact solve proved best (Perfect Endgame).
   void Solved(const TPositionValue& value);
+  // The analyst player's progress while it chooses the computer's move:
+  // each depth completed, then the move a weaker strength chose.
+  void AnalystThinking(const TPositionValue& value);
 
  private:
   void PerfectEmptiesClick();

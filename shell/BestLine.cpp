@@ -1,11 +1,16 @@
 #include "BestLine.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QLocale>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStyledItemDelegate>
+#include <cmath>
 
+#include "AnalysisWorker.h"
+#include "Geometry.h"
+#include "NumberFormat.h"
 #include "widgets/FormStyle.h"
 
 namespace {
@@ -92,4 +97,32 @@ void DrawBestLineItem(const QListWidget* list, QPainter* painter, int index, con
     focus.rect = rect;
     list->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, list);
   }
+}
+
+QString BestLineEntry(const QString& depth, double score, const QString& moves, const QLocale& locale) {
+  return depth + u'|' + FormatFixed2(score, locale) + u'|' + moves;
+}
+
+void AddBestLineEntry(QListWidget* list, const QString& entry) {
+  if (list->count() == 0 || list->item(0)->text() != entry) list->insertItem(0, entry);
+}
+
+QString MoveNames(const std::vector<int>& cells) {
+  QStringList names;
+  for (int cell : cells)
+    names << (cell == reversi::kPassSquare ? QCoreApplication::translate("TSidePanel", "pass")
+                                           : QString::fromStdString(reversi::SquareName(cell)));
+  return names.join(u' ');
+}
+
+QString AnalystEntry(const TPositionValue& value, const QLocale& locale) {
+  const QString depth = QString::number(value.Depth) + (value.Exact ? QStringLiteral("*") : QString());
+  return BestLineEntry(depth, value.Discs, MoveNames(value.Line), locale);
+}
+
+QString AnalystValueText(const TPositionValue& value, const QLocale& locale) {
+  if (!value.Exact) return (value.Discs > 0 ? QStringLiteral("+") : QString()) + FormatFixed2(value.Discs, locale);
+  const long discs = std::lround(value.Discs);
+  return QCoreApplication::translate("TSidePanel", "%1 exact")
+      .arg((discs > 0 ? QStringLiteral("+") : QString()) + locale.toString(static_cast<qlonglong>(discs)));
 }

@@ -1,7 +1,10 @@
 #include "Levelunt.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QDoubleSpinBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -9,12 +12,21 @@
 #include <QScreen>
 #include <QStyle>
 #include <algorithm>
+#include <cmath>
 
+#include "StrongLevel.h"
 #include "widgets/FormStyle.h"
 #include "widgets/SpinField.h"
 #include "widgets/TickIcon.h"
 
 using namespace reversi;
+
+namespace {
+// The designed client area, and the analyst's panel to the right of it.
+constexpr int kDesignedWidth = 303, kDesignedHeight = 230;
+constexpr int kAnalystPanelWidth = 234;
+constexpr QRect kAnalystPanel{kDesignedWidth, 4, kAnalystPanelWidth, 169};
+}  // namespace
 
 QString SecondsPerMoveText(int seconds) {
   // Qt fills in %n only for counts of 0 and more; a negative time, which
@@ -33,7 +45,7 @@ TLevelFrm::TLevelFrm(QWidget* parent)
   pal.setColor(QPalette::WindowText, Qt::black);
   pal.setColor(QPalette::Text, Qt::black);
   setPalette(pal);
-  setFixedSize(303, 230);
+  setFixedSize(kDesignedWidth, kDesignedHeight);
 
   Panel1 = new QFrame(this);
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -91,7 +103,88 @@ TLevelFrm::TLevelFrm(QWidget* parent)
   setTabOrder(GammaEdit, SelDepthEdit);
   setTabOrder(SelDepthEdit, BitBtn1);
 
+  CreateAnalystPanel();
   RadioButton2Click();
+}
+
+void TLevelFrm::CreateAnalystPanel() {
+  Panel2 = new QFrame(this);
+  Panel2->setObjectName(QStringLiteral("Panel2"));
+  Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Panel2->setLineWidth(1);
+  Panel2->setGeometry(kAnalystPanel);
+  Panel2->hide();
+
+  AnalystCheck = new QCheckBox(tr("Analyst as opponent"), Panel2);
+  AnalystCheck->setObjectName(QStringLiteral("AnalystCheck"));
+  AnalystCheck->move(16, 19);
+  AnalystCheck->resize(AnalystCheck->sizeHint());
+  connect(AnalystCheck, &QCheckBox::clicked, this, &TLevelFrm::AnalystCheckClick);
+
+  auto caption = [this](const QString& text, int y, QWidget* field) {
+    auto* label = new QLabel(text, Panel2);
+    label->move(20, y);
+    label->adjustSize();
+    label->setBuddy(field);
+    field->setAccessibleName(text);
+  };
+  StrengthBox = new QComboBox(Panel2);
+  StrengthBox->setObjectName(QStringLiteral("StrengthBox"));
+  for (int k = 0; k < TStrongLevel::kStrengths; ++k) StrengthBox->addItem(TStrongLevel::StrengthName(k));
+  StrengthBox->setGeometry(140, 45, 82, 22);
+  caption(tr("Strength"), 49, StrengthBox);
+  StrengthNote = new QLabel(Panel2);
+  StrengthNote->setObjectName(QStringLiteral("StrengthNote"));
+  StrengthNote->move(20, 72);
+  connect(StrengthBox, &QComboBox::currentIndexChanged, this, [this](int k) {
+    StrengthNote->setText(TStrongLevel::StrengthNote(k));
+    StrengthNote->adjustSize();
+  });
+
+  AnalystSecondsEdit = new TSpinField(1, TStrongLevel::kMaxSeconds, Panel2);
+  AnalystSecondsEdit->setObjectName(QStringLiteral("AnalystSecondsEdit"));
+  AnalystSecondsEdit->setGeometry(140, 97, 82, 22);
+  caption(tr("Seconds per move"), 101, AnalystSecondsEdit);
+
+  BookMarginEdit = new QDoubleSpinBox(Panel2);
+  BookMarginEdit->setObjectName(QStringLiteral("BookMarginEdit"));
+  BookMarginEdit->setRange(0, TStrongLevel::kMaxBookMargin);
+  BookMarginEdit->setDecimals(1);
+  BookMarginEdit->setSingleStep(0.5);
+  BookMarginEdit->setGeometry(140, 125, 82, 22);
+  BookMarginEdit->setToolTip(tr("Book moves within this many discs of the book's best are played at random"));
+  caption(tr("Book margin (discs)"), 129, BookMarginEdit);
+
+  setTabOrder(BitBtn1, AnalystCheck);
+  setTabOrder(AnalystCheck, StrengthBox);
+  setTabOrder(StrengthBox, AnalystSecondsEdit);
+  setTabOrder(AnalystSecondsEdit, BookMarginEdit);
+  StrengthBox->setCurrentIndex(0);
+  StrengthNote->setText(TStrongLevel::StrengthNote(0));
+  StrengthNote->adjustSize();
+  AnalystCheckClick();
+}
+
+void TLevelFrm::SetAnalystPlayer(TStrongLevel* level) {
+  analyst_ = level;
+  Panel2->setVisible(level != nullptr);
+  setFixedSize(level ? kAnalystPanel.right() + 1 + (kDesignedWidth - 297) : kDesignedWidth, kDesignedHeight);
+}
+
+void TLevelFrm::AnalystCheckClick() {
+  const bool on = AnalystCheck->isChecked();
+  for (QWidget* w : std::initializer_list<QWidget*>{StrengthBox, StrengthNote, AnalystSecondsEdit, BookMarginEdit})
+    w->setEnabled(on);
+}
+
+// The analyst's choice into the level the window keeps.
+void TLevelFrm::ApplyAnalyst() {
+  TStrongLevel& level = *analyst_;
+  level.Enabled = AnalystCheck->isChecked();
+  level.Strength = std::clamp(StrengthBox->currentIndex(), 0, TStrongLevel::kStrengths - 1);
+  const int seconds = AnalystSecondsEdit->Value();
+  if (seconds >= 1 && seconds <= TStrongLevel::kMaxSeconds) level.Seconds = seconds;
+  level.BookMargin = std::round(BookMarginEdit->value() * 10) / 10;
 }
 
 void TLevelFrm::Fill(TReversiCore& engine) {
@@ -102,6 +195,14 @@ void TLevelFrm::Fill(TReversiCore& engine) {
 
   const TLevel level = engine.Level();
   if (level >= Ply1 && level <= Ply12) DepthEdit->SetValue(static_cast<int>(level));
+
+  if (analyst_) {
+    AnalystCheck->setChecked(analyst_->Enabled);
+    StrengthBox->setCurrentIndex(std::clamp(analyst_->Strength, 0, TStrongLevel::kStrengths - 1));
+    AnalystSecondsEdit->SetValue(analyst_->Seconds);
+    BookMarginEdit->setValue(analyst_->BookMargin);
+    AnalystCheckClick();
+  }
 
   if (level == TimeLevel) {
     RadioButton1->setChecked(true);
@@ -156,6 +257,12 @@ void TLevelFrm::BitBtn1Click() {
       engine.SetLevel(Infinite);
       if (OnShowGame) OnShowGame();
     }
+  }
+  if (analyst_) {
+    const bool wasOn = analyst_->Enabled;
+    ApplyAnalyst();
+    // The Game box names the analyst while it plays.
+    if ((wasOn || analyst_->Enabled) && OnShowGame) OnShowGame();
   }
   accept();
 }

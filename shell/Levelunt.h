@@ -3,6 +3,11 @@
 // search. Created once and reused, so its fields keep what they held between
 // showings. OK writes the choice into the engine; the close box applies
 // nothing; there is no Cancel, and Esc does nothing.
+//
+// Once the window offers it (SetAnalystPlayer), a panel to the right of the
+// designed ones chooses the analyst as the computer player instead, at a
+// strength and a time per move; the designed part keeps its place and looks,
+// and the analyst stays off until chosen.
 #pragma once
 
 #include <QDialog>
@@ -11,11 +16,15 @@
 
 #include "ReversiCore.h"
 
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
 class QFrame;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 class TSpinField;
+struct TStrongLevel;
 
 // The level text of the time level, "2 seconds per move". A translation may
 // give 1 a singular; the English keeps "1 seconds per move".
@@ -33,6 +42,9 @@ class TLevelFrm : public QDialog {
   // Execute without the showing: fills the fields, selects the radio button
   // and sets the enabled states.
   void Fill(reversi::TReversiCore& engine);
+  // Shows the analyst's panel, filled from level and written into it on OK;
+  // null hides it. level must outlive the dialog's use of it.
+  void SetAnalystPlayer(TStrongLevel* level);
 
   // The main window's part in OK: set its level text to the given text, or
   // refresh its whole "Game" box. Skipped when empty.
@@ -57,6 +69,19 @@ class TLevelFrm : public QDialog {
   TSpinField* SelDepthEdit;  // 1 to 20
   QPushButton* BitBtn1;      // "OK", the default button
 
+  // The analyst as the computer player, beside the designed panel.
+  QFrame* Panel2;
+  QCheckBox* AnalystCheck;         // "Analyst as opponent"
+  QComboBox* StrengthBox;          // Strong, Good, Club, Beginner
+  QLabel* StrengthNote;            // what the strength plays
+  TSpinField* AnalystSecondsEdit;  // 1 to 600
+  QDoubleSpinBox* BookMarginEdit;  // 0 to 8 discs
+
  private:
+  void AnalystCheckClick();
+  void CreateAnalystPanel();
+  void ApplyAnalyst();
+
   reversi::TReversiCore* engine_ = nullptr;
+  TStrongLevel* analyst_ = nullptr;
 };

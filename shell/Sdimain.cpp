@@ -230,6 +230,13 @@ void TMain::Wire() {
   connect(analysis_, &TAnalysisController::Announced, status_,
           [this](const QString& text) { status_->Announce(text); });
   connect(analysis_, &TAnalysisController::Solved, panel_, &TSidePanel::ShowSolved);
+  connect(analysis_, &TAnalysisController::AnalystThinking, panel_, &TSidePanel::AnalystThinking);
+  panel_->PlayerText = [this] {
+    const TStrongLevel& analyst = analysis_->AnalystPlayer();
+    return analyst.Enabled ? analyst.LevelText() : QString();
+  };
+  if (const auto* players = findChild<QMenu*>(QStringLiteral("ComputerPlayer1")))
+    connect(players, &QMenu::triggered, panel_, &TSidePanel::ShowGame);
   connect(analysis_, &TAnalysisController::PositionShown, this, [this] {
     panel_->ResetStats();
     panel_->ShowGame();
@@ -305,6 +312,7 @@ void TMain::SetLevelDialog(TLevelFrm* dialog) {
   if (!dialog) return;
   dialog->OnLevelText = [this](const QString& text) { panel_->SetLevelText(text); };
   dialog->OnShowGame = [this] { panel_->ShowGame(); };
+  dialog->SetAnalystPlayer(&analysis_->AnalystLevel());
 }
 
 // The smallest board whose discs and coordinates stay readable: 24 pixels a

@@ -223,7 +223,9 @@ void TSidePanel::ShowGame() {
   ShowPasses(over ? 0 : PassesInARow(r), blackToMove ? reversi::kWhite : reversi::kBlack);
   SetCaption(ToMoveCaption, over ? tr("Result") : tr("To Move"));
   const int level = static_cast<int>(r.Level());
-  if (level == reversi::TimeLevel) {
+  if (const QString player = PlayerText ? PlayerText() : QString(); !player.isEmpty()) {
+    Label6->setText(player);
+  } else if (level == reversi::TimeLevel) {
     Label6->setText(SecondsPerMoveText(r.MoveTime()));
   } else if (level == reversi::Infinite) {
     Label6->setText(tr("Infinite thinking time"));
@@ -292,6 +294,8 @@ void TSidePanel::SearchBegan() {
 }
 
 void TSidePanel::PlyChanged(int ply) {
+  // The search goes on where a solve or the analyst gave no move.
+  solvedDepth_ = 0;
   if (!statistics_) return;
   SetFigure(Label14, QString::number(ply));
   ShowNodes();
@@ -310,13 +314,25 @@ void TSidePanel::BestChanged(const std::string& move, double score) {
     SetFigure(Label13, FormatGeneral(score, locale));
     ShowNodes();
   }
-  if (bestLine_) {
-    // Near the end every further iteration finds the same solved line: it
-    // is shown once.
-    const QString line = QString::number(board_->Ply()) + u'|' + FormatFixed2(score, locale) + u'|' +
-                         QString::fromStdString(board_->MainLine());
-    if (ListBox1->count() == 0 || ListBox1->item(0)->text() != line) ListBox1->insertItem(0, line);
+  if (bestLine_)
+    AddBestLineEntry(ListBox1, BestLineEntry(QString::number(board_->Ply()), score,
+                                             QString::fromStdString(board_->MainLine()), locale));
+}
+
+void TSidePanel::AnalystThinking(const TPositionValue& value) {
+  // The analyst's depth stands for the search's deepest once the move is played.
+  solvedDepth_ = value.Depth;
+  const QLocale locale;
+  if (statistics_) {
+    const QString move = MoveNames({value.Line.empty() ? value.Cell : value.Line.front()});
+    SetFigure(Label11, move);
+    SetFigure(Label12, move);
+    SetFigure(Label13, AnalystValueText(value, locale));
+    SetFigure(Label14, QString::number(value.Depth));
+    SetFigure(Label16, QString::number(value.Depth));
+    ShowNodes();
   }
+  if (bestLine_) AddBestLineEntry(ListBox1, AnalystEntry(value, locale));
 }
 
 void TSidePanel::SearchEnded() {

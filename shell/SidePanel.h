@@ -7,6 +7,7 @@
 #include <QList>
 #include <QStyle>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 class QGroupBox;
@@ -38,6 +39,9 @@ class TSidePanel : public QWidget {
   // "-" in the statistics and an empty best line.
   void ResetStats();
   void SetLevelText(const QString& text);
+  // The Game box's level text when another player than the levels makes
+  // the computer's moves; empty when the levels do.
+  std::function<QString()> PlayerText;
   // The View menu's switches: clearing Statistics resets the statistics,
   // clearing Best Line empties the list.
   void SetStatistics(bool on);
@@ -53,6 +57,9 @@ class TSidePanel : public QWidget {
   // The computer plays a move an exact solve found instead of searching:
   // the figures and the best line are the solve's.
   void ShowSolved(const TPositionValue& value);
+  // The analyst player's progress in place of the search's: its move,
+  // value, depth and nodes, and its line on top of the best line.
+  void AnalystThinking(const TPositionValue& value);
 
   // Draws best-line entry index into rect of painter, as the list does.
   void ListBox1DrawItem(QPainter* painter, int index, const QRect& rect, QStyle::State state);

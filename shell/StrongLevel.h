@@ -1,28 +1,21 @@
-// The analyst as the computer player: "Strong" plays the analyst's best move
-// in a time per move, from the opening book where the position is in it; the
-// weaker strengths choose at random among the moves that lose at most a
-// budget of discs against the best, so they still play sensibly. The
-// game's own levels stay the default: this is off until chosen. Kept in the
-// settings file's section "Analyst_Player", written only once changed.
+// The analyst as the computer player, as the user chooses it (Level dialog,
+// Edit > Computer Player): "Strong" plays the analyst's best move in a time
+// per move, from the opening book where the position is in it; the weaker
+// strengths choose at random among the moves that lose at most a budget of
+// discs against the best (engines/AnalystPlayer.h), so they still play
+// sensibly. The game's own levels stay the default: this is off until
+// chosen. Kept in the settings file's section "Analyst_Player", written
+// only once changed. How it plays is in StrongPlayer.h.
 #pragma once
 
 #include <QString>
-#include <functional>
-#include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
-#include "AnalysisThread.h"
-#include "AnalysisWorker.h"
-#include "Analyst.h"
 #include "IniText.h"
-#include "ReversiCore.h"
 
 struct TStrongLevel {
-  // Discs a move may lose against the best, by strength; 0 is "Strong".
-  static constexpr double kBudgets[] = {0, 2, 4, 8};
-  static constexpr int kStrengths = 4;
+  static constexpr int kStrengths = 4;  // strong, good, club, beginner
   static constexpr int kMaxSeconds = 600;
   static constexpr double kMaxBookMargin = 8;
 
@@ -36,19 +29,13 @@ struct TStrongLevel {
   void Load(const std::string& path);
   // The section's keys when they differ from atStart (what Load read).
   std::vector<TIniWrite> Writes(const TStrongLevel& atStart) const;
+  bool operator==(const TStrongLevel&) const = default;
+
+  // "Strong", "Good", "Club", "Beginner", in the user's language.
+  static QString StrengthName(int strength);
+  // What the strength plays: "its best move", "moves losing up to 2 discs".
+  static QString StrengthNote(int strength);
+  // The Game box's level text while the analyst plays:
+  // "Analyst: Strong, 2 s a move".
+  QString LevelText() const;
 };
-
-// A move among values (best first) losing at most budget discs against the
-// best, chosen at random; kNoMove when values is empty.
-int ChooseWithin(const std::vector<reversi::analyst::TMoveValue>& values, double budget, std::mt19937& random);
-
-// Makes engine ask the analyst for its move whenever level (which must
-// outlive the engine's use of it) is enabled, and next otherwise (or when
-// the analyst has no answer). The analyst thinks on the analysis thread
-// while this thread's event loop runs; a stop request (Move Now, closing)
-// ends it with its best move so far. thinking hears each depth completed
-// (Valid false when the move is chosen); failed hears what made it fail.
-void InstallStrongLevel(reversi::TReversiCore& engine, const TStrongLevel& level,
-                        const std::shared_ptr<TAnalysisThread>& thread, std::function<int(reversi::TReversiCore&)> next,
-                        std::function<void(const TPositionValue& value)> thinking = {},
-                        std::function<void(const QString& what)> failed = {});

@@ -1071,6 +1071,26 @@ Das aktuelle Spiel bleibt erhalten.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Analyst as opponent</source>
+        <translation>Analyst als Gegner</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Spielstärke</translation>
+    </message>
+    <message>
+        <source>Seconds per move</source>
+        <translation>Sekunden pro Zug</translation>
+    </message>
+    <message>
+        <source>Book margin (discs)</source>
+        <translation>Buchmarge (Steine)</translation>
+    </message>
+    <message>
+        <source>Book moves within this many discs of the book&apos;s best are played at random</source>
+        <translation>Buchzüge, die höchstens so viele Steine schlechter sind als der beste, werden zufällig gespielt</translation>
+    </message>
 </context>
 <context>
     <name>TLibraryPanel</name>
@@ -1925,6 +1945,10 @@ Ohne sie zu speichern schließen?</translation>
         <source>pass</source>
         <translation>passt</translation>
     </message>
+    <message>
+        <source>%1 exact</source>
+        <translation>%1 exakt</translation>
+    </message>
 </context>
 <context>
     <name>TSplashForm</name>
@@ -2176,6 +2200,37 @@ Ohne sie zu speichern schließen?</translation>
     <message>
         <source>%1 could not be reset: %2.</source>
         <translation>%1 konnte nicht zurückgesetzt werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TStrongLevel</name>
+    <message>
+        <source>Strong</source>
+        <translation>Stark</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Gut</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Verein</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Anfänger</translation>
+    </message>
+    <message>
+        <source>Plays its best move.</source>
+        <translation>Spielt seinen besten Zug.</translation>
+    </message>
+    <message>
+        <source>Loses up to %1 discs a move.</source>
+        <translation>Verliert bis zu %1 Steine pro Zug.</translation>
+    </message>
+    <message>
+        <source>Analyst: %1, %2 s a move</source>
+        <translation>Analyst: %1, %2 s pro Zug</translation>
     </message>
 </context>
 </TS>

@@ -1072,6 +1072,26 @@ Se conserva la partida actual.</translation>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Analyst as opponent</source>
+        <translation>Analista como rival</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Fuerza</translation>
+    </message>
+    <message>
+        <source>Seconds per move</source>
+        <translation>Segundos por jugada</translation>
+    </message>
+    <message>
+        <source>Book margin (discs)</source>
+        <translation>Margen del libro (fichas)</translation>
+    </message>
+    <message>
+        <source>Book moves within this many discs of the book&apos;s best are played at random</source>
+        <translation>Las jugadas del libro a esta distancia en fichas de la mejor se juegan al azar</translation>
+    </message>
 </context>
 <context>
     <name>TLibraryPanel</name>
@@ -1926,6 +1946,10 @@ Close without saving them?</source>
         <source>pass</source>
         <translation>pasa</translation>
     </message>
+    <message>
+        <source>%1 exact</source>
+        <translation>%1 exacto</translation>
+    </message>
 </context>
 <context>
     <name>TSplashForm</name>
@@ -2177,6 +2201,37 @@ Close without saving them?</source>
     <message>
         <source>%1 could not be reset: %2.</source>
         <translation>No se pudo reiniciar %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TStrongLevel</name>
+    <message>
+        <source>Strong</source>
+        <translation>Fuerte</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Bueno</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Principiante</translation>
+    </message>
+    <message>
+        <source>Plays its best move.</source>
+        <translation>Juega su mejor jugada.</translation>
+    </message>
+    <message>
+        <source>Loses up to %1 discs a move.</source>
+        <translation>Pierde hasta %1 fichas por jugada.</translation>
+    </message>
+    <message>
+        <source>Analyst: %1, %2 s a move</source>
+        <translation>Analista: %1, %2 s por jugada</translation>
     </message>
 </context>
 </TS>

@@ -1072,6 +1072,26 @@ La partie actuelle est conservée.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Analyst as opponent</source>
+        <translation>Analyste comme adversaire</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Force</translation>
+    </message>
+    <message>
+        <source>Seconds per move</source>
+        <translation>Secondes par coup</translation>
+    </message>
+    <message>
+        <source>Book margin (discs)</source>
+        <translation>Marge du livre (pions)</translation>
+    </message>
+    <message>
+        <source>Book moves within this many discs of the book&apos;s best are played at random</source>
+        <translation>Les coups du livre à moins de ce nombre de pions du meilleur sont joués au hasard</translation>
+    </message>
 </context>
 <context>
     <name>TLibraryPanel</name>
@@ -1926,6 +1946,10 @@ Fermer sans les enregistrer ?</translation>
         <source>pass</source>
         <translation>passe</translation>
     </message>
+    <message>
+        <source>%1 exact</source>
+        <translation>%1 exact</translation>
+    </message>
 </context>
 <context>
     <name>TSplashForm</name>
@@ -2177,6 +2201,37 @@ Fermer sans les enregistrer ?</translation>
     <message>
         <source>%1 could not be reset: %2.</source>
         <translation>Impossible de remettre %1 à zéro : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TStrongLevel</name>
+    <message>
+        <source>Strong</source>
+        <translation>Fort</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Bon</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Débutant</translation>
+    </message>
+    <message>
+        <source>Plays its best move.</source>
+        <translation>Joue son meilleur coup.</translation>
+    </message>
+    <message>
+        <source>Loses up to %1 discs a move.</source>
+        <translation>Perd jusqu&apos;à %1 pions par coup.</translation>
+    </message>
+    <message>
+        <source>Analyst: %1, %2 s a move</source>
+        <translation>Analyste : %1, %2 s par coup</translation>
     </message>
 </context>
 </TS>

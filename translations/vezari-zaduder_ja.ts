@@ -1069,6 +1069,26 @@ The current game is kept.</source>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Analyst as opponent</source>
+        <translation>アナリストと対局</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>強さ</translation>
+    </message>
+    <message>
+        <source>Seconds per move</source>
+        <translation>1手の秒数</translation>
+    </message>
+    <message>
+        <source>Book margin (discs)</source>
+        <translation>定石の幅 (石)</translation>
+    </message>
+    <message>
+        <source>Book moves within this many discs of the book&apos;s best are played at random</source>
+        <translation>定石の最善手からこの石数以内の手を無作為に打ちます</translation>
+    </message>
 </context>
 <context>
     <name>TLibraryPanel</name>
@@ -1917,6 +1937,10 @@ Close without saving them?</source>
         <source>pass</source>
         <translation>パス</translation>
     </message>
+    <message>
+        <source>%1 exact</source>
+        <translation>%1 完全読み</translation>
+    </message>
 </context>
 <context>
     <name>TSplashForm</name>
@@ -2165,6 +2189,37 @@ Close without saving them?</source>
     <message>
         <source>%1 could not be reset: %2.</source>
         <translation>%1 をリセットできませんでした: %2。</translation>
+    </message>
+</context>
+<context>
+    <name>TStrongLevel</name>
+    <message>
+        <source>Strong</source>
+        <translation>強い</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>上級</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>中級</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>初級</translation>
+    </message>
+    <message>
+        <source>Plays its best move.</source>
+        <translation>最善手を打ちます。</translation>
+    </message>
+    <message>
+        <source>Loses up to %1 discs a move.</source>
+        <translation>1手で最大%1石損します。</translation>
+    </message>
+    <message>
+        <source>Analyst: %1, %2 s a move</source>
+        <translation>アナリスト: %1、1手%2秒</translation>
     </message>
 </context>
 </TS>

@@ -1067,6 +1067,26 @@ The current game is kept.</source>
         <source>OK</source>
         <translation>确定</translation>
     </message>
+    <message>
+        <source>Analyst as opponent</source>
+        <translation>分析器对手</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>强度</translation>
+    </message>
+    <message>
+        <source>Seconds per move</source>
+        <translation>每步秒数</translation>
+    </message>
+    <message>
+        <source>Book margin (discs)</source>
+        <translation>开局库容差（子）</translation>
+    </message>
+    <message>
+        <source>Book moves within this many discs of the book&apos;s best are played at random</source>
+        <translation>与开局库最佳着法相差不超过此子数的着法随机选用</translation>
+    </message>
 </context>
 <context>
     <name>TLibraryPanel</name>
@@ -1915,6 +1935,10 @@ Close without saving them?</source>
         <source>pass</source>
         <translation>过</translation>
     </message>
+    <message>
+        <source>%1 exact</source>
+        <translation>%1 精确</translation>
+    </message>
 </context>
 <context>
     <name>TSplashForm</name>
@@ -2163,6 +2187,37 @@ Close without saving them?</source>
     <message>
         <source>%1 could not be reset: %2.</source>
         <translation>无法重置 %1：%2。</translation>
+    </message>
+</context>
+<context>
+    <name>TStrongLevel</name>
+    <message>
+        <source>Strong</source>
+        <translation>强</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>良好</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>俱乐部</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>新手</translation>
+    </message>
+    <message>
+        <source>Plays its best move.</source>
+        <translation>走最佳着法。</translation>
+    </message>
+    <message>
+        <source>Loses up to %1 discs a move.</source>
+        <translation>每步最多损失 %1 子。</translation>
+    </message>
+    <message>
+        <source>Analyst: %1, %2 s a move</source>
+        <translation>分析器：%1，每步 %2 秒</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,10 @@
 // The level dialog and its spin fields, driven as a user would: typed keys,
 // arrows, focus changes, Enter, Esc and the close box.
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -14,6 +17,7 @@
 
 #include "Levelunt.h"
 #include "ReversiCore.h"
+#include "StrongLevel.h"
 #include "widgets/SpinField.h"
 
 using namespace reversi;
@@ -306,6 +310,77 @@ class LevelDialogTest : public QObject {
     QCOMPARE(engine.Gamma(), 1500);
     // The fields keep their contents for the next showing.
     QCOMPARE(dialog.GammaEdit->text(), QStringLiteral("77"));
+  }
+
+  // ---- The analyst's panel ----
+
+  // Offered, it lies beside the designed area, which keeps its size, its
+  // controls' places and every pixel.
+  void TheAnalystPanelLeavesTheDesignedPartAlone() {
+    TReversiCore engine;
+    TLevelFrm plain;
+    ShowFilled(plain, engine);
+    QCOMPARE(plain.size(), QSize(303, 230));
+    QVERIFY(!plain.Panel2->isVisible());
+    TStrongLevel level;
+    TLevelFrm offered;
+    offered.SetAnalystPlayer(&level);
+    ShowFilled(offered, engine);
+    QVERIFY(offered.Panel2->isVisible());
+    const QRect designed(0, 0, 303, 230);
+    QVERIFY(!designed.intersects(offered.Panel2->geometry()));
+    QCOMPARE(offered.height(), 230);
+    QCOMPARE(offered.Panel1->geometry(), QRect(4, 4, 293, 169));
+    QCOMPARE(offered.BitBtn1->geometry(), QRect(107, 188, 89, 33));
+    QCOMPARE(offered.grab(designed).toImage(), plain.grab(designed).toImage());
+    // Off until chosen: its fields wait for the check.
+    QVERIFY(!offered.AnalystCheck->isChecked());
+    QVERIFY(!offered.StrengthBox->isEnabled());
+    QVERIFY(!offered.AnalystSecondsEdit->isEnabled());
+  }
+
+  void OkWritesTheAnalystsChoiceAndTheCloseBoxNothing() {
+    TReversiCore engine;
+    engine.SetLevel(Ply4);
+    TStrongLevel level;
+    level.Seconds = 7;
+    level.BookMargin = 2.5;
+    TLevelFrm dialog;
+    int showGames = 0;
+    dialog.OnShowGame = [&] { ++showGames; };
+    dialog.SetAnalystPlayer(&level);
+    ShowFilled(dialog, engine);
+    QCOMPARE(dialog.AnalystSecondsEdit->Value(), 7);
+    QCOMPARE(dialog.BookMarginEdit->value(), 2.5);
+    QTest::mouseClick(dialog.AnalystCheck, Qt::LeftButton);
+    QVERIFY(dialog.StrengthBox->isEnabled());
+    dialog.StrengthBox->setCurrentIndex(2);
+    QVERIFY(dialog.StrengthNote->text().contains(QStringLiteral("4 discs")));
+    TypeInto(dialog.AnalystSecondsEdit, QStringLiteral("3"));
+    // Closed: nothing taken.
+    dialog.close();
+    QVERIFY(!level.Enabled);
+    QCOMPARE(level.Seconds, 7);
+    // OK: all taken, the levels' own choice as before, the Game box told.
+    ShowFilled(dialog, engine);
+    QVERIFY(!dialog.AnalystCheck->isChecked());
+    QTest::mouseClick(dialog.AnalystCheck, Qt::LeftButton);
+    dialog.StrengthBox->setCurrentIndex(2);
+    TypeInto(dialog.AnalystSecondsEdit, QStringLiteral("3"));
+    QTest::keyClick(dialog.AnalystSecondsEdit, Qt::Key_Return);
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(level.Enabled);
+    QCOMPARE(level.Strength, 2);
+    QCOMPARE(level.Seconds, 3);
+    QCOMPARE(level.BookMargin, 2.5);
+    QCOMPARE(engine.Level(), Ply4);
+    QCOMPARE(showGames, 2);  // once for the depth level, once for the analyst
+    // Seconds out of range leave the analyst's time as it was.
+    ShowFilled(dialog, engine);
+    QVERIFY(dialog.AnalystCheck->isChecked());
+    TypeInto(dialog.AnalystSecondsEdit, QStringLiteral("0"));
+    dialog.BitBtn1Click();
+    QCOMPARE(level.Seconds, 3);
   }
 
   void ExecuteShowsModallyAndReturnsOnOk() {

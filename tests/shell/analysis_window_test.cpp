@@ -20,6 +20,7 @@
 #include "IniStore.h"
 #include "Sdimain.h"
 #include "StrongLevel.h"
+#include "StrongPlayer.h"
 #include "WindowParts.h"
 
 namespace {
@@ -429,6 +430,40 @@ class AnalysisWindowTest : public QObject {
     // Back to the levels: the classic search plays, its chooser untouched.
     Part<QAction>(*w, "LevelsPlayer1")->trigger();
     QVERIFY(!w->Analysis().AnalystPlayer().Enabled);
+  }
+
+  // The analyst's thinking fills the Statistics box and the Best Line in
+  // place of the search's: its solved line near the end, marked exact, and
+  // a weaker strength's chosen move on top; the Game box names it.
+  void theAnalystPlayersLineFillsTheBestLine() {
+    auto w = Window();
+    Play(*w, kEndgame);
+    w->Board()->SetMode(reversi::Normal);
+    w->Panel().SetStatistics(true);
+    w->Panel().SetBestLine(true);
+    TStrongLevel& level = w->Analysis().AnalystLevel();
+    level.Seconds = 1;
+    w->Analysis().SetAnalystPlayer(0);
+    Part<QAction>(*w, "Move1")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(w->Board()->MovesPlayed, 47, 20000);
+    QCOMPARE(QString::fromStdString(reversi::SquareName(w->Board()->GameRecord[46])), QStringLiteral("B7"));
+    auto* list = Part<QListWidget>(*w, "ListBox1");
+    QVERIFY(list->count() > 0);
+    QVERIFY2(list->item(0)->text().startsWith(QStringLiteral("14*|18.00|B7 ")), qPrintable(list->item(0)->text()));
+    QCOMPARE(Part<QLabel>(*w, "Label11")->text(), QStringLiteral("B7"));
+    QCOMPARE(Part<QLabel>(*w, "Label13")->text(), QStringLiteral("+18 exact"));
+    QCOMPARE(Part<QLabel>(*w, "Label14")->text(), QStringLiteral("14"));
+    QCOMPARE(Part<QLabel>(*w, "Label16")->text(), QStringLiteral("-"));
+    QCOMPARE(Part<QLabel>(*w, "Label6")->text(), QStringLiteral("Analyst: Strong, 1 s a move"));
+
+    // A weaker strength: the move it played is the line on top.
+    w->Board()->TakeBack();
+    w->Analysis().SetAnalystPlayer(3);
+    Part<QAction>(*w, "Move1")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(w->Board()->MovesPlayed, 47, 20000);
+    const QString played = QString::fromStdString(reversi::SquareName(w->Board()->GameRecord[46]));
+    QVERIFY2(list->item(0)->text().endsWith(u'|' + played), qPrintable(list->item(0)->text()));
+    QCOMPARE(Part<QLabel>(*w, "Label11")->text(), played);
   }
 
   // Move Now ends the analyst's thinking with its best move so far (without

@@ -453,7 +453,7 @@ class AnalysisWindowTest : public QObject {
     QCOMPARE(Part<QLabel>(*w, "Label11")->text(), QStringLiteral("B7"));
     QCOMPARE(Part<QLabel>(*w, "Label13")->text(), QStringLiteral("+18 exact"));
     QCOMPARE(Part<QLabel>(*w, "Label14")->text(), QStringLiteral("14"));
-    QCOMPARE(Part<QLabel>(*w, "Label16")->text(), QStringLiteral("-"));
+    QCOMPARE(Part<QLabel>(*w, "Label16")->text(), QStringLiteral("14"));
     QCOMPARE(Part<QLabel>(*w, "Label6")->text(), QStringLiteral("Analyst: Strong, 1 s a move"));
 
     // A weaker strength: the move it played is the line on top.

@@ -4,6 +4,8 @@
 // the German texts as the German player meets them.
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -206,6 +208,9 @@ class LanguagesTest : public QObject {
     NothingClipped(&w);
     AcceleratorsUnique(w);
     Shown(*w.LevelDialog());
+    // The analyst's panel with its longest note.
+    Part<QComboBox>(*w.LevelDialog(), "StrengthBox")->setCurrentIndex(3);
+    NothingClipped(w.LevelDialog());
     Shown(*w.GamesPlayed().Dialog());
 
     TAboutBox about;
@@ -235,6 +240,12 @@ class LanguagesTest : public QObject {
     w.Board()->SetLevel(reversi::Ply1);
     w.Panel().ShowGame();
     QCOMPARE(Part<QLabel>(w, "Label6")->text(), QStringLiteral("Suche über 1 Halbzug"));
+    w.SetLevelDialog(new TLevelFrm(&w));
+    QCOMPARE(Part<QCheckBox>(*w.LevelDialog(), "AnalystCheck")->text(), QStringLiteral("Analyst als Gegner"));
+    w.Analysis().SetAnalystPlayer(3);
+    w.Panel().ShowGame();
+    QCOMPARE(Part<QLabel>(w, "Label6")->text(), QStringLiteral("Analyst: Anfänger, 2 s pro Zug"));
+    w.Analysis().SetAnalystPlayer(-1);
 
     QString told;
     w.Files().ReportFileFailure = [&](const QString& text) { told = text; };

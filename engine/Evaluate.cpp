@@ -143,9 +143,11 @@ typedef uint64_t U64x4 __attribute__((vector_size(32)));
 [[gnu::always_inline]] inline uint64_t LegalMovesWide(uint64_t own, uint64_t opp) {
   const U64x4 step = {1, 8, 7, 9};
   const U64x4 step2 = {2, 16, 14, 18};
-  const uint64_t inner = opp & kInnerColumns;
-  const U64x4 o = {inner, opp, inner, inner};
-  const U64x4 p = {own, own, own, own};
+  // Broadcast and masked in the vector unit: cheaper than assembling the
+  // lanes from general registers.
+  const U64x4 columns = {kInnerColumns, ~uint64_t{0}, kInnerColumns, kInnerColumns};
+  const U64x4 o = (U64x4{} + opp) & columns;
+  const U64x4 p = U64x4{} + own;
   U64x4 left = o & (p << step);
   U64x4 right = o & (p >> step);
   left |= o & (left << step);
@@ -343,6 +345,28 @@ constexpr std::array<uint32_t, 64> kQuadrantUnitOfBit = [] {
   return v;
 }
 
+// The squares of s in each quadrant, a byte each (quadrant q in byte q - 1),
+// without the processor's bit count, which the baseline build lacks: each
+// byte's two nibbles count a row's four squares of the left and the right
+// half, and one multiplication adds up the rows of each half-board.
+constexpr uint32_t QuadrantCounts(uint64_t s) {
+  constexpr uint64_t kNibbles = 0x0F0F0F0F0F0F0F0FULL;
+  uint64_t x = s - ((s >> 1) & 0x5555555555555555ULL);
+  x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+  const uint64_t left = (x & kNibbles) * 0x01010101ULL;          // byte 3: rows 1-4, byte 7: rows 5-8
+  const uint64_t right = ((x >> 4) & kNibbles) * 0x01010101ULL;  // the same for columns e-h
+  return static_cast<uint32_t>((left >> 24 & 0xFF) | (right >> 16 & 0xFF00) | (left >> 40 & 0xFF0000) |
+                               (right >> 32 & 0xFF000000));
+}
+static_assert([] {
+  for (int sq = 0; sq < kCellTableSize; ++sq)
+    if (kQuadrant[sq] && QuadrantCounts(Bit(sq)) != kQuadrantUnit[sq]) return false;
+  return QuadrantCounts(~uint64_t{0}) == 0x10101010;
+}());
+constexpr int ByteSum(uint32_t bytes) {
+  return static_cast<int>((bytes * 0x01010101U) >> 24);
+}
+
 }  // namespace
 
 int TSearch::FindMoves(int row, int colour, int suggestion) {
@@ -361,15 +385,8 @@ int TSearch::FindMoves(int row, int colour, int suggestion) {
   const uint64_t opp = board.BitsOf(-colour);
   n = movegen::AppendMovesInWalkOrder(board.HeadTimes(), movegen::RunStarts(own, opp), opp, listed, list.data(), n);
   MoveSet[row] = listed;
-  // The four quadrant counts side by side in one word, a byte each, so that
-  // the loop adds in a register.
-  int safe = 0;
-  uint32_t perQuadrant = 0;
-  for (int i = 0; i < n; ++i) {
-    safe += kSafeSquare[list[i]];
-    perQuadrant += kQuadrantUnit[list[i]];
-  }
-  SafeMoves = safe;
+  const uint32_t perQuadrant = QuadrantCounts(listed);
+  SafeMoves = n - ByteSum(QuadrantCounts(listed & ~kSafeMask));
   quadrants = {0, 0, 0, 0, 0};
   for (int q = 1; q <= 4; ++q) quadrants[q] = static_cast<int32_t>(perQuadrant >> (8 * (q - 1)) & 0xFF);
   return n;

@@ -1,7 +1,6 @@
 #include "GamesPlayed.h"
 
 #include <QAction>
-#include <cstring>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QHBoxLayout>
@@ -13,6 +12,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <cstring>
 
 #include "AnalysisController.h"
 #include "FileReasons.h"
@@ -220,9 +220,9 @@ void TGamesPlayed::Fill() {
     ++row;
   }
   QString note = read.Statistics->Tallies().empty() ? tr("No game against the computer has been counted yet.")
-                                                     : tr("Your games against the computer, kept in %1; the "
-                                                          "margin is your discs less the computer's.")
-                                                           .arg(FileName(Path()));
+                                                    : tr("Your games against the computer, kept in %1; the "
+                                                         "margin is your discs less the computer's.")
+                                                          .arg(FileName(Path()));
   if (!pending_.empty())
     note += u' ' + tr("%n game(s) of this run could not be counted yet.", nullptr, static_cast<int>(pending_.size()));
   note_->setText(note);

@@ -1948,7 +1948,7 @@ Close without saving them?</source>
     </message>
     <message>
         <source>%1 exact</source>
-        <translation>%1 exacto</translation>
+        <translation>%1 exac.</translation>
     </message>
 </context>
 <context>

@@ -1939,7 +1939,7 @@ Close without saving them?</source>
     </message>
     <message>
         <source>%1 exact</source>
-        <translation>%1 完全読み</translation>
+        <translation>%1 完全</translation>
     </message>
 </context>
 <context>

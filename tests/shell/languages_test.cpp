@@ -20,6 +20,7 @@
 #include <QXmlStreamReader>
 
 #include "About.h"
+#include "AnalysisWorker.h"
 #include "EngineSettings.h"
 #include "EnginesDialog.h"
 #include "FileReasons.h"
@@ -203,6 +204,15 @@ class LanguagesTest : public QObject {
     NothingClipped(&w);
     w.Board()->SetLevel(reversi::Ply1);
     w.Panel().ShowGame();
+    // The analyst's widest figures: an exact value and a two-digit depth.
+    TPositionValue solved;
+    solved.Cell = reversi::SquareOf(7, 1);
+    solved.Discs = -64;
+    solved.Exact = true;
+    solved.Depth = 22;
+    solved.Valid = true;
+    w.Panel().SetStatistics(true);
+    w.Panel().AnalystThinking(solved);
     // The big button's caption while the computer thinks.
     Part<QAbstractButton>(w, "PlayButton")->setText(QCoreApplication::translate("TPlayBar", "Thinking"));
     NothingClipped(&w);

@@ -120,9 +120,20 @@ TSolveResult TSearch::Converge(TBits player, TBits opponent, int lower, int uppe
   // true score needs one good move at each node of the proof, one above it
   // every move, so the climb is cheaper than the descent.
   const int empties = 64 - Count(player | opponent);
-  if (upper - lower > 2 && empties >= kEstimateMin)
-    guess = EstimateScore(player, opponent, EstimateDepth(empties)) - kEstimateBelow;
   provenLower_ = lower, provenUpper_ = upper;
+  if (upper - lower > 2 && empties >= kEstimateMin) {
+    guess = EstimateScore(player, opponent, EstimateDepth(empties));
+    // A wipe-out is the most there is when the empties go to the winner.
+    if (setup_.EmptiesToWinner && std::abs(guess) >= kWipeOutGuess) {
+      const int move = ForcedWipeOut(player, opponent, guess > 0);
+      if (move != kNoWipeOut) {
+        provenLower_ = provenUpper_ = guess > 0 ? 64 : -64;
+        provenBest_ = move;
+        return TSolveResult{provenLower_, move, nodes_, true};
+      }
+    }
+    guess -= kEstimateBelow;
+  }
   while (lower < upper) {
     const int test = std::clamp(guess, lower + 1, upper);
     const TSolveResult r = SolveMoves(player, opponent, test - 1, test);

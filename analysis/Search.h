@@ -65,6 +65,12 @@ class TSearch {
 
  private:
   TSolveResult SolveMoves(TBits player, TBits opponent, int alpha, int beta);
+  // With `hunter`, a move of the side to move that takes every disc of the
+  // other by force; without, a move of the side to move, which loses every
+  // disc by force; kNoWipeOut when none is found within the budget
+  // (SolverTuning.h, WipeOut.cpp).
+  static constexpr int kNoWipeOut = -1;
+  int ForcedWipeOut(TBits player, TBits opponent, bool hunter);
   int Search(TBits player, TBits opponent, int alpha, int beta, int empties);
   // Searches the moves in list order with the window (max(alpha, best),
   // beta), raising best and bestMove, until one reaches beta.

@@ -3,6 +3,8 @@
 // saves, and the ordering by the opponent's replies gives way to parity.
 #pragma once
 
+#include <cstdint>
+
 namespace reversi::analysis {
 
 inline constexpr int kMaxMoves = 64;      // one per empty square at most, whatever the position
@@ -37,6 +39,14 @@ constexpr int StabilityFloor(int empties) {
 // squares to the exact scores of 1500 positions with 14 to 22 empties from
 // games-sample.txt, leaving out its first 200 games, which the benchmark uses.
 inline constexpr int kEstimateMin = 16;
+// From this guess up (or down), a large solve first looks for a forced
+// wipe-out (WipeOut.cpp), giving it a part of what the solve may cost: FFO
+// #59's, 15 plies deep from 34 empties, takes 21 million nodes.
+inline constexpr int kWipeOutGuess = 48;
+constexpr int64_t WipeOutBudget(int empties) {
+  return empties >= 31 ? int64_t{32} << 20 : int64_t{1} << (empties - 6);
+}
+inline constexpr int kWipeOutTableBits = 20;  // its own table of positions: 24 MB
 inline constexpr int kEstimateBelow = 4;
 constexpr int EstimateDepth(int empties) {
   return empties - 15 < 8 ? empties - 15 : 8;

@@ -24,6 +24,7 @@ using namespace reversi;
 namespace {
 // The designed client area, and the analyst's panel to the right of it.
 constexpr int kDesignedWidth = 303, kDesignedHeight = 230;
+constexpr int kRightMargin = 6;  // right of the designed panel
 constexpr int kAnalystPanelWidth = 234;
 constexpr QRect kAnalystPanel{kDesignedWidth, 4, kAnalystPanelWidth, 169};
 }  // namespace
@@ -168,7 +169,7 @@ void TLevelFrm::CreateAnalystPanel() {
 void TLevelFrm::SetAnalystPlayer(TStrongLevel* level) {
   analyst_ = level;
   Panel2->setVisible(level != nullptr);
-  setFixedSize(level ? kAnalystPanel.right() + 1 + (kDesignedWidth - 297) : kDesignedWidth, kDesignedHeight);
+  setFixedSize(level ? kAnalystPanel.right() + 1 + kRightMargin : kDesignedWidth, kDesignedHeight);
 }
 
 void TLevelFrm::AnalystCheckClick() {

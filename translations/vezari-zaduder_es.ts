@@ -2231,7 +2231,7 @@ Close without saving them?</source>
     </message>
     <message>
         <source>Analyst: %1, %2 s a move</source>
-        <translation>Analista: %1, %2 s por jugada</translation>
+        <translation>Analista: %1, %2 s/jugada</translation>
     </message>
 </context>
 </TS>

@@ -2231,7 +2231,7 @@ Fermer sans les enregistrer ?</translation>
     </message>
     <message>
         <source>Analyst: %1, %2 s a move</source>
-        <translation>Analyste : %1, %2 s par coup</translation>
+        <translation>Analyste : %1, %2 s/coup</translation>
     </message>
 </context>
 </TS>

@@ -213,6 +213,16 @@ class LanguagesTest : public QObject {
     solved.Valid = true;
     w.Panel().SetStatistics(true);
     w.Panel().AnalystThinking(solved);
+    // The Game box's level text at its longest while the analyst plays.
+    TStrongLevel& analyst = w.Analysis().AnalystLevel();
+    const TStrongLevel before = analyst;
+    analyst.Enabled = true;
+    analyst.Strength = 3;
+    analyst.Seconds = TStrongLevel::kMaxSeconds;
+    w.Panel().ShowGame();
+    NothingClipped(&w);
+    analyst = before;
+    w.Panel().ShowGame();
     // The big button's caption while the computer thinks.
     Part<QAbstractButton>(w, "PlayButton")->setText(QCoreApplication::translate("TPlayBar", "Thinking"));
     NothingClipped(&w);

@@ -39,6 +39,7 @@
 #include "ReversiCore.h"
 
 class QPainter;
+class TFlipAnimation;
 class TReversiHooks;
 
 namespace reversi {
@@ -112,6 +113,14 @@ class TReversi : public QWidget, public reversi::TReversiCore {
   // discs a move there would turn, marked 1. Both clear when a move is played.
   int32_t HoverSquare = 0;
   std::array<uint8_t, reversi::kCells> FlipPreview{};
+
+  // Off by default. On, the discs a move turns turn over on the screen
+  // (FlipAnimation.h) and the computer's next search begins once they have;
+  // its clock starts then too. Off, the board is drawn as it always was.
+  bool AnimateFlips() const { return animateFlips_; }
+  void SetAnimateFlips(bool value);
+  // Discs are turning on the screen.
+  bool Animating() const;
 
   // Diameter of one disc, recomputed at every paint and resize; always odd
   // and at least 3.
@@ -212,6 +221,13 @@ class TReversi : public QWidget, public reversi::TReversiCore {
   void MoveKeyCursor(int square);
   void PlayFromKeyboard(int square);
   void DrawKeyCursor(QPainter& p, int pitch) const;
+  // The flip animation (ReversiAnimation.cpp): started by the repaint that
+  // shows a move, waited for before a search walks its tree (returns the
+  // milliseconds waited), drawn over the discs it turns.
+  void StartFlipAnimation();
+  int64_t WaitForFlipAnimation();
+  void EndFlipAnimation();
+  void DrawTurningDiscs(QPainter& p, const TShown& shown, const TDevice& px, const QColor& background);
   // Repaints when value differs from field, after storing it.
   template <class T>
   void Change(T& field, T value);
@@ -234,6 +250,11 @@ class TReversi : public QWidget, public reversi::TReversiCore {
   // what a move costs the window.
   QImage discStamps_[2];
   std::optional<TLook> look_;
+  bool animateFlips_ = false;
+  std::unique_ptr<TFlipAnimation> animation_;
+  // The cells as the last paint showed them while the animation is on: what
+  // a move is told from.
+  std::array<int32_t, reversi::kCells> lastCells_{};
   std::unique_ptr<TReversiHooks> platform_;
   std::unique_ptr<TSnapshot> snapshot_;
   int busy_ = 0;

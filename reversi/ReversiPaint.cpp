@@ -204,6 +204,7 @@ void TReversi::PaintBoard(const TShown& shown, const TDevice& px) {
       }
     }
   }
+  if (animation_) DrawTurningDiscs(p, shown, px, background);
   // The overlay and the cursor are drawn in logical pixels, the painter
   // scaling them to the device (they are smooth shapes and text).
   p.scale(px.Ratio, px.Ratio);
@@ -288,7 +289,9 @@ void TReversi::DrawOverlay(QPainter& p, const TShown& shown) {
 
 void TReversi::paintEvent(QPaintEvent*) {
   Settle();
-  DrawBoard(Shown());
+  const TShown shown = Shown();
+  if (animateFlips_) std::copy_n(shown.Cells, kCells, lastCells_.begin());
+  DrawBoard(shown);
   // One copy of the finished picture: the board never shows half drawn.
   QPainter screen(this);
   screen.setCompositionMode(QPainter::CompositionMode_Source);

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <ctime>
 
+#include "FlipAnimation.h"
 #include "Reversi.h"
 
 using reversi::TColor;
@@ -53,8 +54,12 @@ class TReversiHooks final : public reversi::THooks {
   // for the old position would mark discs no move turns.
   void Repaint() override {
     board_->ClearFlipPreview();
+    board_->StartFlipAnimation();
     board_->RepaintBoard();
   }
+
+  // The search's clock stands still while it waits for discs to turn.
+  uint32_t TickCount() override { return THooks::TickCount() - static_cast<uint32_t>(waitedMs_); }
 
   void ShowMessage(const std::string& text) override {
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), QString::fromStdString(text),
@@ -75,6 +80,7 @@ class TReversiHooks final : public reversi::THooks {
     copy->SideToMove = board_->SideToMove;
     copy->JustPlayed = board_->JustPlayedSquare;
     board_->snapshot_ = std::move(copy);
+    waitedMs_ += board_->WaitForFlipAnimation();
     // The first pass of a search comes kPassInterval after its start.
     lastPass_ = CoarseMilliseconds();
   }
@@ -98,6 +104,7 @@ class TReversiHooks final : public reversi::THooks {
   TReversi* board_;
   int countdown_ = kCallsPerClockRead;
   int64_t lastPass_ = 0;
+  int64_t waitedMs_ = 0;
 };
 
 TReversi::TReversi(QWidget* parent) : QWidget(parent), platform_(std::make_unique<TReversiHooks>(this)) {
@@ -113,6 +120,7 @@ TReversi::TReversi(QWidget* parent) : QWidget(parent), platform_(std::make_uniqu
 
 TReversi::~TReversi() {
   RequestStop();
+  animation_.reset();
   for (const auto& object : watched_)
     if (object) object->removeEventFilter(this);
   SetHooks(nullptr);

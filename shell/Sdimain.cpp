@@ -20,6 +20,7 @@
 #include <algorithm>
 
 #include "AnalysisController.h"
+#include "AnimateFlips.h"
 #include "BoardCoordinates.h"
 #include "BoardDesign.h"
 #include "BoardStyle.h"
@@ -106,6 +107,7 @@ TMain::TMain(std::string settingsPath, QWidget* parent) : QMainWindow(parent), m
   // so ShowHint needs no installing; then the settings.
   Coordinates->setVisible(memory_.Load(*Reversi1, *menus_));
   boardStyle_ = new TBoardStyle(this, Reversi1, findChild<QMenu*>(QStringLiteral("View1")), memory_.Path());
+  animateFlips_ = new TAnimateFlips(this, Reversi1, findChild<QMenu*>(QStringLiteral("View1")), memory_.Path());
   KeepBoardReadable();
   FormResize();
   panel_->ShowGame();
@@ -483,6 +485,7 @@ void TMain::closeEvent(QCloseEvent* e) {
     std::vector<TIniWrite> more = analysis_->Writes();
     for (const TIniWrite& w : boardStyle_->Writes()) more.push_back(w);
     for (auto writes : {choice_->Writes(), clock_->Writes()}) more.insert(more.end(), writes.begin(), writes.end());
+    for (const TIniWrite& w : animateFlips_->Writes()) more.push_back(w);
     const std::string whyNot = memory_.Save(*this, *Reversi1, *menus_, more);
     if (!whyNot.empty() &&
         !ConfirmCloseWithoutSettings(tr("The settings could not be saved to %1: %2.\n\nClose without saving them?")

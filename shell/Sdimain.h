@@ -24,6 +24,7 @@
 
 class QDialog;
 class TAnalysisController;
+class TAnimateFlips;
 class TBoardCoordinates;
 class TBoardStyle;
 class TClockController;
@@ -132,6 +133,7 @@ class TMain : public QMainWindow {
   TDropShadow* Shadow = nullptr;
   TBoardCoordinates* Coordinates = nullptr;
   TBoardStyle* boardStyle_ = nullptr;
+  TAnimateFlips* animateFlips_ = nullptr;
   TWaveSound* Click = nullptr;
 
   TWindowMemory memory_;

@@ -80,7 +80,9 @@ target_sources(vz_mainwindow PRIVATE
   ${CMAKE_CURRENT_SOURCE_DIR}/NewGameChoice.h
   ${CMAKE_CURRENT_SOURCE_DIR}/NewGameChoice.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/ClockController.h
-  ${CMAKE_CURRENT_SOURCE_DIR}/ClockController.cpp)
+  ${CMAKE_CURRENT_SOURCE_DIR}/ClockController.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/AnimateFlips.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/AnimateFlips.cpp)
 target_link_libraries(vz_mainwindow PUBLIC vz_openings)
 set_target_properties(vz_mainwindow PROPERTIES AUTOMOC ON AUTORCC ON)
 target_include_directories(vz_mainwindow PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})

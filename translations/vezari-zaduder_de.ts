@@ -2233,4 +2233,15 @@ Ohne sie zu speichern schließen?</translation>
         <translation>Analyst: %1, %2 s pro Zug</translation>
     </message>
 </context>
+<context>
+    <name>TAnimateFlips</name>
+    <message>
+        <source>Animate Flips</source>
+        <translation>Steine animiert umdrehen</translation>
+    </message>
+    <message>
+        <source>Turn the discs a move flips over in a short animation</source>
+        <translation>Die Steine, die ein Zug umdreht, in einer kurzen Animation wenden</translation>
+    </message>
+</context>
 </TS>

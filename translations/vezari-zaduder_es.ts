@@ -2234,4 +2234,15 @@ Close without saving them?</source>
         <translation>Analista: %1, %2 s/jugada</translation>
     </message>
 </context>
+<context>
+    <name>TAnimateFlips</name>
+    <message>
+        <source>Animate Flips</source>
+        <translation>Animar los volteos</translation>
+    </message>
+    <message>
+        <source>Turn the discs a move flips over in a short animation</source>
+        <translation>Voltear con una breve animación las fichas que da la vuelta una jugada</translation>
+    </message>
+</context>
 </TS>

@@ -2234,4 +2234,15 @@ Fermer sans les enregistrer ?</translation>
         <translation>Analyste : %1, %2 s/coup</translation>
     </message>
 </context>
+<context>
+    <name>TAnimateFlips</name>
+    <message>
+        <source>Animate Flips</source>
+        <translation>Animer les retournements</translation>
+    </message>
+    <message>
+        <source>Turn the discs a move flips over in a short animation</source>
+        <translation>Retourner dans une courte animation les pions qu&apos;un coup retourne</translation>
+    </message>
+</context>
 </TS>

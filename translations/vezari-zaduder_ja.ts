@@ -2222,4 +2222,15 @@ Close without saving them?</source>
         <translation>アナリスト: %1、1手%2秒</translation>
     </message>
 </context>
+<context>
+    <name>TAnimateFlips</name>
+    <message>
+        <source>Animate Flips</source>
+        <translation>石の反転をアニメーション</translation>
+    </message>
+    <message>
+        <source>Turn the discs a move flips over in a short animation</source>
+        <translation>着手で返る石を短いアニメーションで裏返す</translation>
+    </message>
+</context>
 </TS>

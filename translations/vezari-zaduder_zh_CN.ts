@@ -2220,4 +2220,15 @@ Close without saving them?</source>
         <translation>分析器：%1，每步 %2 秒</translation>
     </message>
 </context>
+<context>
+    <name>TAnimateFlips</name>
+    <message>
+        <source>Animate Flips</source>
+        <translation>翻转动画</translation>
+    </message>
+    <message>
+        <source>Turn the discs a move flips over in a short animation</source>
+        <translation>以简短动画翻转一步棋所翻的棋子</translation>
+    </message>
+</context>
 </TS>

@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake --preset release
+cmake --preset release -DVZ_LTO=ON
 cmake --build --preset release --target vezari-zaduder
 exec build/release/shell/vezari-zaduder

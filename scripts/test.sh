@@ -14,7 +14,7 @@ jobs=$(nproc)
 
 if [ "${1:-}" = "--slow" ]; then
   echo "== Release build and the long tests"
-  cmake --preset release
+  cmake --preset release -DVZ_LTO=ON
   cmake --build --preset release -j "$jobs"
   ctest --preset slow -j "$jobs"
   exit 0
@@ -27,7 +27,9 @@ echo "== Format"
 bash scripts/format.sh --check
 
 echo "== Release build and tests"
-cmake --preset release
+# Without link-time optimisation: it would redo each test program's code at
+# its link. The game (scripts/play.sh) and the slow runs are built with it.
+cmake --preset release -DVZ_LTO=OFF
 cmake --build --preset release -j "$jobs"
 ctest --preset release -j "$jobs"
 

@@ -8,7 +8,7 @@
 using namespace reversi;
 
 std::optional<std::vector<TFlipAnimation::TDisc>> TFlipAnimation::TurnedDiscs(const int32_t* before,
-                                                                               const int32_t* after) {
+                                                                              const int32_t* after) {
   int placed = 0;
   std::vector<TDisc> turned;
   for (int i = 10; i <= 80; ++i) {

@@ -119,12 +119,15 @@ int TEvaluation::Evaluate(TBits player, TBits opponent) const {
   const TBits moves = bb::LegalMoves(player, opponent);
   const TBits replies = bb::LegalMoves(opponent, player);
   if (!moves && !replies) return FinalValue(player, opponent);
+  // The weights were learned on positions whose mover had a move; one who
+  // must pass is judged as the opponent to move, whose position it is.
+  if (!moves) return -Evaluate(opponent, player);
   const int empties = 64 - bb::Count(player | opponent);
   const int16_t* w = tables_->Values.data() + std::size_t{kStageTableSize} * StageOfEmpties(empties);
-  uint32_t index[kPatternCopies];
+  uint32_t index[kPatternCopies + kSingleValueCount];
   PatternIndices(player, opponent, index);
-  int sum = w[kMoverMobility + std::min(bb::Count(moves), kMobilityCap)] +
-            w[kOtherMobility + std::min(bb::Count(replies), kMobilityCap)] + w[kEmptiesTerm + empties];
+  SingleValueIndices(player, opponent, moves, replies, index + kPatternCopies);
+  int sum = 0;
   for (uint32_t i : index) sum += w[i];
   return std::clamp(sum, -kMaxValue, kMaxValue);
 }

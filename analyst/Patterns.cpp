@@ -113,6 +113,28 @@ void PatternIndicesPortable(TBits player, TBits opponent, uint32_t* out) {
   }
 }
 
+namespace {
+
+// The squares next to any of `b`'s, in the eight directions.
+TBits Neighbours(TBits b) {
+  constexpr TBits notA = 0xFEFEFEFEFEFEFEFEull, notH = 0x7F7F7F7F7F7F7F7Full;
+  const TBits east = (b << 1) & notA, west = (b >> 1) & notH;
+  const TBits row = b | east | west;
+  return east | west | (row << 8) | (row >> 8);
+}
+
+}  // namespace
+
+void SingleValueIndices(TBits player, TBits opponent, TBits moves, TBits replies, uint32_t* out) {
+  const TBits empty = ~(player | opponent);
+  const int empties = __builtin_popcountll(empty);
+  out[0] = kMoverMobility + std::min(__builtin_popcountll(moves), kMobilityCap);
+  out[1] = kOtherMobility + std::min(__builtin_popcountll(replies), kMobilityCap);
+  out[2] = kEmptiesTerm + empties;
+  out[3] = kMoverPotential + std::min(__builtin_popcountll(Neighbours(opponent) & empty), kPotentialCap);
+  out[4] = kOtherPotential + std::min(__builtin_popcountll(Neighbours(player) & empty), kPotentialCap);
+}
+
 std::vector<uint32_t> CanonicalIndices(int k) {
   const TPatternKind& kind = kPatternKindTable[k];
   std::vector<int> maskSquares;

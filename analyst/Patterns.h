@@ -45,18 +45,27 @@ const std::array<TPatternCopy, kPatternCopies>& PatternCopies();
 inline constexpr uint32_t kPatternTableSize = 167265;
 
 // Beside the shapes, small tables of single values: the side to move's and
-// the other side's mobility (capped), and the number of empty squares.
+// the other side's mobility (capped), the number of empty squares, and each
+// side's potential mobility (the empty squares beside the other side's
+// discs, capped).
 inline constexpr int kMobilityCap = 31;
+inline constexpr int kPotentialCap = 40;
 inline constexpr uint32_t kMoverMobility = kPatternTableSize;
 inline constexpr uint32_t kOtherMobility = kMoverMobility + kMobilityCap + 1;
 inline constexpr uint32_t kEmptiesTerm = kOtherMobility + kMobilityCap + 1;
-inline constexpr uint32_t kStageTableSize = kEmptiesTerm + 61;
+inline constexpr uint32_t kMoverPotential = kEmptiesTerm + 61;
+inline constexpr uint32_t kOtherPotential = kMoverPotential + kPotentialCap + 1;
+inline constexpr uint32_t kStageTableSize = kOtherPotential + kPotentialCap + 1;
 
-// Stages of four empty squares, from the start (60 empties) to the end;
+// The single values' places in the stage table, given both sides' moves.
+inline constexpr int kSingleValueCount = 5;
+void SingleValueIndices(TBits player, TBits opponent, TBits moves, TBits replies, uint32_t* out);
+
+// Stages of five empty squares, from the start (60 empties) to the end;
 // the last takes the last few empties too.
-inline constexpr int kStages = 15;
+inline constexpr int kStages = 12;
 inline constexpr int StageOfEmpties(int empties) {
-  const int s = (60 - empties) / 4;
+  const int s = (60 - empties) / 5;
   return s < 0 ? 0 : (s >= kStages ? kStages - 1 : s);
 }
 

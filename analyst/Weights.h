@@ -15,7 +15,7 @@
 
 namespace reversi::analyst {
 
-inline constexpr uint32_t kWeightsVersion = 1;
+inline constexpr uint32_t kWeightsVersion = 2;
 inline constexpr std::size_t kMaxWeightsFileBytes = 16u << 20;
 
 // Every stage's full table (kStages * kStageTableSize values).

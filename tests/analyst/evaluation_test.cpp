@@ -113,6 +113,22 @@ TEST_F(TWeightsFileTest, LearnedEvaluationIsTheSameUnderTheBoardsSymmetriesAndWi
   ExpectSymmetricAndBounded(*eval);
 }
 
+// A side that must pass is judged from its opponent's turn: the weights know
+// only positions whose mover had a move.
+TEST_F(TWeightsFileTest, APositionWhoseMoverMustPassIsTheOpponentsToMove) {
+  std::string error;
+  const auto eval = TEvaluation::Load(Write(RandomWeightsFile()), error);
+  ASSERT_TRUE(eval) << error;
+  int passes = 0;
+  for (const TPos& game : RandomPositions(200, 5))
+    for (const TPos& pos : {game, TPos{game.Opponent, game.Player}}) {
+      if (bb::LegalMoves(pos.Player, pos.Opponent) || !bb::LegalMoves(pos.Opponent, pos.Player)) continue;
+      ++passes;
+      EXPECT_EQ(eval->Evaluate(pos.Player, pos.Opponent), -eval->Evaluate(pos.Opponent, pos.Player));
+    }
+  EXPECT_GT(passes, 0);
+}
+
 TEST_F(TWeightsFileTest, DamagedFilesAreRefusedWithAReason) {
   const std::string good = RandomWeightsFile();
   std::string error;
@@ -149,6 +165,33 @@ TEST(AnalystPatterns, FastIndicesAgreeWithTheSquareBySquareReading) {
     reversi::analyst::PatternIndices(pos.Player, pos.Opponent, fast);
     reversi::analyst::PatternIndicesPortable(pos.Player, pos.Opponent, slow);
     ASSERT_TRUE(std::equal(fast, fast + reversi::analyst::kPatternCopies, slow));
+  }
+}
+
+// Each side's potential mobility, counted square by square: an empty square
+// with one of the other side's discs among its eight neighbours.
+TEST(AnalystPatterns, PotentialMobilityCountsTheEmptySquaresBesideTheOtherSide) {
+  namespace an = reversi::analyst;
+  auto count = [](TBits empty, TBits other) {
+    uint32_t n = 0;
+    for (int sq = 0; sq < 64; ++sq) {
+      if (!(empty >> sq & 1)) continue;
+      bool beside = false;
+      for (int dr = -1; dr <= 1; ++dr)
+        for (int dc = -1; dc <= 1; ++dc) {
+          const int r = sq / 8 + dr, c = sq % 8 + dc;
+          beside |= (dr || dc) && r >= 0 && r < 8 && c >= 0 && c < 8 && (other >> (8 * r + c) & 1);
+        }
+      n += beside;
+    }
+    return std::min<uint32_t>(n, an::kPotentialCap);
+  };
+  uint32_t index[an::kSingleValueCount];
+  for (const TPos& pos : RandomPositions(10, 9)) {
+    const TBits empty = ~(pos.Player | pos.Opponent);
+    an::SingleValueIndices(pos.Player, pos.Opponent, 0, 0, index);
+    EXPECT_EQ(index[3], an::kMoverPotential + count(empty, pos.Opponent));
+    EXPECT_EQ(index[4], an::kOtherPotential + count(empty, pos.Player));
   }
 }
 

@@ -15,10 +15,8 @@ namespace bb = reversi::bits;
 
 void Features(TBits player, TBits opponent, uint32_t* out) {
   PatternIndices(player, opponent, out);
-  const int empties = 64 - bb::Count(player | opponent);
-  out[kPatternCopies] = kMoverMobility + std::min(bb::Count(bb::LegalMoves(player, opponent)), kMobilityCap);
-  out[kPatternCopies + 1] = kOtherMobility + std::min(bb::Count(bb::LegalMoves(opponent, player)), kMobilityCap);
-  out[kPatternCopies + 2] = kEmptiesTerm + empties;
+  SingleValueIndices(player, opponent, bb::LegalMoves(player, opponent), bb::LegalMoves(opponent, player),
+                     out + kPatternCopies);
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Evaluation.h"
+#include "Patterns.h"
 
 namespace reversi::learn {
 
@@ -23,7 +24,7 @@ std::vector<float> FitStage(const std::vector<TSample>& samples, double lambda, 
 
 // The weights' own features of a position: one entry of the stage table per
 // pattern copy and single value, as the evaluation adds them.
-inline constexpr int kFeatures = 49;
+inline constexpr int kFeatures = analyst::kPatternCopies + analyst::kSingleValueCount;
 void Features(analyst::TBits player, analyst::TBits opponent, uint32_t* out);
 
 }  // namespace reversi::learn

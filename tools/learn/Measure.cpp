@@ -97,7 +97,7 @@ void PerStage(const TEvaluation& eval, const TEvaluation& standIn, const std::ve
   for (int s = 0; s < kStages; ++s) {
     const TSum& x = stage[s];
     if (x.N)
-      std::printf("%5d %2d..%-3d %9d %14.2f %13.2f %17.2f\n", s, std::max(0, 57 - 4 * s), 60 - 4 * s, x.N,
+      std::printf("%5d %2d..%-3d %9d %14.2f %13.2f %17.2f\n", s, std::max(0, 56 - 5 * s), 60 - 5 * s, x.N,
                   x.Result / x.N, x.Label / x.N, x.StandIn / x.N);
   }
   std::printf("all           %9d %14.2f %13.2f %17.2f\n", all.N, all.Result / all.N, all.Label / all.N,

@@ -51,4 +51,32 @@ void Relabel(const std::vector<TGame>& games, std::vector<std::vector<float>>& l
   for (auto& t : pool) t.join();
 }
 
+void RelabelBackedUp(const std::vector<TGame>& games, std::vector<std::vector<float>>& labels,
+                     const std::vector<std::size_t>& exactCount, const analyst::TEvaluation& eval, int depth,
+                     double lambda, int threads) {
+  std::atomic<std::size_t> next{0};
+  auto work = [&] {
+    for (std::size_t g; (g = next++) < games.size();) {
+      const std::vector<TPosition>& positions = games[g].Positions;
+      const std::size_t solvedFrom = positions.size() - exactCount[g];
+      // After the last position: the game's result from Black's side.
+      float after = static_cast<float>(games[g].BlackMargin);
+      bool afterBlack = true;
+      for (std::size_t i = positions.size(); i-- > 0;) {
+        const TPosition& pos = positions[i];
+        const float following = pos.BlackToMove == afterBlack ? after : -after;
+        if (i < solvedFrom) {
+          const int v = Search(eval, pos.Player, pos.Opponent, depth, -analyst::kMaxValue - 1, analyst::kMaxValue + 1);
+          labels[g][i] = float((1 - lambda) * double(v) / analyst::kScale + lambda * following);
+        }
+        after = labels[g][i];
+        afterBlack = pos.BlackToMove;
+      }
+    }
+  };
+  std::vector<std::thread> pool;
+  for (int t = 0; t < threads; ++t) pool.emplace_back(work);
+  for (auto& t : pool) t.join();
+}
+
 }  // namespace reversi::learn

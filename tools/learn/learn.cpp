@@ -38,12 +38,19 @@ struct TOptions {
   std::string RoundFrom;  // weights that relabel in a round
   int RoundDepth = 2;
   double RoundMix = 0.5;
+  double RoundLambda = -1;  // backed-up labels with this lambda instead of the mix
+  int Smooth = 5;           // positions this many empties beyond a stage still count for it
+  int ExtendEmpties = 0;    // solve the positions above ExactEmpties up to this many empties too
+  long SolveBudget = -1;    // at most this many games' extensions solved in this run (-1: all)
+  bool SolveOnly = false;   // only the solves
 };
 
 const char* kUsage =
     "usage: vezari-learn --data DIR [--work DIR] --out FILE [--exact-empties N] [--lambda L]\n"
-    "                    [--iterations N] [--threads N]\n"
-    "                    [--round-from WEIGHTS [--round-depth D] [--round-mix M]]\n"
+    "                    [--iterations N] [--threads N] [--smooth S]\n"
+    "                    [--extend-empties N [--solve-budget GAMES]]\n"
+    "                    [--round-from WEIGHTS [--round-depth D] [--round-lambda L | --round-mix M]]\n"
+    "       vezari-learn --data DIR [--work DIR] --solve-only 1 --extend-empties N [--solve-budget GAMES]\n"
     "       vezari-learn --data DIR [--work DIR] --measure FILE [--exact-empties N]\n"
     "                    [--exact-24 N | --exact-list FILE]\n"
     "DIR holds games-train.txt and games-sample.txt; the last 500 games of games-sample.txt\n"
@@ -77,17 +84,27 @@ bool ParseOptions(int argc, char** argv, TOptions& o) {
       o.RoundFrom = v;
     else if (a == "--round-depth")
       o.RoundDepth = std::atoi(v);
+    else if (a == "--round-lambda")
+      o.RoundLambda = std::atof(v);
     else if (a == "--round-mix")
       o.RoundMix = std::atof(v);
     else if (a == "--exact-list")
       o.ExactList = v;
     else if (a == "--try-stage")
       o.TryStage = std::atoi(v);
+    else if (a == "--extend-empties")
+      o.ExtendEmpties = std::atoi(v);
+    else if (a == "--solve-budget")
+      o.SolveBudget = std::atol(v);
+    else if (a == "--solve-only")
+      o.SolveOnly = std::string(v) == "1";
+    else if (a == "--smooth")
+      o.Smooth = std::clamp(std::atoi(v), 0, 12);
     else
       return false;
   }
-  return !o.Data.empty() && (o.Out.empty() != o.Measure.empty() || o.TryStage >= 0) && o.ExactEmpties >= 0 &&
-         o.ExactEmpties <= 24;
+  return !o.Data.empty() && (o.Out.empty() != o.Measure.empty() || o.TryStage >= 0 || o.SolveOnly) &&
+         o.ExactEmpties >= 0 && o.ExactEmpties <= 24 && o.ExtendEmpties <= 24;
 }
 
 // Learning games (games-train and all of games-sample but its last 500)
@@ -107,6 +124,27 @@ bool ReadAll(const TOptions& o, std::vector<TGame>& learn, std::vector<TGame>& h
   return true;
 }
 
+// The exact values of the learning games' last positions: those with at
+// most ExactEmpties empties, and those up to ExtendEmpties where solved.
+std::vector<std::vector<int8_t>> Endings(const TOptions& o, const std::vector<TGame>& games) {
+  mkdir(o.Work.c_str(), 0755);
+  auto exact =
+      SolveEndings(games, o.ExactEmpties, o.Work + "/endings-" + std::to_string(o.ExactEmpties) + ".bin", o.Threads);
+  if (o.ExtendEmpties <= o.ExactEmpties) return exact;
+  const std::string path =
+      o.Work + "/endings-" + std::to_string(o.ExactEmpties + 1) + "-" + std::to_string(o.ExtendEmpties) + ".bin";
+  const auto more = SolveEndings(games, o.ExactEmpties + 1, o.ExtendEmpties, path, o.Threads,
+                                 o.SolveBudget < 0 ? games.size() : std::size_t(o.SolveBudget));
+  std::size_t extended = 0;
+  for (std::size_t g = 0; g < games.size(); ++g)
+    if (!more[g].empty()) {
+      exact[g].insert(exact[g].begin(), more[g].begin(), more[g].end());
+      ++extended;
+    }
+  std::fprintf(stderr, "%zu games labelled exactly from %d empties\n", extended, o.ExtendEmpties);
+  return exact;
+}
+
 std::vector<float> ReadStage(const std::string& path) {
   std::vector<float> t(kStageTableSize);
   std::ifstream in(path, std::ios::binary);
@@ -123,20 +161,25 @@ bool WriteStage(const std::string& path, const std::vector<float>& t) {
   return std::rename(tmp.c_str(), path.c_str()) == 0;
 }
 
-// Positions whose empties lie within two of the stage's count as half: the
-// stages' weights change smoothly and sparse stages borrow from neighbours.
+// Positions whose empties lie near a stage count for it too, less the
+// farther they are: the stages' weights change smoothly and every stage
+// learns from several times its own positions.
+double StageShare(int empties, int stage, int smooth) {
+  int distance = smooth + 1;
+  for (int d = -smooth; d <= smooth; ++d)
+    if (empties + d >= 0 && empties + d <= 60 && StageOfEmpties(empties + d) == stage)
+      distance = std::min(distance, std::abs(d));
+  return distance > smooth ? 0.0 : 1.0 - double(distance) / (smooth + 1);
+}
+
 std::vector<TSample> StageSamples(const std::vector<TGame>& games, const std::vector<std::vector<float>>& labels,
-                                  int stage) {
+                                  int stage, int smooth) {
   std::vector<TSample> samples;
   for (std::size_t g = 0; g < games.size(); ++g)
     for (std::size_t i = 0; i < games[g].Positions.size(); ++i) {
       const TPosition& pos = games[g].Positions[i];
-      const int e = pos.Empties();
-      int distance = 3;
-      for (int d = -2; d <= 2; ++d)
-        if (e + d >= 0 && e + d <= 60 && StageOfEmpties(e + d) == stage) distance = std::min(distance, std::abs(d));
-      if (distance > 2) continue;
-      samples.push_back({pos.Player, pos.Opponent, labels[g][i], distance == 0 ? 1.0f : 0.5f});
+      const double share = StageShare(pos.Empties(), stage, smooth);
+      if (share > 0) samples.push_back({pos.Player, pos.Opponent, labels[g][i], float(share)});
     }
   return samples;
 }
@@ -157,6 +200,14 @@ bool MakeLabels(const TOptions& o, const std::vector<TGame>& games, const std::v
     std::fprintf(stderr, "vezari-learn: %s\n", error.c_str());
     return false;
   }
+  if (o.RoundLambda >= 0) {
+    std::fprintf(stderr, "relabelling: %d-ply searches with %s, backed up with lambda %g\n", o.RoundDepth,
+                 o.RoundFrom.c_str(), o.RoundLambda);
+    std::vector<std::size_t> exactCount;
+    for (const auto& e : exact) exactCount.push_back(e.size());
+    RelabelBackedUp(games, labels, exactCount, *eval, o.RoundDepth, o.RoundLambda, o.Threads);
+    return true;
+  }
   std::fprintf(stderr, "relabelling: %d-ply searches with %s, mixed %g\n", o.RoundDepth, o.RoundFrom.c_str(),
                o.RoundMix);
   Relabel(games, labels, *eval, o.ExactEmpties, o.RoundDepth, o.RoundMix, o.Threads);
@@ -165,10 +216,14 @@ bool MakeLabels(const TOptions& o, const std::vector<TGame>& games, const std::v
 
 std::string Tag(const TOptions& o) {
   char tag[96];
-  std::snprintf(tag, sizeof tag, "e%d-l%g", o.ExactEmpties, o.Lambda);
+  std::snprintf(tag, sizeof tag, "e%d-x%d-l%g-s%d", o.ExactEmpties, std::max(o.ExactEmpties, o.ExtendEmpties), o.Lambda,
+                o.Smooth);
   std::string t = tag;
   if (!o.RoundFrom.empty()) {
-    std::snprintf(tag, sizeof tag, "-r%d-m%g-", o.RoundDepth, o.RoundMix);
+    if (o.RoundLambda >= 0)
+      std::snprintf(tag, sizeof tag, "-r%d-b%g-", o.RoundDepth, o.RoundLambda);
+    else
+      std::snprintf(tag, sizeof tag, "-r%d-m%g-", o.RoundDepth, o.RoundMix);
     const std::string from = o.RoundFrom.substr(o.RoundFrom.rfind('/') + 1);
     t += tag + from;
   }
@@ -189,23 +244,47 @@ double MeanError(const std::vector<TSample>& samples, const std::vector<float>& 
   return sum / n;
 }
 
+// The table's mean error against exact values of the list's positions in
+// the stage (player and opponent in hex, exact value, a line each).
+void PrintExactError(const std::string& list, const std::vector<float>& table, int stage) {
+  std::ifstream in(list);
+  unsigned long long p, o;
+  int exact;
+  double sum = 0, bias = 0;
+  int n = 0;
+  uint32_t f[kFeatures];
+  while (in >> std::hex >> p >> o >> std::dec >> exact) {
+    if (StageOfEmpties(64 - __builtin_popcountll(p | o)) != stage) continue;
+    Features(p, o, f);
+    double v = 0;
+    for (uint32_t i : f) v += table[i];
+    sum += std::fabs(v - exact);
+    bias += v - exact;
+    ++n;
+  }
+  if (n)
+    std::printf("  exact positions of the stage: %d, mean |eval - exact| %.2f (mean eval - exact %+.2f)\n", n, sum / n,
+                bias / n);
+}
+
 // Fits one stage and reports its error on the learning games and the held-out
 // ones, for choosing the penalty and the iterations; writes nothing.
 int TryStage(const TOptions& o) {
   std::vector<TGame> games, held;
   if (!ReadAll(o, games, held)) return 2;
   const std::string e = std::to_string(o.ExactEmpties);
-  const auto exact = SolveEndings(games, o.ExactEmpties, o.Work + "/endings-" + e + ".bin", o.Threads);
+  const auto exact = Endings(o, games);
   const auto heldExact = SolveEndings(held, o.ExactEmpties, o.Work + "/held-endings-" + e + ".bin", o.Threads);
   std::vector<std::vector<float>> labels, heldLabels;
   if (!MakeLabels(o, games, exact, labels)) return 1;
   TOptions plain = o;
   plain.RoundFrom.clear();
   MakeLabels(plain, held, heldExact, heldLabels);
-  const std::vector<TSample> samples = StageSamples(games, labels, o.TryStage);
+  const std::vector<TSample> samples = StageSamples(games, labels, o.TryStage, o.Smooth);
   const std::vector<float> table = FitStage(samples, o.Lambda, o.Iterations, o.Threads);
   std::printf("stage %d lambda %g: learning %.2f, held out %.2f\n", o.TryStage, o.Lambda, MeanError(samples, table),
-              MeanError(StageSamples(held, heldLabels, o.TryStage), table));
+              MeanError(StageSamples(held, heldLabels, o.TryStage, o.Smooth), table));
+  if (!o.ExactList.empty()) PrintExactError(o.ExactList, table, o.TryStage);
   return 0;
 }
 
@@ -213,9 +292,7 @@ int Learn(const TOptions& o) {
   const auto start = std::chrono::steady_clock::now();
   std::vector<TGame> games, held;
   if (!ReadAll(o, games, held)) return 2;
-  mkdir(o.Work.c_str(), 0755);
-  const auto exact =
-      SolveEndings(games, o.ExactEmpties, o.Work + "/endings-" + std::to_string(o.ExactEmpties) + ".bin", o.Threads);
+  const auto exact = Endings(o, games);
   std::vector<std::vector<float>> labels;
   if (!MakeLabels(o, games, exact, labels)) return 1;
   TWeightTables tables(std::size_t{kStageTableSize} * kStages);
@@ -224,7 +301,7 @@ int Learn(const TOptions& o) {
     const std::string path = o.Work + "/stage-" + std::to_string(s) + "-" + tag + ".f32";
     std::vector<float> t = ReadStage(path);
     if (t.empty()) {
-      const std::vector<TSample> samples = StageSamples(games, labels, s);
+      const std::vector<TSample> samples = StageSamples(games, labels, s, o.Smooth);
       std::fprintf(stderr, "stage %d: fitting %zu positions\n", s, samples.size());
       t = FitStage(samples, o.Lambda, o.Iterations, o.Threads);
       WriteStage(path, t);
@@ -252,6 +329,12 @@ int main(int argc, char** argv) {
   if (!ParseOptions(argc, argv, o)) {
     std::fputs(kUsage, stderr);
     return 2;
+  }
+  if (o.SolveOnly) {
+    std::vector<TGame> games, held;
+    if (!ReadAll(o, games, held)) return 2;
+    Endings(o, games);
+    return 0;
   }
   if (o.TryStage >= 0) return TryStage(o);
   if (!o.Measure.empty()) {

@@ -2,12 +2,14 @@
 // last 500 of the sample file, never learned from), and its speed. Slow: a
 // run, not a test (the exact values are cached in WORKDIR).
 //
-//   analyst_measure GAMES WORKDIR [--only depth|time|speed] [--count24 N]
+//   analyst_measure GAMES WORKDIR [--only static|depth|start|time|speed] [--count24 N]
 //                   [--count26 M] [--seconds S] [--depth D] [--processor 1] [--cached 1]
 //
 // e.g. build/dev/bench/analyst_measure ../shared/data/games-sample.txt /tmp/work
 //
-// depth: --analyse --depth D (6) at 24 and 26 empties, mean |value - exact|.
+// static: the evaluation alone at 24 and 26 empties, mean |value - exact|.
+// depth: --analyse --depth D (6) at 24 and 26 empties, mean |value - exact|;
+//        and the start position's value at depths 1 to 15.
 // time:  --analyse --time S (1) at 24 empties, how often the move is optimal.
 // speed: nodes per second and the depth reached in S seconds at 40, 30 and
 //        20 empties.
@@ -81,8 +83,9 @@ TBitPosition Play(const TBitPosition& pos, int square) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::cerr << "usage: analyst_measure GAMES WORKDIR [--only depth|time|speed] [--count24 N] [--count26 M]"
-                 " [--seconds S] [--depth D] [--processor 1] [--cached 1]\n";
+    std::cerr
+        << "usage: analyst_measure GAMES WORKDIR [--only static|depth|start|time|speed] [--count24 N] [--count26 M]"
+           " [--seconds S] [--depth D] [--processor 1] [--cached 1]\n";
     return 2;
   }
   const std::string file = argv[1], work = argv[2];
@@ -112,6 +115,21 @@ int main(int argc, char** argv) {
   analyst::TAnalyst analyst(evaluation);
   TExact exact(work + "/exact.txt");
 
+  if (only.empty() || only == "static") {
+    for (auto [empties, count] : {std::pair{24, count24}, std::pair{26, count26}}) {
+      double sum = 0, bias = 0;
+      auto positions = PositionsAt(games, empties, cachedOnly ? 500 : count);
+      if (cachedOnly) std::erase_if(positions, [&](const TBitPosition& p) { return !exact.Known(p); });
+      for (const auto& p : positions) {
+        const double v = double(evaluation->Evaluate(p.Player, p.Opponent)) / analyst::kScale;
+        sum += std::abs(v - exact.Score(p));
+        bias += v - exact.Score(p);
+      }
+      std::printf("static at %d empties, %zu positions: mean |value - exact| %.2f discs (mean value - exact %+.2f)\n",
+                  empties, positions.size(), sum / positions.size(), bias / positions.size());
+      std::fflush(stdout);
+    }
+  }
   if (only.empty() || only == "depth") {
     for (auto [empties, count] : {std::pair{24, count24}, std::pair{26, count26}}) {
       double sum = 0, bias = 0;
@@ -127,6 +145,18 @@ int main(int argc, char** argv) {
                   depth, empties, positions.size(), sum / positions.size(), bias / positions.size());
       std::fflush(stdout);
     }
+  }
+  if (only.empty() || only == "start") {
+    // Odd and even depths should agree: a swing between them is the
+    // evaluation's bias for the side to move.
+    const TBitPosition start{0x0000000810000000ull, 0x0000001008000000ull};
+    std::printf("start position by depth:");
+    for (int d = 1; d <= 15; ++d) {
+      analyst.Clear();
+      std::printf(" %d:%+.2f", d, analyst.Analyse(start, {.Depth = d}).Value);
+      std::fflush(stdout);
+    }
+    std::printf("\n");
   }
   if (only.empty() || only == "time") {
     const auto positions = PositionsAt(games, 24, count24);

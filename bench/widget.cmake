@@ -2,3 +2,7 @@
 # window gets to do while the search runs.
 add_executable(widget_bench widget_bench.cpp)
 target_link_libraries(widget_bench PRIVATE reversi_widget benchmark::benchmark)
+
+# The flip animation's frames, offscreen.
+add_executable(animation_bench animation_bench.cpp)
+target_link_libraries(animation_bench PRIVATE reversi_widget benchmark::benchmark)

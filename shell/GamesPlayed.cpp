@@ -1,6 +1,7 @@
 #include "GamesPlayed.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QHBoxLayout>
@@ -12,10 +13,12 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstring>
 
 #include "AnalysisController.h"
 #include "FileReasons.h"
+#include "Levelunt.h"
 #include "NumberFormat.h"
 #include "Reversi.h"
 
@@ -95,10 +98,14 @@ std::string TGamesPlayed::Opponent() const {
 QString TGamesPlayed::OpponentText(const std::string& opponent) {
   const QString text = QString::fromStdString(opponent);
   const auto after = [&text](const char* prefix) { return text.mid(static_cast<qsizetype>(std::strlen(prefix))); };
-  if (text == QLatin1String("level:infinite")) return tr("Level: infinite time");
+  // The levels in the Game box's words.
+  if (text == QLatin1String("level:infinite"))
+    return tr("Level: %1").arg(QCoreApplication::translate("TSidePanel", "Infinite thinking time"));
   if (text.startsWith(QLatin1String("level:time:")))
-    return tr("Level: %n second(s) a move", nullptr, after("level:time:").toInt());
-  if (text.startsWith(QLatin1String("level:"))) return tr("Level: %n ply(s) deep", nullptr, after("level:").toInt());
+    return tr("Level: %1").arg(SecondsPerMoveText(after("level:time:").toInt()));
+  if (text.startsWith(QLatin1String("level:")))
+    return tr("Level: %1")
+        .arg(QCoreApplication::translate("TSidePanel", "%n ply search", nullptr, std::max(0, after("level:").toInt())));
   if (text.startsWith(QLatin1String("analyst:"))) {
     const QString names[] = {tr("Analyst: Strong"), tr("Analyst: Good"), tr("Analyst: Club"), tr("Analyst: Beginner")};
     const int strength = after("analyst:").toInt();

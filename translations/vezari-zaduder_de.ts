@@ -2105,24 +2105,6 @@ Ohne sie zu speichern schließen?</translation>
         <translation>Gespielte Partien</translation>
     </message>
     <message>
-        <source>Level: infinite time</source>
-        <translation>Stufe: unbegrenzte Zeit</translation>
-    </message>
-    <message numerus="yes">
-        <source>Level: %n second(s) a move</source>
-        <translation>
-            <numerusform>Stufe: %n Sekunde pro Zug</numerusform>
-            <numerusform>Stufe: %n Sekunden pro Zug</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Level: %n ply(s) deep</source>
-        <translation>
-            <numerusform>Stufe: %n Halbzug tief</numerusform>
-            <numerusform>Stufe: %n Halbzüge tief</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Analyst: Strong</source>
         <translation>Analyst: stark</translation>
     </message>
@@ -2200,6 +2182,10 @@ Ohne sie zu speichern schließen?</translation>
     <message>
         <source>%1 could not be reset: %2.</source>
         <translation>%1 konnte nicht zurückgesetzt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Level: %1</source>
+        <translation>Stufe: %1</translation>
     </message>
 </context>
 <context>

@@ -2106,24 +2106,6 @@ Close without saving them?</source>
         <translation>Partidas jugadas</translation>
     </message>
     <message>
-        <source>Level: infinite time</source>
-        <translation>Nivel: tiempo ilimitado</translation>
-    </message>
-    <message numerus="yes">
-        <source>Level: %n second(s) a move</source>
-        <translation>
-            <numerusform>Nivel: %n segundo por jugada</numerusform>
-            <numerusform>Nivel: %n segundos por jugada</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Level: %n ply(s) deep</source>
-        <translation>
-            <numerusform>Nivel: %n semijugada de profundidad</numerusform>
-            <numerusform>Nivel: %n semijugadas de profundidad</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Analyst: Strong</source>
         <translation>Analista: fuerte</translation>
     </message>
@@ -2201,6 +2183,10 @@ Close without saving them?</source>
     <message>
         <source>%1 could not be reset: %2.</source>
         <translation>No se pudo reiniciar %1: %2.</translation>
+    </message>
+    <message>
+        <source>Level: %1</source>
+        <translation>Nivel: %1</translation>
     </message>
 </context>
 <context>

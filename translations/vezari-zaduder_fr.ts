@@ -2106,24 +2106,6 @@ Fermer sans les enregistrer ?</translation>
         <translation>Parties jouées</translation>
     </message>
     <message>
-        <source>Level: infinite time</source>
-        <translation>Niveau : temps illimité</translation>
-    </message>
-    <message numerus="yes">
-        <source>Level: %n second(s) a move</source>
-        <translation>
-            <numerusform>Niveau : %n seconde par coup</numerusform>
-            <numerusform>Niveau : %n secondes par coup</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Level: %n ply(s) deep</source>
-        <translation>
-            <numerusform>Niveau : %n demi-coup de profondeur</numerusform>
-            <numerusform>Niveau : %n demi-coups de profondeur</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Analyst: Strong</source>
         <translation>Analyste : fort</translation>
     </message>
@@ -2201,6 +2183,10 @@ Fermer sans les enregistrer ?</translation>
     <message>
         <source>%1 could not be reset: %2.</source>
         <translation>Impossible de remettre %1 à zéro : %2.</translation>
+    </message>
+    <message>
+        <source>Level: %1</source>
+        <translation>Niveau : %1</translation>
     </message>
 </context>
 <context>

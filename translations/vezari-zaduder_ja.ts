@@ -2097,22 +2097,6 @@ Close without saving them?</source>
         <translation>対局成績</translation>
     </message>
     <message>
-        <source>Level: infinite time</source>
-        <translation>レベル: 時間無制限</translation>
-    </message>
-    <message numerus="yes">
-        <source>Level: %n second(s) a move</source>
-        <translation>
-            <numerusform>レベル: 1手%n秒</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Level: %n ply(s) deep</source>
-        <translation>
-            <numerusform>レベル: %n手読み</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Analyst: Strong</source>
         <translation>アナリスト: 強い</translation>
     </message>
@@ -2189,6 +2173,10 @@ Close without saving them?</source>
     <message>
         <source>%1 could not be reset: %2.</source>
         <translation>%1 をリセットできませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>Level: %1</source>
+        <translation>レベル: %1</translation>
     </message>
 </context>
 <context>

@@ -2095,22 +2095,6 @@ Close without saving them?</source>
         <translation>对局战绩</translation>
     </message>
     <message>
-        <source>Level: infinite time</source>
-        <translation>级别：不限时间</translation>
-    </message>
-    <message numerus="yes">
-        <source>Level: %n second(s) a move</source>
-        <translation>
-            <numerusform>级别：每步 %n 秒</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Level: %n ply(s) deep</source>
-        <translation>
-            <numerusform>级别：搜索 %n 步</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Analyst: Strong</source>
         <translation>分析器：强</translation>
     </message>
@@ -2187,6 +2171,10 @@ Close without saving them?</source>
     <message>
         <source>%1 could not be reset: %2.</source>
         <translation>无法重置 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Level: %1</source>
+        <translation>级别：%1</translation>
     </message>
 </context>
 <context>

@@ -43,7 +43,7 @@ QLabel* RowLabel(QGroupBox* box, const char* name, int x, int y, int width, Qt::
 
 TClockController::TClockController(TReversi* board, TSidePanel* panel, const std::string& settingsPath, QObject* parent,
                                    reversi::TGameClock::TNow now)
-    : QObject(parent), board_(board), clock_(std::move(now)) {
+    : QObject(parent), board_(board), panel_(panel), clock_(std::move(now)) {
   // The row goes under the box's last one, the level, in the columns of the
   // disc counts (White's left, Black's right).
   box_ = panel->findChild<QGroupBox*>(QStringLiteral("GroupBox1"));
@@ -59,9 +59,8 @@ TClockController::TClockController(TReversi* board, TSidePanel* panel, const std
     black_ = RowLabel(box_, "BlackClock", blackDiscs->x(), y, blackDiscs->width(), Qt::AlignHCenter, true);
     white_->setAccessibleDescription(tr("White's clock"));
     black_->setAccessibleDescription(tr("Black's clock"));
-    result_ = RowLabel(box_, "ClockResult", 12, y, panel->width() - 20, Qt::AlignLeft, true);
-    result_->setAccessibleDescription(tr("Result"));
   }
+  panel->OutcomeText = [this] { return OutcomeText(); };
   ticker_ = new QTimer(this);
   ticker_->setInterval(kTickMs);
   connect(ticker_, &QTimer::timeout, this, &TClockController::Tick);
@@ -74,6 +73,10 @@ TClockController::TClockController(TReversi* board, TSidePanel* panel, const std
   const int kept = TIniStore(settingsPath).ReadInteger(kSection, kKey, 0);
   minutesAtStart_ = std::count(std::begin(kChoices), std::end(kChoices), kept) ? kept : 0;
   SetMinutes(minutesAtStart_);
+}
+
+TClockController::~TClockController() {
+  if (panel_) panel_->OutcomeText = nullptr;
 }
 
 void TClockController::AddItems(QMenu* edit, const QString& after) {
@@ -122,9 +125,9 @@ void TClockController::SetMinutes(int minutes) {
   if (box_) {
     box_->setFixedHeight(boxHeight_ + (clock_.On() ? kRowHeight : 0));
     for (QLabel* label : {caption_, white_, black_}) label->setVisible(clock_.On());
-    result_->hide();
   }
   Tick();
+  if (panel_) panel_->ShowGame();
 }
 
 QString TClockController::TimeText(int64_t ms) {
@@ -136,6 +139,12 @@ QString TClockController::TimeText(int64_t ms) {
 QString TClockController::FlagText() const {
   if (flag_ == kWhite) return tr("White's time is up — Black wins");
   if (flag_ == kBlack) return tr("Black's time is up — White wins");
+  return {};
+}
+
+QString TClockController::OutcomeText() const {
+  if (flag_ == kWhite) return tr("Black wins on time");
+  if (flag_ == kBlack) return tr("White wins on time");
   return {};
 }
 
@@ -164,11 +173,7 @@ void TClockController::Show() {
       font.setBold(running == side);
       label->setFont(font);
     }
-    label->setVisible(flag_ == 0);
   }
-  caption_->setVisible(flag_ == 0);
-  result_->setText(FlagText());
-  result_->setVisible(flag_ != 0);
 }
 
 void TClockController::Flagged(int side) {
@@ -177,6 +182,7 @@ void TClockController::Flagged(int side) {
   // thinking on its last second, plays no further.
   board_->setEnabled(false);
   if (board_->Thinking()) board_->RequestStop();
+  if (panel_) panel_->ShowGame();
   emit Announced(FlagText());
 }
 
@@ -224,6 +230,7 @@ void TClockController::PositionMoved() {
   flag_ = 0;
   board_->setEnabled(true);
   Tick();
+  if (panel_) panel_->ShowGame();
 }
 
 void TClockController::SearchBegan() {

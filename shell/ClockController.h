@@ -2,8 +2,8 @@
 // game), shown in a row of the Game box that is there only while a clock
 // is. The clock of the side to move runs from the game's first move on; it
 // stops while a dialog is open and once the game is over. A side whose
-// time runs out loses: the row and the status line say so and the board
-// takes no more clicks. Taking moves back or walking forward through the
+// time runs out loses: the Game box's result and the status line say so
+// and the board takes no more clicks. Taking moves back or walking forward through the
 // record gives the clocks the times they had at that position; another
 // game (New, Open, Paste) starts them full.
 //
@@ -45,6 +45,7 @@ class TClockController : public QObject {
   // by hand).
   TClockController(TReversi* board, TSidePanel* panel, const std::string& settingsPath, QObject* parent,
                    reversi::TGameClock::TNow now = {});
+  ~TClockController() override;
 
   // The Clock submenu after the item named after in edit.
   void AddItems(QMenu* edit, const QString& after);
@@ -55,6 +56,8 @@ class TClockController : public QObject {
   int64_t LastBudgetMs() const { return lastBudgetMs_; }
   // "White's time is up — Black wins"; empty while no flag has fallen.
   QString FlagText() const;
+  // The same for the Game box's result: "Black wins on time".
+  QString OutcomeText() const;
   std::vector<TIniWrite> Writes() const;
 
   // What the window tells it: a move was played, the computer begins or
@@ -80,12 +83,12 @@ class TClockController : public QObject {
   void Remember();
 
   TReversi* board_;
+  QPointer<TSidePanel> panel_;
   QPointer<QGroupBox> box_;
   int boxHeight_ = 0;
   QLabel* caption_ = nullptr;
   QLabel* white_ = nullptr;
   QLabel* black_ = nullptr;
-  QLabel* result_ = nullptr;
   QTimer* ticker_ = nullptr;
   QTimer* guard_ = nullptr;
   std::vector<QAction*> items_;

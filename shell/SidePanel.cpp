@@ -214,11 +214,12 @@ void TSidePanel::ShowGame() {
   const int black = r.ShownDiscs(reversi::kBlack), white = r.ShownDiscs(reversi::kWhite);
   Label5->setText(QString::number(black));
   Label4->setText(QString::number(white));
-  const bool over = r.ShownGameOver();
+  const QString outcome = OutcomeText ? OutcomeText() : QString();
+  const bool over = r.ShownGameOver() || !outcome.isEmpty();
   const bool blackToMove = r.ShownSideToMove() == reversi::kBlack;
   BlackMarker->setVisible(!over && blackToMove);
   WhiteMarker->setVisible(!over && !blackToMove);
-  ResultLabel->setText(over ? ResultText(black, white) : QString());
+  ResultLabel->setText(!outcome.isEmpty() ? outcome : over ? ResultText(black, white) : QString());
   ResultLabel->setVisible(over);
   ShowPasses(over ? 0 : PassesInARow(r), blackToMove ? reversi::kWhite : reversi::kBlack);
   SetCaption(ToMoveCaption, over ? tr("Result") : tr("To Move"));

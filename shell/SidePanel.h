@@ -42,6 +42,9 @@ class TSidePanel : public QWidget {
   // The Game box's level text when another player than the levels makes
   // the computer's moves; empty when the levels do.
   std::function<QString()> PlayerText;
+  // A result the rules do not give (a flag fallen): while it gives a text
+  // the game is shown as over with that result.
+  std::function<QString()> OutcomeText;
   // The View menu's switches: clearing Statistics resets the statistics,
   // clearing Best Line empties the list.
   void SetStatistics(bool on);

@@ -287,10 +287,6 @@
         <translation>Uhr von Schwarz</translation>
     </message>
     <message>
-        <source>Result</source>
-        <translation>Ergebnis</translation>
-    </message>
-    <message>
         <source>No Clock</source>
         <translation>Keine Uhr</translation>
     </message>
@@ -321,6 +317,14 @@
     <message>
         <source>Black&apos;s time is up — White wins</source>
         <translation>Zeit von Schwarz abgelaufen – Weiß gewinnt</translation>
+    </message>
+    <message>
+        <source>Black wins on time</source>
+        <translation>Schwarz gewinnt nach Zeit</translation>
+    </message>
+    <message>
+        <source>White wins on time</source>
+        <translation>Weiß gewinnt nach Zeit</translation>
     </message>
 </context>
 <context>

@@ -287,10 +287,6 @@
         <translation>Reloj de negras</translation>
     </message>
     <message>
-        <source>Result</source>
-        <translation>Resultado</translation>
-    </message>
-    <message>
         <source>No Clock</source>
         <translation>Sin reloj</translation>
     </message>
@@ -321,6 +317,14 @@
     <message>
         <source>Black&apos;s time is up — White wins</source>
         <translation>Negras sin tiempo: ganan blancas</translation>
+    </message>
+    <message>
+        <source>Black wins on time</source>
+        <translation>Ganan negras por tiempo</translation>
+    </message>
+    <message>
+        <source>White wins on time</source>
+        <translation>Ganan blancas por tiempo</translation>
     </message>
 </context>
 <context>

@@ -287,10 +287,6 @@
         <translation>Pendule de Noir</translation>
     </message>
     <message>
-        <source>Result</source>
-        <translation>Résultat</translation>
-    </message>
-    <message>
         <source>No Clock</source>
         <translation>Sans pendule</translation>
     </message>
@@ -321,6 +317,14 @@
     <message>
         <source>Black&apos;s time is up — White wins</source>
         <translation>Noir tombe au temps – Blanc gagne</translation>
+    </message>
+    <message>
+        <source>Black wins on time</source>
+        <translation>Noir gagne au temps</translation>
+    </message>
+    <message>
+        <source>White wins on time</source>
+        <translation>Blanc gagne au temps</translation>
     </message>
 </context>
 <context>

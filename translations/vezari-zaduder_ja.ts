@@ -287,10 +287,6 @@
         <translation>黒の時計</translation>
     </message>
     <message>
-        <source>Result</source>
-        <translation>結果</translation>
-    </message>
-    <message>
         <source>No Clock</source>
         <translation>時計なし</translation>
     </message>
@@ -321,6 +317,14 @@
     <message>
         <source>Black&apos;s time is up — White wins</source>
         <translation>黒の時間切れ — 白の勝ち</translation>
+    </message>
+    <message>
+        <source>Black wins on time</source>
+        <translation>時間切れで黒の勝ち</translation>
+    </message>
+    <message>
+        <source>White wins on time</source>
+        <translation>時間切れで白の勝ち</translation>
     </message>
 </context>
 <context>

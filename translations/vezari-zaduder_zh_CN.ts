@@ -287,10 +287,6 @@
         <translation>黑棋棋钟</translation>
     </message>
     <message>
-        <source>Result</source>
-        <translation>结果</translation>
-    </message>
-    <message>
         <source>No Clock</source>
         <translation>不用棋钟</translation>
     </message>
@@ -321,6 +317,14 @@
     <message>
         <source>Black&apos;s time is up — White wins</source>
         <translation>黑棋超时 — 白棋胜</translation>
+    </message>
+    <message>
+        <source>Black wins on time</source>
+        <translation>黑棋超时胜</translation>
+    </message>
+    <message>
+        <source>White wins on time</source>
+        <translation>白棋超时胜</translation>
     </message>
 </context>
 <context>

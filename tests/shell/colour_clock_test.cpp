@@ -122,9 +122,11 @@ class ColourClockTest : public QObject {
     t.clock.Tick();
     QCOMPARE(t.clock.FlagText(), QStringLiteral("Black's time is up — White wins"));
     QCOMPARE(announced.count(), 1);
-    QLabel* result = t.Label("ClockResult");
-    QVERIFY(result->isVisibleTo(t.panel));
-    QVERIFY(result->width() >= result->sizeHint().width());
+    // The game is over: its result in the Game box, the side to move no more.
+    QCOMPARE(t.Label("ResultLabel")->text(), QStringLiteral("White wins on time"));
+    QVERIFY(t.Label("ResultLabel")->isVisibleTo(t.panel));
+    QVERIFY(!t.Label("BlackMarker")->isVisibleTo(t.panel));
+    QCOMPARE(t.Label("BlackClock")->text(), QStringLiteral("0:00"));
     QVERIFY(!t.board->isEnabled());  // the game is over
     t.now += 5'000;
     t.clock.Tick();
@@ -135,6 +137,7 @@ class ColourClockTest : public QObject {
     t.clock.PositionMoved();
     QVERIFY(t.clock.FlagText().isEmpty());
     QVERIFY(t.board->isEnabled());
+    QVERIFY(!t.Label("ResultLabel")->isVisibleTo(t.panel));
     QCOMPARE(t.clock.Clock().RemainingMs(reversi::kWhite), 60'000);
     t.board->MoveForward();
     t.clock.PositionMoved();
@@ -151,7 +154,7 @@ class ColourClockTest : public QObject {
     QVERIFY(t.clock.Writes().empty());
   }
 
-  // The flag's text takes the whole row; the clock's row in every language.
+  // The clock's row and the result on time, whole in every language.
   void theClockRowFitsInEveryLanguage_data() {
     QTest::addColumn<QString>("language");
     for (const char* language : {"en", "de", "es", "fr", "ja", "zh_CN"}) QTest::newRow(language) << language;
@@ -175,7 +178,7 @@ class ColourClockTest : public QObject {
     t.clock.Tick();
     t.panel->resize(t.panel->width(), 500);
     t.panel->layout()->activate();
-    QLabel* result = t.Label("ClockResult");
+    QLabel* result = t.Label("ResultLabel");
     QVERIFY2(result->width() >= result->sizeHint().width(), qPrintable(result->text()));
     QVERIFY(t.panel->findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->rect().contains(result->geometry()));
     QLocale::setDefault(QLocale::c());

@@ -7,7 +7,9 @@
 // cells: the results are the same as walking the lists, at a fraction of the
 // cost.
 #include <bit>
+#include <vector>
 
+#include "EvalBuilds.h"
 #include "EvalWeights.h"
 #include "MoveGen.h"
 #include "ReversiCore.h"
@@ -486,13 +488,16 @@ struct TEvaluationBuild {
   TStaticValue Static;
   TChildValues Children;
 };
-const TEvaluationBuild kBuild = [] {
+// The builds this processor runs, the baseline first and the fastest last.
+std::vector<TEvaluationBuild> RunnableBuilds() {
   __builtin_cpu_init();
+  std::vector<TEvaluationBuild> builds = {{&StaticValueBaseline, &ChildValuesBaseline}};
+  if (__builtin_cpu_supports("popcnt")) builds.push_back({&StaticValuePopcnt, &ChildValuesPopcnt});
   if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("popcnt"))
-    return TEvaluationBuild{&StaticValueWide, &ChildValuesWide};
-  if (__builtin_cpu_supports("popcnt")) return TEvaluationBuild{&StaticValuePopcnt, &ChildValuesPopcnt};
-  return TEvaluationBuild{&StaticValueBaseline, &ChildValuesBaseline};
-}();
+    builds.push_back({&StaticValueWide, &ChildValuesWide});
+  return builds;
+}
+const TEvaluationBuild kBuild = RunnableBuilds().back();
 #else
 int StaticValueBaseline(uint64_t own, uint64_t opp) {
   return StaticValue<false>(own, opp);
@@ -504,10 +509,29 @@ struct TEvaluationBuild {
   int (*Static)(uint64_t, uint64_t);
   void (*Children)(uint64_t, uint64_t, const int32_t*, int, int32_t*, uint64_t*);
 };
-const TEvaluationBuild kBuild = {&StaticValueBaseline, &ChildValuesBaseline};
+std::vector<TEvaluationBuild> RunnableBuilds() {
+  return {{&StaticValueBaseline, &ChildValuesBaseline}};
+}
+const TEvaluationBuild kBuild = RunnableBuilds().back();
 #endif
 
 }  // namespace
+
+namespace evaluation_builds {
+
+int Count() {
+  return static_cast<int>(RunnableBuilds().size());
+}
+
+int Static(int build, uint64_t own, uint64_t opp) {
+  return RunnableBuilds().at(static_cast<size_t>(build)).Static(own, opp);
+}
+
+void Children(int build, uint64_t own, uint64_t opp, const int32_t* moves, int n, int32_t* scores, uint64_t* flips) {
+  RunnableBuilds().at(static_cast<size_t>(build)).Children(own, opp, moves, n, scores, flips);
+}
+
+}  // namespace evaluation_builds
 
 int TReversiCore::Evaluate(int /*depth*/, int colour) {
   return kBuild.Static(BitsOf(colour), BitsOf(-colour));

@@ -4,6 +4,8 @@
 
 #include <random>
 
+#include "EvalBuilds.h"
+#include "MoveGen.h"
 #include "Reference.h"
 #include "ReversiCore.h"
 #include "SearchProbe.h"
@@ -116,4 +118,35 @@ TEST(Evaluate, AgreesWithReferenceOnRandomPositions) {
     ASSERT_EQ(e.CheckConsistency(), "");
   }
   EXPECT_EQ(compared, 800);
+}
+
+// The builds for other processors run here too (the baseline at least), and
+// each must give the same values, of positions and of children valued from
+// their moves' flips, as the one the game uses.
+TEST(Evaluate, EveryBuildGivesTheSameValues) {
+  std::mt19937 rng(77);
+  const int builds = evaluation_builds::Count();
+  ASSERT_GE(builds, 1);
+  for (int game = 0; game < 300; ++game) {
+    TReversiCore e;
+    reference::RandomGame(e, rng, 1 + static_cast<int>(rng() % 60));
+    for (int colour : {kBlack, kWhite}) {
+      const uint64_t own = e.BitsOf(colour), opp = e.BitsOf(-colour);
+      const std::vector<int> legal = reference::LegalMoves(e, colour);
+      const int n = static_cast<int>(legal.size());
+      for (int b = 0; b < builds; ++b) {
+        ASSERT_EQ(evaluation_builds::Static(b, own, opp), e.Evaluate(0, colour)) << "build " << b << " game " << game;
+        std::vector<int32_t> scores(n + 1), moves(legal.begin(), legal.end());
+        std::vector<uint64_t> flips(n + 1);
+        evaluation_builds::Children(b, own, opp, moves.data(), n, scores.data(), flips.data());
+        for (int i = 0; i < n; ++i) {
+          const int bit = kBitIndex[legal[i]];
+          const uint64_t f = movegen::FlipMaskPortable(own, opp, bit);
+          ASSERT_EQ(flips[i], f);
+          const uint64_t mover = own | f | uint64_t{1} << bit;
+          ASSERT_EQ(scores[i], -evaluation_builds::Static(0, opp & ~f, mover)) << "build " << b << " move " << legal[i];
+        }
+      }
+    }
+  }
 }

@@ -72,6 +72,11 @@ struct TDamage {
   const char* Reason;  // a part of the reason given
 };
 
+// Shown by name in the test list rather than as the struct's raw bytes.
+void PrintTo(const TDamage& damage, std::ostream* out) {
+  *out << damage.Name;
+}
+
 class DamagedFile : public StatisticsFile, public ::testing::WithParamInterface<TDamage> {};
 
 TEST_P(DamagedFile, IsRefusedWithItsReasonAndLeftAsItWas) {

@@ -318,9 +318,9 @@ void TAnalysisController::ShowThinking(const TPositionValue& value) {
   const QString move = line.isEmpty() ? QString() : line.front();
   // The side panel reads the nodes from the board, also once the move is
   // played; a weaker strength's choice does not count them.
-  if (value.Nodes > 0) board_->SetNodes(value.Nodes);
+  if (value.Nodes > 0 || value.Book) board_->SetNodes(value.Nodes);
   emit AnalystThinking(value);
-  const QString depth = value.Exact ? tr("exact") : tr("%1 ply search").arg(value.Depth);
+  const QString depth = value.Book ? tr("book") : value.Exact ? tr("exact") : tr("%1 ply search").arg(value.Depth);
   emit Status(tr("Analyst: %1, %2 discs (%3), %4 nodes: %5")
                   .arg(move, QString::fromStdString(DiscsText(value.Discs, value.Exact)), depth)
                   .arg(value.Nodes)

@@ -55,6 +55,7 @@ struct TPositionValue {
   bool Valid = false;  // false when the work was stopped
   int64_t Nodes = 0;
   std::vector<int> Line;  // cells from Cell on, when known
+  bool Book = false;      // a move of the opening book, valued by it
 };
 
 // The value of the engine's position for its side to move. The engine is

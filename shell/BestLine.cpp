@@ -116,7 +116,8 @@ QString MoveNames(const std::vector<int>& cells) {
 }
 
 QString AnalystEntry(const TPositionValue& value, const QLocale& locale) {
-  const QString depth = QString::number(value.Depth) + (value.Exact ? QStringLiteral("*") : QString());
+  const QString depth = value.Book ? QCoreApplication::translate("TSidePanel", "book")
+                                   : QString::number(value.Depth) + (value.Exact ? QStringLiteral("*") : QString());
   return BestLineEntry(depth, value.Discs, MoveNames(value.Line), locale);
 }
 

@@ -31,8 +31,8 @@ void AddBestLineEntry(QListWidget* list, const QString& entry);
 
 // The analyst's line: cells as square names, "pass" for a pass.
 QString MoveNames(const std::vector<int>& cells);
-// The analyst's entry: its depth (the empties, marked "*", when exact),
-// its value and its line.
+// The analyst's entry: its depth (the empties, marked "*", when exact; "book"
+// for a book move), its value and its line.
 QString AnalystEntry(const TPositionValue& value, const QLocale& locale);
 // Its value as the Statistics box shows it: "+2.35", or "+4 exact".
 QString AnalystValueText(const TPositionValue& value, const QLocale& locale);

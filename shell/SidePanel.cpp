@@ -321,23 +321,26 @@ void TSidePanel::BestChanged(const std::string& move, double score) {
 }
 
 void TSidePanel::AnalystThinking(const TPositionValue& value) {
-  // The analyst's depth stands for the search's deepest once the move is played.
-  solvedDepth_ = value.Depth;
+  // The analyst's depth stands for the search's deepest once the move is
+  // played; a book move has none.
+  solvedDepth_ = value.Book ? -1 : value.Depth;
   const QLocale locale;
   if (statistics_) {
     const QString move = MoveNames({value.Line.empty() ? value.Cell : value.Line.front()});
+    const QString depth = value.Book ? QStringLiteral("-") : QString::number(value.Depth);
     SetFigure(Label11, move);
-    SetFigure(Label12, move);
+    SetFigure(Label12, value.Book ? tr("book") : move);
     SetFigure(Label13, AnalystValueText(value, locale));
-    SetFigure(Label14, QString::number(value.Depth));
-    SetFigure(Label16, QString::number(value.Depth));
+    SetFigure(Label14, depth);
+    SetFigure(Label16, depth);
     ShowNodes();
   }
   if (bestLine_) AddBestLineEntry(ListBox1, AnalystEntry(value, locale));
 }
 
 void TSidePanel::SearchEnded() {
-  SetFigure(Label16, QString::number(solvedDepth_ ? solvedDepth_ : board_->Deepest()));
+  SetFigure(Label16,
+            solvedDepth_ < 0 ? QStringLiteral("-") : QString::number(solvedDepth_ ? solvedDepth_ : board_->Deepest()));
   SayFigures();
 }
 

@@ -83,7 +83,9 @@ class TSidePanel : public QWidget {
   // A search has run since the statistics were last reset: until then the
   // engine's node count is another position's.
   bool searched_ = false;
-  int solvedDepth_ = 0;  // the empties of this move's solve, 0 when it searched
+  // The empties of this move's solve or the analyst's depth, 0 when it
+  // searched, -1 for a book move.
+  int solvedDepth_ = 0;
   QList<QLabel*> unsaid_;
   QTimer* sayTimer_ = nullptr;
   QListWidget* ListBox1 = nullptr;

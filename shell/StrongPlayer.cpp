@@ -14,17 +14,24 @@ namespace {
 // The computer's own move goes before everything else on the thread.
 constexpr int kPlayPriority = 0;
 
-// A book move within margin discs of the book's best; 0 when the position
-// is not in the book.
-int BookMove(const analysis::TBitPosition& position, double margin, std::mt19937& random) {
+// A book move within margin discs of the book's best, with the book's
+// value; nothing when the position is not in the book.
+std::optional<TPositionValue> BookMove(const analysis::TBitPosition& position, double margin, std::mt19937& random) {
   const openings::TBook* book = openings::TBook::Default();
-  if (!book) return 0;
+  if (!book) return std::nullopt;
   const std::vector<openings::TBookMove> moves = book->Find({position.Player, position.Opponent});
-  if (moves.empty()) return 0;
-  std::vector<int> near;
+  if (moves.empty()) return std::nullopt;
+  std::vector<const openings::TBookMove*> near;
   for (const openings::TBookMove& m : moves)
-    if (m.Value >= moves.front().Value - margin) near.push_back(m.Square);
-  return analysis::CellOf(near[std::uniform_int_distribution<size_t>(0, near.size() - 1)(random)]);
+    if (m.Value >= moves.front().Value - margin) near.push_back(&m);
+  const openings::TBookMove& chosen = *near[std::uniform_int_distribution<size_t>(0, near.size() - 1)(random)];
+  TPositionValue v;
+  v.Cell = analysis::CellOf(chosen.Square);
+  v.Discs = chosen.Value;
+  v.Line = {v.Cell};
+  v.Book = true;
+  v.Valid = true;
+  return v;
 }
 
 TPositionValue ValueOf(const analyst::TAnalysis& a) {
@@ -47,7 +54,10 @@ int ChooseByAnalyst(TReversiCore& engine, const TStrongLevel& level, TAnalysisRu
                     const std::function<void(const TPositionValue&)>& thinking,
                     const std::function<void(const QString&)>& failed) {
   const analysis::TBitPosition position = analysis::FromBoard(engine);
-  if (const int cell = BookMove(position, level.BookMargin, random)) return cell;
+  if (const auto book = BookMove(position, level.BookMargin, random)) {
+    if (thinking) thinking(*book);
+    return book->Cell;
+  }
   const int strength = std::clamp(level.Strength, 0, TStrongLevel::kStrengths - 1);
   analyst::TLimits limits;
   limits.Seconds = level.Seconds;

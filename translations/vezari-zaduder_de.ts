@@ -217,6 +217,10 @@
         <source>exact</source>
         <translation>exakt</translation>
     </message>
+    <message>
+        <source>book</source>
+        <translation>Buch</translation>
+    </message>
 </context>
 <context>
     <name>TBoardPictures</name>
@@ -1952,6 +1956,10 @@ Ohne sie zu speichern schließen?</translation>
     <message>
         <source>%1 exact</source>
         <translation>%1 exakt</translation>
+    </message>
+    <message>
+        <source>book</source>
+        <translation>Buch</translation>
     </message>
 </context>
 <context>

@@ -217,6 +217,10 @@
         <source>Analyst: %1, %2 discs (%3), %4 nodes: %5</source>
         <translation>Analista: %1, %2 fichas (%3), %4 nodos: %5</translation>
     </message>
+    <message>
+        <source>book</source>
+        <translation>libro</translation>
+    </message>
 </context>
 <context>
     <name>TBoardPictures</name>
@@ -1953,6 +1957,10 @@ Close without saving them?</source>
     <message>
         <source>%1 exact</source>
         <translation>%1 exac.</translation>
+    </message>
+    <message>
+        <source>book</source>
+        <translation>libro</translation>
     </message>
 </context>
 <context>

@@ -217,6 +217,10 @@
         <source>Analyst: %1, %2 discs (%3), %4 nodes: %5</source>
         <translation>Analyste : %1, %2 pions (%3), %4 nœuds : %5</translation>
     </message>
+    <message>
+        <source>book</source>
+        <translation>livre</translation>
+    </message>
 </context>
 <context>
     <name>TBoardPictures</name>
@@ -1953,6 +1957,10 @@ Fermer sans les enregistrer ?</translation>
     <message>
         <source>%1 exact</source>
         <translation>%1 exact</translation>
+    </message>
+    <message>
+        <source>book</source>
+        <translation>livre</translation>
     </message>
 </context>
 <context>

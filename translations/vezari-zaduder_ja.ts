@@ -217,6 +217,10 @@
         <source>Analyst: %1, %2 discs (%3), %4 nodes: %5</source>
         <translation>アナリスト: %1、%2石 (%3)、%4ノード: %5</translation>
     </message>
+    <message>
+        <source>book</source>
+        <translation>定石</translation>
+    </message>
 </context>
 <context>
     <name>TBoardPictures</name>
@@ -1944,6 +1948,10 @@ Close without saving them?</source>
     <message>
         <source>%1 exact</source>
         <translation>%1 完全</translation>
+    </message>
+    <message>
+        <source>book</source>
+        <translation>定石</translation>
     </message>
 </context>
 <context>

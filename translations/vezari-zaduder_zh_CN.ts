@@ -217,6 +217,10 @@
         <source>Analyst: %1, %2 discs (%3), %4 nodes: %5</source>
         <translation>分析器：%1，%2 子（%3），%4 个节点：%5</translation>
     </message>
+    <message>
+        <source>book</source>
+        <translation>开局库</translation>
+    </message>
 </context>
 <context>
     <name>TBoardPictures</name>
@@ -1942,6 +1946,10 @@ Close without saving them?</source>
     <message>
         <source>%1 exact</source>
         <translation>%1 精确</translation>
+    </message>
+    <message>
+        <source>book</source>
+        <translation>开局</translation>
     </message>
 </context>
 <context>

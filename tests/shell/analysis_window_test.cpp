@@ -499,6 +499,20 @@ class AnalysisWindowTest : public QObject {
     for (const auto& m : moves)
       if (m.Value == moves.front().Value) best.append(reversi::analysis::CellOf(m.Square));
     QVERIFY(best.contains(w->Board()->ChooseMove(*w->Board())));
+    // Played, the book move is the Statistics box's and the best line's.
+    w->Panel().SetStatistics(true);
+    w->Panel().SetBestLine(true);
+    w->Board()->SetMode(reversi::Normal);
+    Part<QAction>(*w, "Move1")->trigger();
+    QTRY_COMPARE(w->Board()->MovesPlayed, 3);
+    const QString played = QString::fromStdString(reversi::SquareName(w->Board()->GameRecord[2]));
+    QCOMPARE(Part<QLabel>(*w, "Label11")->text(), played);
+    QCOMPARE(Part<QLabel>(*w, "Label12")->text(), QStringLiteral("book"));
+    QCOMPARE(Part<QLabel>(*w, "Label16")->text(), QStringLiteral("-"));
+    auto* list = Part<QListWidget>(*w, "ListBox1");
+    QCOMPARE(list->count(), 1);
+    QVERIFY2(list->item(0)->text().startsWith(QStringLiteral("book|")), qPrintable(list->item(0)->text()));
+    QVERIFY(list->item(0)->text().endsWith(u'|' + played));
   }
 
   void weakerStrengthsStayWithinTheirBudget() {

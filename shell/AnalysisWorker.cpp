@@ -165,6 +165,12 @@ TPositionValue AnalysePosition(const TGameRecord& record, analyst::TAnalyst& ana
                                const std::atomic<bool>& stop) {
   if (stop.load()) return {};
   const analyst::TAnalysis a = analyst.Analyse(BitPositionOf(record), limits, &stop);
+  TPositionValue value = FromAnalysis(a);
+  value.Valid = a.Exact || a.Depth > 0;
+  return value;
+}
+
+TPositionValue FromAnalysis(const analyst::TAnalysis& a) {
   TPositionValue value;
   value.Cell = BoardCell(a.Move);
   value.Discs = a.Value;
@@ -172,7 +178,6 @@ TPositionValue AnalysePosition(const TGameRecord& record, analyst::TAnalyst& ana
   value.Depth = a.Depth;
   value.Nodes = a.Nodes;
   for (int square : a.Pv) value.Line.push_back(BoardCell(square));
-  value.Valid = a.Exact || a.Depth > 0;
   return value;
 }
 

@@ -72,6 +72,9 @@ TPositionValue ValueMove(const TGameRecord& record, int square, reversi::analysi
 // gives the best found so far, not valid when no depth was done.
 TPositionValue AnalysePosition(const TGameRecord& record, reversi::analyst::TAnalyst& analyst,
                                const reversi::analyst::TLimits& limits, const std::atomic<bool>& stop);
+// The analyst's result as the analysis shows it: its move and line as the
+// board's cells. Valid is left to the caller.
+TPositionValue FromAnalysis(const reversi::analyst::TAnalysis& a);
 // The analyst's square (0..63, kPassMove, kNoMove) as the board's cell.
 int BoardCell(int square);
 // The record's position as the analyst reads it.

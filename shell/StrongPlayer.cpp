@@ -35,13 +35,7 @@ std::optional<TPositionValue> BookMove(const analysis::TBitPosition& position, d
 }
 
 TPositionValue ValueOf(const analyst::TAnalysis& a) {
-  TPositionValue v;
-  v.Cell = BoardCell(a.Move);
-  v.Discs = a.Value;
-  v.Exact = a.Exact;
-  v.Depth = a.Depth;
-  v.Nodes = a.Nodes;
-  for (int square : a.Pv) v.Line.push_back(BoardCell(square));
+  TPositionValue v = FromAnalysis(a);
   // A move valued among all the others comes without its line.
   if (v.Line.empty() && v.Cell > 0) v.Line.push_back(v.Cell);
   v.Valid = true;

@@ -99,7 +99,17 @@ struct TAnalyst::TRun {
 };
 
 TAnalyst::TAnalyst(std::shared_ptr<const TEvaluation> evaluation)
-    : evaluation_(std::move(evaluation)), search_(*evaluation_, table_) {}
+    : evaluation_(std::move(evaluation)), search_(*evaluation_, table_), helpers_(*evaluation_, table_) {}
+
+void TAnalyst::SetThreads(int threads) {
+  threads = std::clamp(threads, 1, 64);
+  helpers_.SetCount(threads - 1);
+  solver_.SetThreads(threads);
+}
+
+int64_t TAnalyst::NodesSoFar(const TRun& run) const {
+  return search_.Nodes() + helpers_.Nodes() + run.SolverNodes;
+}
 
 void TAnalyst::Clear() {
   table_.Clear();
@@ -171,12 +181,16 @@ TAnalysis TAnalyst::Run(TRun& run) {
   search_.SetSelectiveEnd(run.SelectiveEnd);
   table_.NewSearch();
 
-  // 1. Iterative deepening of the midgame search.
+  // 1. Iterative deepening of the midgame search, with the helpers when
+  // there are any.
+  if (helpers_.Count() > 0)
+    helpers_.Start({run.Player, run.Opponent, run.Moves, run.MaxDepth, run.Every, run.SelectiveEnd, run.Deadline}, 1);
   for (int depth = 1; depth <= run.MaxDepth; ++depth) {
     const double elapsed = run.Elapsed();
     if (depth > 1 && run.Budget > 0 && elapsed > run.Budget * (run.Solve ? kShareBeforeSolve : kShareForNextDepth))
       break;
     if (depth > 1 && run.Budget == 0 && run.Solve && depth > 12) break;
+    helpers_.Begins(depth);
     std::vector<TRootMove> trial = run.Moves;
     for (TRootMove& m : trial) m.Value = -kInfinity;
     if (!search_.SearchRoot(run.Player, run.Opponent, depth, trial, run.Every)) {
@@ -195,7 +209,16 @@ TAnalysis TAnalyst::Run(TRun& run) {
     }
     run.Moves = trial;
     run.Depth = depth;
+    if (helpers_.Count() > 0) {
+      helpers_.Completed(run.Moves);
+      if (helpers_.Deeper(run.Depth, run.Moves)) depth = run.Depth;
+    }
     if (run.Report) run.Report();
+  }
+  if (helpers_.Count() > 0) {
+    helpers_.Stop();
+    // A depth a helper completed beyond the last of this thread's.
+    if (helpers_.Deeper(run.Depth, run.Moves) && run.Report) run.Report();
   }
 
   // 2. The exact solve, when the time allows.
@@ -250,7 +273,7 @@ TAnalysis TAnalyst::Run(TRun& run) {
   a.Value = Discs(run.Moves[0].Value);
   a.Depth = run.Depth;
   a.Exact = run.Exact;
-  a.Nodes = search_.Nodes() + run.SolverNodes;
+  a.Nodes = NodesSoFar(run);
   return a;
 }
 
@@ -291,7 +314,7 @@ TAnalysis TAnalyst::Analyse(const analysis::TBitPosition& position, const TLimit
       a.Value = Discs(run.Moves[0].Value);
       a.Depth = run.Depth;
       a.Exact = run.Exact;
-      a.Nodes = search_.Nodes() + run.SolverNodes;
+      a.Nodes = NodesSoFar(run);
       line(a);
       progress(a);
     };

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "Evaluation.h"
+#include "Helpers.h"
 #include "Search.h"
 #include "Solver.h"
 #include "TransTable.h"
@@ -74,15 +75,24 @@ class TAnalyst {
   // Forgets every position seen.
   void Clear();
 
+  // The threads that analyse, the caller's included (1 to 64; the default
+  // 1), for the midgame search and the exact solver alike; not while an
+  // analysis runs. With more than one, the values are as good but the
+  // nodes, and the move among equal ones, vary from run to run.
+  void SetThreads(int threads);
+  int Threads() const { return helpers_.Count() + 1; }
+
  private:
   struct TRun;
 
   TAnalysis Run(TRun& run);
+  int64_t NodesSoFar(const TRun& run) const;
 
   std::shared_ptr<const TEvaluation> evaluation_;
   TTransTable table_;
   TSearch search_;
   analysis::TSolver solver_;
+  THelpers helpers_;
 };
 
 }  // namespace reversi::analyst

@@ -190,12 +190,12 @@ int TSearch::Pvs(uint64_t player, uint64_t opponent, int depth, int alpha, int b
 
   // 1. What the table knows.
   int hashMove = -1;
-  if (const TTransEntry* e = table_.Probe(player, opponent)) {
-    hashMove = e->Move;
-    if (e->Depth >= depth && e->Selectivity >= selectivity_) {
-      if (e->Lower >= beta) return e->Lower;
-      if (e->Upper <= alpha) return e->Upper;
-      if (e->Lower == e->Upper) return e->Lower;
+  if (TTransEntry e; table_.Probe(player, opponent, e)) {
+    hashMove = e.Move;
+    if (e.Depth >= depth && e.Selectivity >= selectivity_) {
+      if (e.Lower >= beta) return e.Lower;
+      if (e.Upper <= alpha) return e.Upper;
+      if (e.Lower == e.Upper) return e.Lower;
     }
   }
 
@@ -285,11 +285,11 @@ std::vector<int> TSearch::PrincipalLine(uint64_t player, uint64_t opponent, int 
       std::swap(player, opponent);
       continue;
     }
-    const TTransEntry* e = table_.Probe(player, opponent);
-    if (!e || e->Move < 0 || !(moves >> e->Move & 1)) break;
-    const uint64_t flips = Flips(e->Move, player, opponent);
-    line.push_back(e->Move);
-    const uint64_t me = player | flips | (uint64_t{1} << e->Move);
+    TTransEntry e;
+    if (!table_.Probe(player, opponent, e) || e.Move < 0 || !(moves >> e.Move & 1)) break;
+    const uint64_t flips = Flips(e.Move, player, opponent);
+    line.push_back(e.Move);
+    const uint64_t me = player | flips | (uint64_t{1} << e.Move);
     player = opponent & ~flips;
     opponent = me;
   }

@@ -3,7 +3,7 @@
 // run, not a test (the exact values are cached in WORKDIR).
 //
 //   analyst_measure GAMES WORKDIR [--only static|depth|start|time|speed] [--count24 N]
-//                   [--count26 M] [--seconds S] [--depth D] [--processor 1] [--cached 1]
+//                   [--count26 M] [--seconds S] [--depth D] [--processor 1] [--cached 1] [--threads N]
 //
 // e.g. build/dev/bench/analyst_measure ../shared/data/games-sample.txt /tmp/work
 //
@@ -17,7 +17,10 @@
 // WORKDIR/exact.txt already (lines "PLAYER OPPONENT SCORE", hexadecimal boards).
 // With --processor 1 the seconds are the thread's processor time, not the
 // wall clock: on a machine shared with other work the wall clock would
-// give the analyst only a part of them.
+// give the analyst only a part of them. With --threads N (default 1) the
+// analyst searches on N threads; the processor time is then its own
+// thread's alone, the helpers running beside it (fair only while the
+// machine has N processors free), and nodes/s counts every thread's nodes.
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -85,7 +88,7 @@ int main(int argc, char** argv) {
   if (argc < 3) {
     std::cerr
         << "usage: analyst_measure GAMES WORKDIR [--only static|depth|start|time|speed] [--count24 N] [--count26 M]"
-           " [--seconds S] [--depth D] [--processor 1] [--cached 1]\n";
+           " [--seconds S] [--depth D] [--processor 1] [--cached 1] [--threads N]\n";
     return 2;
   }
   const std::string file = argv[1], work = argv[2];
@@ -94,6 +97,7 @@ int main(int argc, char** argv) {
   double seconds = 1.0;
   bool processor = false;
   bool cachedOnly = false;
+  int threads = 1;
   for (int i = 3; i + 1 < argc; i += 2) {
     const std::string a = argv[i], v = argv[i + 1];
     if (a == "--only") only = v;
@@ -103,6 +107,7 @@ int main(int argc, char** argv) {
     if (a == "--depth") depth = std::stoi(v);
     if (a == "--processor") processor = v == "1";
     if (a == "--cached") cachedOnly = v == "1";
+    if (a == "--threads") threads = std::stoi(v);
   }
   const size_t lines = probcut::CountLines(file);
   const auto games = probcut::ReadGames(file, lines > kHeldOut ? lines - kHeldOut : 0, lines);
@@ -113,6 +118,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   analyst::TAnalyst analyst(evaluation);
+  analyst.SetThreads(threads);
   TExact exact(work + "/exact.txt");
 
   if (only.empty() || only == "static") {
@@ -171,8 +177,8 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "time: %d of %zu, depth %d, %s\n", optimal, &p - positions.data() + 1, a.Depth,
                    got == best ? "optimal" : ("loses " + std::to_string(best - got)).c_str());
     }
-    std::printf("time %.2f s at 24 empties: optimal move in %d of %zu positions (mean loss %.2f discs)\n", seconds,
-                optimal, positions.size(), loss / positions.size());
+    std::printf("time %.2f s at 24 empties, %d thread(s): optimal move in %d of %zu positions (mean loss %.2f discs)\n",
+                seconds, threads, optimal, positions.size(), loss / positions.size());
     std::fflush(stdout);
   }
   if (only.empty() || only == "speed") {
@@ -191,8 +197,9 @@ int main(int argc, char** argv) {
         depthSum += a.Depth;
         exactCount += a.Exact;
       }
-      std::printf("%d empties, %zu positions, %.2f s each: %.0f nodes/s, mean depth %.1f, %d solved exactly\n", empties,
-                  positions.size(), seconds, nodes / time, depthSum / positions.size(), exactCount);
+      std::printf(
+          "%d empties, %zu positions, %.2f s each, %d thread(s): %.0f nodes/s, mean depth %.1f, %d solved exactly\n",
+          empties, positions.size(), seconds, threads, nodes / time, depthSum / positions.size(), exactCount);
       std::fflush(stdout);
     }
   }

@@ -37,6 +37,7 @@ int RunAnalyse(const TBoard& board, const TAnalyseOptions& options) {
     return kNoWeightsStatus;
   }
   analyst::TAnalyst analyst(evaluation);
+  analyst.SetThreads(options.Threads);
   analyst::TLimits limits;
   limits.Depth = options.Depth;
   limits.Seconds =

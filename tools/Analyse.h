@@ -8,6 +8,7 @@ namespace reversi {
 struct TAnalyseOptions {
   int Depth = 0;       // plies of midgame search only; 0 for none
   double Seconds = 0;  // time for the analysis; 0 for none
+  int Threads = 1;
 };
 
 // Default when neither a depth nor a time is given.

@@ -4,7 +4,7 @@
 //                  [--selective-depth D] [--events] [--eval] [--perft N]
 //                  [--position "BOARD SIDE"] [--load FILE] [--save FILE] [--bench]
 //                  [--solve [--wld] [--threads N]] [--time S [--strict-time]] MOVES
-//   vezari-analyze --analyse [--depth D | --time S] MOVES|--position|--load
+//   vezari-analyze --analyse [--depth D | --time S] [--threads N] MOVES|--position|--load
 //
 // Exit status: 0 done, 2 bad arguments or an illegal move, 3 no legal move
 // to search, 4 a game file that cannot be loaded, 5 a save that failed,
@@ -41,7 +41,7 @@ const std::string kUsage =
     "       vezari-analyze [OPTION]... --position \"BOARD SIDE\" [MOVES]\n"
     "       vezari-analyze [OPTION]... --load FILE\n"
     "       vezari-analyze --bench [--level N]\n"
-    "       vezari-analyze --analyse [--depth D | --time S] MOVES|--position ...|--load FILE\n"
+    "       vezari-analyze --analyse [--depth D | --time S] [--threads N] MOVES|--position ...|--load FILE\n"
     "       vezari-analyze --book MOVES\n"
     "       vezari-analyze --library FILE --find MOVES\n"
     "Searches, evaluates, counts or solves a Reversi position and prints the result as one\n"
@@ -79,9 +79,10 @@ const std::string kUsage =
     "                   solve may take hours; a long one reports its nodes on standard error\n"
     "                   every few seconds)\n"
     "  --wld            with --solve: only win, draw or loss, faster\n"
-    "  --threads N      with --solve: solve on N threads (1..64, or \"all\" for one a processor;\n"
-    "                   default 1); more than one gives the same score, but a node count and,\n"
-    "                   among equally good moves, a best move that vary from run to run\n"
+    "  --threads N      with --solve or --analyse: search on N threads (1..64, or \"all\" for\n"
+    "                   one a processor; default 1); more than one gives the same solved score,\n"
+    "                   but a node count and, among equally good moves, a best move that vary\n"
+    "                   from run to run (with --analyse also the value and depth reached)\n"
     "  --bench          search the fixed bench positions (depth 7 unless --level) and print\n"
     "                   the node count and the speed\n"
     "  --analyse        the analyst's best move and value in discs (one JSON line): for 1 second,\n"
@@ -263,7 +264,7 @@ int ParseArgs(int argc, char** argv, Options& o) {
     return Usage(o.solve ? "--solve excludes --eval, --perft and --bench"
                          : "--eval, --perft and --bench exclude each other");
   if (o.wld && !o.solve) return Usage("--wld goes with --solve");
-  if (o.threads && !o.solve) return Usage("--threads goes with --solve");
+  if (o.threads && !o.solve && !o.analyse) return Usage("--threads goes with --solve or --analyse");
   if (o.seconds && (o.levelGiven || o.bench)) return Usage("--time excludes --level and --bench");
   if (o.strictTime && !o.seconds) return Usage("--strict-time needs --time");
   if (o.analyse) {
@@ -529,7 +530,7 @@ int main(int argc, char** argv) {
     }
   }
 
-  if (o.analyse) return RunAnalyse(engine, {o.depth.value_or(0), o.analyseSeconds.value_or(0)});
+  if (o.analyse) return RunAnalyse(engine, {o.depth.value_or(0), o.analyseSeconds.value_or(0), o.threads.value_or(1)});
   if (o.eval) return PrintEval(engine);
   if (o.solve) return PrintSolve(engine, o.wld, o.seconds, o.threads.value_or(1));
   if (o.perft) {

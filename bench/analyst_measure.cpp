@@ -111,6 +111,10 @@ int main(int argc, char** argv) {
   }
   const size_t lines = probcut::CountLines(file);
   const auto games = probcut::ReadGames(file, lines > kHeldOut ? lines - kHeldOut : 0, lines);
+  if (games.empty()) {
+    std::cerr << "analyst_measure: no games in " << file << "\n";
+    return 1;
+  }
   std::string error;
   std::shared_ptr<const analyst::TEvaluation> evaluation = analyst::TEvaluation::LoadDefault(error);
   if (!evaluation) {

@@ -38,6 +38,9 @@ TAnalysisController::TAnalysisController(TReversi* board, const std::string& set
       });
   strong_.Load(settingsPath);
   strongAtStart_ = strong_;
+  threads_.Load(settingsPath);
+  threadsAtStart_ = threads_;
+  thread_->SetThreads(threads_.Threads());
   // The analyst player asks the perfect endgame's chooser when it is off;
   // the openings' practice wraps both later.
   InstallStrongLevel(
@@ -60,6 +63,15 @@ TAnalysisController::TAnalysisController(TReversi* board, const std::string& set
         window_, tr("Analyst Player"), tr("Play book moves within this many discs of the best (0: the best only):"),
         current, 0, TStrongLevel::kMaxBookMargin, 1, &ok);
     return ok ? n : -1.0;
+  };
+  ChooseThreads = [this](int current) {
+    bool ok = false;
+    const int n = QInputDialog::getInt(window_, tr("Analysis Threads"),
+                                       tr("Threads for the hint, the move values, the review and the analyst player\n"
+                                          "(this computer has %1 processors):")
+                                           .arg(TThreadCount::Processors()),
+                                       current, 1, TThreadCount::kMaxThreads, 1, &ok);
+    return ok ? n : 0;
   };
   ChooseEmpties = [this](int current) {
     bool ok = false;
@@ -97,6 +109,11 @@ void TAnalysisController::AddItems(QMenu* edit, QAction* beforeInEdit, QMenu* vi
   Engines1 = item("Engines1", tr("Engines..."), tr("Add and remove the external engines that can play"),
                   &TAnalysisController::EnginesClick);
   edit->addAction(Engines1);
+  AnalysisThreads1 = item("AnalysisThreads1", QString(), tr("How many processors the analysis uses"), nullptr);
+  connect(AnalysisThreads1, &QAction::triggered, this, [this] {
+    if (const int n = ChooseThreads ? ChooseThreads(threads_.Threads()) : 0; n > 0) SetAnalysisThreads(n);
+  });
+  edit->addAction(AnalysisThreads1);
   opponentMenu_ = new QMenu(tr("Engine Opponent"), window_);
   opponentMenu_->setObjectName(QStringLiteral("EngineOpponent1"));
   edit->addMenu(opponentMenu_);
@@ -149,6 +166,7 @@ void TAnalysisController::UpdateItems() {
   PerfectEmpties1->setText(tr("Empty Squares: %1...").arg(perfect_.Empties));
   AnalystSeconds1->setText(tr("Seconds per Move: %1...").arg(strong_.Seconds));
   AnalystBook1->setText(tr("Book Moves within %1 Discs...").arg(strong_.BookMargin));
+  AnalysisThreads1->setText(tr("Analysis Threads: %1...").arg(threads_.Threads()));
   players_[strong_.Enabled ? strong_.Strength + 1 : 0]->setChecked(true);
 }
 
@@ -170,7 +188,14 @@ std::vector<TIniWrite> TAnalysisController::Writes() const {
   std::vector<TIniWrite> writes = perfect_.Writes(perfectAtStart_);
   for (TIniWrite& w : strong_.Writes(strongAtStart_)) writes.push_back(std::move(w));
   for (TIniWrite& w : engines_.Writes(enginesAtStart_)) writes.push_back(std::move(w));
+  for (TIniWrite& w : threads_.Writes(threadsAtStart_)) writes.push_back(std::move(w));
   return writes;
+}
+
+void TAnalysisController::SetAnalysisThreads(int threads) {
+  threads_.Choose(threads);
+  thread_->SetThreads(threads_.Threads());
+  UpdateItems();
 }
 
 void TAnalysisController::AnalyseGameClick() {

@@ -22,6 +22,7 @@
 #include "IniText.h"
 #include "PerfectEndgame.h"
 #include "StrongLevel.h"
+#include "ThreadCount.h"
 
 class QAction;
 class QDialog;
@@ -62,6 +63,11 @@ class TAnalysisController : public QObject {
   // Likewise for the analyst player's seconds per move and book margin.
   std::function<int(int current)> ChooseSeconds;
   std::function<double(double current)> ChooseBookMargin;
+  // And for the analysis's threads: the number, or 0 when the user cancels.
+  std::function<int(int current)> ChooseThreads;
+  // The threads the analysis runs on (Edit > Analysis Threads).
+  const TThreadCount& AnalysisThreads() const { return threads_; }
+  void SetAnalysisThreads(int threads);
   // The computer player: the game's own levels (-1) or the analyst at a
   // strength (0 strong .. TStrongLevel::kStrengths - 1).
   void SetAnalystPlayer(int strength);
@@ -120,6 +126,8 @@ class TAnalysisController : public QObject {
   TPerfectEndgame perfectAtStart_;
   TStrongLevel strong_;
   TStrongLevel strongAtStart_;
+  TThreadCount threads_;
+  TThreadCount threadsAtStart_;
   QList<QAction*> players_;  // the game's own levels, then the strengths
   QAction* AnalystSeconds1 = nullptr;
   QAction* AnalystBook1 = nullptr;
@@ -128,6 +136,7 @@ class TAnalysisController : public QObject {
   QAction* AnalyseGame1 = nullptr;
   QAction* Match1 = nullptr;
   QAction* Engines1 = nullptr;
+  QAction* AnalysisThreads1 = nullptr;
   QAction* PerfectEnabled1 = nullptr;
   QAction* PerfectEmpties1 = nullptr;
 };

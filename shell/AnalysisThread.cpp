@@ -36,7 +36,12 @@ reversi::analyst::TAnalyst& TAnalysisThread::Analyst() {
     if (!weights) throw std::runtime_error(error);
     analyst_ = std::make_unique<reversi::analyst::TAnalyst>(std::move(weights));
   }
+  if (analyst_->Threads() != threads_.load()) analyst_->SetThreads(threads_.load());
   return *analyst_;
+}
+
+void TAnalysisThread::SetThreads(int threads) {
+  threads_.store(std::clamp(threads, 1, 64));
 }
 
 void TAnalysisThread::Cancel(const void* owner, bool wait) {
@@ -78,6 +83,7 @@ void TAnalysisThread::RunOne(TJob& job) {
       solver_->ClearHash();
     else
       solver_ = std::make_unique<TSolver>(hashBits_);
+    if (solver_->Threads() != threads_.load()) solver_->SetThreads(threads_.load());
     solver_->SetStopFlag(job.Stop.get());
     solver_->SetDeadline(std::chrono::steady_clock::time_point::max());
     job.Run(*solver_);

@@ -1,6 +1,7 @@
 // The one thread the window's analysis runs on, and the one exact solver and
 // the one analyst it owns (the analyst made with the first job that asks for
-// it, its tables kept from one job to the next). Jobs wait in a queue by priority (lower first, in order of arrival
+// it, its tables kept from one job to the next), each searching on the
+// threads asked for (SetThreads; one by default). Jobs wait in a queue by priority (lower first, in order of arrival
 // within one); each starts with the solver's tables cleared, its stop flag
 // set and no deadline. A job is never cut short by another: a stop request
 // or its own deadline ends it, and the search's stop checks keep that within
@@ -50,12 +51,17 @@ class TAnalysisThread {
   // Drops owner's waiting jobs and stops its running one; with wait, returns
   // only once that one has returned.
   void Cancel(const void* owner, bool wait);
+  // The threads the solver and the analyst search on (1 to 64), from the
+  // next job on; the job running keeps its own.
+  void SetThreads(int threads);
+  int Threads() const { return threads_.load(); }
 
  private:
   void Loop();
   void RunOne(TJob& job);
 
   const int hashBits_;
+  std::atomic<int> threads_{1};
   std::unique_ptr<reversi::analysis::TSolver> solver_;   // the thread's own
   std::unique_ptr<reversi::analyst::TAnalyst> analyst_;  // the thread's own
   std::mutex mutex_;

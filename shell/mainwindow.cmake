@@ -49,6 +49,8 @@ add_library(vz_mainwindow STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/EngineOpponent.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/PerfectEndgame.h
   ${CMAKE_CURRENT_SOURCE_DIR}/PerfectEndgame.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ThreadCount.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/ThreadCount.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/StrongPlayer.h
   ${CMAKE_CURRENT_SOURCE_DIR}/StrongPlayer.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/WindowMemory.h

@@ -221,6 +221,24 @@
         <source>book</source>
         <translation>Buch</translation>
     </message>
+    <message>
+        <source>Analysis Threads</source>
+        <translation>Analyse-Threads</translation>
+    </message>
+    <message>
+        <source>Threads for the hint, the move values, the review and the analyst player
+(this computer has %1 processors):</source>
+        <translation>Threads für den Tipp, die Zugwerte, die Partieanalyse und den Analysten als Gegner
+(dieser Computer hat %1 Prozessoren):</translation>
+    </message>
+    <message>
+        <source>How many processors the analysis uses</source>
+        <translation>Wie viele Prozessoren die Analyse verwendet</translation>
+    </message>
+    <message>
+        <source>Analysis Threads: %1...</source>
+        <translation>Analyse-Threads: %1...</translation>
+    </message>
 </context>
 <context>
     <name>TBoardPictures</name>

@@ -221,6 +221,24 @@
         <source>book</source>
         <translation>libro</translation>
     </message>
+    <message>
+        <source>Analysis Threads</source>
+        <translation>Hilos de análisis</translation>
+    </message>
+    <message>
+        <source>Threads for the hint, the move values, the review and the analyst player
+(this computer has %1 processors):</source>
+        <translation>Hilos para la pista, los valores de las jugadas, la revisión y el analista como rival
+(este ordenador tiene %1 procesadores):</translation>
+    </message>
+    <message>
+        <source>How many processors the analysis uses</source>
+        <translation>Cuántos procesadores usa el análisis</translation>
+    </message>
+    <message>
+        <source>Analysis Threads: %1...</source>
+        <translation>Hilos de análisis: %1...</translation>
+    </message>
 </context>
 <context>
     <name>TBoardPictures</name>

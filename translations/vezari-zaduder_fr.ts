@@ -221,6 +221,24 @@
         <source>book</source>
         <translation>livre</translation>
     </message>
+    <message>
+        <source>Analysis Threads</source>
+        <translation>Threads d&apos;analyse</translation>
+    </message>
+    <message>
+        <source>Threads for the hint, the move values, the review and the analyst player
+(this computer has %1 processors):</source>
+        <translation>Threads pour le conseil, les valeurs des coups, la revue et l&apos;analyste adversaire
+(cet ordinateur a %1 processeurs) :</translation>
+    </message>
+    <message>
+        <source>How many processors the analysis uses</source>
+        <translation>Nombre de processeurs utilisés par l&apos;analyse</translation>
+    </message>
+    <message>
+        <source>Analysis Threads: %1...</source>
+        <translation>Threads d&apos;analyse : %1...</translation>
+    </message>
 </context>
 <context>
     <name>TBoardPictures</name>

@@ -221,6 +221,24 @@
         <source>book</source>
         <translation>定石</translation>
     </message>
+    <message>
+        <source>Analysis Threads</source>
+        <translation>解析スレッド</translation>
+    </message>
+    <message>
+        <source>Threads for the hint, the move values, the review and the analyst player
+(this computer has %1 processors):</source>
+        <translation>ヒント、手の評価値、棋譜解析、対戦相手のアナリストに使うスレッド数
+(このコンピューターのプロセッサ数: %1):</translation>
+    </message>
+    <message>
+        <source>How many processors the analysis uses</source>
+        <translation>解析に使うプロセッサの数</translation>
+    </message>
+    <message>
+        <source>Analysis Threads: %1...</source>
+        <translation>解析スレッド: %1...</translation>
+    </message>
 </context>
 <context>
     <name>TBoardPictures</name>

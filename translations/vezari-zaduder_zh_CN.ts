@@ -221,6 +221,24 @@
         <source>book</source>
         <translation>开局库</translation>
     </message>
+    <message>
+        <source>Analysis Threads</source>
+        <translation>分析线程</translation>
+    </message>
+    <message>
+        <source>Threads for the hint, the move values, the review and the analyst player
+(this computer has %1 processors):</source>
+        <translation>用于提示、着法评分、棋局复盘和分析器对手的线程数
+(本机有 %1 个处理器):</translation>
+    </message>
+    <message>
+        <source>How many processors the analysis uses</source>
+        <translation>分析使用的处理器数量</translation>
+    </message>
+    <message>
+        <source>Analysis Threads: %1...</source>
+        <translation>分析线程: %1...</translation>
+    </message>
 </context>
 <context>
     <name>TBoardPictures</name>

@@ -21,6 +21,7 @@
 #include "Sdimain.h"
 #include "StrongLevel.h"
 #include "StrongPlayer.h"
+#include "ThreadCount.h"
 #include "WindowParts.h"
 
 namespace {
@@ -555,6 +556,40 @@ class AnalysisWindowTest : public QObject {
     read.Load(path);
     QVERIFY(read.Enabled);
     QCOMPARE(read.Empties, 12);
+  }
+
+  void theAnalysisThreadsAreKeptAndClampedInTheirSection() {
+    const std::string path = QFile::encodeName(dir_.filePath("Threads.ini")).toStdString();
+    TThreadCount count;
+    count.Load(path);
+    QCOMPARE(count.Threads(), TThreadCount::Processors());  // every processor by default
+    const TThreadCount atStart = count;
+    QVERIFY(count.Writes(atStart).empty());
+    for (const auto& [text, threads] : {std::pair{"1000", TThreadCount::kMaxThreads}, std::pair{"-3", 1},
+                                        std::pair{"many", TThreadCount::Processors()}, std::pair{"2", 2}}) {
+      QVERIFY(TIniStore(path).Write({{"Analysis", "Threads", text}}));
+      count.Load(path);
+      QCOMPARE(count.Threads(), threads);
+    }
+  }
+
+  void theHintIsRightOnTheThreadsChosen() {
+    auto w = Window();
+    w->Analysis().ChooseThreads = [](int) { return 3; };
+    Part<QAction>(*w, "AnalysisThreads1")->trigger();
+    QCOMPARE(w->Analysis().AnalysisThreads().Threads(), 3);
+    w->Analysis().UpdateItems();
+    QVERIFY(Part<QAction>(*w, "AnalysisThreads1")->text().contains(QStringLiteral("3")));
+    const auto writes = w->Analysis().Writes();
+    QVERIFY(std::any_of(writes.begin(), writes.end(), [](const TIniWrite& i) {
+      return i.Section == "Analysis" && i.Key == "Threads" && i.Value == "3";
+    }));
+    Play(*w, kEndgame);
+    w->Board()->SetMode(reversi::Normal);
+    w->Analysis().Hint();
+    QTRY_VERIFY_WITH_TIMEOUT(!w->Board()->Marks().isEmpty(), 20000);
+    QCOMPARE(w->Board()->Marks(), QList<int>{Cell("b7")});
+    QVERIFY(Part<QLabel>(*w, "StatusLine")->text().contains(QStringLiteral("+18")));
   }
 };
 

@@ -83,9 +83,13 @@ class TBoard {
   // list: a list runs in falling order of these. A time is a tick of the
   // board's clock times 64, plus a disc's place among several turned at once.
   // Only the order of times means anything: they are renumbered when the
-  // clock runs high, so that they stay small enough to compare four at once.
+  // clock runs high, so that they stay below kTimeLimit, small enough to be
+  // compared four at once with room for three more bits.
   // Read this instead of walking a list where speed matters.
   const std::array<int32_t, 64>& HeadTimes() const { return headTime_; }
+  static constexpr int32_t kTimeLimit = int32_t{1} << 28;
+  // The clock's last tick before the times are renumbered.
+  static constexpr int32_t kLastTick = (kTimeLimit >> 6) - 1;
   // For tests: runs the clock on as if ticks changes had been made.
   void AdvanceClock(int32_t ticks) {
     for (int32_t k = 0; k < ticks; ++k) NextTick();
@@ -117,8 +121,6 @@ class TBoard {
     return ++clock_ << 6;
   }
   void Renumber();
-
-  static constexpr int32_t kLastTick = (int32_t{1} << 25) - 1;  // times stay below 2^31
 
   std::array<int32_t, 64> headTime_{};
   int32_t clock_ = 0;

@@ -375,20 +375,14 @@ int TSearch::FindMoves(int row, int colour, int suggestion) {
   const TBoard& board = board_;
   auto& list = MoveList[row];
   auto& quadrants = QuadrantMoves[colour > 0 ? 1 : 0];
-  SuggestionFirst = false;
-  int n = 0;
-  uint64_t listed = 0;  // the squares already in the row, for the duplicate test
-  if (suggestion > 0 && board.IsLegalFor(colour, suggestion)) {
-    list[n++] = suggestion;
-    listed = Bit(suggestion);
-    SuggestionFirst = true;
-  }
-  const uint64_t own = board.BitsOf(colour);
-  const uint64_t opp = board.BitsOf(-colour);
-  n = movegen::AppendMovesInWalkOrder(board.HeadTimes(), movegen::RunStarts(own, opp), opp, listed, list.data(), n);
-  MoveSet[row] = listed;
-  const uint32_t perQuadrant = QuadrantCounts(listed);
-  SafeMoves = n - ByteSum(QuadrantCounts(listed & ~kSafeMask));
+  uint64_t moves = 0;
+  const int first = IsPlayingSquare(suggestion) ? kBitIndex[suggestion] : -1;
+  const int n = movegen::MovesInWalkOrder(board.HeadTimes(), board.BitsOf(colour), board.BitsOf(-colour), first,
+                                          list.data(), moves);
+  SuggestionFirst = first >= 0 && (moves >> first & 1) != 0;
+  MoveSet[row] = moves;
+  const uint32_t perQuadrant = QuadrantCounts(moves);
+  SafeMoves = n - ByteSum(QuadrantCounts(moves & ~kSafeMask));
   quadrants = {0, 0, 0, 0, 0};
   for (int q = 1; q <= 4; ++q) quadrants[q] = static_cast<int32_t>(perQuadrant >> (8 * (q - 1)) & 0xFF);
   return n;

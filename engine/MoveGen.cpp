@@ -1,17 +1,24 @@
 #include "MoveGen.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <utility>
+
 #include "RankSort.h"
 
 namespace reversi::movegen {
 
 namespace {
 
-// The own discs from which direction k (bit step `step`) runs over opponent
-// discs onto an empty square. The run is grown backwards from the empty
-// squares, at most six discs long, by doubling. opp must be limited to the
-// columns a run in this direction can use, so that no shift wraps a row.
-uint64_t StartsAlong(int step, uint64_t own, uint64_t opp, uint64_t empty) {
-  const int back = -step;
+// The own discs from which direction k runs over opponent discs onto an empty
+// square. The run is grown backwards from the empty squares, at most six discs
+// long, by doubling. Runs with a horizontal part use columns B..G only, so
+// opp is cut to those and no shift wraps a row.
+template <int K>
+[[gnu::always_inline]] inline uint64_t StartsAlong(uint64_t own, uint64_t opp, uint64_t empty) {
+  constexpr int back = -kBitSteps[K];
+  if constexpr (back != 8 && back != -8) opp &= kInnerColumns;
   uint64_t run = opp & Shifted(empty, back);  // the last disc of each run
   run |= opp & Shifted(run, back);
   const uint64_t pairs = opp & Shifted(opp, back);
@@ -20,67 +27,67 @@ uint64_t StartsAlong(int step, uint64_t own, uint64_t opp, uint64_t empty) {
   return own & Shifted(run, back);
 }
 
-}  // namespace
-
-TRunStarts RunStarts(uint64_t own, uint64_t opp) {
-  const uint64_t empty = ~(own | opp);
-  const uint64_t inner = opp & kInnerColumns;
-  TRunStarts s;
-  for (int k = 0; k < 8; ++k) {
-    const int step = kBitSteps[k];
-    s.ByDirection[k] = StartsAlong(step, own, step == 8 || step == -8 ? opp : inner, empty);
-    s.Any |= s.ByDirection[k];
+// A walk finds each move first from the earliest disc that reaches it, and
+// from that disc's first direction that does. The disc's place in the walk is
+// the order of head times, so the pair's key 8 * (head time) + 7 - k is
+// higher the earlier the pair comes; keyOf[m] keeps the highest key of move m.
+// No two moves share a pair, so no two keys are equal.
+template <int K>
+[[gnu::always_inline]] inline uint64_t KeysAlong(const std::array<int32_t, 64>& headTimes, uint64_t own, uint64_t opp,
+                                                 uint64_t empty, int32_t* keyOf) {
+  static_assert(int64_t{TBoard::kTimeLimit} * 8 - 1 <= INT32_MAX, "a key must fit in 32 bits");
+  uint64_t found = 0;
+  for (uint64_t rest = StartsAlong<K>(own, opp, empty); rest; rest &= rest - 1) {
+    const int b = __builtin_ctzll(rest);
+    // The run ends on an empty square, so there is a stop, and the nearest
+    // one is the move.
+    const uint64_t stops = kRays[K][b] & ~opp;
+    const int m = kBitSteps[K] > 0 ? __builtin_ctzll(stops) : 63 ^ __builtin_clzll(stops);
+    keyOf[m] = std::max(keyOf[m], 8 * headTimes[b] + (7 - K));
+    found |= uint64_t{1} << m;
   }
-  return s;
+  return found;
 }
 
-// Each move is found first by the earliest disc of the walk that reaches it,
-// and by that disc's first direction that does: the smallest key
-// 8 * (the disc's place in the walk) + direction. So the walk need not stop
-// at every disc and ask each direction: every (disc, direction) pair that
-// finds a move marks its key in a bit set, and reading the set in rising
-// order takes the pairs in walk order.
-int AppendMovesInWalkOrder(const std::array<int32_t, 64>& headTimes, const TRunStarts& starts, uint64_t opp,
-                           uint64_t& listed, int32_t* out, int n) {
-  // The discs that start a capture, by their place in the walk: the count of
-  // later head times.
-  std::array<int32_t, 64> time;
-  std::array<int, 64> disc;
-  int count = 0;
-  for (uint64_t rest = starts.Any; rest; rest &= rest - 1) {
-    disc[count] = std::countr_zero(rest);
-    time[count] = headTimes[disc[count]];
-    ++count;
-  }
-  std::array<int32_t, 64> later;
-  RankByHigher(time.data(), count, later.data());
-  std::array<int32_t, 64> place;
-  for (int i = 0; i < count; ++i) place[disc[i]] = 8 * later[i];
+template <size_t... K>
+[[gnu::always_inline]] inline uint64_t KeysOfMoves(const std::array<int32_t, 64>& headTimes, uint64_t own, uint64_t opp,
+                                                   int32_t* keyOf, std::index_sequence<K...>) {
+  const uint64_t empty = ~(own | opp);
+  return (KeysAlong<K>(headTimes, own, opp, empty, keyOf) | ...);
+}
 
-  std::array<uint64_t, 8> keys{};   // bit key % 64 of word key / 64
-  std::array<uint8_t, 512> moveOf;  // read only where keys has the bit
-  for (int k = 0; k < 8; ++k) {
-    for (uint64_t rest = starts.ByDirection[k]; rest; rest &= rest - 1) {
-      const int b = std::countr_zero(rest);
-      const uint64_t stops = kRays[k][b] & ~opp;  // not empty: the run ends on an empty square
-      // The nearest stop: the lowest one in a rising direction (even k), the
-      // highest in a falling one, picked without a branch.
-      const int low = std::countr_zero(stops);
-      const int high = 63 - std::countl_zero(stops);
-      const int key = place[b] + k;
-      moveOf[key] = static_cast<uint8_t>(low ^ ((low ^ high) & -(k & 1)));
-      keys[key >> 6] |= uint64_t{1} << (key & 63);
-    }
+// The moves other than the suggestion are ranked by key, Lanes keys at once.
+template <int Lanes>
+[[gnu::always_inline]] inline int WalkOrder(const std::array<int32_t, 64>& headTimes, uint64_t own, uint64_t opp,
+                                            int suggestion, int32_t* out, uint64_t& moves) {
+  alignas(32) int32_t keyOf[64] = {};  // below every key: head times are positive
+  moves = KeysOfMoves(headTimes, own, opp, keyOf, std::make_index_sequence<8>());
+  uint64_t rest = moves;
+  int first = 0;
+  if (suggestion >= 0 && (moves >> suggestion & 1) != 0) {
+    out[first++] = kCellOfBit[suggestion];
+    rest &= ~(uint64_t{1} << suggestion);
   }
-  for (int w = 0; w < (8 * count + 63) / 64; ++w)
-    for (uint64_t rest = keys[w]; rest; rest &= rest - 1) {
-      const int m = moveOf[64 * w + std::countr_zero(rest)];
-      const uint64_t mBit = uint64_t{1} << m;
-      out[n] = kCellOfBit[m];
-      n += (listed & mBit) == 0;
-      listed |= mBit;
-    }
-  return n;
+  alignas(32) int32_t square[64];
+  alignas(32) int32_t key[64 + Lanes];
+  int n = 0;
+  for (; rest; rest &= rest - 1) {
+    square[n] = __builtin_ctzll(rest);
+    key[n] = keyOf[square[n]];
+    ++n;
+  }
+  std::memset(key + n, 0, sizeof(int32_t) * Lanes);  // the last group's rest, ranked but not read
+  alignas(32) int32_t earlier[64 + Lanes];
+  RankDistinct<Lanes>(key, n, earlier);
+  for (int i = 0; i < n; ++i) out[first + earlier[i]] = kCellOfBit[square[i]];
+  return first + n;
+}
+
+}  // namespace
+
+int MovesInWalkOrderPortable(const std::array<int32_t, 64>& headTimes, uint64_t own, uint64_t opp, int suggestion,
+                             int32_t* out, uint64_t& moves) {
+  return WalkOrder<4>(headTimes, own, opp, suggestion, out, moves);
 }
 
 namespace {
@@ -165,9 +172,23 @@ const TFlipMask FlipMask = [] {
   return __builtin_cpu_supports("avx2") ? &FlipMaskWide : &FlipMaskPortable;
 }();
 
+__attribute__((target("avx2,bmi,bmi2,popcnt,lzcnt"))) int MovesInWalkOrderWide(const std::array<int32_t, 64>& headTimes,
+                                                                               uint64_t own, uint64_t opp,
+                                                                               int suggestion, int32_t* out,
+                                                                               uint64_t& moves) {
+  return WalkOrder<8>(headTimes, own, opp, suggestion, out, moves);
+}
+
+const TMovesInWalkOrder MovesInWalkOrder = [] {
+  __builtin_cpu_init();
+  const bool wide = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("lzcnt");
+  return wide ? &MovesInWalkOrderWide : &MovesInWalkOrderPortable;
+}();
+
 #else
 
 const TFlipMask FlipMask = &FlipMaskPortable;
+const TMovesInWalkOrder MovesInWalkOrder = &MovesInWalkOrderPortable;
 
 #endif
 

@@ -51,23 +51,23 @@ inline int FirstAlong(int k, uint64_t mask) {
   return kBitSteps[k] > 0 ? std::countr_zero(mask) : 63 - std::countl_zero(mask);
 }
 
-// For each direction of the fixed order, the own discs whose neighbour in
-// that direction starts a run of opponent discs that ends on an empty square:
-// the discs from which a walk finds a move in that direction.
-struct TRunStarts {
-  std::array<uint64_t, 8> ByDirection{};
-  uint64_t Any = 0;
-};
-
-TRunStarts RunStarts(uint64_t own, uint64_t opp);
-
-// Appends own's legal moves to out[n..] in the order a walk of own's disc list
-// from its head finds them (each disc in the fixed direction order),
-// skipping the squares in listed and adding each appended one to it. The
-// list order is given by headTimes (see TBoard::HeadTimes). Returns the new
-// n; out needs room for one entry past it.
-int AppendMovesInWalkOrder(const std::array<int32_t, 64>& headTimes, const TRunStarts& starts, uint64_t opp,
-                           uint64_t& listed, int32_t* out, int n);
+// own's legal moves: into out[0..n-1], n returned, and as a set into moves.
+// The suggestion (a bit index, or -1 for none) comes first when it is one of
+// them; the others follow in the order a walk of own's disc list from its
+// head finds them, each disc looking in the fixed direction order. The list
+// order is given by headTimes (see TBoard::HeadTimes). out needs room for 64.
+// MovesInWalkOrder is the build for the processor the program runs on,
+// picked once at start-up; the others are there for the tests.
+using TMovesInWalkOrder = int (*)(const std::array<int32_t, 64>& headTimes, uint64_t own, uint64_t opp, int suggestion,
+                                  int32_t* out, uint64_t& moves);
+extern const TMovesInWalkOrder MovesInWalkOrder;
+int MovesInWalkOrderPortable(const std::array<int32_t, 64>& headTimes, uint64_t own, uint64_t opp, int suggestion,
+                             int32_t* out, uint64_t& moves);
+#if defined(__x86_64__) && defined(__GNUC__)
+// For processors with AVX2, BMI2 and LZCNT.
+int MovesInWalkOrderWide(const std::array<int32_t, 64>& headTimes, uint64_t own, uint64_t opp, int suggestion,
+                         int32_t* out, uint64_t& moves);
+#endif
 
 // For a move on bit index b, the place of each disc it can turn in turning
 // order: directions in the fixed order, nearest disc first within one

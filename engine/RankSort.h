@@ -38,6 +38,22 @@ inline int RankByHigher(const int32_t* keys, int n, int32_t* place) {
   return equal[0] + equal[1] + equal[2] + equal[3];
 }
 
+// place[i] := the number of keys[0..n-1] greater than keys[i], for n <= 64
+// keys that all differ, Lanes (4 or 8) at a time. keys is read and place
+// written up to the end of the last group of Lanes, so the entries of keys
+// past n must be set (to anything). No branch depends on the keys.
+template <int Lanes>
+[[gnu::always_inline]] inline void RankDistinct(const int32_t* keys, int n, int32_t* place) {
+  typedef int32_t TLanes __attribute__((vector_size(4 * Lanes)));
+  for (int g = 0; g < n; g += Lanes) {
+    TLanes mine;
+    std::memcpy(&mine, keys + g, sizeof mine);
+    TLanes higher = {};
+    for (int j = 0; j < n; ++j) higher -= (TLanes{} + keys[j]) > mine;  // a true comparison is -1 in each lane
+    std::memcpy(place + g, &higher, sizeof higher);
+  }
+}
+
 // Sorts score[0..n-1] highest first, moving each move with its score, and
 // returns true, provided no two scores are equal; otherwise changes nothing
 // and returns false. Without ties there is only one such order, so any sort

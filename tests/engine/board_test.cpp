@@ -181,7 +181,7 @@ TEST(Board, NotingAMadeAndUnmadeMoveLeavesWhatMakingAndUnmakingLeaves) {
     if (legal.empty()) continue;
     // Near the clock's end too, where the times are renumbered.
     if (game % 3 == 0) {
-      for (TBoard* b : {&made, &noted, &batch}) b->AdvanceClock((int32_t{1} << 25) - 4 - game % 5 - 3 * (game % 4));
+      for (TBoard* b : {&made, &noted, &batch}) b->AdvanceClock(TBoard::kLastTick + 1 - 4 - game % 5 - 3 * (game % 4));
     }
     std::vector<int32_t> squares;
     std::vector<uint64_t> turned;

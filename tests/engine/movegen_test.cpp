@@ -34,6 +34,16 @@ void Stir(TSearchProbe& e, std::mt19937& rng) {
   }
 }
 
+// Every build of the move finder that this processor runs.
+std::vector<movegen::TMovesInWalkOrder> FinderBuilds() {
+  std::vector<movegen::TMovesInWalkOrder> builds = {&movegen::MovesInWalkOrderPortable};
+#if defined(__x86_64__) && defined(__GNUC__)
+  if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("lzcnt"))
+    builds.push_back(&movegen::MovesInWalkOrderWide);
+#endif
+  return builds;
+}
+
 }  // namespace
 
 TEST(MoveGen, FindMovesAndFlipsFollowTheListWalk) {
@@ -41,6 +51,9 @@ TEST(MoveGen, FindMovesAndFlipsFollowTheListWalk) {
   for (int round = 0; round < 300; ++round) {
     TReversiCore game;
     reference::RandomGame(game, rng, 1 + static_cast<int>(rng() % 60));
+    // Now and then with the head times near their limit (a game's clock is
+    // far below 1000 ticks).
+    if (round % 20 == 0) game.AdvanceClock(TBoard::kLastTick - 1000);
     TSearchProbe e(game);
     Stir(e, rng);
     for (int colour : {kBlack, kWhite}) {
@@ -54,6 +67,13 @@ TEST(MoveGen, FindMovesAndFlipsFollowTheListWalk) {
       }
       const int n = e.FindMoves(0, colour, suggestion);
       ASSERT_EQ(e.Moves(0, n), expected);
+      for (const auto build : FinderBuilds()) {
+        std::array<int32_t, 64> out{};
+        uint64_t set = 0;
+        const int firstBit = IsPlayingSquare(suggestion) ? kBitIndex[suggestion] : -1;
+        const int m = build(game.HeadTimes(), game.BitsOf(colour), game.BitsOf(-colour), firstBit, out.data(), set);
+        ASSERT_EQ(std::vector<int>(out.begin(), out.begin() + m), expected);
+      }
       EXPECT_EQ(e.SuggestionFirst(), first);
       int safe = 0;
       std::array<int, 5> quadrants{};
@@ -94,7 +114,7 @@ TEST(MoveGen, DiscListsFollowEveryPrimitive) {
   auto drop = [&](int colour, int sq) { list(colour).erase(std::find(list(colour).begin(), list(colour).end(), sq)); };
   auto toHead = [&](int colour, int sq) { list(colour).insert(list(colour).begin(), sq); };
   for (int step = 0; step < 5000; ++step) {
-    if (step == 2500) b.AdvanceClock((1 << 25) - 40);  // the times are renumbered on the way
+    if (step == 2500) b.AdvanceClock(TBoard::kLastTick + 1 - 40);  // the times are renumbered on the way
     const int sq = SquareOf(static_cast<int>(rng() % 8), static_cast<int>(rng() % 8));
     const int c = b.Cell(sq);
     if (c == 0) {

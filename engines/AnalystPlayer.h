@@ -47,6 +47,8 @@ class TAnalystPlayer : public TSearchingPlayer {
   TMoveReply Generate(const TBudget& budget) override;
 
   int Strength() const { return strength_; }
+  // The threads the analyst searches on (1, the default, to 64).
+  void SetThreads(int threads) { analyst_->SetThreads(threads); }
   void Seed(uint32_t seed) { random_.seed(seed); }
 
  private:

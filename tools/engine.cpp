@@ -5,13 +5,16 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "AnalystPlayer.h"
 #include "EngineMatch.h"
 #include "GtpSession.h"
 #include "LevelsPlayer.h"
@@ -25,7 +28,7 @@ using namespace reversi::engines;
 namespace {
 
 const char* const kUsage =
-    "usage: vezari-engine [--gtp] [--engine NAME] [--depth D] [--exact EMPTIES]\n"
+    "usage: vezari-engine [--gtp] [--engine NAME] [--depth D] [--exact EMPTIES] [--threads N]\n"
     "  (no option)      serve NBoard's protocol, version 2, on standard input and output\n"
     "  --gtp            serve GTP (the Reversi dialect of GRhino and Quarry) instead\n"
     "  --engine NAME    the engine that plays: analyst (the default: the learned\n"
@@ -33,7 +36,9 @@ const char* const kUsage =
     "  --depth D        search depth until the controller sets one or a time (1..60,\n"
     "                   default 8)\n"
     "  --exact EMPTIES  solve positions with at most this many empty squares exactly\n"
-    "                   (0..24, default 14)\n";
+    "                   (0..24, default 14)\n"
+    "  --threads N      the analyst searches on N threads (1..64, or \"all\" for one a\n"
+    "                   processor; default 1)\n";
 
 int Usage(const std::string& why) {
   std::cerr << "vezari-engine: " << why << "\n" << kUsage << kMatchUsage;
@@ -93,6 +98,7 @@ int main(int argc, char** argv) {
   bool chosen = false;
   int exact = 14;
   int depth = 8;
+  int threads = 1;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--gtp") {
       gtp = true;
@@ -107,6 +113,12 @@ int main(int argc, char** argv) {
       const auto n = ParseWhole(args[++i], 0, 24);
       if (!n) return Usage("--exact takes a number of empty squares from 0 to 24");
       exact = static_cast<int>(*n);
+    } else if (args[i] == "--threads" && i + 1 < args.size()) {
+      const std::string& v = args[++i];
+      const auto n = v == "all" ? std::optional<long long>(std::clamp<int>(std::thread::hardware_concurrency(), 1, 64))
+                                : ParseWhole(v, 1, 64);
+      if (!n) return Usage("--threads takes a whole number from 1 to 64, or all");
+      threads = static_cast<int>(*n);
     } else {
       return Usage("unknown option " + args[i]);
     }
@@ -120,6 +132,8 @@ int main(int argc, char** argv) {
   }
   if (!player) return Usage(error);
   if (auto* levels = dynamic_cast<TLevelsPlayer*>(player.get())) levels->SetExactFrom(exact);
+  // The game's own player thinks on one thread, as it always has.
+  if (auto* analyst = dynamic_cast<TAnalystPlayer*>(player.get())) analyst->SetThreads(threads);
 
   // A controller that goes away must not kill us in the middle of a line.
   signal(SIGPIPE, SIG_IGN);

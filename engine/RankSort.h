@@ -77,4 +77,12 @@ inline bool SortDistinctDescending(int32_t* score, int32_t* move, int n) {
   return true;
 }
 
+// SortDistinctDescending in the build for the processor the program runs on,
+// picked once at start-up; the others are there for the tests.
+using TSortDistinct = bool (*)(int32_t* score, int32_t* move, int n);
+extern const TSortDistinct SortDistinct;
+#if defined(__x86_64__) && defined(__GNUC__)
+bool SortDistinctWide(int32_t* score, int32_t* move, int n);  // for processors with AVX2
+#endif
+
 }  // namespace reversi

@@ -110,7 +110,7 @@ void TSearch::CheckChildValues([[maybe_unused]] int depth, [[maybe_unused]] int 
 void TSearch::SortByScore(int row, int lo, int hi) {
   auto& score = MoveScore[row];
   auto& move = MoveList[row];
-  if (SortDistinctDescending(&score[lo], &move[lo], hi - lo + 1)) return;
+  if (SortDistinct(&score[lo], &move[lo], hi - lo + 1)) return;
   const int pivot = score[(lo + hi) / 2];
   int i = lo;
   int j = hi;

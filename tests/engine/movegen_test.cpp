@@ -173,6 +173,13 @@ TEST(MoveGen, SortsGiveTheQuicksortOrder) {
     if (!distinct) {
       ASSERT_TRUE(s == score && m == move);  // left alone
     }
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (__builtin_cpu_supports("avx2")) {
+      auto wideScore = score, wideMove = move;
+      ASSERT_EQ(SortDistinctWide(wideScore.data(), wideMove.data(), n), distinct);
+      ASSERT_TRUE(wideScore == s && wideMove == m);
+    }
+#endif
 
     e.SetRow(3, move, score);
     const int lo = static_cast<int>(rng() % n);

@@ -181,7 +181,8 @@ __attribute__((target("avx2,bmi,bmi2,popcnt,lzcnt"))) int MovesInWalkOrderWide(c
 
 const TMovesInWalkOrder MovesInWalkOrder = [] {
   __builtin_cpu_init();
-  const bool wide = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("lzcnt");
+  const bool wide =
+      __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("popcnt");
   return wide ? &MovesInWalkOrderWide : &MovesInWalkOrderPortable;
 }();
 

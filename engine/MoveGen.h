@@ -64,7 +64,7 @@ extern const TMovesInWalkOrder MovesInWalkOrder;
 int MovesInWalkOrderPortable(const std::array<int32_t, 64>& headTimes, uint64_t own, uint64_t opp, int suggestion,
                              int32_t* out, uint64_t& moves);
 #if defined(__x86_64__) && defined(__GNUC__)
-// For processors with AVX2, BMI2 and LZCNT.
+// For processors with AVX2, BMI2 and POPCNT (which all have LZCNT too).
 int MovesInWalkOrderWide(const std::array<int32_t, 64>& headTimes, uint64_t own, uint64_t opp, int suggestion,
                          int32_t* out, uint64_t& moves);
 #endif

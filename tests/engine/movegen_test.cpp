@@ -38,7 +38,7 @@ void Stir(TSearchProbe& e, std::mt19937& rng) {
 std::vector<movegen::TMovesInWalkOrder> FinderBuilds() {
   std::vector<movegen::TMovesInWalkOrder> builds = {&movegen::MovesInWalkOrderPortable};
 #if defined(__x86_64__) && defined(__GNUC__)
-  if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("lzcnt"))
+  if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("popcnt"))
     builds.push_back(&movegen::MovesInWalkOrderWide);
 #endif
   return builds;

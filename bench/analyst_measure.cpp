@@ -2,7 +2,7 @@
 // last 500 of the sample file, never learned from), and its speed. Slow: a
 // run, not a test (the exact values are cached in WORKDIR).
 //
-//   analyst_measure GAMES WORKDIR [--only static|depth|start|time|speed] [--count24 N]
+//   analyst_measure GAMES WORKDIR [--only static|depth|start|time|speed|reach] [--count24 N]
 //                   [--count26 M] [--seconds S] [--depth D] [--processor 1] [--cached 1] [--threads N]
 //
 // e.g. build/dev/bench/analyst_measure ../shared/data/games-sample.txt /tmp/work
@@ -13,6 +13,9 @@
 // time:  --analyse --time S (1) at 24 empties, how often the move is optimal.
 // speed: nodes per second and the depth reached in S seconds at 40, 30 and
 //        20 empties.
+// reach: the time to search D plies (--depth) at 40 and 30 empties, on the
+//        analysing thread's processor clock and on the wall clock (not part
+//        of a run without --only).
 // With --cached 1, depth takes only the positions whose exact value is in
 // WORKDIR/exact.txt already (lines "PLAYER OPPONENT SCORE", hexadecimal boards).
 // With --processor 1 the seconds are the thread's processor time, not the
@@ -86,9 +89,10 @@ TBitPosition Play(const TBitPosition& pos, int square) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::cerr
-        << "usage: analyst_measure GAMES WORKDIR [--only static|depth|start|time|speed] [--count24 N] [--count26 M]"
-           " [--seconds S] [--depth D] [--processor 1] [--cached 1] [--threads N]\n";
+    std::cerr << "usage: analyst_measure GAMES WORKDIR [--only static|depth|start|time|speed|reach] [--count24 N] "
+                 "[--count26 M]"
+                 " [--seconds S] [--depth D] [--processor 1] [--cached 1] [--threads N]\n"
+                 "  (--only also takes reach: the time to --depth D at 40 and 30 empties)\n";
     return 2;
   }
   const std::string file = argv[1], work = argv[2];
@@ -204,6 +208,24 @@ int main(int argc, char** argv) {
       std::printf(
           "%d empties, %zu positions, %.2f s each, %d thread(s): %.0f nodes/s, mean depth %.1f, %d solved exactly\n",
           empties, positions.size(), seconds, threads, nodes / time, depthSum / positions.size(), exactCount);
+      std::fflush(stdout);
+    }
+  }
+  if (only == "reach") {
+    for (int empties : {40, 30}) {
+      const auto positions = PositionsAt(games, empties, 10);
+      double processorTime = 0, wallTime = 0, nodes = 0;
+      for (const auto& p : positions) {
+        analyst.Clear();
+        const auto start = std::chrono::steady_clock::now();
+        const double processorStart = analyst::ThreadSeconds();
+        nodes += static_cast<double>(analyst.Analyse(p, {.Depth = depth}).Nodes);
+        processorTime += analyst::ThreadSeconds() - processorStart;
+        wallTime += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      }
+      std::printf("%d empties, %zu positions, depth %d, %d thread(s): %.3f s processor, %.3f s wall, %.0f nodes each\n",
+                  empties, positions.size(), depth, threads, processorTime / positions.size(),
+                  wallTime / positions.size(), nodes / positions.size());
       std::fflush(stdout);
     }
   }

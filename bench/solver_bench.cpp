@@ -6,6 +6,9 @@
 //   solver_bench games-alone [COUNT]  the same without the yardstick
 //   solver_bench ffo [FIRST LAST] FFO positions FIRST..LAST (default 40..49)
 //                                beside NTest's published i7-2600 times
+//   solver_bench exact [FIRST LAST] FFO positions FIRST..LAST (default 40..49),
+//                                exact solves alone, one thread, for a
+//                                profiler or a counter of instructions
 //   solver_bench beyond [FIRST LAST [THREADS [SECONDS]]]  FFO positions FIRST..
 //                                LAST (default 50..59), exact solves alone on
 //                                THREADS threads (default 1), each given up
@@ -103,7 +106,7 @@ int RunGames(int count, bool withYardstick) {
   return 0;
 }
 
-int RunFfo(int first, int last) {
+int RunFfo(int first, int last, bool exactOnly) {
   // NTest's published times on an i7-2600, seconds.
   const std::map<int, double> ntest = {{40, 1.0},  {41, 1.4}, {42, 1.3}, {43, 2.6},  {44, 1.5},
                                        {45, 22.3}, {46, 6.2}, {47, 3.3}, {48, 36.5}, {49, 105.5}};
@@ -126,6 +129,10 @@ int RunFfo(int first, int last) {
               << r.Score << (r.Score == f.Score && bestOk ? " ok" : " WRONG") << " best " << char('a' + r.Best % 8)
               << char('1' + r.Best / 8) << ": " << t << " s " << r.Nodes << " nodes " << Rate(r.Nodes, t);
     if (ntest.count(f.Number)) std::cout << " | NTest " << ntest.at(f.Number) << " s";
+    if (exactOnly) {
+      std::cout << "\n" << std::flush;
+      continue;
+    }
     solver.ClearHash();
     const double w0 = CpuSeconds();
     const TSolveResult w = solver.Solve(f.Position, TSolveMode::WinLossDraw);
@@ -225,13 +232,14 @@ int RunThreads(int threads, int first, int last) {
 int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "games" || mode == "games-alone") return RunGames(argc > 2 ? std::atoi(argv[2]) : 21, mode == "games");
-  if (mode == "ffo") return RunFfo(argc > 2 ? std::atoi(argv[2]) : 40, argc > 3 ? std::atoi(argv[3]) : 49);
+  if (mode == "ffo" || mode == "exact")
+    return RunFfo(argc > 2 ? std::atoi(argv[2]) : 40, argc > 3 ? std::atoi(argv[3]) : 49, mode == "exact");
   if (mode == "beyond")
     return RunBeyond(argc > 2 ? std::atoi(argv[2]) : 50, argc > 3 ? std::atoi(argv[3]) : 59,
                      argc > 4 ? std::atoi(argv[4]) : 1, argc > 5 ? std::atoi(argv[5]) : 600);
   if (mode == "threads" && argc > 2)
     return RunThreads(std::atoi(argv[2]), argc > 3 ? std::atoi(argv[3]) : 45, argc > 4 ? std::atoi(argv[4]) : 49);
-  std::cerr << "usage: solver_bench games|games-alone [COUNT] | ffo [FIRST LAST] | threads N [FIRST LAST]\n"
+  std::cerr << "usage: solver_bench games|games-alone [COUNT] | ffo|exact [FIRST LAST] | threads N [FIRST LAST]\n"
                "       solver_bench beyond [FIRST LAST [THREADS [SECONDS]]]\n";
   return 2;
 }

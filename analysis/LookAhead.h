@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "SolverBits.h"
+#include "SolverTuning.h"
 
 namespace reversi::analysis {
 inline namespace VZ_SOLVER_ISA {
@@ -25,6 +26,36 @@ int LookAhead(TBits player, TBits opponent, int depth, int alpha, int beta) {
     return -LookAhead<Judge, Passes>(opponent, player, depth - 1, -beta, -alpha);
   }
   int best = -100000;
+  // Two plies or more from the judgements, the moves that leave the
+  // opponent the fewest replies go first: the value is the same in any
+  // order, but the cut-offs come far sooner.
+  if (depth >= 2) {
+    struct TChild {
+      TBits Player, Opponent;
+      int Key;
+    } list[kMaxMoves];
+    int count = 0;
+    for (; moves; moves &= moves - 1) {
+      const int sq = FirstSquare(moves);
+      const TBits flips = Flips(sq, player, opponent);
+      const TChild child{opponent ^ flips, player | flips | Bit(sq), 0};
+      const TBits replies = LegalMoves(child.Player, child.Opponent);
+      int i = count++;
+      const int key = Count(replies) + Count(replies & kCorners);
+      for (; i > 0 && list[i - 1].Key > key; --i) list[i] = list[i - 1];
+      list[i] = child;
+      list[i].Key = key;
+    }
+    for (int i = 0; i < count; ++i) {
+      const int v =
+          -LookAhead<Judge, Passes>(list[i].Player, list[i].Opponent, depth - 1, -beta, -std::max(alpha, best));
+      if (v > best) {
+        best = v;
+        if (v >= beta) break;
+      }
+    }
+    return best;
+  }
   for (; moves; moves &= moves - 1) {
     const int sq = FirstSquare(moves);
     const TBits flips = Flips(sq, player, opponent);

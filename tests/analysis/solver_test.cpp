@@ -11,6 +11,7 @@
 #include "EngineAdapter.h"
 #include "FfoPositions.h"
 #include "LastFlips.h"
+#include "LookAhead.h"
 #include "ReversiCore.h"
 #include "Search.h"
 
@@ -61,6 +62,46 @@ TBitPosition RandomPosition(std::mt19937& rng, int empties) {
     EXPECT_EQ(FromBoard(board).Opponent, p.Player | flips | Bit(sq));
   }
   return FromBoard(board);
+}
+
+// A judgement with few ties, so that a wrong order shows in the value.
+int Lopsided(TBits player, TBits opponent) {
+  return 7 * Count(LegalMoves(player, opponent)) - 5 * Count(LegalMoves(opponent, player)) +
+         3 * Count(player & 0x8142241818244281ull) - Count(opponent);
+}
+
+// The look ahead without cut-offs, each side playing on after a pass when
+// `played`.
+int PlainLookAhead(TBits player, TBits opponent, int depth, bool played) {
+  const TBits moves = LegalMoves(player, opponent);
+  if (depth == 0) return Lopsided(player, opponent);
+  if (!moves) {
+    if (!played || !LegalMoves(opponent, player)) return Lopsided(player, opponent);
+    return -PlainLookAhead(opponent, player, depth - 1, played);
+  }
+  int best = -100000;
+  for (TBits rest = moves; rest; rest &= rest - 1) {
+    const int sq = FirstSquare(rest);
+    const TBits flips = Flips(sq, player, opponent);
+    best = std::max(best, -PlainLookAhead(opponent ^ flips, player | flips | Bit(sq), depth - 1, played));
+  }
+  return best;
+}
+
+// The look ahead orders its moves for speed; its value must not depend on it.
+TEST(Solver, LookAheadValueIsThePlainNegamax) {
+  std::mt19937 rng(23);
+  for (int round = 0; round < 60; ++round) {
+    const TBitPosition p = RandomPosition(rng, 6 + round % 40);
+    const TBits opponent = p.Opponent & ~p.Player;
+    const int depth = 1 + round % 4;
+    EXPECT_EQ((LookAhead<Lopsided, TPasses::Judged>(p.Player, opponent, depth, -100000, 100000)),
+              PlainLookAhead(p.Player, opponent, depth, false))
+        << round;
+    EXPECT_EQ((LookAhead<Lopsided, TPasses::Played>(p.Player, opponent, depth, -100000, 100000)),
+              PlainLookAhead(p.Player, opponent, depth, true))
+        << round;
+  }
 }
 
 TEST(Solver, LastEmptiesAgreeWithMinimaxAndWinLossDraw) {

@@ -162,12 +162,17 @@ class TReversi : public QWidget, public reversi::TReversiCore {
   // it, a typed square name ("d3") plays that square; refused while the
   // computer thinks, as clicks are. The host gives the board focus.
   int KeyCursor() const { return keyCursor_; }
+  // Hides the cursor, as when the board was new: for a position that
+  // replaces the game (New, Open, Paste), where the old square means nothing.
+  void ResetKeyCursor();
 
  signals:
   // The keyboard cursor moved to a square (screen readers follow it).
   void KeyCursorMoved(int square);
   // A click or a typed name asked for a square that is no legal move now.
   void IllegalMove(int square);
+  // The discs of a move have turned over (or stopped turning) on the screen.
+  void FlipsTurned();
   // Emitted from the event loop once the board is no longer busy; deletions
   // held back meanwhile have been re-posted by then.
   void Idle();

@@ -32,6 +32,7 @@ void TReversi::StartFlipAnimation() {
   if (!discs) return;
   animation_ = std::make_unique<TFlipAnimation>(
       std::move(*discs), [this] { update(); }, [this] { return !isVisible() || (Thinking() && StopRequested()); });
+  connect(animation_.get(), &TFlipAnimation::Finished, this, &TReversi::FlipsTurned);
 }
 
 // Finished is emitted before the animation goes, so a wait for it ends.

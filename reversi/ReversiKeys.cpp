@@ -19,6 +19,13 @@ void TReversi::MoveKeyCursor(int square) {
   emit KeyCursorMoved(square);
 }
 
+void TReversi::ResetKeyCursor() {
+  typedColumn_ = QChar();
+  if (keyCursor_ == 0) return;
+  keyCursor_ = 0;
+  RepaintBoard();
+}
+
 // The same path as a click: refused while thinking, told for a square that
 // is not a legal move, and deletion held back during the reply.
 void TReversi::PlayFromKeyboard(int square) {

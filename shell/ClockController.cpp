@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "IniStore.h"
 #include "Reversi.h"
@@ -70,6 +71,9 @@ TClockController::TClockController(TReversi* board, TSidePanel* panel, const std
   connect(guard_, &QTimer::timeout, this, [this] {
     if (board_->Thinking()) board_->RequestStop();
   });
+  // Queued: the animation may end inside the repaint of the next move, before
+  // the window has heard of that move.
+  connect(board_, &TReversi::FlipsTurned, this, &TClockController::FlipsTurned, Qt::QueuedConnection);
   const int kept = TIniStore(settingsPath).ReadInteger(kSection, kKey, 0);
   minutesAtStart_ = std::count(std::begin(kChoices), std::end(kChoices), kept) ? kept : 0;
   SetMinutes(minutesAtStart_);
@@ -77,6 +81,11 @@ TClockController::TClockController(TReversi* board, TSidePanel* panel, const std
 
 TClockController::~TClockController() {
   if (panel_) panel_->OutcomeText = nullptr;
+}
+
+void TClockController::SetTimeSource(reversi::TGameClock::TNow now) {
+  clock_ = reversi::TGameClock(std::move(now));
+  SetMinutes(minutes_);
 }
 
 void TClockController::AddItems(QMenu* edit, const QString& after) {
@@ -149,9 +158,11 @@ QString TClockController::OutcomeText() const {
 }
 
 // The first move is not timed; after it the side to move's clock runs,
-// except while a dialog is open (the pass box among them) or the game is over.
+// except while a dialog is open (the pass box among them), discs turn on the
+// screen or the game is over.
 int TClockController::RunningSide() const {
-  if (!clock_.On() || board_->MovesPlayed == 0 || board_->ShownGameOver() || QApplication::activeModalWidget())
+  if (!clock_.On() || board_->MovesPlayed == 0 || board_->ShownGameOver() || board_->Animating() ||
+      QApplication::activeModalWidget())
     return 0;
   return board_->ShownSideToMove();
 }
@@ -184,6 +195,7 @@ void TClockController::Flagged(int side) {
   if (board_->Thinking()) board_->RequestStop();
   if (panel_) panel_->ShowGame();
   emit Announced(FlagText());
+  emit TimeUp(side);
 }
 
 // The side to move after the move, past a pass the rules force.
@@ -192,6 +204,8 @@ void TClockController::Moved() {
   if (!clock_.On() || flag_) return;
   int side = board_->SideToMove;
   if (board_->FlipPotential(side) == 0) side = board_->FlipPotential(-side) == 0 ? 0 : -side;
+  // The move's discs turning: the next clock starts once they have.
+  if (board_->Animating()) side = 0;
   clock_.Run(side);
   if (const int flag = clock_.Flag(); flag != 0) {
     Flagged(flag);
@@ -252,8 +266,20 @@ void TClockController::SearchBegan() {
     board_->SetStrictTime(true);
   }
   // The engine's limit is in whole seconds; the guard keeps the budget to
-  // the millisecond, whatever the level.
-  guard_->start(static_cast<int>(std::min<int64_t>(lastBudgetMs_, 24 * 3600 * 1000)));
+  // the millisecond, whatever the level. The search waits for turning discs
+  // before it begins, its own time and the clock stand still meanwhile, and
+  // so does the guard.
+  guardWaiting_ = std::max<int64_t>(1, std::min<int64_t>(lastBudgetMs_, 24 * 3600 * 1000));
+  StartGuard();
+}
+
+void TClockController::StartGuard() {
+  if (guardWaiting_ > 0 && !board_->Animating()) guard_->start(static_cast<int>(std::exchange(guardWaiting_, 0)));
+}
+
+void TClockController::FlipsTurned() {
+  StartGuard();
+  Tick();
 }
 
 void TClockController::SearchEnded() {
@@ -262,6 +288,7 @@ void TClockController::SearchEnded() {
 
 void TClockController::GiveBackLevel() {
   guard_->stop();
+  guardWaiting_ = 0;
   if (!kept_) return;
   board_->SetLevel(kept_->Level);
   board_->SetMoveTime(kept_->MoveTime);

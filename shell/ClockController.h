@@ -5,7 +5,9 @@
 // time runs out loses: the Game box's result and the status line say so
 // and the board takes no more clicks. Taking moves back or walking forward through the
 // record gives the clocks the times they had at that position; another
-// game (New, Open, Paste) starts them full.
+// game (New, Open, Paste) starts them full. While a move's discs turn on
+// the screen (View > Animate Flips) neither clock runs: the animation is
+// nobody's thinking time.
 //
 // The computer keeps to its clock: each of its searches gets the time left
 // spread over the moves it still has to make (TGameClock::MoveBudgetMs). At
@@ -47,6 +49,9 @@ class TClockController : public QObject {
                    reversi::TGameClock::TNow now = {});
   ~TClockController() override;
 
+  // Another time source (tests run the window's clock by hand); the clock
+  // starts again full.
+  void SetTimeSource(reversi::TGameClock::TNow now);
   // The Clock submenu after the item named after in edit.
   void AddItems(QMenu* edit, const QString& after);
   int Minutes() const { return minutes_; }
@@ -54,6 +59,8 @@ class TClockController : public QObject {
   const reversi::TGameClock& Clock() const { return clock_; }
   // The last budget the computer was given, in milliseconds.
   int64_t LastBudgetMs() const { return lastBudgetMs_; }
+  // A flag has fallen: the game is over, the computer makes no move.
+  bool Flagged() const { return flag_ != 0; }
   // "White's time is up — Black wins"; empty while no flag has fallen.
   QString FlagText() const;
   // The same for the Game box's result: "Black wins on time".
@@ -74,6 +81,8 @@ class TClockController : public QObject {
 
  signals:
   void Announced(const QString& text);
+  // side's time ran out (kBlack or kWhite); once a game, as it falls.
+  void TimeUp(int side);
 
  private:
   int RunningSide() const;
@@ -81,6 +90,8 @@ class TClockController : public QObject {
   void Flagged(int side);
   void GiveBackLevel();
   void Remember();
+  void FlipsTurned();
+  void StartGuard();
 
   TReversi* board_;
   QPointer<TSidePanel> panel_;
@@ -98,6 +109,9 @@ class TClockController : public QObject {
   int minutesAtStart_ = 0;
   int flag_ = 0;
   int64_t lastBudgetMs_ = 0;
+  // The computer's budget, kept for the guard until the discs of the last
+  // move have turned (0: none waiting).
+  int64_t guardWaiting_ = 0;
   // The times after each move of the game (index: moves played), and the
   // moves they belong to.
   std::vector<std::pair<int64_t, int64_t>> times_;

@@ -137,8 +137,7 @@ void TGamesPlayed::PositionMoved() {
   by_.fill(kUnknown);
 }
 
-void TGamesPlayed::GameEnded() {
-  if (counted_ || board_->Mode() != reversi::Normal) return;
+std::pair<int, int> TGamesPlayed::Sides() const {
   int person = 0, computer = 0;
   bool mixed = false;
   for (int k = 0; k < board_->MovesPlayed && k < reversi::TReversiCore::kMaxRecord; ++k) {
@@ -147,10 +146,33 @@ void TGamesPlayed::GameEnded() {
     mixed = mixed || (side != 0 && side != colour_[k]);
     side = colour_[k];
   }
-  if (mixed || person == 0 || computer == 0 || person == computer) return;
+  if (mixed || person == computer) return {0, 0};
+  return {person, computer};
+}
+
+void TGamesPlayed::GameEnded() {
+  if (counted_ || board_->Mode() != reversi::Normal) return;
+  const auto [person, computer] = Sides();
+  if (person == 0 || computer == 0) return;
+  Count(person, board_->BlackDiscs() - board_->WhiteDiscs(), opponent_);
+}
+
+void TGamesPlayed::LostOnTime(int loser) {
+  if (counted_ || board_->Mode() != reversi::Normal) return;
+  auto [person, computer] = Sides();
+  if (computer == 0 && person == 0) return;
+  if (person == 0) person = -computer;
+  // The computer has not moved in this game: it is the opponent of now.
+  const std::string opponent = computer == 0 ? Opponent() : opponent_;
+  constexpr int kNarrowestWin = 33 - 31;
+  const int winner = -loser;
+  const int winnerMargin = std::max(kNarrowestWin, winner * (board_->BlackDiscs() - board_->WhiteDiscs()));
+  Count(person, winner * winnerMargin, opponent);
+}
+
+void TGamesPlayed::Count(int person, int blackMargin, const std::string& opponent) {
   counted_ = true;
-  const int margin = board_->BlackDiscs() - board_->WhiteDiscs();
-  pending_.push_back({opponent_, person == reversi::kBlack ? margin : -margin});
+  pending_.push_back({opponent, person == reversi::kBlack ? blackMargin : -blackMargin});
   Flush();
 }
 

@@ -10,6 +10,12 @@
 // or by Move Forward keep what they were when first played in this run, or
 // are not known. A game whose end is taken back and played again is the
 // same game; New or another game on the board starts a new one.
+//
+// A game lost on time counts as its flag falls, for the side with time
+// left: with the discs as they stand when they favour that side, else with
+// the narrowest win on a full board, 33-31. The person may not have moved
+// yet (the computer opened and the person's time ran out): the person then
+// played the colour the computer did not.
 #pragma once
 
 #include <QDialog>
@@ -18,6 +24,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "GameStatistics.h"
@@ -41,6 +48,8 @@ class TGamesPlayed : public QObject {
   // The engine's events, as the window hears them.
   void Moved();
   void GameEnded();
+  // loser's time ran out (kBlack or kWhite).
+  void LostOnTime(int loser);
   // Another position is on the board (New, Open, Take Back, ...).
   void PositionMoved();
 
@@ -61,6 +70,10 @@ class TGamesPlayed : public QObject {
   void Status(const QString& text);
 
  private:
+  // The person's colour in the game on the board, and the computer's: 0
+  // when either is not known or both played one colour.
+  std::pair<int, int> Sides() const;
+  void Count(int person, int blackMargin, const std::string& opponent);
   void Flush();
   void Fill();
   void Reset();

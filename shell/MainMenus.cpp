@@ -85,8 +85,7 @@ void TMainMenus::CreateEditMenu(QMenu* edit) {
   MoveForward1 = Item(edit, "MoveForward1", tr("Move Forward"), tr("Move forward one move"), this,
                       &TMainMenus::MoveForward1Click, false, QKeySequence(Qt::Key_Insert));
   edit->addSeparator();
-  Move1 = Item(edit, "Move1", tr("Move Now"), tr("Force the computer to play"), this,
-               [this] { board_->SetThinking(!board_->Thinking()); });
+  Move1 = Item(edit, "Move1", tr("Move Now"), tr("Force the computer to play"), this, &TMainMenus::Move1Click);
   files_->AddEditItems(edit);
   Item(edit, "CopyBoardImage1", tr("Copy Board as Image"), tr("Copy a picture of the board"), pictures_,
        &TBoardPictures::CopyBoardImage);

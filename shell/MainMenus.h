@@ -39,6 +39,7 @@ class TMainMenus : public QObject {
   void New1Click();
   void TakeBack1Click();
   void MoveForward1Click();
+  void Move1Click();
   void Level1Click();
   void HowToPlay1Click();
   void About1Click();

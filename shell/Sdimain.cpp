@@ -190,7 +190,7 @@ void TMain::Wire() {
   connect(toolbar_, &TToolbar::SaveClicked, files_, &TGameFiles::SaveItemClick);
   auto newGame = [this] {
     Reversi1->NewGame();
-    PositionMoved(true);
+    GameReplaced();
     choice_->NewGameStarted();
   };
   auto takeBack = [this] {
@@ -208,7 +208,8 @@ void TMain::Wire() {
   connect(menus_, &TMainMenus::TakeBack1Click, this, takeBack);
   connect(playBar_, &TPlayBar::ForwardClicked, this, moveForward);
   connect(menus_, &TMainMenus::MoveForward1Click, this, moveForward);
-  connect(playBar_, &TPlayBar::PlayClicked, this, [this] { Reversi1->SetThinking(!Reversi1->Thinking()); });
+  connect(playBar_, &TPlayBar::PlayClicked, this, &TMain::PlayOrStop);
+  connect(menus_, &TMainMenus::Move1Click, this, &TMain::PlayOrStop);
   connect(menus_, &TMainMenus::ExitItemClick, this, &QWidget::close);
   connect(menus_, &TMainMenus::Level1Click, this, [this] {
     if (levelDialog_) levelDialog_->Execute(*Reversi1);
@@ -222,13 +223,14 @@ void TMain::Wire() {
     KeepBoardReadable();
     FormResize();
   });
-  connect(files_, &TGameFiles::GameReplaced, this, [this] { PositionMoved(true); });
+  connect(files_, &TGameFiles::GameReplaced, this, &TMain::GameReplaced);
   // Said to screen readers only: the board itself stays quiet, as it always was.
   connect(Reversi1, &TReversi::IllegalMove, this, [this](int square) {
     status_->Announce(tr("%1 is not a legal move").arg(QString::fromStdString(reversi::SquareName(square))), false);
   });
   connect(analysis_, &TAnalysisController::Status, status_, &TStatusLine::ShowStatus);
   connect(games_, &TGamesPlayed::Status, status_, &TStatusLine::ShowHint);
+  connect(clock_, &TClockController::TimeUp, games_, &TGamesPlayed::LostOnTime);
   connect(analysis_, &TAnalysisController::Announced, status_,
           [this](const QString& text) { status_->Announce(text); });
   connect(analysis_, &TAnalysisController::Solved, panel_, &TSidePanel::ShowSolved);
@@ -257,7 +259,7 @@ void TMain::AddOpenings() {
   connect(openings_, &TOpeningsController::Status, status_, &TStatusLine::ShowStatus);
   connect(openings_, &TOpeningsController::Announced, status_,
           [this](const QString& text) { status_->Announce(text); });
-  connect(openings_, &TOpeningsController::GameReplaced, this, [this] { PositionMoved(true); });
+  connect(openings_, &TOpeningsController::GameReplaced, this, &TMain::GameReplaced);
 }
 
 // The move list at the end of View, Undo and Redo My Move after Move Forward.
@@ -354,8 +356,15 @@ void TMain::FitShadow() {
 }
 
 void TMain::FormKeyPress(QChar key) {
-  if (key == u' ') Reversi1->SetThinking(!Reversi1->Thinking());
+  if (key == u' ') PlayOrStop();
   if (key == u'?') analysis_->Hint();
+}
+
+void TMain::PlayOrStop() {
+  if (Reversi1->Thinking())
+    Reversi1->SetThinking(false);
+  else if (!clock_->Flagged())
+    Reversi1->SetThinking(true);
 }
 
 void TMain::Reversi1Move(const std::string& move) {
@@ -418,6 +427,11 @@ void TMain::PositionMoved(bool gameChanged) {
   clock_->PositionMoved();
   panel_->ShowGame();
   panel_->ResetStats();
+}
+
+void TMain::GameReplaced() {
+  Reversi1->ResetKeyCursor();
+  PositionMoved(true);
 }
 
 bool TMain::event(QEvent* e) {

@@ -81,6 +81,10 @@ class TMain : public QMainWindow {
   // A character key, seen before the focused control: Space starts or stops
   // the computer, H asks for a hint.
   void FormKeyPress(QChar key);
+  // Space, Move Now and the big button: the computer plays the side to
+  // move, or plays its best move so far while it thinks. Not once the game
+  // is lost on time.
+  void PlayOrStop();
   // True between the engine's OnBeginSearch and OnEndSearch.
   bool Searching() const { return searchDepth_ > 0; }
   // True once the close has gone through and the settings were written
@@ -108,6 +112,8 @@ class TMain : public QMainWindow {
   // Another position is on the board: a game changed (New, Open, Take Back)
   // also stops the review of the game.
   void PositionMoved(bool gameChanged);
+  // Another game on the board (New, Open, Paste, an opening).
+  void GameReplaced();
 
   void Reversi1Move(const std::string& move);
   void Reversi1BeginSearch();

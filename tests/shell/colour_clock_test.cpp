@@ -1,6 +1,7 @@
 // The person's colour at New and the game clock: the computer opening as
 // Black, a flag falling and taken back, and the computer searching within
 // the time its clock leaves it.
+#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QGroupBox>
@@ -12,6 +13,8 @@
 #include <QTranslator>
 
 #include "ClockController.h"
+#include "GameStatistics.h"
+#include "GamesPlayed.h"
 #include "NewGameChoice.h"
 #include "Reversi.h"
 #include "Sdimain.h"
@@ -152,6 +155,67 @@ class ColourClockTest : public QObject {
     QCOMPARE(box->maximumHeight(), plainHeight);
     QVERIFY(!t.Label("WhiteClock")->isVisibleTo(t.panel));
     QVERIFY(t.clock.Writes().empty());
+  }
+
+  // Lost on time, the game is over: Space, Move Now and the big button
+  // leave the board as it is, and the game counts once as the person's loss.
+  void aGameLostOnTimeIsOverAndCountsOnce() {
+    QTemporaryDir dir;
+    TMain w(QFile::encodeName(dir.filePath("Reversi.ini")).toStdString());
+    int64_t now = 0;
+    w.Clock().SetTimeSource([&now] { return now; });
+    TReversi& board = *w.Board();
+    board.SetLevel(reversi::Ply1);
+    Trigger(w, "Clock_1");
+    board.PlayMove(Cell("f5"));  // the computer answers
+    QCOMPARE(board.MovesPlayed, 2);
+    now += 61'000;
+    w.Clock().Tick();
+    QVERIFY(w.Clock().Flagged());
+    w.FormKeyPress(u' ');
+    Trigger(w, "Move1");
+    w.findChild<QAbstractButton*>(QStringLiteral("PlayButton"))->click();
+    QTest::qWait(20);
+    QCOMPARE(board.MovesPlayed, 2);
+    const auto tally = [&w] {
+      const stats::TParsed read = stats::TStatisticsFile(w.GamesPlayed().Path()).Load();
+      if (!read.Statistics || !read.Statistics->Tallies().contains("level:1")) return stats::TTally{};
+      return read.Statistics->Tallies().at("level:1");
+    };
+    // 3 discs each: the narrowest win goes to White.
+    QCOMPARE(tally().Losses, 1);
+    QCOMPARE(tally().Margin, -2);
+    // Back and forward again, and the flag falls once more: the same game.
+    Trigger(w, "TakeBack1");
+    QVERIFY(!w.Clock().Flagged());
+    Trigger(w, "MoveForward1");
+    now += 61'000;
+    w.Clock().Tick();
+    QVERIFY(w.Clock().Flagged());
+    QCOMPARE(tally().Games(), 1);
+  }
+
+  // Turning discs are nobody's time: the clock of the side to move starts
+  // once they have turned.
+  void theFlipAnimationIsChargedToNobody() {
+    ClockedBoard t(Settings());
+    t.host.resize(400, 400);
+    t.board->setGeometry(0, 0, 200, 200);
+    t.host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&t.host));
+    t.board->SetAnimateFlips(true);
+    t.board->SetMode(reversi::TwoPlayer);
+    t.clock.SetMinutes(1);
+    t.board->PlayMove(Cell("f5"));
+    t.board->PlayMove(Cell("d6"));
+    QVERIFY(t.board->Animating());
+    t.now += 5'000;  // while d6's disc turns
+    t.clock.Tick();
+    QTRY_VERIFY(!t.board->Animating());
+    QTest::qWait(1);  // the clock hears of it from the event loop
+    t.now += 1'000;
+    t.clock.Tick();
+    QCOMPARE(t.clock.Clock().RemainingMs(reversi::kBlack), 59'000);
   }
 
   // The clock's row and the result on time, whole in every language.

@@ -5,6 +5,7 @@
 // decimal-comma locale and the quiet sound system.
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -334,6 +335,34 @@ class PlayTest : public QObject {
     r.SetThinking(true);
     QCOMPARE(movesDuring, 2);
     QCOMPARE(r.MovesPlayed, 3);  // the computer's move only
+  }
+
+  // A game that replaces the one on the board takes the keyboard cursor
+  // with it: the board looks as at the start until a key is used again.
+  void theKeyCursorGoesWithTheGame() {
+    TMain w(Ini());
+    Open(w);
+    TReversi& r = *w.Board();
+    r.SetMode(TwoPlayer);
+    const QImage fresh = r.BoardImage();
+    const std::vector<std::function<void()>> replacements = {
+        [&] { Part<QAction>(w, "New1")->trigger(); },
+        [&] {
+          QApplication::clipboard()->setText(QStringLiteral("f5 d6"));
+          Part<QAction>(w, "Paste1")->trigger();
+        }};
+    for (const auto& replace : replacements) {
+      QTest::keyClick(&r, Qt::Key_Down);
+      QVERIFY(r.KeyCursor() != 0);
+      replace();
+      QCOMPARE(r.KeyCursor(), 0);
+    }
+    Part<QAction>(w, "New1")->trigger();
+    QCOMPARE(r.BoardImage(), fresh);
+    // Taking a move back is the same game: the cursor stays.
+    QTest::keyClicks(&r, QStringLiteral("f5"));
+    Part<QAction>(w, "TakeBack1")->trigger();
+    QCOMPARE(r.KeyCursor(), SquareOf(4, 5));
   }
 
   void assistiveToolsReadTheBoardAndTheBoxes() {

@@ -32,8 +32,9 @@ QString THowToPlay::PageText(const QString& hintKey) {
          "disc enclosed turns over. A side with no such move passes. When neither side can move the game is over, "
          "and whoever has more discs wins."));
   html += Paragraph(
-      tr("You play Black and the computer answers each move. Press Space to have the computer play the side to "
-         "move instead; Edit > Two Player lets two people share the board."));
+      tr("You play the colour chosen in the File menu, New Game as Black or New Game as White, and the computer "
+         "answers each move; when you play White, the computer opens the game. Press Space to have the computer "
+         "play the side to move instead; Edit > Two Player lets two people share the board."));
   html += Heading(tr("The keys"));
   html += QStringLiteral("<table>");
   html += Row(tr("Click"), tr("play a legal square"));

@@ -956,8 +956,8 @@ Das aktuelle Spiel bleibt erhalten.</translation>
         <translation>Schwarz zieht zuerst. Ein Zug setzt einen Stein auf ein leeres Feld, so dass er eine oder mehrere Reihen gegnerischer Steine waagrecht, senkrecht oder diagonal einschließt, mit einem eigenen Stein am anderen Ende; jeder eingeschlossene Stein wird umgedreht. Wer keinen solchen Zug hat, passt. Kann keine Seite mehr ziehen, ist das Spiel zu Ende, und wer mehr Steine hat, gewinnt.</translation>
     </message>
     <message>
-        <source>You play Black and the computer answers each move. Press Space to have the computer play the side to move instead; Edit &gt; Two Player lets two people share the board.</source>
-        <translation>Sie spielen Schwarz, und der Computer antwortet auf jeden Zug. Mit der Leertaste spielt der Computer stattdessen die Seite am Zug; mit Bearbeiten &gt; Zwei Spieler teilen sich zwei Personen das Brett.</translation>
+        <source>You play the colour chosen in the File menu, New Game as Black or New Game as White, and the computer answers each move; when you play White, the computer opens the game. Press Space to have the computer play the side to move instead; Edit &gt; Two Player lets two people share the board.</source>
+        <translation>Sie spielen die im Menü Datei gewählte Farbe, Neues Spiel als Schwarz oder Neues Spiel als Weiß, und der Computer antwortet auf jeden Zug; spielen Sie Weiß, eröffnet der Computer die Partie. Mit der Leertaste spielt der Computer stattdessen die Seite am Zug; mit Bearbeiten &gt; Zwei Spieler teilen sich zwei Personen das Brett.</translation>
     </message>
     <message>
         <source>The keys</source>

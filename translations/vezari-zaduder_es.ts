@@ -957,8 +957,8 @@ Se conserva la partida actual.</translation>
         <translation>Empiezan las negras. Una jugada pone una ficha en una casilla vacía de modo que encierre una o más líneas de fichas del rival, en horizontal, vertical o diagonal, con otra ficha propia en el otro extremo; cada ficha encerrada se da la vuelta. Un bando sin ninguna jugada así pasa. Cuando ningún bando puede jugar, la partida termina y gana quien tenga más fichas.</translation>
     </message>
     <message>
-        <source>You play Black and the computer answers each move. Press Space to have the computer play the side to move instead; Edit &gt; Two Player lets two people share the board.</source>
-        <translation>Usted juega con negras y el ordenador responde a cada jugada. Pulse Espacio para que el ordenador juegue en su lugar el bando al turno; Editar &gt; Dos jugadores permite que dos personas compartan el tablero.</translation>
+        <source>You play the colour chosen in the File menu, New Game as Black or New Game as White, and the computer answers each move; when you play White, the computer opens the game. Press Space to have the computer play the side to move instead; Edit &gt; Two Player lets two people share the board.</source>
+        <translation>Usted juega con el color elegido en el menú Archivo, Nueva partida con negras o Nueva partida con blancas, y el ordenador responde a cada jugada; si juega con blancas, el ordenador abre la partida. Pulse Espacio para que el ordenador juegue en su lugar el bando al turno; Editar &gt; Dos jugadores permite que dos personas compartan el tablero.</translation>
     </message>
     <message>
         <source>The keys</source>

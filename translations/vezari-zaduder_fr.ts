@@ -957,8 +957,8 @@ La partie actuelle est conservée.</translation>
         <translation>Noir joue le premier. Un coup pose un pion sur une case vide de sorte qu&apos;il encadre une ou plusieurs lignes de pions adverses, horizontalement, verticalement ou en diagonale, avec un autre pion du joueur à l&apos;autre bout ; chaque pion encadré est retourné. Un camp qui n&apos;a aucun tel coup passe. Quand aucun camp ne peut jouer, la partie est terminée et celui qui a le plus de pions gagne.</translation>
     </message>
     <message>
-        <source>You play Black and the computer answers each move. Press Space to have the computer play the side to move instead; Edit &gt; Two Player lets two people share the board.</source>
-        <translation>Vous jouez Noir et l&apos;ordinateur répond à chaque coup. Appuyez sur Espace pour que l&apos;ordinateur joue à la place le camp au trait ; Édition &gt; Deux joueurs permet à deux personnes de partager le plateau.</translation>
+        <source>You play the colour chosen in the File menu, New Game as Black or New Game as White, and the computer answers each move; when you play White, the computer opens the game. Press Space to have the computer play the side to move instead; Edit &gt; Two Player lets two people share the board.</source>
+        <translation>Vous jouez la couleur choisie dans le menu Fichier, Nouvelle partie avec les noirs ou Nouvelle partie avec les blancs, et l&apos;ordinateur répond à chaque coup ; si vous jouez Blanc, l&apos;ordinateur ouvre la partie. Appuyez sur Espace pour que l&apos;ordinateur joue à la place le camp au trait ; Édition &gt; Deux joueurs permet à deux personnes de partager le plateau.</translation>
     </message>
     <message>
         <source>The keys</source>

@@ -955,8 +955,8 @@ The current game is kept.</source>
         <translation>黒が先手です。空きマスに石を打ち、縦・横・斜めのいずれかの方向で相手の石を自分の石ではさめる場所に打てます。はさんだ石はすべて裏返ります。打てる場所がないときはパスします。両者とも打てなくなったら対局終了で、石の多いほうが勝ちです。</translation>
     </message>
     <message>
-        <source>You play Black and the computer answers each move. Press Space to have the computer play the side to move instead; Edit &gt; Two Player lets two people share the board.</source>
-        <translation>あなたは黒を持ち、コンピュータが毎回応じます。スペースキーを押すと、コンピュータが代わりに手番側を打ちます。編集 &gt; 2人で対局 で2人が1つの盤を使えます。</translation>
+        <source>You play the colour chosen in the File menu, New Game as Black or New Game as White, and the computer answers each move; when you play White, the computer opens the game. Press Space to have the computer play the side to move instead; Edit &gt; Two Player lets two people share the board.</source>
+        <translation>あなたはファイルメニューで選んだ色（黒番で新規対局または白番で新規対局）を持ち、コンピュータが毎回応じます。白番ではコンピュータが先に打ちます。スペースキーを押すと、コンピュータが代わりに手番側を打ちます。編集 &gt; 2人で対局 で2人が1つの盤を使えます。</translation>
     </message>
     <message>
         <source>The keys</source>

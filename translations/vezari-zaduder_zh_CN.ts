@@ -953,8 +953,8 @@ The current game is kept.</source>
         <translation>黑棋先行。落子须放在空格上，使其在横、竖或斜方向上与己方另一枚棋子夹住一行或多行对方棋子；被夹住的棋子全部翻转。无处可下的一方弃权（过）。双方都无法落子时对局结束，棋子多者获胜。</translation>
     </message>
     <message>
-        <source>You play Black and the computer answers each move. Press Space to have the computer play the side to move instead; Edit &gt; Two Player lets two people share the board.</source>
-        <translation>您执黑棋，电脑应对每一步。按空格键可让电脑代替轮走方落子；“编辑 &gt; 双人对弈”可让两人共用一个棋盘。</translation>
+        <source>You play the colour chosen in the File menu, New Game as Black or New Game as White, and the computer answers each move; when you play White, the computer opens the game. Press Space to have the computer play the side to move instead; Edit &gt; Two Player lets two people share the board.</source>
+        <translation>您执在“文件”菜单中选择的颜色（执黑新对局或执白新对局），电脑应对每一步；您执白时由电脑先走。按空格键可让电脑代替轮走方落子；“编辑 &gt; 双人对弈”可让两人共用一个棋盘。</translation>
     </message>
     <message>
         <source>The keys</source>

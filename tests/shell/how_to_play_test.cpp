@@ -24,10 +24,11 @@ class HowToPlayTest : public QObject {
     QVERIFY(page->isVisible());
     QCOMPARE(page->windowTitle(), QStringLiteral("How to Play"));
     const QString text = page->Page->toPlainText();
-    for (const char* words :
-         {"Black moves first", "passes", "d3", "Arrow keys", "Space", "Statistics", "Best Line", "in discs"}) {
+    for (const char* words : {"Black moves first", "passes", "New Game as White", "d3", "Arrow keys", "Space",
+                              "Statistics", "Best Line", "in discs"}) {
       QVERIFY2(text.contains(QLatin1String(words)), words);
     }
+    QVERIFY(!text.contains(QLatin1String("You play Black")));  // the person may play White
     QVERIFY(THowToPlay::PageText(QStringLiteral("H")).contains(QStringLiteral("<b>H</b>")));
     QVERIFY(page->Page->isReadOnly());
 

@@ -7,6 +7,7 @@ class QCoreApplication;
 
 // Installs the translation for the system's language, when there is one, and
 // Qt's own for its dialogs and buttons. Without one (English, or a language
-// not translated) the texts stay as written. Call once, before any window is
+// not translated) the texts stay as written, in their English singular or
+// plural by the count they give. Call once, before any window is
 // made.
 void InstallTranslations(QCoreApplication& app);

@@ -192,6 +192,35 @@ class LanguagesTest : public QObject {
     QCOMPARE(sources, reference);
   }
 
+  // English counts in its own words ("1 game", "24504 games"), whatever
+  // language has no translation; every counting text has both forms.
+  void englishCountsInSingularAndPlural() {
+    QStringList counting, english;
+    for (const TMessage& m : ReadTs(QStringLiteral("de")))
+      if (m.Source.contains(QLatin1String("%n"))) counting << m.Context + u'|' + m.Source;
+    for (const TMessage& m : ReadTs(QStringLiteral("en"))) {
+      english << m.Context + u'|' + m.Source;
+      QCOMPARE(m.Forms.size(), 2);
+      for (const QString& form : m.Forms) QVERIFY2(!form.contains(QLatin1String("(s)")), qPrintable(form));
+    }
+    counting.sort();
+    english.sort();
+    QCOMPARE(english, counting);
+    for (const char* language : {"en_US", "C", "it"}) {
+      UseLanguage(QLatin1String(language));
+      const auto games = [](int n) {
+        return QCoreApplication::translate("TOpeningsController", "Library %1: %n game(s)", nullptr, n)
+            .arg(QStringLiteral("x"));
+      };
+      QCOMPARE(games(1), QStringLiteral("Library x: 1 game"));
+      QCOMPARE(games(24504), QStringLiteral("Library x: 24504 games"));
+      // The level text keeps its one form.
+      QCOMPARE(QCoreApplication::translate("TLevelFrm", "%n seconds per move", nullptr, 1),
+               QStringLiteral("1 seconds per move"));
+    }
+    UseLanguage(QStringLiteral("C"));
+  }
+
   void theWindowAndTheDialogsShowTheirCaptionsWhole_data() { AddLanguages(); }
   void theWindowAndTheDialogsShowTheirCaptionsWhole() {
     QFETCH(QString, language);

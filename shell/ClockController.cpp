@@ -126,7 +126,7 @@ void TClockController::SetMinutes(int minutes) {
   times_.clear();
   moves_.clear();
   Remember();
-  board_->setEnabled(true);
+  EnableBoard();
   if (clock_.On())
     ticker_->start();
   else
@@ -191,11 +191,20 @@ void TClockController::Flagged(int side) {
   flag_ = side;
   // The game is over: no more moves by click, and the computer, if it was
   // thinking on its last second, plays no further.
+  boardHadFocus_ = board_->window()->focusWidget() == board_;
   board_->setEnabled(false);
   if (board_->Thinking()) board_->RequestStop();
   if (panel_) panel_->ShowGame();
   emit Announced(FlagText());
   emit TimeUp(side);
+}
+
+// Disabled, the board lost the keyboard to the next control; it takes it
+// back for the next game, as a player at the keys expects.
+void TClockController::EnableBoard() {
+  if (board_->isEnabled()) return;
+  board_->setEnabled(true);
+  if (std::exchange(boardHadFocus_, false)) board_->setFocus();
 }
 
 // The side to move after the move, past a pass the rules force.
@@ -242,7 +251,7 @@ void TClockController::PositionMoved() {
     Remember();
   }
   flag_ = 0;
-  board_->setEnabled(true);
+  EnableBoard();
   Tick();
   if (panel_) panel_->ShowGame();
 }

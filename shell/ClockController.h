@@ -89,6 +89,7 @@ class TClockController : public QObject {
   void Show();
   void Flagged(int side);
   void GiveBackLevel();
+  void EnableBoard();
   void Remember();
   void FlipsTurned();
   void StartGuard();
@@ -108,6 +109,7 @@ class TClockController : public QObject {
   int minutes_ = 0;
   int minutesAtStart_ = 0;
   int flag_ = 0;
+  bool boardHadFocus_ = false;  // when its flag fell
   int64_t lastBudgetMs_ = 0;
   // The computer's budget, kept for the guard until the discs of the last
   // move have turned (0: none waiting).

@@ -195,6 +195,29 @@ class ColourClockTest : public QObject {
     QCOMPARE(tally().Games(), 1);
   }
 
+  // The board gives up the keys while the game is lost on time and takes
+  // them back with the next game.
+  void theKeysComeBackWithTheNextGame() {
+    QTemporaryDir dir;
+    TMain w(QFile::encodeName(dir.filePath("Reversi.ini")).toStdString());
+    int64_t now = 0;
+    w.Clock().SetTimeSource([&now] { return now; });
+    TReversi& board = *w.Board();
+    board.SetMode(reversi::TwoPlayer);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QVERIFY(board.hasFocus());
+    Trigger(w, "Clock_1");
+    board.PlayMove(Cell("f5"));
+    now += 61'000;
+    w.Clock().Tick();
+    QVERIFY(!board.hasFocus());
+    Trigger(w, "New1");
+    QVERIFY(board.hasFocus());
+    QTest::keyClick(&board, Qt::Key_Down);
+    QCOMPARE(board.KeyCursor(), Cell("d3"));
+  }
+
   // Turning discs are nobody's time: the clock of the side to move starts
   // once they have turned.
   void theFlipAnimationIsChargedToNobody() {

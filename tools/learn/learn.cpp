@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "Children.h"
 #include "Fit.h"
 #include "Games.h"
 #include "Labels.h"
@@ -38,21 +39,25 @@ struct TOptions {
   std::string RoundFrom;  // weights that relabel in a round
   int RoundDepth = 2;
   double RoundMix = 0.5;
-  double RoundLambda = -1;  // backed-up labels with this lambda instead of the mix
-  int Smooth = 5;           // positions this many empties beyond a stage still count for it
-  int ExtendEmpties = 0;    // solve the positions above ExactEmpties up to this many empties too
-  long SolveBudget = -1;    // at most this many games' extensions solved in this run (-1: all)
-  bool SolveOnly = false;   // only the solves
+  double RoundLambda = -1;           // backed-up labels with this lambda instead of the mix
+  int Smooth = 5;                    // positions this many empties beyond a stage still count for it
+  int ExtendEmpties = 0;             // solve the positions above ExactEmpties up to this many empties too
+  long SolveBudget = -1;             // at most this many games' extensions solved in this run (-1: all)
+  bool SolveOnly = false;            // only the solves
+  std::vector<int> ChildrenEmpties;  // positions off the games, solved at these empties
+  long ChildrenBudget = -1;          // at most this many games' children solved in this run (-1: all)
+  int Validate = 0;  // --try-stage: judge on the last this many learning games instead of the held-out ones
 };
 
 const char* kUsage =
     "usage: vezari-learn --data DIR [--work DIR] --out FILE [--exact-empties N] [--lambda L]\n"
     "                    [--iterations N] [--threads N] [--smooth S]\n"
-    "                    [--extend-empties N [--solve-budget GAMES]]\n"
+    "                    [--extend-empties N [--solve-budget GAMES]] [--children E,E.. [--children-budget GAMES]]\n"
     "                    [--round-from WEIGHTS [--round-depth D] [--round-lambda L | --round-mix M]]\n"
     "       vezari-learn --data DIR [--work DIR] --solve-only 1 --extend-empties N [--solve-budget GAMES]\n"
     "       vezari-learn --data DIR [--work DIR] --measure FILE [--exact-empties N]\n"
     "                    [--exact-24 N | --exact-list FILE]\n"
+    "       vezari-learn --data DIR [--work DIR] --try-stage S [--lambda L] [--smooth S] [--validate GAMES]\n"
     "DIR holds games-train.txt and games-sample.txt; the last 500 games of games-sample.txt\n"
     "are never learned from and are the ones measured. The work folder keeps the labels and\n"
     "each stage's fit, so a stopped run resumes.\n";
@@ -98,6 +103,20 @@ bool ParseOptions(int argc, char** argv, TOptions& o) {
       o.SolveBudget = std::atol(v);
     else if (a == "--solve-only")
       o.SolveOnly = std::string(v) == "1";
+    else if (a == "--children") {
+      o.ChildrenEmpties.clear();
+      for (const char* c = v; *c;) {
+        char* end = nullptr;
+        const long e = std::strtol(c, &end, 10);
+        if (end == c || e < 1 || e > 24) return false;
+        o.ChildrenEmpties.push_back(int(e));
+        c = *end == ',' ? end + 1 : end;
+        if (*end && *end != ',') return false;
+      }
+    } else if (a == "--children-budget")
+      o.ChildrenBudget = std::atol(v);
+    else if (a == "--validate")
+      o.Validate = std::max(0, std::atoi(v));
     else if (a == "--smooth")
       o.Smooth = std::clamp(std::atoi(v), 0, 12);
     else
@@ -145,6 +164,20 @@ std::vector<std::vector<int8_t>> Endings(const TOptions& o, const std::vector<TG
   return exact;
 }
 
+// The positions one move off the learning games, solved at each of the
+// asked empties (as far as the budget went, in this run and before), of
+// the first `first` games at most.
+std::vector<TChild> Children(const TOptions& o, const std::vector<TGame>& games, std::size_t first = SIZE_MAX) {
+  std::vector<TChild> all;
+  for (int e : o.ChildrenEmpties) {
+    const auto some = SolveChildren(games, e, o.Work + "/children-" + std::to_string(e) + ".bin", o.Threads,
+                                    o.ChildrenBudget < 0 ? games.size() : std::size_t(o.ChildrenBudget));
+    for (std::size_t g = 0; g < some.size() && g < first; ++g) all.insert(all.end(), some[g].begin(), some[g].end());
+  }
+  if (!o.ChildrenEmpties.empty()) std::fprintf(stderr, "%zu positions off the games, solved\n", all.size());
+  return all;
+}
+
 std::vector<float> ReadStage(const std::string& path) {
   std::vector<float> t(kStageTableSize);
   std::ifstream in(path, std::ios::binary);
@@ -173,8 +206,12 @@ double StageShare(int empties, int stage, int smooth) {
 }
 
 std::vector<TSample> StageSamples(const std::vector<TGame>& games, const std::vector<std::vector<float>>& labels,
-                                  int stage, int smooth) {
+                                  int stage, int smooth, const std::vector<TChild>& children = {}) {
   std::vector<TSample> samples;
+  for (const TChild& c : children) {
+    const double share = StageShare(64 - __builtin_popcountll(c.Player | c.Opponent), stage, smooth);
+    if (share > 0) samples.push_back({c.Player, c.Opponent, float(c.Score), float(share)});
+  }
   for (std::size_t g = 0; g < games.size(); ++g)
     for (std::size_t i = 0; i < games[g].Positions.size(); ++i) {
       const TPosition& pos = games[g].Positions[i];
@@ -214,11 +251,16 @@ bool MakeLabels(const TOptions& o, const std::vector<TGame>& games, const std::v
   return true;
 }
 
-std::string Tag(const TOptions& o) {
+std::string Tag(const TOptions& o, std::size_t children) {
   char tag[96];
   std::snprintf(tag, sizeof tag, "e%d-x%d-l%g-s%d", o.ExactEmpties, std::max(o.ExactEmpties, o.ExtendEmpties), o.Lambda,
                 o.Smooth);
   std::string t = tag;
+  if (!o.ChildrenEmpties.empty()) {
+    t += "-c";
+    for (int e : o.ChildrenEmpties) t += std::to_string(e) + ".";
+    t += std::to_string(children);
+  }
   if (!o.RoundFrom.empty()) {
     if (o.RoundLambda >= 0)
       std::snprintf(tag, sizeof tag, "-r%d-b%g-", o.RoundDepth, o.RoundLambda);
@@ -280,9 +322,21 @@ int TryStage(const TOptions& o) {
   TOptions plain = o;
   plain.RoundFrom.clear();
   MakeLabels(plain, held, heldExact, heldLabels);
-  const std::vector<TSample> samples = StageSamples(games, labels, o.TryStage, o.Smooth);
+  std::vector<TChild> children = Children(o, games);
+  if (o.Validate > 0 && std::size_t(o.Validate) < games.size()) {
+    // Judged on learning games kept out of this fit, so that choosing the
+    // options never looks at the held-out games.
+    const std::size_t keep = games.size() - o.Validate;
+    held.assign(games.begin() + keep, games.end());
+    heldLabels.assign(labels.begin() + keep, labels.end());
+    children = Children(o, games, keep);
+    games.resize(keep);
+    labels.resize(keep);
+  }
+  const std::vector<TSample> samples = StageSamples(games, labels, o.TryStage, o.Smooth, children);
   const std::vector<float> table = FitStage(samples, o.Lambda, o.Iterations, o.Threads);
-  std::printf("stage %d lambda %g: learning %.2f, held out %.2f\n", o.TryStage, o.Lambda, MeanError(samples, table),
+  std::printf("stage %d lambda %g smooth %d: learning %.2f, %s %.2f\n", o.TryStage, o.Lambda, o.Smooth,
+              MeanError(samples, table), o.Validate > 0 ? "validation" : "held out",
               MeanError(StageSamples(held, heldLabels, o.TryStage, o.Smooth), table));
   if (!o.ExactList.empty()) PrintExactError(o.ExactList, table, o.TryStage);
   return 0;
@@ -295,13 +349,14 @@ int Learn(const TOptions& o) {
   const auto exact = Endings(o, games);
   std::vector<std::vector<float>> labels;
   if (!MakeLabels(o, games, exact, labels)) return 1;
+  const std::vector<TChild> children = Children(o, games);
   TWeightTables tables(std::size_t{kStageTableSize} * kStages);
-  const std::string tag = Tag(o);
+  const std::string tag = Tag(o, children.size());
   for (int s = 0; s < kStages; ++s) {
     const std::string path = o.Work + "/stage-" + std::to_string(s) + "-" + tag + ".f32";
     std::vector<float> t = ReadStage(path);
     if (t.empty()) {
-      const std::vector<TSample> samples = StageSamples(games, labels, s, o.Smooth);
+      const std::vector<TSample> samples = StageSamples(games, labels, s, o.Smooth, children);
       std::fprintf(stderr, "stage %d: fitting %zu positions\n", s, samples.size());
       t = FitStage(samples, o.Lambda, o.Iterations, o.Threads);
       WriteStage(path, t);
@@ -334,6 +389,7 @@ int main(int argc, char** argv) {
     std::vector<TGame> games, held;
     if (!ReadAll(o, games, held)) return 2;
     Endings(o, games);
+    Children(o, games);
     return 0;
   }
   if (o.TryStage >= 0) return TryStage(o);

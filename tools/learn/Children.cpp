@@ -45,8 +45,8 @@ long ReadCheckpoint(const std::string& path, const THeader& want, std::vector<st
     std::vector<TChild> list(n);
     bool whole = true;
     for (TChild& c : list) {
-      whole = whole && in.read(reinterpret_cast<char*>(&c.Player), 8) && in.read(reinterpret_cast<char*>(&c.Opponent), 8) &&
-              in.read(reinterpret_cast<char*>(&c.Score), 1);
+      whole = whole && in.read(reinterpret_cast<char*>(&c.Player), 8) &&
+              in.read(reinterpret_cast<char*>(&c.Opponent), 8) && in.read(reinterpret_cast<char*>(&c.Score), 1);
       whole = whole && !(c.Player & c.Opponent) && c.Score >= -64 && c.Score <= 64;
     }
     if (!whole) break;
@@ -83,8 +83,8 @@ std::vector<TChild> ChildrenOf(const TGame& game, int empties, analysis::TSolver
 
 }  // namespace
 
-std::vector<std::vector<TChild>> SolveChildren(const std::vector<TGame>& games, int empties, const std::string& checkpoint,
-                                  int threads, std::size_t budget) {
+std::vector<std::vector<TChild>> SolveChildren(const std::vector<TGame>& games, int empties,
+                                               const std::string& checkpoint, int threads, std::size_t budget) {
   std::vector<std::vector<TChild>> children(games.size());
   std::vector<char> done(games.size(), 0);
   THeader header{};

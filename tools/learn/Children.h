@@ -22,7 +22,7 @@ struct TChild {
 // from its first position with `empties + 1` empty squares, solved. Games
 // are appended to `checkpoint` as they finish, so a stopped run resumes; at
 // most `budget` more games are solved in this run. One list per game.
-std::vector<std::vector<TChild>> SolveChildren(const std::vector<TGame>& games, int empties, const std::string& checkpoint,
-                                  int threads, std::size_t budget);
+std::vector<std::vector<TChild>> SolveChildren(const std::vector<TGame>& games, int empties,
+                                               const std::string& checkpoint, int threads, std::size_t budget);
 
 }  // namespace reversi::learn

@@ -46,7 +46,9 @@ struct TOptions {
   bool SolveOnly = false;            // only the solves
   std::vector<int> ChildrenEmpties;  // positions off the games, solved at these empties
   long ChildrenBudget = -1;          // at most this many games' children solved in this run (-1: all)
-  int Validate = 0;  // --try-stage: judge on the last this many learning games instead of the held-out ones
+  int Validate = 0;
+  int ValidateChildren = 0;  // --try-stage: also judge on positions off the kept-out games at these empties  //
+                             // --try-stage: judge on the last this many learning games instead of the held-out ones
 };
 
 const char* kUsage =
@@ -57,7 +59,8 @@ const char* kUsage =
     "       vezari-learn --data DIR [--work DIR] --solve-only 1 --extend-empties N [--solve-budget GAMES]\n"
     "       vezari-learn --data DIR [--work DIR] --measure FILE [--exact-empties N]\n"
     "                    [--exact-24 N | --exact-list FILE]\n"
-    "       vezari-learn --data DIR [--work DIR] --try-stage S [--lambda L] [--smooth S] [--validate GAMES]\n"
+    "       vezari-learn --data DIR [--work DIR] --try-stage S [--lambda L] [--smooth S] [--validate GAMES "
+    "[--validate-children E]]\n"
     "DIR holds games-train.txt and games-sample.txt; the last 500 games of games-sample.txt\n"
     "are never learned from and are the ones measured. The work folder keeps the labels and\n"
     "each stage's fit, so a stopped run resumes.\n";
@@ -115,6 +118,8 @@ bool ParseOptions(int argc, char** argv, TOptions& o) {
       }
     } else if (a == "--children-budget")
       o.ChildrenBudget = std::atol(v);
+    else if (a == "--validate-children")
+      o.ValidateChildren = std::atoi(v);
     else if (a == "--validate")
       o.Validate = std::max(0, std::atoi(v));
     else if (a == "--smooth")
@@ -223,6 +228,36 @@ std::vector<TSample> StageSamples(const std::vector<TGame>& games, const std::ve
 
 // Every game's labels, relabelled in a round when asked; false when the
 // round's weights cannot be read.
+// A round's labels cost many searches: kept in the work folder, named by the
+// round and the exact values they rest on, so fits with other penalties
+// or smoothing reuse them.
+std::string LabelsPath(const TOptions& o, const std::vector<std::vector<int8_t>>& exact) {
+  std::size_t solved = 0;
+  for (const auto& e : exact) solved += e.size();
+  const std::string from = o.RoundFrom.substr(o.RoundFrom.rfind('/') + 1);
+  char name[160];
+  std::snprintf(name, sizeof name, "/labels-r%d-%s%g-%zu-", o.RoundDepth, o.RoundLambda >= 0 ? "b" : "m",
+                o.RoundLambda >= 0 ? o.RoundLambda : o.RoundMix, solved);
+  return o.Work + name + from + ".f32";
+}
+
+bool ReadLabels(const std::string& path, std::vector<std::vector<float>>& labels) {
+  std::ifstream in(path, std::ios::binary);
+  for (auto& l : labels)
+    if (!in.read(reinterpret_cast<char*>(l.data()), l.size() * sizeof(float))) return false;
+  return in.peek() == EOF;
+}
+
+void WriteLabels(const std::string& path, const std::vector<std::vector<float>>& labels) {
+  const std::string tmp = path + ".tmp";
+  {
+    std::ofstream out(tmp, std::ios::binary);
+    for (const auto& l : labels) out.write(reinterpret_cast<const char*>(l.data()), l.size() * sizeof(float));
+    if (!out) return;
+  }
+  std::rename(tmp.c_str(), path.c_str());
+}
+
 bool MakeLabels(const TOptions& o, const std::vector<TGame>& games, const std::vector<std::vector<int8_t>>& exact,
                 std::vector<std::vector<float>>& labels) {
   labels.clear();
@@ -237,25 +272,34 @@ bool MakeLabels(const TOptions& o, const std::vector<TGame>& games, const std::v
     std::fprintf(stderr, "vezari-learn: %s\n", error.c_str());
     return false;
   }
+  const std::string cache = LabelsPath(o, exact);
+  if (std::vector<std::vector<float>> kept = labels; ReadLabels(cache, kept)) {
+    std::fprintf(stderr, "relabelled labels read from %s\n", cache.c_str());
+    labels = std::move(kept);
+    return true;
+  }
   if (o.RoundLambda >= 0) {
     std::fprintf(stderr, "relabelling: %d-ply searches with %s, backed up with lambda %g\n", o.RoundDepth,
                  o.RoundFrom.c_str(), o.RoundLambda);
     std::vector<std::size_t> exactCount;
     for (const auto& e : exact) exactCount.push_back(e.size());
     RelabelBackedUp(games, labels, exactCount, *eval, o.RoundDepth, o.RoundLambda, o.Threads);
-    return true;
+  } else {
+    std::fprintf(stderr, "relabelling: %d-ply searches with %s, mixed %g\n", o.RoundDepth, o.RoundFrom.c_str(),
+                 o.RoundMix);
+    Relabel(games, labels, *eval, o.ExactEmpties, o.RoundDepth, o.RoundMix, o.Threads);
   }
-  std::fprintf(stderr, "relabelling: %d-ply searches with %s, mixed %g\n", o.RoundDepth, o.RoundFrom.c_str(),
-               o.RoundMix);
-  Relabel(games, labels, *eval, o.ExactEmpties, o.RoundDepth, o.RoundMix, o.Threads);
+  WriteLabels(cache, labels);
   return true;
 }
 
-std::string Tag(const TOptions& o, std::size_t children) {
+std::string Tag(const TOptions& o, std::size_t solved, std::size_t children) {
   char tag[96];
   std::snprintf(tag, sizeof tag, "e%d-x%d-l%g-s%d", o.ExactEmpties, std::max(o.ExactEmpties, o.ExtendEmpties), o.Lambda,
                 o.Smooth);
   std::string t = tag;
+  // More solves since a stage was fitted make it stale.
+  if (o.ExtendEmpties > o.ExactEmpties) t += "-n" + std::to_string(solved);
   if (!o.ChildrenEmpties.empty()) {
     t += "-c";
     for (int e : o.ChildrenEmpties) t += std::to_string(e) + ".";
@@ -339,6 +383,17 @@ int TryStage(const TOptions& o) {
               MeanError(samples, table), o.Validate > 0 ? "validation" : "held out",
               MeanError(StageSamples(held, heldLabels, o.TryStage, o.Smooth), table));
   if (!o.ExactList.empty()) PrintExactError(o.ExactList, table, o.TryStage);
+  if (o.Validate > 0 && o.ValidateChildren > 0) {
+    // The searches' leaves: positions off the kept-out games, solved.
+    const auto off = SolveChildren(held, o.ValidateChildren,
+                                   o.Work + "/validate-children-" + std::to_string(o.ValidateChildren) + ".bin",
+                                   o.Threads, held.size());
+    std::vector<TSample> offSamples;
+    for (const auto& list : off)
+      for (const TChild& c : list) offSamples.push_back({c.Player, c.Opponent, float(c.Score), 1});
+    std::printf("  %zu positions off the kept-out games at %d empties: mean |eval - exact| %.2f\n", offSamples.size(),
+                o.ValidateChildren, MeanError(offSamples, table));
+  }
   return 0;
 }
 
@@ -351,7 +406,9 @@ int Learn(const TOptions& o) {
   if (!MakeLabels(o, games, exact, labels)) return 1;
   const std::vector<TChild> children = Children(o, games);
   TWeightTables tables(std::size_t{kStageTableSize} * kStages);
-  const std::string tag = Tag(o, children.size());
+  std::size_t solved = 0;
+  for (const auto& e : exact) solved += e.size();
+  const std::string tag = Tag(o, solved, children.size());
   for (int s = 0; s < kStages; ++s) {
     const std::string path = o.Work + "/stage-" + std::to_string(s) + "-" + tag + ".f32";
     std::vector<float> t = ReadStage(path);

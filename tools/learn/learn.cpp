@@ -45,7 +45,9 @@ struct TOptions {
   long SolveBudget = -1;             // at most this many games' extensions solved in this run (-1: all)
   bool SolveOnly = false;            // only the solves
   std::vector<int> ChildrenEmpties;  // positions off the games, solved at these empties
-  long ChildrenBudget = -1;          // at most this many games' children solved in this run (-1: all)
+  long ChildrenBudget = -1;
+  double ChildrenWeight = 1;  // a position off the games counts this many times          // at most this many games'
+                              // children solved in this run (-1: all)
   int Validate = 0;
   int ValidateChildren = 0;  // --try-stage: also judge on positions off the kept-out games at these empties  //
                              // --try-stage: judge on the last this many learning games instead of the held-out ones
@@ -54,7 +56,8 @@ struct TOptions {
 const char* kUsage =
     "usage: vezari-learn --data DIR [--work DIR] --out FILE [--exact-empties N] [--lambda L]\n"
     "                    [--iterations N] [--threads N] [--smooth S]\n"
-    "                    [--extend-empties N [--solve-budget GAMES]] [--children E,E.. [--children-budget GAMES]]\n"
+    "                    [--extend-empties N [--solve-budget GAMES]] [--children E,E.. [--children-budget GAMES] "
+    "[--children-weight W]]\n"
     "                    [--round-from WEIGHTS [--round-depth D] [--round-lambda L | --round-mix M]]\n"
     "       vezari-learn --data DIR [--work DIR] --solve-only 1 --extend-empties N [--solve-budget GAMES]\n"
     "       vezari-learn --data DIR [--work DIR] --measure FILE [--exact-empties N]\n"
@@ -118,6 +121,8 @@ bool ParseOptions(int argc, char** argv, TOptions& o) {
       }
     } else if (a == "--children-budget")
       o.ChildrenBudget = std::atol(v);
+    else if (a == "--children-weight")
+      o.ChildrenWeight = std::max(0.0, std::atof(v));
     else if (a == "--validate-children")
       o.ValidateChildren = std::atoi(v);
     else if (a == "--validate")
@@ -211,11 +216,12 @@ double StageShare(int empties, int stage, int smooth) {
 }
 
 std::vector<TSample> StageSamples(const std::vector<TGame>& games, const std::vector<std::vector<float>>& labels,
-                                  int stage, int smooth, const std::vector<TChild>& children = {}) {
+                                  int stage, int smooth, const std::vector<TChild>& children = {},
+                                  double childWeight = 1) {
   std::vector<TSample> samples;
   for (const TChild& c : children) {
     const double share = StageShare(64 - __builtin_popcountll(c.Player | c.Opponent), stage, smooth);
-    if (share > 0) samples.push_back({c.Player, c.Opponent, float(c.Score), float(share)});
+    if (share > 0) samples.push_back({c.Player, c.Opponent, float(c.Score), float(share * childWeight)});
   }
   for (std::size_t g = 0; g < games.size(); ++g)
     for (std::size_t i = 0; i < games[g].Positions.size(); ++i) {
@@ -304,6 +310,7 @@ std::string Tag(const TOptions& o, std::size_t solved, std::size_t children) {
     t += "-c";
     for (int e : o.ChildrenEmpties) t += std::to_string(e) + ".";
     t += std::to_string(children);
+    if (o.ChildrenWeight != 1) t += "w" + std::to_string(o.ChildrenWeight).substr(0, 4);
   }
   if (!o.RoundFrom.empty()) {
     if (o.RoundLambda >= 0)
@@ -377,7 +384,7 @@ int TryStage(const TOptions& o) {
     games.resize(keep);
     labels.resize(keep);
   }
-  const std::vector<TSample> samples = StageSamples(games, labels, o.TryStage, o.Smooth, children);
+  const std::vector<TSample> samples = StageSamples(games, labels, o.TryStage, o.Smooth, children, o.ChildrenWeight);
   const std::vector<float> table = FitStage(samples, o.Lambda, o.Iterations, o.Threads);
   std::printf("stage %d lambda %g smooth %d: learning %.2f, %s %.2f\n", o.TryStage, o.Lambda, o.Smooth,
               MeanError(samples, table), o.Validate > 0 ? "validation" : "held out",
@@ -413,7 +420,7 @@ int Learn(const TOptions& o) {
     const std::string path = o.Work + "/stage-" + std::to_string(s) + "-" + tag + ".f32";
     std::vector<float> t = ReadStage(path);
     if (t.empty()) {
-      const std::vector<TSample> samples = StageSamples(games, labels, s, o.Smooth, children);
+      const std::vector<TSample> samples = StageSamples(games, labels, s, o.Smooth, children, o.ChildrenWeight);
       std::fprintf(stderr, "stage %d: fitting %zu positions\n", s, samples.size());
       t = FitStage(samples, o.Lambda, o.Iterations, o.Threads);
       WriteStage(path, t);

@@ -195,14 +195,27 @@ constexpr uint64_t kColumnHInner = kFileH & ~(kRow1 | kRow8);
 //   ownEmpty = neighbours(own) - 2 pairs(own) - enemy
 //   oppEmpty = neighbours(opp) - 2 pairs(opp) - enemy
 //   enemy = pairs(own | opp) - pairs(own) - pairs(opp)
-[[gnu::always_inline]] inline int PairValue(uint64_t own, uint64_t opp) {
+// discPairs is Pairs(own | opp), which a child takes from its parent's.
+[[gnu::always_inline]] inline int PairValue(uint64_t own, uint64_t opp, int discPairs) {
   namespace w = weights;
   constexpr int kEnemy = w::kOwnEnemyContact + w::kOppEnemyContact - w::kOwnEmptyContact - w::kOppEmptyContact;
   const int ownPairs = Pairs(own);
   const int oppPairs = Pairs(opp);
-  const int enemy = Pairs(own | opp) - ownPairs - oppPairs;
+  const int enemy = discPairs - ownPairs - oppPairs;
   return kEnemy * enemy - 2 * w::kOwnEmptyContact * ownPairs - 2 * w::kOppEmptyContact * oppPairs;
 }
+
+// The squares next to each bit index. A disc put on b adds a pair with each
+// disc there; turning discs adds none.
+constexpr std::array<uint64_t, 64> kNeighbours = [] {
+  std::array<uint64_t, 64> t{};
+  for (int b = 0; b < 64; ++b) {
+    const uint64_t bit = uint64_t{1} << b;
+    t[b] = Shift<0>(bit) | Shift<1>(bit) | Shift<2>(bit) | Shift<3>(bit) | Shift<4>(bit) | Shift<5>(bit) |
+           Shift<6>(bit) | Shift<7>(bit);
+  }
+  return t;
+}();
 
 // The terms that are a sum over the discs of a weight of each disc's square:
 // the disc count, the centre and the two rings, and each disc's neighbours on
@@ -396,7 +409,8 @@ namespace {
 // Everything it reads is a count or a sum over the two boards, so a position
 // need not be on a board to be valued.
 template <bool Wide>
-[[gnu::always_inline]] inline int StaticValue(uint64_t own, uint64_t opp, int linear, uint32_t quadrantEmpties) {
+[[gnu::always_inline]] inline int StaticValue(uint64_t own, uint64_t opp, int linear, uint32_t quadrantEmpties,
+                                              int discPairs) {
   namespace w = weights;
   const uint64_t ownMoves = Wide ? LegalMovesWide(own, opp) : LegalMovesNarrow(own, opp);
   const uint64_t oppMoves = Wide ? LegalMovesWide(opp, own) : LegalMovesNarrow(opp, own);
@@ -422,14 +436,14 @@ template <bool Wide>
   v += w::kXSquare * (Count(opp & xs) - Count(own & xs));
   v += w::kCSquare * (Count(opp & cs) - Count(own & cs));
 
-  v += PairValue(own, opp);
+  v += PairValue(own, opp, discPairs);
   v += ParityValue(ownMoves, oppMoves, quadrantEmpties);
   return v;
 }
 
 template <bool Wide>
 [[gnu::always_inline]] inline int StaticValue(uint64_t own, uint64_t opp) {
-  return StaticValue<Wide>(own, opp, LinearValue(own, opp), QuadrantEmpties(~(own | opp)));
+  return StaticValue<Wide>(own, opp, LinearValue(own, opp), QuadrantEmpties(~(own | opp)), Pairs(own | opp));
 }
 
 // The children's values for the move order, each from the side that moves
@@ -440,13 +454,15 @@ template <bool Wide>
                                                uint64_t* flips, movegen::TFlipMask flipMask) {
   const int linear = LinearValue(opp, own);
   const uint32_t quadrantEmpties = QuadrantEmpties(~(own | opp));
+  const int discPairs = Pairs(own | opp);
   for (int i = 0; i < n; ++i) {
     const int b = kBitIndex[moves[i]];
     const uint64_t f = flipMask(own, opp, b);
     flips[i] = f;
     const int childLinear = linear + kSquareWeights.Opp[b] + TurnedValue(f);
     scores[i] =
-        -StaticValue<Wide>(opp & ~f, own | f | uint64_t{1} << b, childLinear, quadrantEmpties - kQuadrantUnitOfBit[b]);
+        -StaticValue<Wide>(opp & ~f, own | f | uint64_t{1} << b, childLinear, quadrantEmpties - kQuadrantUnitOfBit[b],
+                           discPairs + Count(kNeighbours[b] & (own | opp)));
   }
 }
 

@@ -189,8 +189,9 @@ void TClockController::Show() {
 
 void TClockController::Flagged(int side) {
   flag_ = side;
-  // The game is over: no more moves by click, and the computer, if it was
-  // thinking on its last second, plays no further.
+  // The game is over: no more moves by click or key, and the computer, if
+  // it was thinking on its last second, stops at once (its best move so far
+  // still goes on the board: the engine plays every search's move).
   boardHadFocus_ = board_->window()->focusWidget() == board_;
   board_->setEnabled(false);
   if (board_->Thinking()) board_->RequestStop();

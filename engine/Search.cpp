@@ -5,6 +5,7 @@
 #include "Search.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -130,7 +131,8 @@ void TSearch::SortByScore(int row, int lo, int hi) {
   if (i < hi) SortByScore(row, i, hi);
 }
 
-void TSearch::PartitionNewMoves(int row, int lo, int hi) {
+// k: how many of the row's moves are new.
+void TSearch::PartitionNewMoves(int row, int lo, int hi, int k) {
   auto& isNew = NewMove[row];
   int i = lo;
   int j = hi;
@@ -147,8 +149,6 @@ void TSearch::PartitionNewMoves(int row, int lo, int hi) {
       }
     } while (!(j <= i));
   }
-  int k = 0;
-  for (int m = lo; m <= hi; ++m) k += isNew[m] ? 1 : 0;
   if (k >= 2) SortByScore(row, lo, lo + k - 1);
   if (hi - (lo + k) >= 1) SortByScore(row, lo + k, hi);
 }
@@ -160,6 +160,7 @@ int TSearch::GenerateMoves(int depth, int colour, int previous, bool selective) 
   MoveCount[depth] = n;
   if (n == 0) return 0;
 
+  int newCount = n;
   if (selective) {
     auto& isNew = NewMove[depth];
     if (n == 1 || depth < 2) {
@@ -168,6 +169,7 @@ int TSearch::GenerateMoves(int depth, int colour, int previous, bool selective) 
       // The same colour's candidates two levels up, as a set of squares.
       const uint64_t before = MoveSet[depth - 2];
       for (int i = 0; i < n; ++i) isNew[i] = (before & SquareBit(MoveList[depth][i])) == 0;
+      newCount = n - std::popcount(before & MoveSet[depth]);
     }
   }
 
@@ -188,7 +190,7 @@ int TSearch::GenerateMoves(int depth, int colour, int previous, bool selective) 
   NodeSafe = safe;
 
   if (selective)
-    PartitionNewMoves(depth, 0, n - 1);
+    PartitionNewMoves(depth, 0, n - 1, newCount);
   else if (suggestionFirst)
     SortByScore(depth, 1, n - 1);
   else

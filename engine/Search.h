@@ -100,7 +100,7 @@ class TSearch {
   int FindMoves(int row, int colour, int suggestion);
   int GenerateMoves(int depth, int colour, int previous, bool selective);
   void SortByScore(int row, int lo, int hi);
-  void PartitionNewMoves(int row, int lo, int hi);
+  void PartitionNewMoves(int row, int lo, int hi, int newCount);
   void CopyLine(int depth, int first);
   int AlphaBeta(int alpha, int beta, int depth, int colour, int previous, int staticValue);
   int SelectiveSearch(int alpha, int beta, int depth, int colour, int previous, int staticValue);

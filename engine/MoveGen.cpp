@@ -27,17 +27,50 @@ template <int K>
   return own & Shifted(run, back);
 }
 
+template <size_t... K>
+[[gnu::always_inline]] inline std::array<uint64_t, 8> Starts(uint64_t own, uint64_t opp, std::index_sequence<K...>) {
+  const uint64_t empty = ~(own | opp);
+  return {StartsAlong<K>(own, opp, empty)...};
+}
+
+// The same, four directions at a time: worth it only where the processor
+// shifts each lane by its own amount (AVX2), so it is only ever inlined into
+// the build for that. The rising directions (even k) grow their runs down,
+// the falling ones up.
+typedef uint64_t U64x4 __attribute__((vector_size(32)));
+
+[[gnu::always_inline]] inline std::array<uint64_t, 8> StartsWide(uint64_t own, uint64_t opp) {
+  const U64x4 step = {1, 7, 8, 9};
+  const U64x4 columns = {kInnerColumns, kInnerColumns, ~uint64_t{0}, kInnerColumns};
+  const U64x4 o = (U64x4{} + opp) & columns;
+  const U64x4 e = U64x4{} + ~(own | opp);
+  const U64x4 p = U64x4{} + own;
+  U64x4 down = o & (e >> step);
+  U64x4 up = o & (e << step);
+  down |= o & (down >> step);
+  up |= o & (up << step);
+  const U64x4 pairsDown = o & (o >> step);
+  const U64x4 pairsUp = o & (o << step);
+  down |= pairsDown & (down >> (step * 2));
+  up |= pairsUp & (up << (step * 2));
+  down |= pairsDown & (down >> (step * 2));
+  up |= pairsUp & (up << (step * 2));
+  const U64x4 rising = p & (down >> step);
+  const U64x4 falling = p & (up << step);
+  return {rising[0], falling[0], rising[1], falling[1], rising[2], falling[2], rising[3], falling[3]};
+}
+
 // A walk finds each move first from the earliest disc that reaches it, and
 // from that disc's first direction that does. The disc's place in the walk is
 // the order of head times, so the pair's key 8 * (head time) + 7 - k is
 // higher the earlier the pair comes; keyOf[m] keeps the highest key of move m.
 // No two moves share a pair, so no two keys are equal.
 template <int K>
-[[gnu::always_inline]] inline uint64_t KeysAlong(const std::array<int32_t, 64>& headTimes, uint64_t own, uint64_t opp,
-                                                 uint64_t empty, int32_t* keyOf) {
+[[gnu::always_inline]] inline uint64_t KeysAlong(const std::array<int32_t, 64>& headTimes, uint64_t starts,
+                                                 uint64_t opp, int32_t* keyOf) {
   static_assert(int64_t{TBoard::kTimeLimit} * 8 - 1 <= INT32_MAX, "a key must fit in 32 bits");
   uint64_t found = 0;
-  for (uint64_t rest = StartsAlong<K>(own, opp, empty); rest; rest &= rest - 1) {
+  for (uint64_t rest = starts; rest; rest &= rest - 1) {
     const int b = __builtin_ctzll(rest);
     // The run ends on an empty square, so there is a stop, and the nearest
     // one is the move.
@@ -50,18 +83,23 @@ template <int K>
 }
 
 template <size_t... K>
-[[gnu::always_inline]] inline uint64_t KeysOfMoves(const std::array<int32_t, 64>& headTimes, uint64_t own, uint64_t opp,
-                                                   int32_t* keyOf, std::index_sequence<K...>) {
-  const uint64_t empty = ~(own | opp);
-  return (KeysAlong<K>(headTimes, own, opp, empty, keyOf) | ...);
+[[gnu::always_inline]] inline uint64_t KeysOfMoves(const std::array<int32_t, 64>& headTimes,
+                                                   const std::array<uint64_t, 8>& starts, uint64_t opp, int32_t* keyOf,
+                                                   std::index_sequence<K...>) {
+  return (KeysAlong<K>(headTimes, starts[K], opp, keyOf) | ...);
 }
 
 // The moves other than the suggestion are ranked by key, Lanes keys at once.
 template <int Lanes>
 [[gnu::always_inline]] inline int WalkOrder(const std::array<int32_t, 64>& headTimes, uint64_t own, uint64_t opp,
                                             int suggestion, int32_t* out, uint64_t& moves) {
+  std::array<uint64_t, 8> starts;
+  if constexpr (Lanes == 8)
+    starts = StartsWide(own, opp);
+  else
+    starts = Starts(own, opp, std::make_index_sequence<8>());
   alignas(32) int32_t keyOf[64] = {};  // below every key: head times are positive
-  moves = KeysOfMoves(headTimes, own, opp, keyOf, std::make_index_sequence<8>());
+  moves = KeysOfMoves(headTimes, starts, opp, keyOf, std::make_index_sequence<8>());
   uint64_t rest = moves;
   int first = 0;
   if (suggestion >= 0 && (moves >> suggestion & 1) != 0) {
@@ -119,8 +157,6 @@ uint64_t FlipMaskPortable(uint64_t own, uint64_t opp, int b) {
 #if defined(__x86_64__) && defined(__GNUC__)
 
 namespace {
-
-typedef uint64_t U64x4 __attribute__((vector_size(32)));
 
 // The rays of the rising directions (+1, +7, +8, +9) and of the falling ones
 // (-1, -7, -8, -9) from each bit index, four to a row.

@@ -10,51 +10,16 @@
 
 #include "Analyst.h"
 #include "Bitboard.h"
+#include "RandomGames.h"
 #include "Solver.h"
 
 namespace {
 
 using namespace reversi;
 using analyst::TAnalyst;
+using namespace analyst::testing;
 using analyst::TLimits;
 using TClock = std::chrono::steady_clock;
-
-constexpr analysis::TBitPosition kStart{0x0000000810000000ull, 0x0000001008000000ull};
-
-analysis::TBitPosition Play(analysis::TBitPosition pos, int square) {
-  const uint64_t flips = analysis::Flips(square, pos.Player, pos.Opponent);
-  return {pos.Opponent & ~flips, pos.Player | flips | analysis::Bit(square)};
-}
-
-// A random game's position with `empties` empty squares and a legal move.
-analysis::TBitPosition RandomPosition(std::mt19937& rng, int empties) {
-  for (;;) {
-    analysis::TBitPosition pos = kStart;
-    for (int passes = 0; passes < 2 && 64 - analysis::Count(pos.Player | pos.Opponent) > empties;) {
-      uint64_t moves = analysis::LegalMoves(pos.Player, pos.Opponent);
-      if (!moves) {
-        ++passes;
-        pos = {pos.Opponent, pos.Player};
-        continue;
-      }
-      passes = 0;
-      std::vector<int> list;
-      for (; moves; moves &= moves - 1) list.push_back(analysis::FirstSquare(moves));
-      pos = Play(pos, list[rng() % list.size()]);
-    }
-    if (64 - analysis::Count(pos.Player | pos.Opponent) == empties && analysis::LegalMoves(pos.Player, pos.Opponent))
-      return pos;
-  }
-}
-
-std::shared_ptr<const analyst::TEvaluation> Evaluation() {
-  static std::shared_ptr<const analyst::TEvaluation> e = analyst::TEvaluation::StandIn();
-  return e;
-}
-
-bool Legal(const analysis::TBitPosition& pos, int square) {
-  return square >= 0 && (analysis::LegalMoves(pos.Player, pos.Opponent) >> square & 1);
-}
 
 TEST(AnalystSearch, FullDepthAgreesWithTheSolver) {
   std::mt19937 rng(21);

@@ -114,7 +114,7 @@ template <int Lanes>
     key[n] = keyOf[square[n]];
     ++n;
   }
-  std::memset(key + n, 0, sizeof(int32_t) * Lanes);  // the last group's rest, ranked but not read
+  std::memset(key + n, 0, sizeof(int32_t) * Lanes);  // the last group's rest: below every key, ranked but not read
   alignas(32) int32_t earlier[64 + Lanes];
   RankDistinct<Lanes>(key, n, earlier);
   for (int i = 0; i < n; ++i) out[first + earlier[i]] = kCellOfBit[square[i]];

@@ -1,5 +1,7 @@
 #include "RankSort.h"
 
+#include <climits>
+
 #if defined(__x86_64__) && defined(__GNUC__)
 #include <immintrin.h>
 #endif
@@ -25,7 +27,9 @@ __attribute__((target("avx2"))) bool SortDistinctWide(int32_t* score, int32_t* m
   alignas(32) int32_t keys[64 + 8];
   for (int g = 0; g < n; g += 8) {
     const __m256i inRow = _mm256_cmpgt_epi32(_mm256_set1_epi32(n - g), lanes);
-    _mm256_store_si256(reinterpret_cast<__m256i*>(keys + g), _mm256_maskload_epi32(score + g, inRow));
+    const __m256i past = _mm256_andnot_si256(inRow, _mm256_set1_epi32(INT_MIN));  // below every score
+    _mm256_store_si256(reinterpret_cast<__m256i*>(keys + g),
+                       _mm256_or_si256(_mm256_maskload_epi32(score + g, inRow), past));
   }
   alignas(32) int32_t place[64 + 8];
   RankDistinct<8>(keys, n, place);
